@@ -1,0 +1,38 @@
+# Shared by scripts/run and scripts/test: install what is missing, then build.
+# shellcheck shell=bash
+
+T2Q_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+T2Q_PACKAGES=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
+    libgl-dev libboost-serialization-dev libhidapi-dev)
+
+t2q_missing_packages() {
+    local pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || echo "$pkg"
+    done
+}
+
+# Installs the given packages that are missing; apt-get update runs only when something is missing.
+t2q_ensure_packages() {
+    local missing
+    missing=$(t2q_missing_packages "$@")
+    [ -z "$missing" ] && return 0
+    if ! command -v apt-get >/dev/null 2>&1; then
+        echo "Missing packages (install them by hand): $missing" >&2
+        return 1
+    fi
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: $missing" >&2
+    # shellcheck disable=SC2086
+    $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing >&2
+}
+
+# t2q_build BUILD_DIR [extra cmake arguments...]
+t2q_build() {
+    local dir=$1
+    shift
+    cmake -S "$T2Q_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
+}

@@ -1,0 +1,45 @@
+#include "uisupport/FitAndCentre.h"
+
+#include "uisupport/TSKbd.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+QSize usableSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize desktop = screen ? screen->geometry().size() : QSize();
+    int height = desktop.height();
+    if (const TSKbd* keyboard = TSKbd::instance())
+        height -= keyboard->height();
+    return QSize(desktop.width(), height);
+}
+
+void fitAndCentre(QWidget* window)
+{
+    if (!window)
+        return;
+    const QSize usable = usableSize();
+    const int aw = usable.width();
+    const int ah = usable.height();
+
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    const int decoration = frame.height() - client.height();
+
+    if (frame.width() > aw)
+        window->setFixedWidth(aw);
+    // Shrinks by one decoration height only; the window is not forced to fit.
+    if (frame.height() > ah)
+        window->resize(client.width(), client.height() - decoration);
+
+    QCoreApplication::sendPostedEvents(window, QEvent::Resize);
+
+    const QRect fitted = window->frameGeometry();
+    const QPoint target(aw / 2 - fitted.width() / 2, ah / 2 - fitted.height() / 2);
+    if (window->pos() != target)
+        window->move(target);
+}

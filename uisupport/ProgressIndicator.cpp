@@ -1,0 +1,73 @@
+#include "uisupport/ProgressIndicator.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QProgressDialog>
+
+namespace {
+ProgressIndicator::Factory installedFactory;
+
+class DialogProgress : public ProgressIndicator
+{
+public:
+    DialogProgress(const QString& label, bool modal)
+        : m_dialog(new QProgressDialog(label, QString(), 0, 0, QApplication::activeWindow()))
+    {
+        m_dialog->setObjectName(QStringLiteral("Progress"));
+        m_dialog->setCancelButton(nullptr);
+        m_dialog->setAutoClose(false);
+        m_dialog->setAutoReset(false);
+        m_dialog->setMinimumDuration(0);
+        m_dialog->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+        // QProgressDialog shows itself from its constructor's timer; the operation decides when.
+        m_dialog->hide();
+    }
+    ~DialogProgress() override { delete m_dialog.data(); }
+
+    void setCaption(const QString& caption) override
+    {
+        if (m_dialog)
+            m_dialog->setWindowTitle(caption);
+    }
+    void show() override
+    {
+        if (!m_dialog)
+            return;
+        m_dialog->show();
+        // The exchange that follows blocks the GUI thread without processing events; paint now.
+        m_dialog->repaint();
+    }
+    void setTotalSteps(int steps) override
+    {
+        if (m_dialog)
+            m_dialog->setMaximum(steps);
+    }
+    void setProgress(int value) override
+    {
+        m_value = value;
+        if (!m_dialog)
+            return;
+        m_dialog->setValue(value);
+        if (m_dialog->isVisible())
+            m_dialog->repaint();
+    }
+    int progress() const override { return m_value; }
+
+private:
+    // Guarded: the parent window may be destroyed first.
+    QPointer<QProgressDialog> m_dialog;
+    int m_value = 0;
+};
+} // namespace
+
+std::unique_ptr<ProgressIndicator> ProgressIndicator::create(const QString& label, bool modal)
+{
+    if (installedFactory)
+        return installedFactory(label, modal);
+    return std::make_unique<DialogProgress>(label, modal);
+}
+
+void ProgressIndicator::setFactory(Factory factory)
+{
+    installedFactory = std::move(factory);
+}

@@ -1,0 +1,81 @@
+#include "uisupport/Prompter.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+Prompter* installedPrompter = nullptr;
+
+QString runFileDialog(QWidget* parent, const QString& objectName, const QString& caption, const QString& filter,
+                      QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, caption, QString(), filter);
+    dialog.setObjectName(objectName);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // Symbolic links are resolved: DontResolveSymlinks stays off.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+} // namespace
+
+Prompter& Prompter::instance()
+{
+    static QtPrompter qtPrompter;
+    return installedPrompter ? *installedPrompter : qtPrompter;
+}
+
+void Prompter::setInstance(Prompter* prompter)
+{
+    installedPrompter = prompter;
+}
+
+void QtPrompter::critical(QWidget* parent, const QString& caption, const QString& text)
+{
+    QMessageBox::critical(parent, caption, text, QMessageBox::Ok);
+}
+
+void QtPrompter::information(QWidget* parent, const QString& caption, const QString& text)
+{
+    QMessageBox::information(parent, caption, text, QMessageBox::Ok);
+}
+
+void QtPrompter::about(QWidget* parent, const QString& caption, const QString& text)
+{
+    QMessageBox::about(parent, caption, text);
+}
+
+int QtPrompter::question(QWidget* parent, const QString& caption, const QString& text, const QString& button0,
+                         const QString& button1, int defaultButton, int escapeButton)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+    QPushButton* buttons[2] = { box.addButton(button0, QMessageBox::YesRole),
+                                box.addButton(button1, QMessageBox::NoRole) };
+    if (defaultButton == 0 || defaultButton == 1)
+        box.setDefaultButton(buttons[defaultButton]);
+    if (escapeButton == 0 || escapeButton == 1)
+        box.setEscapeButton(buttons[escapeButton]);
+    box.exec();
+    return box.clickedButton() == buttons[0] ? 0 : 1;
+}
+
+QString QtPrompter::getItem(QWidget* parent, const QString& caption, const QString& label, const QStringList& items,
+                            int current, bool editable, bool* ok)
+{
+    return QInputDialog::getItem(parent, caption, label, items, current, editable, ok);
+}
+
+QString QtPrompter::getOpenFileName(QWidget* parent, const QString& objectName, const QString& caption,
+                                    const QString& filter)
+{
+    return runFileDialog(parent, objectName, caption, filter, QFileDialog::AcceptOpen);
+}
+
+QString QtPrompter::getSaveFileName(QWidget* parent, const QString& objectName, const QString& caption,
+                                    const QString& filter)
+{
+    return runFileDialog(parent, objectName, caption, filter, QFileDialog::AcceptSave);
+}
