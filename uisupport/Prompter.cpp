@@ -52,8 +52,8 @@ int QtPrompter::question(QWidget* parent, const QString& caption, const QString&
                          const QString& button1, int defaultButton, int escapeButton)
 {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
-    QPushButton* buttons[2] = { box.addButton(button0, QMessageBox::YesRole),
-                                box.addButton(button1, QMessageBox::NoRole) };
+    QPushButton* buttons[2]
+        = { box.addButton(button0, QMessageBox::YesRole), box.addButton(button1, QMessageBox::NoRole) };
     if (defaultButton == 0 || defaultButton == 1)
         box.setDefaultButton(buttons[defaultButton]);
     if (escapeButton == 0 || escapeButton == 1)

@@ -103,8 +103,8 @@ bool ScriptedPrompter::take(const Call& call, Expectation* matched)
             problem = "expected text \"" + next.text.toUtf8() + "\"";
     }
     if (!problem.isEmpty()) {
-        const QByteArray message = problem + ", got " + kindName(call.kind) + " \"" + call.caption.toUtf8()
-            + "\": \"" + call.text.toUtf8() + "\"";
+        const QByteArray message = problem + ", got " + kindName(call.kind) + " \"" + call.caption.toUtf8() + "\": \""
+            + call.text.toUtf8() + "\"";
         QTest::qFail(message.constData(), __FILE__, __LINE__);
         return false;
     }
@@ -130,8 +130,8 @@ void ScriptedPrompter::about(QWidget*, const QString& caption, const QString& te
     take({ Kind::About, caption, text, {}, -1 }, &e);
 }
 
-int ScriptedPrompter::question(QWidget*, const QString& caption, const QString& text, const QString&,
-                               const QString&, int, int escapeButton)
+int ScriptedPrompter::question(QWidget*, const QString& caption, const QString& text, const QString&, const QString&,
+                               int, int escapeButton)
 {
     Expectation e;
     if (!take({ Kind::Question, caption, text, {}, -1 }, &e))

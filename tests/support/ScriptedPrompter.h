@@ -11,7 +11,16 @@
 class ScriptedPrompter : public Prompter
 {
 public:
-    enum class Kind { Critical, Information, About, Question, GetItem, GetOpenFileName, GetSaveFileName };
+    enum class Kind
+    {
+        Critical,
+        Information,
+        About,
+        Question,
+        GetItem,
+        GetOpenFileName,
+        GetSaveFileName
+    };
 
     struct Call
     {
