@@ -1,0 +1,193 @@
+#include "pagers/FrmProgramPagers.h"
+
+#include "pagers/PagersLogging.h"
+#include "uisupport/Prompter.h"
+
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+
+#include <exception>
+
+namespace {
+// The pager shows three lines; the device's command fields are comma-separated.
+constexpr int maxWelcomeLineBreaks = 2;
+constexpr int maxWelcomeLength = 48;
+// With group paging on, pager numbers below this page the groups.
+constexpr int firstPagerNumWithGroups = 100;
+} // namespace
+
+FrmProgramPagers::FrmProgramPagers(bool grpPagingEnabled, bool disableZellCoasterTab, int sysID, QWidget* parent,
+                                   const char* name, bool modal, Qt::WindowFlags flags)
+    : frmProgramPagersBase(parent, name, modal, flags)
+    , m_disableZellCoasterTab(disableZellCoasterTab)
+{
+    spinBoxAlphaSysID->setValue(sysID);
+    spinBoxZellCoasterSysID->setValue(sysID);
+
+    // Run the handler even when the state did not change, so the group widgets match it.
+    checkBoxEnableGrpPaging->setChecked(grpPagingEnabled);
+    checkBoxEnableGrpPaging_toggled(grpPagingEnabled);
+
+    const QRegularExpression noComma(QStringLiteral("[^,]*"));
+    for (QLineEdit* nameEdit : groupNameEdits())
+        nameEdit->setValidator(new QRegularExpressionValidator(noComma, nameEdit));
+
+    if (m_disableZellCoasterTab) {
+        qCDebug(lcPagers, "setTabEnabled( tabZellCoaster, false )");
+        tabWidgetPagerTypes->setTabEnabled(tabWidgetPagerTypes->indexOf(tabZellCoaster), false);
+        tabWidgetPagerTypes->setCurrentWidget(tabAlpha);
+    }
+
+    spinBoxAlphaPgrAllPage->setValue(911);
+    radioButtonZellPager->setChecked(true);
+    radioButtonGuest->setChecked(true);
+    radioButtonVibeOn->setChecked(true);
+}
+
+std::array<QSpinBox*, FrmProgramPagers::groupCount> FrmProgramPagers::groupSpinBoxes() const
+{
+    return { spinBoxGroup1, spinBoxGroup2, spinBoxGroup3, spinBoxGroup4, spinBoxGroup5 };
+}
+
+std::array<QLineEdit*, FrmProgramPagers::groupCount> FrmProgramPagers::groupNameEdits() const
+{
+    return { lineEditGroup1, lineEditGroup2, lineEditGroup3, lineEditGroup4, lineEditGroup5 };
+}
+
+bool FrmProgramPagers::checkWelcomeMsg()
+{
+    const QString text = textEditWelcomeMsg->toPlainText();
+    if (text.count(QLatin1Char('\n')) <= maxWelcomeLineBreaks && !text.contains(QLatin1Char(','))
+        && text.length() <= maxWelcomeLength)
+        return true;
+
+    qCDebug(lcPagers, "FrmProgramPagers::checkWelcomeMsg - failed");
+    textEditWelcomeMsg->selectAll();
+    return false;
+}
+
+AlphaProgramData FrmProgramPagers::alphaProgramData() const
+{
+    AlphaProgramData data;
+    data.pagerNum = spinBoxAlphaPgrNum->value();
+    data.allPageID = spinBoxAlphaPgrAllPage->value();
+    data.sysID = spinBoxAlphaSysID->value();
+    data.welcomeMsg = textEditWelcomeMsg->toPlainText();
+    data.grpPagingEnabled = checkBoxEnableGrpPaging->isChecked();
+    const auto spinBoxes = groupSpinBoxes();
+    const auto nameEdits = groupNameEdits();
+    for (int i = 0; i < groupCount; ++i) {
+        data.groupModelVector.at(i).pagerNum = spinBoxes[i]->value();
+        data.groupModelVector.at(i).name = nameEdits[i]->text();
+    }
+    return data;
+}
+
+int FrmProgramPagers::zellPagerFlags() const
+{
+    int flags = 0;
+    if (radioButtonCoaster->isChecked())
+        flags |= ZellCoaster;
+    if (radioButtonVibeOn->isChecked())
+        flags |= ZellVibeOn;
+    if (radioButtonZellPager->isChecked() && radioButtonManager->isChecked())
+        flags |= ZellManager;
+    return flags;
+}
+
+void FrmProgramPagers::pushButtonProgram_pressed()
+{
+    if (!checkWelcomeMsg()) {
+        releaseProgramButton();
+        Prompter::instance().critical(
+            this, tr("Error"),
+            tr("Invalid Welcome Message text...\nup to 3 lines and 48 characters max\n- no commas allowed"));
+        return;
+    }
+
+    try {
+        programCurrentTab();
+    } catch (const std::exception& e) {
+        releaseProgramButton();
+        Prompter::instance().critical(this, tr("Error"), QString::fromUtf8(e.what()));
+    }
+}
+
+// The message box takes the mouse release, so the button would otherwise stay drawn pressed.
+void FrmProgramPagers::releaseProgramButton()
+{
+    if (pushButtonProgram->isDown())
+        pushButtonProgram->setDown(false);
+}
+
+void FrmProgramPagers::programCurrentTab()
+{
+    // Hook for the device protocol: connect, then program an Alpha pager with alphaProgramData()
+    // or a Zell pager / coaster with its pager number, system ID and zellPagerFlags().
+    if (tabWidgetPagerTypes->currentWidget() == tabAlpha)
+        qCDebug(lcPagers) << "programCurrentTab - Alpha pager" << spinBoxAlphaPgrNum->value();
+    else
+        qCDebug(lcPagers) << "programCurrentTab - Zell / coaster pager" << spinBoxZellCoasterPgrNum->value() << "flags"
+                          << zellPagerFlags();
+}
+
+void FrmProgramPagers::updateGroupNameEnabled(int group, int value)
+{
+    QSpinBox* spinBox = groupSpinBoxes().at(group);
+    groupNameEdits().at(group)->setEnabled(value != spinBox->minimum());
+}
+
+void FrmProgramPagers::spinBoxGroup1_valueChanged(int value)
+{
+    updateGroupNameEnabled(0, value);
+}
+
+void FrmProgramPagers::spinBoxGroup2_valueChanged(int value)
+{
+    updateGroupNameEnabled(1, value);
+}
+
+void FrmProgramPagers::spinBoxGroup3_valueChanged(int value)
+{
+    updateGroupNameEnabled(2, value);
+}
+
+void FrmProgramPagers::spinBoxGroup4_valueChanged(int value)
+{
+    updateGroupNameEnabled(3, value);
+}
+
+void FrmProgramPagers::spinBoxGroup5_valueChanged(int value)
+{
+    updateGroupNameEnabled(4, value);
+}
+
+void FrmProgramPagers::checkBoxEnableGrpPaging_toggled(bool)
+{
+    // The check box's own state counts: the constructor also runs this to sync the widgets.
+    const bool on = checkBoxEnableGrpPaging->isChecked();
+    textLabelSpecialCaseMsg->hide();
+    buttonGroupGrpPagingProgram->setEnabled(on);
+    if (!on) {
+        spinBoxAlphaPgrNum->setMinimum(1);
+        return;
+    }
+    textLabelSpecialCaseMsg->show();
+    spinBoxAlphaPgrNum->setMinimum(firstPagerNumWithGroups);
+    spinBoxGroup1_valueChanged(spinBoxGroup1->value());
+    spinBoxGroup2_valueChanged(spinBoxGroup2->value());
+    spinBoxGroup3_valueChanged(spinBoxGroup3->value());
+    spinBoxGroup4_valueChanged(spinBoxGroup4->value());
+    spinBoxGroup5_valueChanged(spinBoxGroup5->value());
+}
+
+void FrmProgramPagers::radioButtonCoaster_toggled(bool)
+{
+    // A coaster has no manager mode.
+    if (radioButtonCoaster->isChecked()) {
+        radioButtonGuest->setChecked(true);
+        buttonGroupWho->setEnabled(false);
+    } else {
+        buttonGroupWho->setEnabled(true);
+    }
+}

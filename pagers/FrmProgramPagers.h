@@ -1,0 +1,51 @@
+#pragma once
+
+#include "pagers/frmProgramPagersBase.h"
+#include "protocol/AlphaProgramData.h"
+
+#include <array>
+
+// The program pagers dialog: checks the settings of one pager and programs it through the
+// attached device on each press of Program, staying open until Cancel.
+class FrmProgramPagers : public frmProgramPagersBase
+{
+    Q_OBJECT
+
+public:
+    FrmProgramPagers(bool grpPagingEnabled, bool disableZellCoasterTab, int sysID, QWidget* parent = nullptr,
+                     const char* name = nullptr, bool modal = false, Qt::WindowFlags flags = {});
+
+    // True when the welcome message fits the pager: at most 3 lines (2 line breaks), 48 characters
+    // with the line breaks, no comma. Otherwise the message is left selected for correction.
+    bool checkWelcomeMsg();
+
+    // The Alpha tab's settings, all five groups included whether used or not.
+    AlphaProgramData alphaProgramData() const;
+    // The Zell / Coaster tab's options as ZellPagerFlags bits.
+    int zellPagerFlags() const;
+
+public slots:
+    void pushButtonProgram_pressed() override;
+    void spinBoxGroup1_valueChanged(int value) override;
+    void spinBoxGroup2_valueChanged(int value) override;
+    void spinBoxGroup3_valueChanged(int value) override;
+    void spinBoxGroup4_valueChanged(int value) override;
+    void spinBoxGroup5_valueChanged(int value) override;
+    void checkBoxEnableGrpPaging_toggled(bool) override;
+    void radioButtonCoaster_toggled(bool) override;
+
+protected:
+    // Programs one pager from the current tab through the device protocol. Throws std::exception
+    // subclasses on failure; pushButtonProgram_pressed shows them.
+    virtual void programCurrentTab();
+
+private:
+    static constexpr int groupCount = 5;
+
+    std::array<QSpinBox*, groupCount> groupSpinBoxes() const;
+    std::array<QLineEdit*, groupCount> groupNameEdits() const;
+    void updateGroupNameEnabled(int group, int value);
+    void releaseProgramButton();
+
+    bool m_disableZellCoasterTab;
+};

@@ -1,0 +1,3 @@
+#include "pagers/PagersLogging.h"
+
+Q_LOGGING_CATEGORY(lcPagers, "tavrin.pagers")
