@@ -14,7 +14,8 @@ public:
     using Handle = int;
     static constexpr Handle NoHandle = -1;
 
-    enum class Access {
+    enum class Access
+    {
         Probe, // query only: enough to read the vendor and product ID
         Read,
         Write

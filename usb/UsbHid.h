@@ -10,7 +10,8 @@
 #include <memory>
 #include <vector>
 
-enum UsbHidError {
+enum UsbHidError
+{
     HidDllNotLoaded = 0,
     SetupApiDllNotLoaded = 1,
     GetHidGuidMissing = 2,
@@ -32,9 +33,15 @@ enum UsbHidError {
     UnknownError = 18
 };
 
-enum FindResult { Opened = 0, NotFound = 1, AlreadyOpen = 2 };
+enum FindResult
+{
+    Opened = 0,
+    NotFound = 1,
+    AlreadyOpen = 2
+};
 
 // The one exception type of the link and the protocol; its message is the user's text.
+// what() gives the message as UTF-8.
 class UsbHidException : public std::exception
 {
 public:
@@ -63,8 +70,9 @@ public:
     using InterfaceSet = std::vector<QString>;
 
     static UsbHid* instance();
-    // Replaces the platform backend (hidapi by default) and resets the link's state:
-    // handles closed, no device path, no partial line, no product ID. Returns the backend.
+    // Replaces the platform backend (hidapi by default; nullptr installs a fresh hidapi backend) and
+    // resets the link's state: handles closed through the old backend, no device path, no partial
+    // line, no product ID. Creates the link if needed. Returns the backend.
     static HidBackend* setBackend(std::unique_ptr<HidBackend> backend);
     HidBackend* backend() const { return m_backend.get(); }
 
@@ -75,11 +83,15 @@ public:
     void resolveHidFunctions();
     // The present HID interfaces (filtered by the vendor ID where the backend can).
     InterfaceSet getClassDevs();
+    // Opens the first interface with the Tavrin vendor and product ID. Without force, meeting the
+    // open device's path first gives AlreadyOpen and changes nothing; after disconnect the device
+    // is no longer open, so the same path is searched (and reopened) again.
     FindResult findDevice(const InterfaceSet& interfaces, bool force);
     void disconnect();
 
     // Sends one line (at most MaxLineLength Latin-1 characters) followed by LF, CR and a zero byte.
-    // Throws WriteFailed; a longer line is refused before anything is sent.
+    // Throws WriteFailed; a longer line is refused before anything is sent (UsbHidException with a
+    // text of its own).
     void write(const QString& line);
     // Waits at most timeoutMs for one input report; appends every line it completes.
     // Returns the bytes delivered, 0 on time-out. Throws ReadFailed.
@@ -92,6 +104,8 @@ public:
 private:
     explicit UsbHid(std::unique_ptr<HidBackend> backend);
     void closeHandle(HidBackend::Handle& handle);
+    void closeAll();
+    bool isOpen() const;
     [[noreturn]] void raise(int code) const;
 
     std::unique_ptr<HidBackend> m_backend;
