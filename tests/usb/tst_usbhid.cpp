@@ -35,7 +35,6 @@ private slots:
 
     void matching_data();
     void matching();
-    void searchHintsTheVendor();
     void alreadyOpenUnlessForced();
     void probingOthersKeepsTheDeviceUsable();
     void notFoundKeepsEarlierHandles();
@@ -245,12 +244,6 @@ void TestUsbHid::matching()
     QCOMPARE(m_link->productId(), productId);
     // Skipped candidates leave no probe open: only the match's probe, read and write handles remain.
     QCOMPARE(m_backend->openHandleCount(), result == Opened ? 3 : 0);
-}
-
-void TestUsbHid::searchHintsTheVendor()
-{
-    m_link->getClassDevs();
-    QCOMPARE(m_backend->lastVendorIdHint(), quint16(0x03EB));
 }
 
 void TestUsbHid::alreadyOpenUnlessForced()
