@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// The platform half of the HID link: what the operating system (or a test) provides.
+// Every rule of framing, matching and line assembly stays in UsbHid above this seam,
+// so every backend gets the same behaviour.
+class HidBackend
+{
+public:
+    using Handle = int;
+    static constexpr Handle NoHandle = -1;
+
+    enum class Access
+    {
+        Probe, // query only: enough to read the vendor and product ID
+        Read,
+        Write
+    };
+
+    virtual ~HidBackend() = default;
+
+    // Makes the platform library usable; false when it cannot be loaded.
+    virtual bool init() = 0;
+    // Paths of the present HID interfaces, in a stable order. A backend may leave out
+    // interfaces whose vendor ID differs from vendorIdHint (0 = no hint); the caller
+    // still checks every path it gets.
+    virtual std::vector<QString> enumerate(quint16 vendorIdHint) = 0;
+    // NoHandle on failure.
+    virtual Handle open(const QString& path, Access access) = 0;
+    virtual void close(Handle handle) = 0;
+    // Through a probe handle; false on failure.
+    virtual bool attributes(Handle probe, quint16* vendorId, quint16* productId) = 0;
+    // One output report: byte 0 is the report ID (0), then 8 bytes of the line.
+    virtual bool writeReport(Handle handle, const QByteArray& report) = 0;
+    // Waits at most timeoutMs for one input report and stores its data bytes (without
+    // the report ID) in *data. Returns the number of bytes delivered, 0 on time-out,
+    // -1 on failure.
+    virtual int readReport(Handle handle, QByteArray* data, int timeoutMs) = 0;
+    // The system's text for the last failure, ending in a line break; may be empty.
+    virtual QString lastErrorText() = 0;
+};

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "usb/HidBackend.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <exception>
+#include <memory>
+#include <vector>
+
+enum UsbHidError
+{
+    HidDllNotLoaded = 0,
+    SetupApiDllNotLoaded = 1,
+    GetHidGuidMissing = 2,
+    GetAttributesMissing = 3,
+    DestroyDeviceInfoListMissing = 4,
+    EnumDeviceInterfacesMissing = 5,
+    GetClassDevsMissing = 6,
+    GetDeviceInterfaceDetailMissing = 7,
+    NoDeviceFound = 8,
+    ClassDevsFailed = 9,
+    InterfaceDetailFailed = 10,
+    NullGuid = 11,
+    WriteFailed = 12,
+    ReadFailed = 13,
+    OverlappedResultFailed = 14,
+    LostCommunication = 15,
+    DeviceReportedError = 16,
+    UnsupportedVersion = 17,
+    UnknownError = 18
+};
+
+enum FindResult
+{
+    Opened = 0,
+    NotFound = 1,
+    AlreadyOpen = 2
+};
+
+// The one exception type of the link and the protocol; its message is the user's text.
+// what() gives the message as UTF-8.
+class UsbHidException : public std::exception
+{
+public:
+    explicit UsbHidException(const QString& message);
+    const char* what() const noexcept override;
+    QString message() const { return m_message; }
+
+private:
+    QString m_message;
+    QByteArray m_what;
+};
+
+// The link to the attached Tavrin device: finds it by vendor and product ID, sends command
+// lines as 9-byte output reports and assembles response lines from input reports.
+class UsbHid : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr quint16 VendorId = 0x03EB;
+    static constexpr quint16 TavrinIIProductId = 0xAA55;
+    static constexpr quint16 DalenProductId = 0xAA57;
+    static constexpr int MaxLineLength = 253;
+
+    // The present interfaces, as getClassDevs found them.
+    using InterfaceSet = std::vector<QString>;
+
+    static UsbHid* instance();
+    // Replaces the platform backend (hidapi by default; nullptr installs a fresh hidapi backend) and
+    // resets the link's state: handles closed through the old backend, no device path, no partial
+    // line, no product ID. Creates the link if needed. Returns the backend.
+    static HidBackend* setBackend(std::unique_ptr<HidBackend> backend);
+    HidBackend* backend() const { return m_backend.get(); }
+
+    ~UsbHid() override;
+
+    // Throws HidDllNotLoaded when the platform library cannot be used.
+    void loadHidLibraries();
+    void resolveHidFunctions();
+    // The present HID interfaces (filtered by the vendor ID where the backend can).
+    InterfaceSet getClassDevs();
+    // Opens the first interface with the Tavrin vendor and product ID. Without force, meeting the
+    // open device's path first gives AlreadyOpen and changes nothing; after disconnect the device
+    // is no longer open, so the same path is searched (and reopened) again.
+    FindResult findDevice(const InterfaceSet& interfaces, bool force);
+    void disconnect();
+
+    // Sends one line (at most MaxLineLength Latin-1 characters) followed by LF, CR and a zero byte.
+    // Throws WriteFailed; a longer line is refused before anything is sent (UsbHidException with a
+    // text of its own).
+    void write(const QString& line);
+    // Waits at most timeoutMs for one input report; appends every line it completes.
+    // Returns the bytes delivered, 0 on time-out. Throws ReadFailed.
+    int read(QStringList& lines, int timeoutMs);
+
+    int productId() const { return m_productId; }
+    QString devicePath() const { return _device_path; }
+    QString errorMessage(int code) const;
+
+private:
+    explicit UsbHid(std::unique_ptr<HidBackend> backend);
+    void closeHandle(HidBackend::Handle& handle);
+    void closeAll();
+    bool isOpen() const;
+    [[noreturn]] void raise(int code) const;
+
+    std::unique_ptr<HidBackend> m_backend;
+    HidBackend::Handle m_probeHandle = HidBackend::NoHandle;
+    HidBackend::Handle m_writeHandle = HidBackend::NoHandle;
+    HidBackend::Handle m_readHandle = HidBackend::NoHandle;
+    QString _device_path;
+    QByteArray m_partialLine;
+    int m_productId = -1;
+};

@@ -1,0 +1,3 @@
+#include "usb/UsbLogging.h"
+
+Q_LOGGING_CATEGORY(lcUsb, "tavrin.usb")
