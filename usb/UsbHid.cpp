@@ -176,7 +176,7 @@ void UsbHid::write(const QString& line)
         for (int i = 0; i < ReportSize; ++i)
             qCDebug(lcUsb, "report_buffer[%d] = %c", i, report.at(i));
         if (!m_backend->writeReport(m_writeHandle, report))
-            raise(WriteFailed);
+            failAndRelease(WriteFailed);
     }
 }
 
@@ -185,7 +185,7 @@ int UsbHid::read(QStringList& lines, int timeoutMs)
     QByteArray data;
     const int count = m_backend->readReport(m_readHandle, &data, timeoutMs);
     if (count < 0)
-        raise(ReadFailed);
+        failAndRelease(ReadFailed);
     if (count == 0) {
         m_partialLine.clear();
         return 0;
@@ -230,6 +230,16 @@ void UsbHid::closeAll()
 bool UsbHid::isOpen() const
 {
     return m_readHandle != HidBackend::NoHandle || m_writeHandle != HidBackend::NoHandle;
+}
+
+// A device that failed a transfer is usually gone or re-plugged (perhaps at the same path):
+// closing it lets the next search open it afresh instead of meeting dead handles forever.
+void UsbHid::failAndRelease(int code)
+{
+    const QString message = errorMessage(code);
+    closeAll();
+    m_partialLine.clear();
+    throw UsbHidException(message);
 }
 
 void UsbHid::raise(int code) const

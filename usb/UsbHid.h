@@ -107,6 +107,7 @@ private:
     void closeAll();
     bool isOpen() const;
     [[noreturn]] void raise(int code) const;
+    [[noreturn]] void failAndRelease(int code);
 
     std::unique_ptr<HidBackend> m_backend;
     HidBackend::Handle m_probeHandle = HidBackend::NoHandle;
