@@ -1,0 +1,101 @@
+#pragma once
+
+#include "config/Tavrin2QtCfg.h"
+#include "config/TavrinType.h"
+#include "protocol/AlphaProgramData.h"
+#include "uisupport/ProgressIndicator.h"
+
+#include <QObject>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTime>
+
+#include <functional>
+#include <memory>
+
+// The device protocol: every conversation with the attached Tavrin goes through here,
+// and through here alone to the HID link. Every failure is thrown as UsbHidException.
+class Tavrin2QtComm : public QObject
+{
+    Q_OBJECT
+
+public:
+    static Tavrin2QtComm* instance();
+    // Tests and the virtual device: forget what is known of the attached device
+    // (status NotFound, type Unknown) and stop any flashing tool.
+    void reset();
+
+    // The time source of SETT; the local clock unless a test fixes it.
+    using Clock = std::function<QTime()>;
+    void setClock(Clock clock);
+
+    // Finds and opens the device when needed and returns its model.
+    TavrinType connectTavrin();
+    int connectionStatus() const { return m_connectionStatus; }
+    TavrinType detectedTavrinType();
+    static QString tavrinTypeName(int type);
+    // Throws LostCommunication for no line, DeviceReportedError for a first line starting "err".
+    static void checkResponse(const QStringList& lines);
+    // The alert code appended to a Dalen button message for a mode index ("\f" prefix included).
+    static QString dtModeCode(int mode);
+
+    Tavrin2QtCfg readTavrin();
+    Tavrin2QtCfg readTavrinNoGui();
+    static void parseReadTavrinOutput(Tavrin2QtCfg& cfg, const QStringList& lines);
+    static void parseButtonOutput(int variant, int index, const QStringList& fields, Tavrin2QtCfg& cfg);
+    static void parseAutoOnOffOutput(bool onTime, int entry, const QStringList& fields, Tavrin2QtCfg& cfg);
+    bool softwareSupported();
+
+    void updateTavrin(const Tavrin2QtCfg& cfg);
+
+    // Both return false whenever they return; every failure is thrown.
+    bool programAlphaPager(const AlphaProgramData& data);
+    bool programZellPager(int pagerNum, int sysID, int flags);
+
+    // Firmware upgrade: returns once the flashing tool is started; the outcome is reported
+    // by onProcessComplete.
+    void updateFirmware();
+    bool getFirmwareFile();
+    bool startBatchisp(const QStringList& arguments);
+    void terminateBatchisp();
+    QString firmwareFile() const { return _firmwareFile; }
+    QString batchispOutput() const { return _batchispOutput; }
+    bool isFlashing() const { return _batchisp != nullptr; }
+    // The flashing tool's program: "batchisp" on Windows, our tavrin-flash elsewhere.
+    static QString flashProgram();
+    // Whether a firmware file's name fits the model; judged on the lower-cased base name.
+    static bool firmwareFileNameFits(int type, const QString& path);
+    // The flashing tool's argument list, program name first.
+    static QStringList batchispArguments(const QString& firmwareFile);
+
+public slots:
+    void onReadyReadStdout();
+    void onProcessComplete();
+
+private slots:
+    void onProcessError(QProcess::ProcessError error);
+
+signals:
+    // After the outcome box of a firmware update was shown.
+    void firmwareUpdateFinished(bool success);
+
+private:
+    Tavrin2QtComm();
+
+    void updateDalenTavrin(const Tavrin2QtCfg& cfg, QStringList& response);
+    void updateTavrinII(const Tavrin2QtCfg& cfg, QStringList& response);
+    // One command and its response: write the line, then read with the window until a
+    // window passes in silence, appending every completed line to the response.
+    void exchange(const QString& command, int windowMs, QStringList& response);
+
+    TavrinType _detectedType = Unknown;
+    int m_connectionStatus = 1; // NotFound: the first search is forced
+    Clock m_clock;
+
+    QProcess* _batchisp = nullptr;
+    QString _batchispOutput;
+    QByteArray m_partialOutput;
+    QString _firmwareFile;
+    std::unique_ptr<ProgressIndicator> _progressDialog;
+};
