@@ -1,0 +1,38 @@
+#!/bin/sh
+# Redraws the two unit pictures shown on the main window's pages (needs ImageMagick's convert).
+# The Tavrin II buttons sit at the heights of the five button rows beside the picture.
+set -eu
+cd "$(dirname "$0")"
+font=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
+
+# Tavrin II: a narrow bar with its USB lead at the top, a status light and five numbered buttons.
+set -- -size 61x318 xc:none \
+    -fill '#30353b' -stroke none -draw "rectangle 28,0 33,12" \
+    -fill '#4a525c' -draw "roundrectangle 21,5 40,17 3,3" \
+    -fill '#e3e7ec' -stroke '#5b6571' -strokewidth 2 -draw "roundrectangle 3,15 57,315 12,12" \
+    -fill '#cfd6de' -stroke none -draw "roundrectangle 9,21 51,309 8,8" \
+    -fill '#46c35f' -stroke '#2a7a3e' -strokewidth 1 -draw "circle 30,26 30,28"
+number=1
+for y in 46 107 168 229 290; do
+    set -- "$@" \
+        -fill '#2f6db3' -stroke '#1d4a7d' -strokewidth 2 -draw "circle 30,$y 30,$((y + 14))" \
+        -fill '#4f84c6' -stroke none -draw "circle 30,$((y - 1)) 30,$((y + 9))" \
+        -fill white -font "$font" -pointsize 13 -gravity NorthWest -annotate "+26+$((y - 8))" "$number"
+    number=$((number + 1))
+done
+convert "$@" -depth 8 -strip -define png:exclude-chunks=date,time tavrin2.png
+
+# Dalen: a one-button unit with its lead at the top, a status light, the big call button and a speaker grille.
+convert -size 105x322 xc:none \
+    -fill '#30353b' -stroke none -draw "rectangle 50,0 55,24" \
+    -fill '#4a525c' -draw "roundrectangle 41,14 64,34 4,4" \
+    -fill '#ece8df' -stroke '#666a70' -strokewidth 2 -draw "roundrectangle 5,30 99,318 22,22" \
+    -fill '#46c35f' -stroke '#2a7a3e' -strokewidth 1 -draw "circle 52,62 52,67" \
+    -fill '#d5d0c5' -stroke '#a9a397' -strokewidth 2 -draw "circle 52,140 52,182" \
+    -fill '#c63a31' -stroke '#8a231d' -strokewidth 3 -draw "circle 52,140 52,174" \
+    -fill '#dd6a61' -stroke none -draw "circle 44,130 44,141" \
+    -fill '#8b8679' -stroke none \
+    -draw "roundrectangle 30,226 75,230 2,2" -draw "roundrectangle 30,238 75,242 2,2" \
+    -draw "roundrectangle 30,250 75,254 2,2" -draw "roundrectangle 30,262 75,266 2,2" \
+    -fill '#d5d0c5' -stroke '#a9a397' -strokewidth 1 -draw "roundrectangle 30,286 75,300 3,3" \
+    -depth 8 -strip -define png:exclude-chunks=date,time dalen.png
