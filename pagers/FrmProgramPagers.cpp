@@ -1,6 +1,7 @@
 #include "pagers/FrmProgramPagers.h"
 
 #include "pagers/PagersLogging.h"
+#include "protocol/Tavrin2QtComm.h"
 #include "uisupport/Prompter.h"
 
 #include <QRegularExpression>
@@ -122,13 +123,14 @@ void FrmProgramPagers::releaseProgramButton()
 
 void FrmProgramPagers::programCurrentTab()
 {
-    // Hook for the device protocol: connect, then program an Alpha pager with alphaProgramData()
-    // or a Zell pager / coaster with its pager number, system ID and zellPagerFlags().
-    if (tabWidgetPagerTypes->currentWidget() == tabAlpha)
-        qCDebug(lcPagers) << "programCurrentTab - Alpha pager" << spinBoxAlphaPgrNum->value();
-    else
-        qCDebug(lcPagers) << "programCurrentTab - Zell / coaster pager" << spinBoxZellCoasterPgrNum->value() << "flags"
-                          << zellPagerFlags();
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    comm->connectTavrin();
+    if (tabWidgetPagerTypes->currentWidget() == tabAlpha) {
+        const bool isError = comm->programAlphaPager(alphaProgramData());
+        qCDebug(lcPagers, "pushButtonProgram_pressed - Alpha - is_error: %d", isError);
+    } else if (tabWidgetPagerTypes->currentWidget() == tabZellCoaster) {
+        comm->programZellPager(spinBoxZellCoasterPgrNum->value(), spinBoxZellCoasterSysID->value(), zellPagerFlags());
+    }
 }
 
 void FrmProgramPagers::updateGroupNameEnabled(int group, int value)
