@@ -1,0 +1,177 @@
+#include "pagers/FrmProgramPagers.h"
+#include "protocol/Tavrin2QtComm.h"
+#include "sim/VirtualTavrin.h"
+#include "support/ProgressRecorder.h"
+#include "support/ScriptedPrompter.h"
+#include "usb/UsbHid.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+// The program pagers dialog end to end: the real dialog, the real protocol, the virtual device.
+class TestProgramPagersDevice : public QObject
+{
+    Q_OBJECT
+
+private:
+    VirtualTavrin* m_sim = nullptr;
+
+    VirtualTavrin* attach(VirtualTavrin::Model model)
+    {
+        m_sim = static_cast<VirtualTavrin*>(UsbHid::setBackend(std::make_unique<VirtualTavrin>(model)));
+        Tavrin2QtComm::instance()->reset();
+        Tavrin2QtComm::instance()->connectTavrin();
+        m_sim->clearTranscript();
+        m_sim->resetElapsed();
+        return m_sim;
+    }
+
+    // The firmware check reads the device first; the programming lines follow it.
+    QStringList programmingLines() const
+    {
+        QStringList lines = m_sim->transcript();
+        lines.removeAll(QStringLiteral("READ"));
+        return lines;
+    }
+
+    static void fillAlphaTab(FrmProgramPagers& dialog)
+    {
+        dialog.tabWidgetPagerTypes->setCurrentWidget(dialog.tabAlpha);
+        dialog.spinBoxAlphaPgrNum->setValue(120);
+        dialog.spinBoxAlphaPgrAllPage->setValue(100);
+        dialog.spinBoxAlphaSysID->setValue(3);
+        dialog.textEditWelcomeMsg->setPlainText(QStringLiteral("Welcome\nto the bar"));
+        dialog.spinBoxGroup1->setValue(5);
+        dialog.lineEditGroup1->setText(QStringLiteral("Bar"));
+        dialog.spinBoxGroup3->setValue(7);
+    }
+
+    static void press(FrmProgramPagers& dialog) { QTest::mouseClick(dialog.pushButtonProgram, Qt::LeftButton); }
+
+private slots:
+    void alphaPagerWithGroups()
+    {
+        attach(VirtualTavrin::Model::TavrinII);
+        ScriptedPrompter prompter;
+        ProgressRecorder progress;
+        FrmProgramPagers dialog(true, false, 3);
+        dialog.show();
+        fillAlphaTab(dialog);
+        QElapsedTimer clock;
+        clock.start();
+        press(dialog);
+        QVERIFY(clock.elapsed() < 1000);
+        QCOMPARE(programmingLines(),
+                 QStringList({ "FPROG,120,100,3", "WPROG,Welcome\nto the bar", "GNPROG,1,Bar", "GPROG,1,5", "GNPROG,2,",
+                               "GPROG,2,99", "GNPROG,3,", "GPROG,3,7", "GNPROG,4,", "GPROG,4,99", "GNPROG,5,",
+                               "GPROG,5,99" }));
+        QVERIFY(m_sim->elapsedMs() >= 24000);
+        QCOMPARE(progress.alive(), 0);
+        // The dialog stays open with its entries.
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.spinBoxAlphaPgrNum->value(), 120);
+        QCOMPARE(dialog.lineEditGroup1->text(), QStringLiteral("Bar"));
+        prompter.verifyDone();
+    }
+
+    void alphaPagerWithoutGroups()
+    {
+        attach(VirtualTavrin::Model::DalenTavrin);
+        ScriptedPrompter prompter;
+        FrmProgramPagers dialog(false, true, 0);
+        dialog.spinBoxAlphaPgrNum->setValue(12);
+        dialog.spinBoxGroup2->setValue(4);
+        press(dialog);
+        QCOMPARE(programmingLines(),
+                 QStringList({ "FPROG,12,911,0", "WPROG,", "GPROG,1,99", "GPROG,2,99", "GPROG,3,99", "GPROG,4,99",
+                               "GPROG,5,99" }));
+        QVERIFY(m_sim->elapsedMs() >= 14000);
+        prompter.verifyDone();
+    }
+
+    void zellPagerAndCoaster_data()
+    {
+        QTest::addColumn<bool>("coaster");
+        QTest::addColumn<bool>("manager");
+        QTest::addColumn<bool>("vibeOn");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("manager Zell with vibration") << false << true << true << "LPROG,20,4,6";
+        QTest::newRow("guest Zell without vibration") << false << false << false << "LPROG,20,4,0";
+        QTest::newRow("coaster with vibration") << true << true << true << "LPROG,20,4,3";
+        QTest::newRow("coaster without vibration") << true << false << false << "LPROG,20,4,1";
+    }
+    void zellPagerAndCoaster()
+    {
+        QFETCH(bool, coaster);
+        QFETCH(bool, manager);
+        QFETCH(bool, vibeOn);
+        QFETCH(QString, line);
+        attach(VirtualTavrin::Model::TavrinII);
+        ScriptedPrompter prompter;
+        FrmProgramPagers dialog(false, false, 4);
+        dialog.tabWidgetPagerTypes->setCurrentWidget(dialog.tabZellCoaster);
+        dialog.spinBoxZellCoasterPgrNum->setValue(20);
+        (manager ? dialog.radioButtonManager : dialog.radioButtonGuest)->setChecked(true);
+        (coaster ? dialog.radioButtonCoaster : dialog.radioButtonZellPager)->setChecked(true);
+        (vibeOn ? dialog.radioButtonVibeOn : dialog.radioButtonVibeOff)->setChecked(true);
+        press(dialog);
+        QCOMPARE(programmingLines(), QStringList({ line }));
+        QVERIFY(m_sim->elapsedMs() >= 10000);
+        prompter.verifyDone();
+    }
+
+    void refusedWelcomeMessageSendsNothing()
+    {
+        attach(VirtualTavrin::Model::TavrinII);
+        ScriptedPrompter prompter;
+        FrmProgramPagers dialog(false, false, 0);
+        dialog.textEditWelcomeMsg->setPlainText(QStringLiteral("one,two"));
+        prompter.expectCritical(QStringLiteral("Error"));
+        press(dialog);
+        QVERIFY(m_sim->transcript().isEmpty());
+        prompter.verifyDone();
+    }
+
+    void deviceErrorAndMissingDevice_data()
+    {
+        QTest::addColumn<bool>("unplugged");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("device answers Err")
+            << false << "Tavrin response indicates an error was\nencountered performing current operation";
+        QTest::newRow("device missing") << true << "No Tavrin device found\nPlease verify Tavrin is connected to PC";
+    }
+    void deviceErrorAndMissingDevice()
+    {
+        QFETCH(bool, unplugged);
+        QFETCH(QString, text);
+        attach(VirtualTavrin::Model::TavrinII);
+        if (unplugged) {
+            m_sim->unplug();
+            Tavrin2QtComm::instance()->reset();
+        } else {
+            m_sim->failCommand(QStringLiteral("FPROG"));
+        }
+        ScriptedPrompter prompter;
+        ProgressRecorder progress;
+        FrmProgramPagers dialog(true, false, 3);
+        fillAlphaTab(dialog);
+        prompter.expectCritical(QStringLiteral("Error"), text);
+        press(dialog);
+        prompter.verifyDone();
+        QCOMPARE(progress.alive(), 0);
+        QVERIFY(!dialog.pushButtonProgram->isDown());
+        QCOMPARE(dialog.spinBoxAlphaPgrNum->value(), 120);
+        QCOMPARE(dialog.textEditWelcomeMsg->toPlainText(), QStringLiteral("Welcome\nto the bar"));
+
+        // Still usable: the next press programs once the device is back.
+        m_sim->clearFaults();
+        m_sim->replug();
+        m_sim->clearTranscript();
+        press(dialog);
+        QCOMPARE(programmingLines().value(0), QStringLiteral("FPROG,120,100,3"));
+        prompter.verifyDone();
+    }
+};
+
+QTEST_MAIN(TestProgramPagersDevice)
+#include "tst_programpagersdevice.moc"
