@@ -34,11 +34,15 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavrin2qt)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Configures the Tavrin family of USB call-station transmitters: Tavrin II, Dalen Tavrin and \
-Dalen Tavrin - 2 Button. It reads a device's settings into a form, writes them back, keeps them \
-in configuration files, programs pagers through the device and upgrades its firmware.\n\
-The package installs a udev rule that gives the logged-in user access to the devices.")
+# One line each, as the control file shows them.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Configures the Tavrin family of USB call-station transmitters: Tavrin II,"
+    "Dalen Tavrin and Dalen Tavrin - 2 Button. It reads a device's settings into"
+    "a form, writes them back, keeps them in configuration files, programs pagers"
+    "through the device and upgrades its firmware."
+    ""
+    "The package installs a udev rule that gives the logged-in user access to"
+    "the devices.")
 set(CPACK_PACKAGE_CONTACT "tavrin2qt maintainers <tavrin2qt@example.invalid>" CACHE STRING
     "Maintainer of the Debian package")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
