@@ -165,7 +165,8 @@ private slots:
 
         // Still usable: the next press programs once the device is back.
         m_sim->clearFaults();
-        m_sim->replug();
+        if (unplugged)
+            m_sim->replug();
         m_sim->clearTranscript();
         press(dialog);
         QCOMPARE(programmingLines().value(0), QStringLiteral("FPROG,120,100,3"));
