@@ -190,9 +190,10 @@ bool CliApp::writeTranscript()
     const QString path = m_commandLine.value(QStringLiteral("transcript"));
     if (path.isEmpty())
         return true;
+    // One line per command: a line break inside a command (a welcome message) is written escaped.
     QString text;
     for (const QString& line : m_simulation.transcript())
-        text += line + QLatin1Char('\n');
+        text += SettingsPrinter::displayText(line) + QLatin1Char('\n');
     QString error;
     if (CfgFile::writeDocument(path, text, error))
         return true;

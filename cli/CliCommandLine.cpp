@@ -25,6 +25,26 @@ QString dashed(const QString& name)
 }
 
 constexpr int HelpColumn = 30;
+constexpr int HelpWidth = 100;
+
+// The description's words in lines that fit beside the synopsis column.
+QString wrapped(const QString& description)
+{
+    QString text;
+    int column = HelpColumn;
+    for (const QString& word : description.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (column > HelpColumn && column + 1 + word.size() > HelpWidth) {
+            text += QLatin1Char('\n') + QString(HelpColumn, QLatin1Char(' '));
+            column = HelpColumn;
+        } else if (column > HelpColumn) {
+            text += QLatin1Char(' ');
+            ++column;
+        }
+        text += word;
+        column += int(word.size());
+    }
+    return text;
+}
 } // namespace
 
 CliCommandLine::CliCommandLine()
@@ -157,7 +177,8 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
             { QStringLiteral("--simulate-from FILE"),
               tr("The virtual unit starts with FILE's settings (and its model, unless --simulate is given).") },
             { QStringLiteral("--transcript FILE"),
-              tr("Write every line the virtual unit received to FILE, one per line, also on failure.") },
+              tr("Write every line the virtual unit received to FILE, one per line (a line break in a line as "
+                 "\\n), also on failure.") },
         }
     };
     const HelpSection read { tr("Options of read:"),
@@ -211,7 +232,7 @@ QString CliCommandLine::helpText() const
             QString line = QStringLiteral("  ") + entry.synopsis;
             line += line.size() < HelpColumn ? QString(HelpColumn - line.size(), QLatin1Char(' '))
                                              : QLatin1Char('\n') + QString(HelpColumn, QLatin1Char(' '));
-            text += line + entry.description + QLatin1Char('\n');
+            text += line + wrapped(entry.description) + QLatin1Char('\n');
         }
     }
     text += QLatin1Char('\n');

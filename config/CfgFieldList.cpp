@@ -131,15 +131,27 @@ QList<CfgFieldDifference> CfgFieldList::differences(const Tavrin2QtCfg& first, c
         return std::nullopt;
     };
 
-    QList<CfgFieldDifference> differences;
-    for (const CfgField& field : firstFields) {
-        const std::optional<QString> other = find(secondFields, field.label);
-        if (other != field.value)
-            differences.append(CfgFieldDifference { field.label, field.value, other });
-    }
+    // The first record's order, each setting only the second has placed after its predecessor there,
+    // so that a button's settings stay together.
+    QStringList labels;
+    for (const CfgField& field : firstFields)
+        labels.append(field.label);
+    qsizetype insertAt = 0;
     for (const CfgField& field : secondFields) {
-        if (!find(firstFields, field.label))
-            differences.append(CfgFieldDifference { field.label, std::nullopt, field.value });
+        const qsizetype known = labels.indexOf(field.label);
+        if (known >= 0) {
+            insertAt = known + 1;
+            continue;
+        }
+        labels.insert(insertAt++, field.label);
+    }
+
+    QList<CfgFieldDifference> differences;
+    for (const QString& label : labels) {
+        const std::optional<QString> firstValue = find(firstFields, label);
+        const std::optional<QString> secondValue = find(secondFields, label);
+        if (firstValue != secondValue)
+            differences.append(CfgFieldDifference { label, firstValue, secondValue });
     }
     return differences;
 }
