@@ -96,13 +96,18 @@ void CfgFieldList::addTavrinIIButton(const QString& name, const TavrinIIButton& 
 
 void CfgFieldList::addDalenFields(const Tavrin2QtCfg& cfg, QList<CfgField>& fields)
 {
-    add(fields, tr("Button 1 pager"), number(cfg.dtBtn1PagerNum()));
-    add(fields, tr("Button 1 message"), cfg.dtBtn1SettingMsg());
-    add(fields, tr("Button 1 mode"), dalenModeName(cfg.dtBtn1Mode()));
-    if (cfg.tavrinType() == DalenTavrin2Button) {
-        add(fields, tr("Button 2 pager"), number(cfg.dtBtn2PagerNum()));
-        add(fields, tr("Button 2 message"), cfg.dtBtn2SettingMsg());
-        add(fields, tr("Button 2 mode"), dalenModeName(cfg.dtBtn2Mode()));
+    // Named as the window titles the button groups: "Button" on the one-button unit; on the two-button
+    // unit the first group (button index 0) is "Button 2" and the second "Button 1".
+    const bool twoButton = cfg.tavrinType() == DalenTavrin2Button;
+    const QString first = twoButton ? tr("Button 2") : tr("Button");
+    add(fields, tr("%1 pager").arg(first), number(cfg.dtBtn1PagerNum()));
+    add(fields, tr("%1 message").arg(first), cfg.dtBtn1SettingMsg());
+    add(fields, tr("%1 mode").arg(first), dalenModeName(cfg.dtBtn1Mode()));
+    if (twoButton) {
+        const QString second = tr("Button 1");
+        add(fields, tr("%1 pager").arg(second), number(cfg.dtBtn2PagerNum()));
+        add(fields, tr("%1 message").arg(second), cfg.dtBtn2SettingMsg());
+        add(fields, tr("%1 mode").arg(second), dalenModeName(cfg.dtBtn2Mode()));
     }
     add(fields, tr("Dalen Tavrin ID"), number(cfg.dtTavrinID()));
     add(fields, tr("System ID"), number(cfg.dtSysID()));
