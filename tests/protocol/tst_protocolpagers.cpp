@@ -1,6 +1,7 @@
 #include "protocol/Tavrin2QtComm.h"
 #include "sim/VirtualTavrin.h"
 #include "support/ProgressRecorder.h"
+#include "support/ProtocolTestSupport.h"
 #include "support/ScriptedHidBackend.h"
 #include "usb/UsbHid.h"
 
@@ -8,30 +9,9 @@
 
 Q_DECLARE_METATYPE(AlphaProgramData)
 
+using namespace ProtocolTestSupport;
+
 namespace {
-
-VirtualTavrin* attach()
-{
-    auto* sim = static_cast<VirtualTavrin*>(
-        UsbHid::setBackend(std::make_unique<VirtualTavrin>(VirtualTavrin::Model::TavrinII)));
-    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
-    comm->reset();
-    comm->connectTavrin();
-    comm->connectTavrin();
-    sim->clearTranscript();
-    sim->resetElapsed();
-    return sim;
-}
-
-template<typename Operation> QString failureOf(Operation operation)
-{
-    try {
-        operation();
-    } catch (const UsbHidException& e) {
-        return e.message();
-    }
-    return QString();
-}
 
 AlphaProgramData alphaPagerData(bool groups, const QString& group4Name = QStringLiteral("Unused"))
 {
@@ -97,7 +77,7 @@ void TestProtocolPagers::alphaPager()
 {
     QFETCH(AlphaProgramData, data);
     QFETCH(QStringList, commands);
-    VirtualTavrin* sim = attach();
+    VirtualTavrin* sim = attach(VirtualTavrin::Model::TavrinII);
     ProgressRecorder recorder;
     QElapsedTimer clock;
     clock.start();
@@ -140,7 +120,7 @@ void TestProtocolPagers::zellPager()
     QFETCH(int, sysID);
     QFETCH(int, flags);
     QFETCH(QString, command);
-    VirtualTavrin* sim = attach();
+    VirtualTavrin* sim = attach(VirtualTavrin::Model::TavrinII);
     ProgressRecorder recorder;
 
     QCOMPARE(Tavrin2QtComm::instance()->programZellPager(pager, sysID, flags), false);
@@ -174,7 +154,7 @@ void TestProtocolPagers::unsendableAlphaPagersSendNothing()
 {
     QFETCH(AlphaProgramData, data);
     QFETCH(QString, error);
-    VirtualTavrin* sim = attach();
+    VirtualTavrin* sim = attach(VirtualTavrin::Model::TavrinII);
     ProgressRecorder recorder;
 
     QCOMPARE(failureOf([&] { Tavrin2QtComm::instance()->programAlphaPager(data); }), error);
@@ -191,8 +171,7 @@ void TestProtocolPagers::silentDeviceGetsEveryCommand()
     comm->reset();
     // Identification and the version check are answered, the programming commands never are.
     for (int i = 0; i < 2; ++i) {
-        backend->queueReport(QByteArrayLiteral("VER,5V1."));
-        backend->queueReport(QByteArrayLiteral("0\r\0\0\0\0\0\0"));
+        queueLine(backend, "VER,5V1.0");
         backend->queueTimeout();
     }
     comm->connectTavrin();
@@ -201,8 +180,7 @@ void TestProtocolPagers::silentDeviceGetsEveryCommand()
     const int readsBefore = int(backend->readTimeouts().size());
     ProgressRecorder recorder;
 
-    QCOMPARE(failureOf([&] { comm->programAlphaPager(alphaPagerData(true)); }),
-             UsbHid::instance()->errorMessage(LostCommunication));
+    QCOMPARE(failureOf([&] { comm->programAlphaPager(alphaPagerData(true)); }), hidError(LostCommunication));
     // The version check reads its two reports and a silent window; then each of the twelve commands
     // meets one silent window of two seconds.
     const QList<int> windows = backend->readTimeouts().mid(readsBefore);
@@ -214,12 +192,12 @@ void TestProtocolPagers::silentDeviceGetsEveryCommand()
 
 void TestProtocolPagers::deviceErrorIsJudgedAtTheEnd()
 {
-    VirtualTavrin* sim = attach();
+    VirtualTavrin* sim = attach(VirtualTavrin::Model::TavrinII);
     sim->failCommand(QStringLiteral("FPROG"));
     ProgressRecorder recorder;
 
     QCOMPARE(failureOf([] { Tavrin2QtComm::instance()->programAlphaPager(alphaPagerData(false)); }),
-             UsbHid::instance()->errorMessage(DeviceReportedError));
+             hidError(DeviceReportedError));
     QCOMPARE(sim->transcript().size(), 1 + 7);
     QCOMPARE(sim->transcript().last(), QStringLiteral("GPROG,5,99"));
     QCOMPARE(recorder.alive(), 0);
@@ -227,12 +205,11 @@ void TestProtocolPagers::deviceErrorIsJudgedAtTheEnd()
 
 void TestProtocolPagers::unsupportedFirmwareSendsNothing()
 {
-    VirtualTavrin* sim = attach();
+    VirtualTavrin* sim = attach(VirtualTavrin::Model::TavrinII);
     sim->setVersion(QStringLiteral("1V1.07"));
     ProgressRecorder recorder;
 
-    QCOMPARE(failureOf([] { Tavrin2QtComm::instance()->programZellPager(1, 0, 0); }),
-             UsbHid::instance()->errorMessage(UnsupportedVersion));
+    QCOMPARE(failureOf([] { Tavrin2QtComm::instance()->programZellPager(1, 0, 0); }), hidError(UnsupportedVersion));
     QCOMPARE(sim->transcript(), QStringList { "READ" });
     QCOMPARE(recorder.records().size(), 1);
     QVERIFY(!recorder.records().first().shown);
