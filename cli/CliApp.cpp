@@ -40,7 +40,6 @@ int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err
     ProgressIndicator::setFactory(CliProgress::factory(nullptr));
 
     int status = ExitSuccess;
-    bool commandLineValid = false;
     try {
         m_commandLine.parse(arguments);
         if (m_commandLine.helpRequested()) {
@@ -51,7 +50,6 @@ int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err
             out << CliCommandLine::versionText() << '\n';
             return ExitSuccess;
         }
-        commandLineValid = true;
         runCommand();
     } catch (const CliFailure& failure) {
         status = failure.status();
@@ -64,7 +62,8 @@ int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err
         err << QString::fromUtf8(e.what()) << '\n';
     }
     out.flush();
-    if (commandLineValid && !writeTranscript() && status == ExitSuccess)
+    // A wrong command line ran nothing to write down.
+    if (status != ExitUsage && !writeTranscript() && status == ExitSuccess)
         status = ExitFailure;
     err.flush();
     return status;

@@ -18,7 +18,7 @@ class CliApp
 
 public:
     // arguments start with the program name. Results go to out, progress and errors to err. Returns
-    // the exit status: 0 success, 1 device or file failure, 2 wrong usage.
+    // the exit status: 0 success, 1 device or file failure, 2 wrong usage. One run per object.
     int run(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 private:

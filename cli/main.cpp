@@ -6,6 +6,11 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
@@ -14,6 +19,10 @@ int main(int argc, char* argv[])
     // Traces are for developers; QT_LOGGING_RULES still turns them on.
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\ntavrin.*.warning=false"));
 
+#ifdef Q_OS_WIN
+    // A configuration document goes to standard output byte for byte, line feeds included.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     QTextStream out(stdout);
     QTextStream err(stderr);
     return CliApp().run(QCoreApplication::arguments(), out, err);
