@@ -87,7 +87,7 @@ void CliCommandLine::addOption(const QStringList& names, const QString& valueNam
     if (!valueName.isEmpty())
         option.setValueName(valueName);
     m_parser.addOption(option);
-    m_options.append(OptionSpec { option, commands });
+    m_options.append(OptionEntry { option, commands });
 }
 
 void CliCommandLine::parse(const QStringList& arguments)
@@ -101,7 +101,7 @@ void CliCommandLine::parse(const QStringList& arguments)
     if (positional.isEmpty())
         throw CliFailure::usage(tr("No command given.") + usageHint());
     m_command = positional.takeFirst();
-    const CommandSpec* command = findCommand(m_command);
+    const CommandEntry* command = findCommand(m_command);
     if (!command)
         throw CliFailure::usage(tr("Unknown command \"%1\".").arg(m_command) + usageHint());
     if (positional.size() != command->argumentNames.size()) {
@@ -119,12 +119,12 @@ void CliCommandLine::checkOptions() const
 {
     QSet<QString> seen;
     for (const QString& name : m_parser.optionNames()) {
-        const OptionSpec* spec = findOption(name);
-        const QString shown = dashed(spec ? spec->option.names().constLast() : name);
+        const OptionEntry* entry = findOption(name);
+        const QString shown = dashed(entry ? entry->option.names().constLast() : name);
         if (seen.contains(shown))
             throw CliFailure::usage(tr("%1 is given more than once.").arg(shown) + usageHint());
         seen.insert(shown);
-        if (spec && !spec->commands.isEmpty() && !spec->commands.contains(m_command))
+        if (entry && !entry->commands.isEmpty() && !entry->commands.contains(m_command))
             throw CliFailure::usage(tr("%1 does not apply to %2.").arg(shown, m_command) + usageHint());
     }
     if (isSet(QStringLiteral("transcript")) && !isSet(QStringLiteral("simulate"))
@@ -132,20 +132,20 @@ void CliCommandLine::checkOptions() const
         throw CliFailure::usage(tr("--transcript needs --simulate or --simulate-from.") + usageHint());
 }
 
-const CliCommandLine::CommandSpec* CliCommandLine::findCommand(const QString& name) const
+const CliCommandLine::CommandEntry* CliCommandLine::findCommand(const QString& name) const
 {
-    for (const CommandSpec& command : m_commands) {
+    for (const CommandEntry& command : m_commands) {
         if (command.name == name)
             return &command;
     }
     return nullptr;
 }
 
-const CliCommandLine::OptionSpec* CliCommandLine::findOption(const QString& name) const
+const CliCommandLine::OptionEntry* CliCommandLine::findOption(const QString& name) const
 {
-    for (const OptionSpec& spec : m_options) {
-        if (spec.option.names().contains(name))
-            return &spec;
+    for (const OptionEntry& entry : m_options) {
+        if (entry.option.names().contains(name))
+            return &entry;
     }
     return nullptr;
 }
@@ -163,7 +163,7 @@ QString CliCommandLine::versionText()
 QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
 {
     HelpSection commands { tr("Commands:"), {} };
-    for (const CommandSpec& command : m_commands)
+    for (const CommandEntry& command : m_commands)
         commands.entries.append(
             { (QStringList { command.name } + command.argumentNames).join(QLatin1Char(' ')), command.description });
 

@@ -33,13 +33,13 @@ public:
     static QString versionText();
 
 private:
-    struct CommandSpec
+    struct CommandEntry
     {
         QString name;
         QStringList argumentNames;
         QString description;
     };
-    struct OptionSpec
+    struct OptionEntry
     {
         QCommandLineOption option;
         // Commands that take the option; empty for options of every command.
@@ -57,15 +57,15 @@ private:
     };
 
     void addOption(const QStringList& names, const QString& valueName, const QStringList& commands);
-    const CommandSpec* findCommand(const QString& name) const;
-    const OptionSpec* findOption(const QString& name) const;
+    const CommandEntry* findCommand(const QString& name) const;
+    const OptionEntry* findOption(const QString& name) const;
     void checkOptions() const;
     QList<HelpSection> helpSections() const;
     static QString usageHint();
 
     QCommandLineParser m_parser;
-    QList<CommandSpec> m_commands;
-    QList<OptionSpec> m_options;
+    QList<CommandEntry> m_commands;
+    QList<OptionEntry> m_options;
     QString m_command;
     QStringList m_commandArguments;
 };
