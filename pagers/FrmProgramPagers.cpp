@@ -1,6 +1,7 @@
 #include "pagers/FrmProgramPagers.h"
 
 #include "pagers/PagersLogging.h"
+#include "protocol/PagerValidation.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "uisupport/Prompter.h"
 
@@ -8,14 +9,6 @@
 #include <QRegularExpressionValidator>
 
 #include <exception>
-
-namespace {
-// The pager shows three lines; the device's command fields are comma-separated.
-constexpr int maxWelcomeLineBreaks = 2;
-constexpr int maxWelcomeLength = 48;
-// With group paging on, pager numbers below this page the groups.
-constexpr int firstPagerNumWithGroups = 100;
-} // namespace
 
 FrmProgramPagers::FrmProgramPagers(bool grpPagingEnabled, bool disableZellCoasterTab, int sysID, QWidget* parent,
                                    const char* name, bool modal, Qt::WindowFlags flags)
@@ -57,9 +50,7 @@ std::array<QLineEdit*, FrmProgramPagers::groupCount> FrmProgramPagers::groupName
 
 bool FrmProgramPagers::checkWelcomeMsg()
 {
-    const QString text = textEditWelcomeMsg->toPlainText();
-    if (text.count(QLatin1Char('\n')) <= maxWelcomeLineBreaks && !text.contains(QLatin1Char(','))
-        && text.length() <= maxWelcomeLength)
+    if (isValidWelcomeMessage(textEditWelcomeMsg->toPlainText()))
         return true;
 
     qCDebug(lcPagers, "FrmProgramPagers::checkWelcomeMsg - failed");
@@ -175,7 +166,7 @@ void FrmProgramPagers::checkBoxEnableGrpPaging_toggled(bool)
         return;
     }
     textLabelSpecialCaseMsg->show();
-    spinBoxAlphaPgrNum->setMinimum(firstPagerNumWithGroups);
+    spinBoxAlphaPgrNum->setMinimum(PagerLimits::MinPagerNumWithGroups);
     spinBoxGroup1_valueChanged(spinBoxGroup1->value());
     spinBoxGroup2_valueChanged(spinBoxGroup2->value());
     spinBoxGroup3_valueChanged(spinBoxGroup3->value());

@@ -1,0 +1,201 @@
+#include "cli/CliApp.h"
+
+#include "cli/CliFailure.h"
+#include "cli/CliLogging.h"
+#include "cli/CliProgress.h"
+#include "cli/PagerOptions.h"
+#include "cli/SettingsPrinter.h"
+#include "config/CfgFieldList.h"
+#include "config/CfgFile.h"
+#include "protocol/Tavrin2QtComm.h"
+#include "usb/UsbHid.h"
+
+#include <QStringConverter>
+
+namespace {
+// Restores the product's progress dialogs however run() ends.
+struct ProgressFactoryGuard
+{
+    ~ProgressFactoryGuard() { ProgressIndicator::setFactory({}); }
+};
+
+// The document text is one character per byte; the bytes go out as they are.
+void writeLatin1(QTextStream& out, const QString& text)
+{
+    out.flush();
+    const QStringConverter::Encoding encoding = out.encoding();
+    out.setEncoding(QStringConverter::Latin1);
+    out << text;
+    out.flush();
+    out.setEncoding(encoding);
+}
+} // namespace
+
+int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    m_out = &out;
+    m_err = &err;
+    ProgressFactoryGuard guard;
+    // Nothing may open a progress window; the preload of a virtual unit shows no progress at all.
+    ProgressIndicator::setFactory(CliProgress::factory(nullptr));
+
+    int status = ExitSuccess;
+    try {
+        m_commandLine.parse(arguments);
+        if (m_commandLine.helpRequested()) {
+            out << m_commandLine.helpText();
+            return ExitSuccess;
+        }
+        if (m_commandLine.versionRequested()) {
+            out << CliCommandLine::versionText() << '\n';
+            return ExitSuccess;
+        }
+        runCommand();
+    } catch (const CliFailure& failure) {
+        status = failure.status();
+        err << failure.message() << '\n';
+    } catch (const UsbHidException& e) {
+        status = ExitFailure;
+        err << e.message() << '\n';
+    } catch (const std::exception& e) {
+        status = ExitFailure;
+        err << QString::fromUtf8(e.what()) << '\n';
+    }
+    out.flush();
+    // A wrong command line ran nothing to write down.
+    if (status != ExitUsage && !writeTranscript() && status == ExitSuccess)
+        status = ExitFailure;
+    err.flush();
+    return status;
+}
+
+void CliApp::runCommand()
+{
+    const QString command = m_commandLine.command();
+    // Wrong pager settings are usage errors, found before any device is touched.
+    if (command == QLatin1String("program-alpha"))
+        PagerOptions::alphaProgramData(m_commandLine);
+    else if (command == QLatin1String("program-zell"))
+        PagerOptions::zellPagerSettings(m_commandLine);
+
+    m_simulation.setUp(m_commandLine.value(QStringLiteral("simulate")),
+                       m_commandLine.value(QStringLiteral("simulate-from")));
+    ProgressIndicator::setFactory(CliProgress::factory(m_err));
+
+    if (command == QLatin1String("detect"))
+        detect();
+    else if (command == QLatin1String("read"))
+        read();
+    else if (command == QLatin1String("write"))
+        write();
+    else if (command == QLatin1String("show"))
+        show();
+    else if (command == QLatin1String("diff"))
+        diff();
+    else if (command == QLatin1String("program-alpha"))
+        programAlpha();
+    else if (command == QLatin1String("program-zell"))
+        programZell();
+}
+
+void CliApp::detect()
+{
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    const TavrinType type = comm->connectTavrin();
+    const Tavrin2QtCfg reported = comm->readTavrinNoGui();
+    SettingsPrinter(json()).printSettings(*m_out, Tavrin2QtComm::tavrinTypeName(type),
+                                          CfgFieldList::identityFields(reported));
+}
+
+void CliApp::read()
+{
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    comm->connectTavrin();
+    const Tavrin2QtCfg cfg = comm->readTavrin();
+
+    QString error;
+    const QString output = m_commandLine.value(QStringLiteral("output"));
+    if (output.isEmpty()) {
+        const QString text = CfgFile::freezeForSave(cfg, error);
+        if (text.isNull())
+            throw CliFailure::failure(error);
+        writeLatin1(*m_out, text);
+    } else if (!CfgFile::save(cfg, output, error)) {
+        throw CliFailure::failure(error);
+    }
+}
+
+void CliApp::write()
+{
+    // A file that cannot be loaded never reaches the device.
+    const std::unique_ptr<Tavrin2QtCfg> cfg = load(m_commandLine.commandArguments().at(0));
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    comm->connectTavrin();
+    comm->updateTavrin(*cfg);
+}
+
+void CliApp::show()
+{
+    const std::unique_ptr<Tavrin2QtCfg> cfg = load(m_commandLine.commandArguments().at(0));
+    SettingsPrinter(json()).printSettings(*m_out, Tavrin2QtComm::tavrinTypeName(cfg->tavrinType()),
+                                          CfgFieldList::fields(*cfg));
+}
+
+void CliApp::diff()
+{
+    const std::unique_ptr<Tavrin2QtCfg> first = load(m_commandLine.commandArguments().at(0));
+    const std::unique_ptr<Tavrin2QtCfg> second = load(m_commandLine.commandArguments().at(1));
+    QList<CfgFieldDifference> differences;
+    if (first->tavrinType() != second->tavrinType())
+        differences.append(CfgFieldDifference { SettingsPrinter::modelLabel(),
+                                                Tavrin2QtComm::tavrinTypeName(first->tavrinType()),
+                                                Tavrin2QtComm::tavrinTypeName(second->tavrinType()) });
+    differences += CfgFieldList::differences(*first, *second);
+    SettingsPrinter(json()).printDifferences(*m_out, differences);
+}
+
+void CliApp::programAlpha()
+{
+    const AlphaProgramData data = PagerOptions::alphaProgramData(m_commandLine);
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    comm->connectTavrin();
+    comm->programAlphaPager(data);
+}
+
+void CliApp::programZell()
+{
+    const ZellPagerSettings settings = PagerOptions::zellPagerSettings(m_commandLine);
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    comm->connectTavrin();
+    comm->programZellPager(settings.pagerNum, settings.sysID, settings.flags);
+}
+
+std::unique_ptr<Tavrin2QtCfg> CliApp::load(const QString& path)
+{
+    QString error;
+    std::unique_ptr<Tavrin2QtCfg> cfg = CfgFile::load(path, error);
+    if (!cfg)
+        throw CliFailure::failure(error);
+    return cfg;
+}
+
+bool CliApp::json() const
+{
+    return m_commandLine.isSet(QStringLiteral("json"));
+}
+
+bool CliApp::writeTranscript()
+{
+    const QString path = m_commandLine.value(QStringLiteral("transcript"));
+    if (path.isEmpty())
+        return true;
+    // One line per command: a line break inside a command (a welcome message) is written escaped.
+    QString text;
+    for (const QString& line : m_simulation.transcript())
+        text += SettingsPrinter::displayText(line) + QLatin1Char('\n');
+    QString error;
+    if (CfgFile::writeDocument(path, text, error))
+        return true;
+    *m_err << error << '\n';
+    return false;
+}

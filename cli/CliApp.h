@@ -1,0 +1,43 @@
+#pragma once
+
+#include "cli/CliCommandLine.h"
+#include "cli/CliSimulation.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTextStream>
+
+class Tavrin2QtCfg;
+
+// tavrin2qt-cli: the window's device and file operations as commands, for installers who provision
+// many units from scripts. A second front end on the same protocol and file layers; it adds no
+// device logic of its own.
+class CliApp
+{
+    Q_DECLARE_TR_FUNCTIONS(CliApp)
+
+public:
+    // arguments start with the program name. Results go to out, progress and errors to err. Returns
+    // the exit status: 0 success, 1 device or file failure, 2 wrong usage. One run per object.
+    int run(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+private:
+    void runCommand();
+    void detect();
+    void read();
+    void write();
+    void show();
+    void diff();
+    void programAlpha();
+    void programZell();
+
+    static std::unique_ptr<Tavrin2QtCfg> load(const QString& path);
+    bool json() const;
+    // Writes the transcript if asked; false when it could not be written.
+    bool writeTranscript();
+
+    CliCommandLine m_commandLine;
+    CliSimulation m_simulation;
+    QTextStream* m_out = nullptr;
+    QTextStream* m_err = nullptr;
+};

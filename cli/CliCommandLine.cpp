@@ -1,0 +1,242 @@
+#include "cli/CliCommandLine.h"
+
+#include "cli/CliFailure.h"
+#include "protocol/PagerValidation.h"
+
+#include <QSet>
+
+namespace {
+const QString Detect = QStringLiteral("detect");
+const QString Read = QStringLiteral("read");
+const QString Write = QStringLiteral("write");
+const QString Show = QStringLiteral("show");
+const QString Diff = QStringLiteral("diff");
+const QString ProgramAlpha = QStringLiteral("program-alpha");
+const QString ProgramZell = QStringLiteral("program-zell");
+
+QString groupOption(int group)
+{
+    return QStringLiteral("group%1").arg(group);
+}
+
+QString dashed(const QString& name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+constexpr int HelpColumn = 30;
+constexpr int HelpWidth = 100;
+
+// The description's words in lines that fit beside the synopsis column.
+QString wrapped(const QString& description)
+{
+    QString text;
+    int column = HelpColumn;
+    for (const QString& word : description.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (column > HelpColumn && column + 1 + word.size() > HelpWidth) {
+            text += QLatin1Char('\n') + QString(HelpColumn, QLatin1Char(' '));
+            column = HelpColumn;
+        } else if (column > HelpColumn) {
+            text += QLatin1Char(' ');
+            ++column;
+        }
+        text += word;
+        column += int(word.size());
+    }
+    return text;
+}
+} // namespace
+
+CliCommandLine::CliCommandLine()
+{
+    m_commands = {
+        { Detect, {}, tr("Show the attached unit's model, firmware and serial number.") },
+        { Read, {}, tr("Read the unit's settings as a configuration file (standard output, or -o FILE).") },
+        { Write, { QStringLiteral("FILE") }, tr("Write a configuration file into the unit, as Update does.") },
+        { Show, { QStringLiteral("FILE") }, tr("List the settings of a configuration file.") },
+        { Diff,
+          { QStringLiteral("FILE1"), QStringLiteral("FILE2") },
+          tr("List the settings in which two configuration files differ.") },
+        { ProgramAlpha, {}, tr("Program an Alpha pager through the unit.") },
+        { ProgramZell, {}, tr("Program a Zell pager or a coaster through the unit.") },
+    };
+
+    addOption({ QStringLiteral("h"), QStringLiteral("help") }, QString(), {});
+    addOption({ QStringLiteral("version") }, QString(), {});
+    addOption({ QStringLiteral("simulate") }, QStringLiteral("MODEL"), {});
+    addOption({ QStringLiteral("simulate-from") }, QStringLiteral("FILE"), {});
+    addOption({ QStringLiteral("transcript") }, QStringLiteral("FILE"), {});
+    addOption({ QStringLiteral("o"), QStringLiteral("output") }, QStringLiteral("FILE"), { Read });
+    addOption({ QStringLiteral("json") }, QString(), { Detect, Show, Diff });
+    addOption({ QStringLiteral("pager") }, QStringLiteral("N"), { ProgramAlpha, ProgramZell });
+    addOption({ QStringLiteral("system-id") }, QStringLiteral("N"), { ProgramAlpha, ProgramZell });
+    addOption({ QStringLiteral("all-page") }, QStringLiteral("N"), { ProgramAlpha });
+    addOption({ QStringLiteral("welcome") }, QStringLiteral("TEXT"), { ProgramAlpha });
+    addOption({ QStringLiteral("group-paging") }, QStringLiteral("on|off"), { ProgramAlpha });
+    for (int group = 1; group <= PagerLimits::GroupCount; ++group)
+        addOption({ groupOption(group) }, QStringLiteral("PAGER[,NAME]"), { ProgramAlpha });
+    addOption({ QStringLiteral("kind") }, QStringLiteral("zell|coaster"), { ProgramZell });
+    addOption({ QStringLiteral("who") }, QStringLiteral("guest|manager"), { ProgramZell });
+    addOption({ QStringLiteral("vibe") }, QStringLiteral("on|off"), { ProgramZell });
+}
+
+void CliCommandLine::addOption(const QStringList& names, const QString& valueName, const QStringList& commands)
+{
+    // Descriptions live in the help text, which words them per command.
+    QCommandLineOption option(names);
+    if (!valueName.isEmpty())
+        option.setValueName(valueName);
+    m_parser.addOption(option);
+    m_options.append(OptionEntry { option, commands });
+}
+
+void CliCommandLine::parse(const QStringList& arguments)
+{
+    if (!m_parser.parse(arguments))
+        throw CliFailure::usage(m_parser.errorText() + usageHint());
+    if (helpRequested() || versionRequested())
+        return;
+
+    QStringList positional = m_parser.positionalArguments();
+    if (positional.isEmpty())
+        throw CliFailure::usage(tr("No command given.") + usageHint());
+    m_command = positional.takeFirst();
+    const CommandEntry* command = findCommand(m_command);
+    if (!command)
+        throw CliFailure::usage(tr("Unknown command \"%1\".").arg(m_command) + usageHint());
+    if (positional.size() != command->argumentNames.size()) {
+        const QString synopsis
+            = QStringList { QLatin1String(ProgramName), command->name, command->argumentNames.join(QLatin1Char(' ')) }
+                  .join(QLatin1Char(' '))
+                  .trimmed();
+        throw CliFailure::usage(tr("Usage: %1").arg(synopsis) + usageHint());
+    }
+    m_commandArguments = positional;
+    checkOptions();
+}
+
+void CliCommandLine::checkOptions() const
+{
+    QSet<QString> seen;
+    for (const QString& name : m_parser.optionNames()) {
+        const OptionEntry* entry = findOption(name);
+        const QString shown = dashed(entry ? entry->option.names().constLast() : name);
+        if (seen.contains(shown))
+            throw CliFailure::usage(tr("%1 is given more than once.").arg(shown) + usageHint());
+        seen.insert(shown);
+        if (entry && !entry->commands.isEmpty() && !entry->commands.contains(m_command))
+            throw CliFailure::usage(tr("%1 does not apply to %2.").arg(shown, m_command) + usageHint());
+    }
+    if (isSet(QStringLiteral("transcript")) && !isSet(QStringLiteral("simulate"))
+        && !isSet(QStringLiteral("simulate-from")))
+        throw CliFailure::usage(tr("--transcript needs --simulate or --simulate-from.") + usageHint());
+}
+
+const CliCommandLine::CommandEntry* CliCommandLine::findCommand(const QString& name) const
+{
+    for (const CommandEntry& command : m_commands) {
+        if (command.name == name)
+            return &command;
+    }
+    return nullptr;
+}
+
+const CliCommandLine::OptionEntry* CliCommandLine::findOption(const QString& name) const
+{
+    for (const OptionEntry& entry : m_options) {
+        if (entry.option.names().contains(name))
+            return &entry;
+    }
+    return nullptr;
+}
+
+QString CliCommandLine::usageHint()
+{
+    return QLatin1Char('\n') + tr("Try '%1 --help' for more information.").arg(QLatin1String(ProgramName));
+}
+
+QString CliCommandLine::versionText()
+{
+    return QStringLiteral("%1 %2").arg(QLatin1String(ProgramName), QStringLiteral(T2Q_VERSION));
+}
+
+QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
+{
+    HelpSection commands { tr("Commands:"), {} };
+    for (const CommandEntry& command : m_commands)
+        commands.entries.append(
+            { (QStringList { command.name } + command.argumentNames).join(QLatin1Char(' ')), command.description });
+
+    const HelpSection global {
+        tr("Options of every command:"),
+        {
+            { QStringLiteral("-h, --help"), tr("Show this help.") },
+            { QStringLiteral("--version"), tr("Show the version.") },
+            { QStringLiteral("--simulate MODEL"),
+              tr("Talk to a virtual unit instead of USB: tavrin2, dalen or dalen2. It answers at once.") },
+            { QStringLiteral("--simulate-from FILE"),
+              tr("The virtual unit starts with FILE's settings (and its model, unless --simulate is given).") },
+            { QStringLiteral("--transcript FILE"),
+              tr("Write every line the virtual unit received to FILE, one per line (a line break in a line as "
+                 "\\n), also on failure.") },
+        }
+    };
+    const HelpSection read { tr("Options of read:"),
+                             { { QStringLiteral("-o, --output FILE"),
+                                 tr("Write the configuration file to FILE (replaced only when complete).") } } };
+    const HelpSection json { tr("Options of detect, show and diff:"),
+                             { { QStringLiteral("--json"), tr("Print JSON for scripts.") } } };
+
+    HelpSection alpha {
+        tr("Options of program-alpha:"),
+        {
+            { QStringLiteral("--pager N"), tr("Pager number, 1-9999 (100-9999 with group paging on). Required.") },
+            { QStringLiteral("--all-page N"), tr("All page ID, 1-9999 (default 911).") },
+            { QStringLiteral("--system-id N"), tr("System ID, 0-13 (default 0).") },
+            { QStringLiteral("--welcome TEXT"),
+              tr("Welcome message: at most 3 lines and 48 characters, no comma; \\n starts a new line, \\\\ is a "
+                 "backslash.") },
+            { QStringLiteral("--group-paging on|off"), tr("Group paging (default off).") },
+        }
+    };
+    for (int group = 1; group <= PagerLimits::GroupCount; ++group) {
+        alpha.entries.append({ QStringLiteral("--%1 PAGER[,NAME]").arg(groupOption(group)),
+                               tr("Group %1: pager 0-98 (0 = not used), name of at most %2 characters without "
+                                  "comma. Needs group paging on.")
+                                   .arg(group)
+                                   .arg(maxGroupNameLength(group)) });
+    }
+    const HelpSection zell {
+        tr("Options of program-zell:"),
+        {
+            { QStringLiteral("--pager N"), tr("Pager or coaster number, 1-9999. Required.") },
+            { QStringLiteral("--system-id N"), tr("System ID, 0-13 (default 0).") },
+            { QStringLiteral("--kind zell|coaster"), tr("Program a Zell pager or a coaster (default zell).") },
+            { QStringLiteral("--who guest|manager"), tr("A guest or a manager Zell pager (default guest).") },
+            { QStringLiteral("--vibe on|off"), tr("Vibration (default on).") },
+        }
+    };
+    return { commands, global, read, json, alpha, zell };
+}
+
+QString CliCommandLine::helpText() const
+{
+    QString text = tr("Usage: %1 [options] COMMAND [ARGUMENTS]").arg(QLatin1String(ProgramName));
+    text += QStringLiteral("\n\n");
+    text += tr("Configures the attached Tavrin unit from the command line, for installers who set up many "
+               "units,\nand lists and compares configuration files (.t2c) of the window and of this command.");
+    text += QLatin1Char('\n');
+    for (const HelpSection& section : helpSections()) {
+        text += QLatin1Char('\n') + section.title + QLatin1Char('\n');
+        for (const HelpEntry& entry : section.entries) {
+            QString line = QStringLiteral("  ") + entry.synopsis;
+            line += line.size() < HelpColumn ? QString(HelpColumn - line.size(), QLatin1Char(' '))
+                                             : QLatin1Char('\n') + QString(HelpColumn, QLatin1Char(' '));
+            text += line + wrapped(entry.description) + QLatin1Char('\n');
+        }
+    }
+    text += QLatin1Char('\n');
+    text += tr("Exit status: 0 on success, 1 when the unit or a file failed, 2 for a wrong command line.");
+    text += QLatin1Char('\n');
+    return text;
+}

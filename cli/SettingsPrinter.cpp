@@ -1,0 +1,86 @@
+#include "cli/SettingsPrinter.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+void printJson(QTextStream& out, const QJsonObject& object)
+{
+    out << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
+}
+} // namespace
+
+void SettingsPrinter::printSettings(QTextStream& out, const QString& modelName, const QList<CfgField>& fields) const
+{
+    if (m_json) {
+        QJsonArray settings;
+        for (const CfgField& field : fields)
+            settings.append(
+                QJsonObject { { QStringLiteral("name"), field.label }, { QStringLiteral("value"), field.value } });
+        printJson(out,
+                  QJsonObject { { QStringLiteral("model"), modelName }, { QStringLiteral("settings"), settings } });
+        return;
+    }
+    out << modelLabel() << ": " << modelName << '\n';
+    for (const CfgField& field : fields)
+        out << field.label << ": " << displayText(field.value) << '\n';
+}
+
+void SettingsPrinter::printDifferences(QTextStream& out, const QList<CfgFieldDifference>& differences) const
+{
+    if (m_json) {
+        QJsonArray list;
+        for (const CfgFieldDifference& difference : differences) {
+            auto side = [](const std::optional<QString>& value) {
+                return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+            };
+            list.append(QJsonObject { { QStringLiteral("name"), difference.label },
+                                      { QStringLiteral("first"), side(difference.first) },
+                                      { QStringLiteral("second"), side(difference.second) } });
+        }
+        printJson(out, QJsonObject { { QStringLiteral("differences"), list } });
+        return;
+    }
+    for (const CfgFieldDifference& difference : differences)
+        out << difference.label << ": " << differenceSide(difference.first) << " -> "
+            << differenceSide(difference.second) << '\n';
+}
+
+QString SettingsPrinter::differenceSide(const std::optional<QString>& value)
+{
+    if (!value)
+        return tr("(none)");
+    // An empty value would leave nothing to see beside the arrow.
+    if (value->isEmpty())
+        return QStringLiteral("\"\"");
+    return displayText(*value);
+}
+
+QString SettingsPrinter::displayText(const QString& value)
+{
+    QString text;
+    text.reserve(value.size());
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case '\n':
+            text += QStringLiteral("\\n");
+            break;
+        case '\r':
+            text += QStringLiteral("\\r");
+            break;
+        case '\t':
+            text += QStringLiteral("\\t");
+            break;
+        case '\f':
+            text += QStringLiteral("\\f");
+            break;
+        default:
+            if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+                text += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+            else
+                text += c;
+        }
+    }
+    return text;
+}

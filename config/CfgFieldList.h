@@ -1,0 +1,59 @@
+#pragma once
+
+#include "config/Tavrin2QtCfg.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// One setting of a configuration as a person reads it: the name the window gives it and its value
+// as the window shows it ("Button 3 mode" = "30 Sec").
+struct CfgField
+{
+    QString label;
+    QString value;
+
+    bool operator==(const CfgField& other) const { return label == other.label && value == other.value; }
+};
+
+// A setting in which two configurations differ; a side without the setting (another model) is empty.
+struct CfgFieldDifference
+{
+    QString label;
+    std::optional<QString> first;
+    std::optional<QString> second;
+};
+
+// The settings of a configuration that belong to its model, in the window's order, for listing and
+// comparing records outside the window. The model itself is not a field: its display name is the
+// protocol's (Tavrin2QtComm::tavrinTypeName).
+class CfgFieldList
+{
+    Q_DECLARE_TR_FUNCTIONS(CfgFieldList)
+
+public:
+    static QList<CfgField> fields(const Tavrin2QtCfg& cfg);
+    // What the device reported about itself: firmware and serial number (the first fields of fields()).
+    static QList<CfgField> identityFields(const Tavrin2QtCfg& cfg);
+    // Settings compared by label: those of the first record in its order, then those only the second
+    // has. Records of two models are compared on the settings they share by name.
+    static QList<CfgFieldDifference> differences(const Tavrin2QtCfg& first, const Tavrin2QtCfg& second);
+
+    // Value texts; a code without a name is shown as its number.
+    static QString yesNo(bool value);
+    static QString pagerTypeName(int type);
+    // The mode selector's entry for a Tavrin II button of the given pager type.
+    static QString buttonModeName(int type, int mode);
+    static QString extInputSettingName(int setting);
+    static QString dalenModeName(int mode);
+    static QString lockoutName(int lockoutTimeMode);
+    static QString timeText(const QTime& time);
+
+private:
+    static void addTavrinIIFields(const Tavrin2QtCfg& cfg, QList<CfgField>& fields);
+    static void addTavrinIIButton(const QString& name, const TavrinIIButton& button, bool isExtInput,
+                                  QList<CfgField>& fields);
+    static void addDalenFields(const Tavrin2QtCfg& cfg, QList<CfgField>& fields);
+};

@@ -1,0 +1,655 @@
+#include "cli/CliApp.h"
+#include "config/CfgFieldList.h"
+#include "config/CfgFile.h"
+#include "protocol/Tavrin2QtComm.h"
+#include "sim/VirtualTavrin.h"
+#include "usb/UsbHid.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct CliRun
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+CliRun runCli(const QStringList& arguments)
+{
+    CliRun result;
+    QTextStream out(&result.out);
+    QTextStream err(&result.err);
+    result.status = CliApp().run(QStringList { QStringLiteral("tavrin2qt-cli") } + arguments, out, err);
+    return result;
+}
+
+TavrinIIButton button(bool enabled, int pager, int type, int mode, int zellMsg, const QString& alphaMsg)
+{
+    TavrinIIButton b;
+    b.setButtonEnabled(enabled);
+    b.setPagerNum(pager);
+    b.setType(type);
+    b.setMode(mode);
+    b.setZellMsgInt(zellMsg);
+    b.setAlphaMsg(alphaMsg);
+    return b;
+}
+
+// Settings of every kind the Tavrin II commands carry, each as the device keeps it: every entry
+// enabled (a disabled one keeps what the device had), repaging switched like the acknowledge page
+// (one READ field reports both).
+Tavrin2QtCfg tavrinIIDocument()
+{
+    Tavrin2QtCfg cfg;
+    cfg.setTavrinType(TavrinII);
+    cfg.setTavrinIIButtonVectorAtIndex(0, button(true, 101, TavrinIIButton::ZellType, 1, 3, QString()));
+    cfg.setTavrinIIButtonVectorAtIndex(1, button(true, 102, TavrinIIButton::AlphaType, 0, 0, "Door 2"));
+    cfg.setTavrinIIButtonVectorAtIndex(2, button(true, 103, TavrinIIButton::GuestType, 2, 0, QString()));
+    cfg.setTavrinIIButtonVectorAtIndex(3, button(true, 9999, TavrinIIButton::ZellType, 10, 9, QString()));
+    cfg.setTavrinIIButtonVectorAtIndex(4, button(true, 105, TavrinIIButton::AlphaType, 0, 0, "Bar & <Grill>"));
+    TavrinIIButton input = button(true, 44, TavrinIIButton::AlphaType, 0, 0, "Door");
+    input.setExtInputSetting(1);
+    cfg.setTavrinIIButtonVectorAtIndex(5, input);
+    const QTime times[3][2]
+        = { { QTime(7, 5), QTime(23, 30) }, { QTime(0, 0), QTime(12, 59) }, { QTime(9, 0), QTime(17, 45) } };
+    for (int j = 0; j < 3; ++j) {
+        Tavrin2QtCfg::TavrinIIAutoOnOffTime pair;
+        pair.setIsEnabled(true);
+        pair.setAutoOnTime(times[j][0]);
+        pair.setAutoOffTime(times[j][1]);
+        cfg.setTavrinIIAutoOnOffTimeVectorAtIndex(j, pair);
+    }
+    cfg.setLockoutTimeMode(2);
+    cfg.setLockoutTime(45);
+    cfg.setExtInputDisable1(3);
+    cfg.setExtInputDisable2(1);
+    cfg.setExtInputDisable3(5);
+    cfg.setSysID(7);
+    cfg.setEnableGrpPaging(true);
+    cfg.setRepageEnabled(true);
+    cfg.setRepageInterval(120);
+    cfg.setLowBatteryPageEnabled(true);
+    cfg.setLowBatteryPager(12);
+    cfg.setLowBatteryPageMsg("Low battery");
+    cfg.setAckPageEnabled(true);
+    cfg.setAckPager(13);
+    cfg.setAckPageMsg("Acknowledged");
+    return cfg;
+}
+
+// The cancel message is sent as on only together with the secondary page.
+Tavrin2QtCfg dalenDocument(TavrinType type)
+{
+    Tavrin2QtCfg cfg;
+    cfg.setTavrinType(type);
+    cfg.setDtBtn1PagerNum(12);
+    cfg.setDtBtn1SettingMsg("Ready");
+    cfg.setDtBtn1Mode(4);
+    if (type == DalenTavrin2Button) {
+        cfg.setDtBtn2PagerNum(7);
+        cfg.setDtBtn2SettingMsg("Bar");
+        cfg.setDtBtn2Mode(10);
+    }
+    cfg.setDtTavrinID(77);
+    cfg.setDtSysID(5);
+    cfg.setDtEnableGrpPaging(true);
+    cfg.setDtBeepEnabled(true);
+    cfg.setDtRepageEnabled(true);
+    cfg.setDtRepageInterval(60);
+    cfg.setDtLowBatteryPageEnabled(true);
+    cfg.setDtLowBatteryPager(9);
+    cfg.setDtLowBatteryPageMsg("Batt");
+    cfg.setDtSecondaryPageEnabled(true);
+    cfg.setDtSecondaryPager(8);
+    cfg.setDtCancelMsgEnabled(true);
+    cfg.setDtCancelMsg("Cancelled");
+    return cfg;
+}
+
+QStringList readLines(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return { QStringLiteral("<missing transcript>") };
+    QStringList lines = QString::fromLatin1(file.readAll()).split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList withoutReads(QStringList lines)
+{
+    lines.removeAll(QStringLiteral("READ"));
+    return lines;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(VirtualTavrin::Model)
+Q_DECLARE_METATYPE(Tavrin2QtCfg)
+
+class TestCliCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void writeThenReadGivesTheDocumentBack_data();
+    void writeThenReadGivesTheDocumentBack();
+    void writeRefusesBeforeAnySetting_data();
+    void writeRefusesBeforeAnySetting();
+    void deviceFailuresKeepTheOutputFile();
+
+    void detectNamesTheUnit_data();
+    void detectNamesTheUnit();
+    void simulateFromStartsWithTheFilesSettings();
+    void transcriptHoldsWhatTheUnitReceived();
+
+    void showListsLabelledValues();
+    void showAsJson();
+    void diffListsOnlyDifferences();
+    void diffOfTwoModelsComparesTheSharedSettings();
+
+    void programmingSendsTheDialogsCommands_data();
+    void programmingSendsTheDialogsCommands();
+    void programmingRefusesInvalidInput_data();
+    void programmingRefusesInvalidInput();
+
+    void usageErrors_data();
+    void usageErrors();
+    void helpMentionsEveryCommandAndOption();
+
+private:
+    QString save(const Tavrin2QtCfg& cfg, const QString& name);
+    QString writeFile(const QString& name, const QByteArray& bytes);
+    VirtualTavrin* attach(VirtualTavrin::Model model);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestCliCommands::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    Tavrin2QtComm::instance()->setClock([] { return QTime(9, 5, 7); });
+}
+
+QString TestCliCommands::save(const Tavrin2QtCfg& cfg, const QString& name)
+{
+    const QString path = m_dir->filePath(name);
+    QString error;
+    if (!CfgFile::save(cfg, path, error))
+        qFatal("cannot save %s: %s", qPrintable(path), qPrintable(error));
+    return path;
+}
+
+QString TestCliCommands::writeFile(const QString& name, const QByteArray& bytes)
+{
+    const QString path = m_dir->filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+VirtualTavrin* TestCliCommands::attach(VirtualTavrin::Model model)
+{
+    auto* sim = static_cast<VirtualTavrin*>(UsbHid::setBackend(std::make_unique<VirtualTavrin>(model)));
+    Tavrin2QtComm::instance()->reset();
+    return sim;
+}
+
+void TestCliCommands::writeThenReadGivesTheDocumentBack_data()
+{
+    QTest::addColumn<VirtualTavrin::Model>("model");
+    QTest::addColumn<Tavrin2QtCfg>("document");
+    QTest::newRow("Tavrin II") << VirtualTavrin::Model::TavrinII << tavrinIIDocument();
+    QTest::newRow("Dalen Tavrin") << VirtualTavrin::Model::DalenTavrin << dalenDocument(DalenTavrin);
+    QTest::newRow("Dalen Tavrin - 2 Button")
+        << VirtualTavrin::Model::DalenTavrin2Button << dalenDocument(DalenTavrin2Button);
+}
+
+void TestCliCommands::writeThenReadGivesTheDocumentBack()
+{
+    QFETCH(VirtualTavrin::Model, model);
+    QFETCH(Tavrin2QtCfg, document);
+    VirtualTavrin* sim = attach(model);
+    sim->setSerialNumber("SN-4711");
+
+    const CliRun written = runCli({ "write", save(document, "site.t2c") });
+    QVERIFY2(written.status == 0, qPrintable(written.err));
+    QVERIFY(written.err.startsWith("Updating"));
+    QCOMPARE(written.out, QString());
+
+    const QString readPath = m_dir->filePath("back.t2c");
+    const CliRun read = runCli({ "read", "-o", readPath });
+    QCOMPARE(read.status, 0);
+    QString error;
+    const std::unique_ptr<Tavrin2QtCfg> back = CfgFile::load(readPath, error);
+    QVERIFY2(back, qPrintable(error));
+    QCOMPARE(back->tavrinType(), document.tavrinType());
+    QCOMPARE(back->serNum(), QString("SN-4711"));
+    QCOMPARE(back->firmware(), sim->firmware().version());
+
+    // Every setting of the model, compared as the window shows it, the unit's identity aside.
+    QList<CfgField> expected = CfgFieldList::fields(document).mid(2);
+    QList<CfgField> actual = CfgFieldList::fields(*back).mid(2);
+    QCOMPARE(actual.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
+        QCOMPARE(actual.at(i).label, expected.at(i).label);
+        QCOMPARE(actual.at(i).value, expected.at(i).value);
+    }
+
+    // Standard output carries the same document, byte for byte.
+    const CliRun toStdout = runCli({ "read" });
+    QCOMPARE(toStdout.status, 0);
+    QCOMPARE(toStdout.out.toLatin1(), fileBytes(readPath));
+}
+
+void TestCliCommands::writeRefusesBeforeAnySetting_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<bool>("unitAsked");
+
+    QString error;
+    QTest::newRow("model mismatch") << "dalen" << tavrinIIDocument().freeze(error).toLatin1()
+                                    << "You are trying to program a Dalen Tavrin\ndevice with the Tavrin II UI "
+                                       "selected."
+                                    << true;
+
+    Tavrin2QtCfg comma = tavrinIIDocument();
+    comma.setLowBatteryPageMsg("Low, battery");
+    QTest::newRow("comma in a message")
+        << "tavrin2" << comma.freeze(error).toLatin1()
+        << "The Low battery page message contains a comma, which Tavrin would take as the start of another "
+           "field.\nPlease remove it; nothing was sent."
+        << true;
+
+    const QString broken = "<?xml version=\"1.0\"?>\nnot a configuration";
+    QString thawError;
+    QVERIFY(!Tavrin2QtCfg::thaw(broken, thawError));
+    QVERIFY(!thawError.isEmpty());
+    const QString layerError = thawError.endsWith('\n') ? thawError : thawError + '\n';
+    QTest::newRow("broken file") << "tavrin2" << broken.toLatin1() << layerError + "Unable to load config file"
+                                 << false;
+    // No file contents: the file is not there.
+    QTest::newRow("missing file") << "tavrin2" << QByteArray() << "Could not read from %1" << false;
+}
+
+void TestCliCommands::writeRefusesBeforeAnySetting()
+{
+    QFETCH(QString, model);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, error);
+    QFETCH(bool, unitAsked);
+    const QString path = file.isEmpty() ? m_dir->filePath("absent.t2c") : writeFile("doc.t2c", file);
+    if (file.isEmpty())
+        error = error.arg(path);
+
+    const QString transcript = m_dir->filePath("transcript.txt");
+    const CliRun run = runCli({ "--simulate", model, "--transcript", transcript, "write", path });
+    QCOMPARE(run.err, error + "\n");
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out, QString());
+    // Not a single setting; a file that cannot be loaded does not even reach the unit.
+    const QStringList received = readLines(transcript);
+    QCOMPARE(withoutReads(received), QStringList());
+    QCOMPARE(received.isEmpty(), !unitAsked);
+}
+
+void TestCliCommands::deviceFailuresKeepTheOutputFile()
+{
+    VirtualTavrin* sim = attach(VirtualTavrin::Model::TavrinII);
+    const QString path = writeFile("kept.t2c", "earlier contents");
+    sim->unplug();
+    const CliRun run = runCli({ "read", "-o", path });
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.err, QString("No Tavrin device found\nPlease verify Tavrin is connected to PC\n"));
+    QCOMPARE(fileBytes(path), QByteArray("earlier contents"));
+
+    // A file that cannot be created is the file's failure, after a good read.
+    sim->replug();
+    Tavrin2QtComm::instance()->reset();
+    const QString impossible = path + "/inside-a-file.t2c";
+    const CliRun unwritable = runCli({ "read", "-o", impossible });
+    QCOMPARE(unwritable.status, 1);
+    QVERIFY2(unwritable.err.endsWith("Could not write to " + impossible + "\n"), qPrintable(unwritable.err));
+}
+
+void TestCliCommands::detectNamesTheUnit_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("reads");
+    QTest::newRow("tavrin2") << "tavrin2"
+                             << "Model: Tavrin II\nFirmware: 5V1.07\nSerial Number: 00012345\n"
+                             << 2;
+    QTest::newRow("dalen") << "dalen"
+                           << "Model: Dalen Tavrin\nFirmware: 1V1.07\nSerial Number: 00012345\n"
+                           << 3;
+    QTest::newRow("dalen2") << "dalen2"
+                            << "Model: Dalen Tavrin - 2 Button\nFirmware: 2V1.07\nSerial Number: 00012345\n"
+                            << 3;
+}
+
+void TestCliCommands::detectNamesTheUnit()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, expected);
+    QFETCH(int, reads);
+    const QString transcript = m_dir->filePath("t.txt");
+    const CliRun run = runCli({ "--simulate", model, "--transcript", transcript, "detect" });
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, expected);
+    QCOMPARE(readLines(transcript), QStringList(reads, "READ"));
+}
+
+void TestCliCommands::simulateFromStartsWithTheFilesSettings()
+{
+    Tavrin2QtCfg document = dalenDocument(DalenTavrin2Button);
+    document.setFirmware("2V2.00");
+    document.setSerNum("77-001");
+    const QString path = save(document, "dalen2.t2c");
+    const QString transcript = m_dir->filePath("t.txt");
+    const QString readPath = m_dir->filePath("read.t2c");
+
+    const CliRun run = runCli({ "--simulate-from", path, "--transcript", transcript, "read", "-o", readPath });
+    QCOMPARE(run.status, 0);
+    // Only this command's traffic: the preload is not part of it.
+    QCOMPARE(withoutReads(readLines(transcript)), QStringList());
+    QCOMPARE(runCli({ "diff", path, readPath }).out, QString());
+
+    const CliRun otherModel = runCli({ "--simulate", "tavrin2", "--simulate-from", path, "detect" });
+    QCOMPARE(otherModel.status, 2);
+    QVERIFY(otherModel.err.startsWith("--simulate tavrin2 is another model than the settings of " + path));
+}
+
+void TestCliCommands::transcriptHoldsWhatTheUnitReceived()
+{
+    const QString transcript = m_dir->filePath("t.txt");
+    const CliRun run = runCli(
+        { "--simulate", "dalen", "--transcript", transcript, "write", save(dalenDocument(DalenTavrin), "d.t2c") });
+    QCOMPARE(run.status, 0);
+    const QStringList expected
+        = QString("UID,77|SETT,09,05|RID,5|SBUT0,0|SBUT1,1,12,1,Ready\\fB1b0,0|SBUT2,0|SBUT3,0|SBUT4,0|SINP0,0|"
+                  "SRPG,60|SACKPGR,1|GPEN,1|BEEP,1|SLOWBAT,1,9,Batt|SECPGR,1,8|CNCLMSG,1,Cancelled")
+              .split('|');
+    // The reads that identify and check the unit come first.
+    const QStringList received = readLines(transcript);
+    QVERIFY(received.size() > expected.size());
+    QCOMPARE(received.mid(received.size() - expected.size()), expected);
+    QCOMPARE(withoutReads(received), expected);
+
+    // A line break inside a command stays on its line.
+    const CliRun alpha = runCli(
+        { "--simulate", "tavrin2", "--transcript", transcript, "program-alpha", "--pager", "5", "--welcome", "a\\nb" });
+    QCOMPARE(alpha.status, 0);
+    QVERIFY(readLines(transcript).contains("WPROG,a\\nb"));
+
+    const CliRun unwritable = runCli({ "--simulate", "tavrin2", "--transcript", m_dir->path(), "detect" });
+    QCOMPARE(unwritable.status, 1);
+    QVERIFY(unwritable.err.endsWith("Could not write to " + m_dir->path() + "\n"));
+}
+
+void TestCliCommands::showListsLabelledValues()
+{
+    Tavrin2QtCfg document = tavrinIIDocument();
+    document.setFirmware("5V1.07");
+    const CliRun run = runCli({ "show", save(document, "t2.t2c") });
+    QCOMPARE(run.status, 0);
+    // Labels and value texts as the window shows them; an Alpha button has no mode, a Guest button no message.
+    for (const char* chunk :
+         { "Model: Tavrin II\nFirmware: 5V1.07\nSerial Number: \nButton 1 enabled: Yes\nButton 1 pager: 101\n"
+           "Button 1 type: Zell\nButton 1 mode: VIBE 2\nButton 1 message: 3\n",
+           "Button 2 type: Alpha\nButton 2 message: Door 2\n", "Button 3 type: Guest\nButton 3 mode: 5 Min\nButton 4",
+           "External input setting: Normally Closed\n", "Auto on/off 1 on time: 07:05\nAuto on/off 1 off time: 23:30\n",
+           "Lockout: Interval\nLockout time (seconds): 45\nLockout sequence 1: 3\n", "Repage interval (seconds): 120\n",
+           "Low battery page message: Low battery\n" })
+        QVERIFY2(run.out.contains(QString::fromLatin1(chunk)), chunk);
+    QVERIFY(!run.out.contains("Button 2 mode"));
+    QVERIFY(!run.out.contains("Button 3 message"));
+
+    const CliRun dalen = runCli({ "show", save(dalenDocument(DalenTavrin), "d.t2c") });
+    const QStringList dalenLines = dalen.out.split('\n');
+    for (const char* line : { "Model: Dalen Tavrin", "Button pager: 12", "Button message: Ready", "Button mode: Beep 1",
+                              "Dalen Tavrin ID: 77", "Cancel message: Cancelled" })
+        QVERIFY2(dalenLines.contains(QString::fromLatin1(line)), line);
+    QVERIFY(!dalen.out.contains("Button 1"));
+    QVERIFY(!dalen.out.contains("Button 2"));
+    QVERIFY(runCli({ "show", save(dalenDocument(DalenTavrin2Button), "d2.t2c") })
+                .out.contains(
+                    "Button 2 mode: Beep 1\nButton 1 pager: 7\nButton 1 message: Bar\nButton 1 mode: Look Down\n"));
+}
+
+void TestCliCommands::showAsJson()
+{
+    const CliRun run = runCli({ "show", "--json", save(dalenDocument(DalenTavrin2Button), "d2.t2c") });
+    QCOMPARE(run.status, 0);
+    QJsonParseError parseError;
+    const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8(), &parseError).object();
+    QCOMPARE(parseError.error, QJsonParseError::NoError);
+    QCOMPARE(object.value("model").toString(), QString("Dalen Tavrin - 2 Button"));
+    QMap<QString, QString> settings;
+    for (const QJsonValue& setting : object.value("settings").toArray())
+        settings.insert(setting.toObject().value("name").toString(), setting.toObject().value("value").toString());
+    // The window titles the first button group "Button 2" on this model, the second "Button 1".
+    QCOMPARE(settings.value("Button 1 pager"), QString("7"));
+    QCOMPARE(settings.value("Button 2 pager"), QString("12"));
+    QCOMPARE(settings.value("Button 2 mode"), QString("Beep 1"));
+    QCOMPARE(settings.value("Beep enabled"), QString("Yes"));
+}
+
+void TestCliCommands::diffListsOnlyDifferences()
+{
+    const Tavrin2QtCfg document = tavrinIIDocument();
+    const QString path = save(document, "a.t2c");
+    const CliRun same = runCli({ "diff", path, path });
+    QCOMPARE(same.status, 0);
+    QCOMPARE(same.out, QString());
+    QCOMPARE(same.err, QString());
+
+    // A null and an empty message send the same: no difference.
+    Tavrin2QtCfg changed = document;
+    TavrinIIButton third = changed.tavrinIIButtonVectorAtIndex(2);
+    third.setType(TavrinIIButton::ZellType);
+    third.setMode(1);
+    changed.setTavrinIIButtonVectorAtIndex(2, third);
+    changed.setSysID(3);
+    changed.setAckPageMsg(QString());
+    Tavrin2QtCfg emptyAck = document;
+    emptyAck.setAckPageMsg("");
+    const CliRun run = runCli({ "diff", path, save(changed, "b.t2c") });
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out,
+             QString("Button 3 type: Guest -> Zell\n"
+                     "Button 3 mode: 5 Min -> VIBE 2\n"
+                     "Button 3 message: (none) -> 0\n"
+                     "System ID: 7 -> 3\n"
+                     "Acknowledge page message: Acknowledged -> \"\"\n"));
+    QCOMPARE(runCli({ "diff", save(emptyAck, "c.t2c"), save(changed, "b.t2c") }).out.contains("Acknowledge"), false);
+
+    const CliRun json = runCli({ "diff", "--json", path, path });
+    QCOMPARE(json.out.simplified(), QString("{ \"differences\": [ ] }"));
+}
+
+void TestCliCommands::diffOfTwoModelsComparesTheSharedSettings()
+{
+    const CliRun run
+        = runCli({ "diff", "--json", save(tavrinIIDocument(), "t2.t2c"), save(dalenDocument(DalenTavrin), "d.t2c") });
+    QCOMPARE(run.status, 0);
+    QMap<QString, QPair<QJsonValue, QJsonValue>> differences;
+    for (const QJsonValue& value : QJsonDocument::fromJson(run.out.toUtf8()).object().value("differences").toArray()) {
+        const QJsonObject d = value.toObject();
+        differences.insert(d.value("name").toString(), { d.value("first"), d.value("second") });
+    }
+    QCOMPARE(differences.value("Model").first.toString(), QString("Tavrin II"));
+    QCOMPARE(differences.value("Model").second.toString(), QString("Dalen Tavrin"));
+    // Settings of one name are compared across the models; the others stand on one side.
+    QCOMPARE(differences.value("System ID").second.toString(), QString("5"));
+    QCOMPARE(differences.value("Button 1 mode").first.toString(), QString("VIBE 2"));
+    QVERIFY(differences.value("Button 1 mode").second.isNull());
+    QVERIFY(differences.value("Button mode").first.isNull());
+    QCOMPARE(differences.value("Button mode").second.toString(), QString("Beep 1"));
+    QVERIFY(differences.value("Button 1 type").second.isNull());
+    QVERIFY(differences.value("Dalen Tavrin ID").first.isNull());
+    QCOMPARE(differences.value("Dalen Tavrin ID").second.toString(), QString("77"));
+    QVERIFY(!differences.contains("Group paging enabled"));
+    QVERIFY(!differences.contains("Firmware"));
+}
+
+void TestCliCommands::programmingSendsTheDialogsCommands_data()
+{
+    // Arguments split at spaces, commands at '|'.
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("commandText");
+    const QString noGroups = "|GPROG,1,99|GPROG,2,99|GPROG,3,99|GPROG,4,99|GPROG,5,99";
+
+    QTest::newRow("alpha with groups")
+        << "program-alpha --pager 120 --all-page 100 --system-id 3 --welcome Hi\\nthere --group-paging on "
+           "--group1 5,Bar --group2 0,Idle --group4 98"
+        << "FPROG,120,100,3|WPROG,Hi\nthere|GNPROG,1,Bar|GPROG,1,5|GNPROG,2,Idle|GPROG,2,99|GNPROG,3,|GPROG,3,99|"
+           "GNPROG,4,|GPROG,4,98|GNPROG,5,|GPROG,5,99";
+    QTest::newRow("alpha without groups, defaults") << "program-alpha --pager 12"
+                                                    << "FPROG,12,911,0|WPROG," + noGroups;
+    QTest::newRow("welcome of 3 lines and 48 characters")
+        << "program-alpha --pager 1 --group-paging off --welcome " + QString(22, 'a') + "\\n" + QString(12, 'b') + "\\n"
+            + QString(12, 'c')
+        << "FPROG,1,911,0|WPROG," + QString(22, 'a') + '\n' + QString(12, 'b') + '\n' + QString(12, 'c') + noGroups;
+    QTest::newRow("escaped backslash") << "program-alpha --pager 9999 --welcome a\\\\nb\\x"
+                                       << "FPROG,9999,911,0|WPROG,a\\nb\\x" + noGroups;
+    QTest::newRow("coaster with vibration") << "program-zell --pager 20 --system-id 0 --kind coaster --vibe on"
+                                            << "LPROG,20,0,3";
+    QTest::newRow("manager zell pager without vibration")
+        << "program-zell --pager 5 --system-id 13 --who manager --vibe off"
+        << "LPROG,5,13,4";
+    QTest::newRow("zell defaults") << "program-zell --pager 7"
+                                   << "LPROG,7,0,2";
+}
+
+void TestCliCommands::programmingSendsTheDialogsCommands()
+{
+    QFETCH(QString, arguments);
+    QFETCH(QString, commandText);
+    const QStringList commands = commandText.split('|');
+    VirtualTavrin* sim = attach(VirtualTavrin::Model::TavrinII);
+    const CliRun run = runCli(arguments.split(' '));
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    // One line per step.
+    const int steps = commands.size() == 1 ? 2 : 7;
+    QString progress;
+    for (int step = 1; step <= steps; ++step)
+        progress += QString("Programming pager... %1/%2\n").arg(step).arg(steps);
+    QCOMPARE(run.err, progress);
+    QCOMPARE(run.out, QString());
+    QCOMPARE(withoutReads(sim->transcript()), commands);
+    QCOMPARE(sim->pagerCommands(), commands);
+}
+
+void TestCliCommands::programmingRefusesInvalidInput_data()
+{
+    // Arguments split at spaces.
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("error");
+
+    const QString welcomeText
+        = "Invalid Welcome Message text...\nup to 3 lines and 48 characters max\n- no commas allowed\n";
+    const QString alpha = "program-alpha --pager 150 ";
+    QTest::newRow("comma in welcome") << alpha + "--welcome Hi,there" << 2 << welcomeText;
+    QTest::newRow("pager not a number") << "program-zell --pager 12a" << 2
+                                        << "--pager takes a number from 1 to 9999.\n";
+    QTest::newRow("pager below 100 with groups")
+        << "program-alpha --pager 99 --group-paging on" << 2 << "--pager takes a number from 100 to 9999.\n";
+    QTest::newRow("system ID 14") << alpha + "--system-id 14" << 2 << "--system-id takes a number from 0 to 13.\n";
+    QTest::newRow("no pager") << "program-zell" << 2 << "--pager is required.\n";
+    QTest::newRow("comma in a group name")
+        << alpha + "--group-paging on --group1 5,Bar,Grill" << 2 << "Group names may not contain commas (--group1).\n";
+    QTest::newRow("group 2 name of 20") << alpha + "--group-paging on --group2 5," + QString(20, 'n') << 2
+                                        << "The name of group 2 takes at most 19 characters.\n";
+    QTest::newRow("group without group paging")
+        << alpha + "--group5 5,Bar" << 2 << "--group5 needs --group-paging on.\n";
+    QTest::newRow("manager coaster") << "program-zell --pager 1 --kind coaster --who manager" << 2
+                                     << "A coaster is always a guest: --who manager needs --kind zell.\n";
+    // Long enough for the dialog, too long for one command line: the protocol refuses it whole.
+    QTest::newRow("group 1 name too long for a command")
+        << alpha + "--group-paging on --group1 5," + QString(250, 'n') << 1
+        << "The Group 1 name is too long to send to Tavrin (its command would have 259 characters; a command may "
+           "hold at most 253).\nNothing was sent.\n";
+}
+
+void TestCliCommands::programmingRefusesInvalidInput()
+{
+    QFETCH(QString, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, error);
+    VirtualTavrin* sim = attach(VirtualTavrin::Model::TavrinII);
+    const CliRun run = runCli(arguments.split(' '));
+    QCOMPARE(run.err.section("\nTry '", 0, 0), error);
+    QCOMPARE(run.status, status);
+    QCOMPARE(withoutReads(sim->transcript()), QStringList());
+    if (status == 2)
+        QCOMPARE(sim->transcript(), QStringList());
+}
+
+void TestCliCommands::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("no command") << QStringList {} << "No command given.";
+    QTest::newRow("unknown command") << QStringList { "flash" } << "Unknown command \"flash\".";
+    QTest::newRow("missing file") << QStringList { "write" } << "Usage: tavrin2qt-cli write FILE";
+    QTest::newRow("unknown option") << QStringList { "detect", "--fast" } << "Unknown option 'fast'.";
+    QTest::newRow("option of another command") << QStringList { "read", "--json" } << "--json does not apply to read.";
+    QTest::newRow("option twice") << QStringList { "program-zell", "--pager", "1", "--pager", "2" }
+                                  << "--pager is given more than once.";
+    QTest::newRow("transcript without a virtual unit")
+        << QStringList { "detect", "--transcript", "t" } << "--transcript needs --simulate or --simulate-from.";
+    QTest::newRow("unknown model") << QStringList { "--simulate", "tavrin3", "detect" }
+                                   << "Unknown model \"tavrin3\" for --simulate: use tavrin2, dalen or dalen2.";
+}
+
+void TestCliCommands::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+    const CliRun run = runCli(arguments);
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.out, QString());
+    QCOMPARE(run.err.section('\n', 0, 0), error);
+}
+
+void TestCliCommands::helpMentionsEveryCommandAndOption()
+{
+    const CliRun run = runCli({ "--help" });
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QString());
+    const QStringList mentioned = {
+        "detect",       "read",           "write",    "show",      "diff",        "program-alpha",
+        "program-zell", "--help",         "-h,",      "--version", "--simulate ", "--simulate-from",
+        "--transcript", "-o, --output",   "--json",   "--pager",   "--all-page",  "--system-id",
+        "--welcome",    "--group-paging", "--group1", "--group2",  "--group3",    "--group4",
+        "--group5",     "--kind",         "--who",    "--vibe",    "tavrin2",     "dalen2",
+        "Exit status",
+    };
+    for (const QString& word : mentioned)
+        QVERIFY2(run.out.contains(word), qPrintable(word));
+    QCOMPARE(runCli({ "detect", "--help" }).out, run.out);
+}
+
+QTEST_MAIN(TestCliCommands)
+#include "tst_clicommands.moc"

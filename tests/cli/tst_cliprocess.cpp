@@ -1,0 +1,87 @@
+#include "config/CfgFile.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The built tavrin2qt-cli as a script runs it: a process of its own, without a GUI.
+class TestCliProcess : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void versionAndUsageStatus();
+    void readWritesTheDocumentBytesWithoutAWindow();
+
+private:
+    struct Result
+    {
+        int status = -1;
+        QByteArray out;
+        QByteArray err;
+    };
+    Result runBinary(const QStringList& arguments);
+
+    QString m_binary;
+};
+
+void TestCliProcess::initTestCase()
+{
+    m_binary = QCoreApplication::applicationDirPath() + "/../cli/tavrin2qt-cli";
+    QVERIFY2(QFileInfo(m_binary).isExecutable(), qPrintable(m_binary + " is not built"));
+}
+
+TestCliProcess::Result TestCliProcess::runBinary(const QStringList& arguments)
+{
+    QProcess process;
+    // As from a shell: no display, and the program's own logging defaults.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("QT_LOGGING_RULES");
+    environment.remove("QT_QPA_PLATFORM");
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    process.setProcessEnvironment(environment);
+    process.start(m_binary, arguments);
+    Result result;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return result;
+    result.status = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+void TestCliProcess::versionAndUsageStatus()
+{
+    const Result version = runBinary({ "--version" });
+    QCOMPARE(version.status, 0);
+    QCOMPARE(version.out, QByteArray("tavrin2qt-cli " T2Q_VERSION "\n"));
+
+    const Result usage = runBinary({ "frobnicate" });
+    QCOMPARE(usage.status, 2);
+    QCOMPARE(usage.out, QByteArray());
+    QVERIFY(usage.err.startsWith("Unknown command \"frobnicate\"."));
+}
+
+void TestCliProcess::readWritesTheDocumentBytesWithoutAWindow()
+{
+    QTemporaryDir dir;
+    Tavrin2QtCfg cfg;
+    cfg.setTavrinType(DalenTavrin);
+    cfg.setDtCancelMsg(QString::fromLatin1("Caf\xE9"));
+    QString error;
+    const QString path = dir.filePath("dalen.t2c");
+    QVERIFY(CfgFile::save(cfg, path, error));
+
+    const Result read = runBinary({ "--simulate-from", path, "read" });
+    QCOMPARE(read.status, 0);
+    // One byte per character of the document, as Save writes it.
+    QVERIFY(read.out.contains("<ascii>Caf\xE9</ascii>"));
+    QVERIFY(!read.out.contains("\xC3\xA9"));
+    // Progress only: no traces, no warnings.
+    QCOMPARE(read.err, QByteArray("Reading Tavrin... 1/2\nReading Tavrin... 2/2\n"));
+}
+
+QTEST_MAIN(TestCliProcess)
+#include "tst_cliprocess.moc"
