@@ -1,3 +1,4 @@
+// The protocol's core: the exchange, identification of the attached model and reading its settings.
 #include "protocol/Tavrin2QtComm.h"
 
 #include "usb/UsbHid.h"
@@ -7,20 +8,32 @@
 Q_LOGGING_CATEGORY(lcProtocol, "tavrin.protocol")
 
 namespace {
-[[noreturn]] void notImplemented()
+constexpr int ReadWindowMs = 100;
+// Far above a real response (a READ answers some 25 lines): a device that keeps sending past
+// these counts is broken, and counting keeps the bound independent of how time passes.
+constexpr int MaxLinesPerExchange = 1000;
+constexpr int MaxReportsPerExchange = 8192;
+
+QTime localTime()
 {
-    throw UsbHidException(QStringLiteral("not implemented"));
+    return QTime::currentTime();
+}
+
+[[noreturn]] void fail(int code)
+{
+    throw UsbHidException(UsbHid::instance()->errorMessage(code));
 }
 } // namespace
 
 Tavrin2QtComm::Tavrin2QtComm()
-    : m_clock([] { return QTime::currentTime(); })
+    : m_clock(localTime)
 {
 }
 
 Tavrin2QtComm* Tavrin2QtComm::instance()
 {
-    static Tavrin2QtComm* comm = new Tavrin2QtComm;
+    // Kept until the process ends, like the link.
+    static Tavrin2QtComm* const comm = new Tavrin2QtComm;
     return comm;
 }
 
@@ -34,74 +47,138 @@ void Tavrin2QtComm::reset()
 
 void Tavrin2QtComm::setClock(Clock clock)
 {
-    m_clock = clock ? std::move(clock) : Clock([] { return QTime::currentTime(); });
+    m_clock = clock ? std::move(clock) : Clock(localTime);
 }
 
 TavrinType Tavrin2QtComm::connectTavrin()
 {
-    notImplemented();
+    UsbHid* link = UsbHid::instance();
+    link->resolveHidFunctions();
+    const UsbHid::InterfaceSet interfaces = link->getClassDevs();
+    m_connectionStatus = link->findDevice(interfaces, m_connectionStatus == NotFound);
+    if (m_connectionStatus == NotFound)
+        fail(NoDeviceFound);
+    return detectedTavrinType();
 }
+
 TavrinType Tavrin2QtComm::detectedTavrinType()
 {
-    notImplemented();
+    if (m_connectionStatus == AlreadyOpen)
+        return _detectedType;
+    qCDebug(lcProtocol, "Tavrin2QtComm::detectedTavrinType() 1");
+
+    switch (UsbHid::instance()->productId()) {
+    case UsbHid::TavrinIIProductId:
+        _detectedType = TavrinII;
+        break;
+    case UsbHid::DalenProductId:
+        _detectedType = DalenTavrin;
+        break;
+    default:
+        _detectedType = Unknown;
+        fail(NoDeviceFound);
+    }
+
+    if (!softwareSupported())
+        fail(UnsupportedVersion);
+    if (_detectedType == DalenTavrin && readTavrinNoGui().tavrinType() == DalenTavrin2Button)
+        _detectedType = DalenTavrin2Button;
+    return _detectedType;
 }
-QString Tavrin2QtComm::tavrinTypeName(int)
+
+QString Tavrin2QtComm::tavrinTypeName(int type)
 {
-    return tr("unknown");
+    switch (type) {
+    case DalenTavrin:
+        return tr("Dalen Tavrin");
+    case DalenTavrin2Button:
+        return tr("Dalen Tavrin - 2 Button");
+    case TavrinII:
+        return tr("Tavrin II");
+    default:
+        return tr("unknown");
+    }
 }
-void Tavrin2QtComm::checkResponse(const QStringList&)
+
+void Tavrin2QtComm::checkResponse(const QStringList& lines)
 {
-    notImplemented();
+    if (lines.isEmpty())
+        fail(LostCommunication);
+    if (lines.constFirst().left(3).toLower() == QLatin1String("err"))
+        fail(DeviceReportedError);
+    for (const QString& line : lines)
+        qCDebug(lcProtocol, "(*it).ascii(): %s", qUtf8Printable(line));
 }
-QString Tavrin2QtComm::dtModeCode(int)
+
+QString Tavrin2QtComm::dtModeCode(int mode)
 {
-    return QString();
+    static const char* const codes[]
+        = { "", "VV1v6X85", "VV3v6X85", "VV5v6X85", "B1b0", "B2b0", "B3b0", "Bb0V1v6", "Bb0V3v6", "Bb0V5v6", "B1b3" };
+    constexpr int count = int(sizeof(codes) / sizeof(codes[0]));
+    if (mode <= 0 || mode >= count)
+        return QString();
+    // A backslash and an f, not a form feed: the device turns the pair into its separator.
+    return QStringLiteral("\\f") + QLatin1String(codes[mode]);
 }
+
+void Tavrin2QtComm::exchange(const QString& command, int windowMs, QStringList& response)
+{
+    UsbHid::instance()->write(command);
+    collectResponse(windowMs, response);
+}
+
+void Tavrin2QtComm::collectResponse(int windowMs, QStringList& response)
+{
+    UsbHid* link = UsbHid::instance();
+    const int linesBefore = int(response.size());
+    for (int reports = 1; link->read(response, windowMs) != 0; ++reports) {
+        if (reports >= MaxReportsPerExchange || response.size() - linesBefore >= MaxLinesPerExchange) {
+            qCWarning(lcProtocol, "Tavrin does not stop sending (%d reports, %d lines); giving up", reports,
+                      int(response.size()) - linesBefore);
+            fail(LostCommunication);
+        }
+    }
+}
+
 Tavrin2QtCfg Tavrin2QtComm::readTavrin()
 {
-    notImplemented();
+    Tavrin2QtCfg cfg;
+    QStringList lines;
+    const std::unique_ptr<ProgressIndicator> progress = ProgressIndicator::create(tr("Reading Tavrin..."), false);
+    if (!softwareSupported())
+        fail(UnsupportedVersion);
+    progress->setCaption(tr("Please Wait"));
+    progress->show();
+    progress->setTotalSteps(2);
+
+    UsbHid::instance()->write(QStringLiteral("READ"));
+    progress->setProgress(1);
+    collectResponse(ReadWindowMs, lines);
+    qCDebug(lcProtocol, "Finished read()");
+    progress->setProgress(2);
+
+    parseReadTavrinOutput(cfg, lines);
+    return cfg;
 }
+
 Tavrin2QtCfg Tavrin2QtComm::readTavrinNoGui()
 {
-    notImplemented();
+    qCDebug(lcProtocol, "Tavrin2QtComm::readTavrinNoGui()");
+    Tavrin2QtCfg cfg;
+    QStringList lines;
+    exchange(QStringLiteral("READ"), ReadWindowMs, lines);
+    qCDebug(lcProtocol, "Finished no gui read()");
+    parseReadTavrinOutput(cfg, lines);
+    return cfg;
 }
-void Tavrin2QtComm::parseReadTavrinOutput(Tavrin2QtCfg&, const QStringList&)
-{
-    notImplemented();
-}
-void Tavrin2QtComm::parseButtonOutput(int, int, const QStringList&, Tavrin2QtCfg&)
-{
-    notImplemented();
-}
-void Tavrin2QtComm::parseAutoOnOffOutput(bool, int, const QStringList&, Tavrin2QtCfg&)
-{
-    notImplemented();
-}
+
 bool Tavrin2QtComm::softwareSupported()
 {
-    notImplemented();
-}
-void Tavrin2QtComm::updateTavrin(const Tavrin2QtCfg&)
-{
-    notImplemented();
-}
-bool Tavrin2QtComm::programAlphaPager(const AlphaProgramData&)
-{
-    notImplemented();
-}
-bool Tavrin2QtComm::programZellPager(int, int, int)
-{
-    notImplemented();
-}
-void Tavrin2QtComm::updateDalenTavrin(const Tavrin2QtCfg&, QStringList&)
-{
-    notImplemented();
-}
-void Tavrin2QtComm::updateTavrinII(const Tavrin2QtCfg&, QStringList&)
-{
-    notImplemented();
-}
-void Tavrin2QtComm::exchange(const QString&, int, QStringList&)
-{
-    notImplemented();
+    qCDebug(lcProtocol, "Tavrin2QtComm::softwareSupported()");
+    const int variant = readTavrinNoGui().tavrinType();
+    if (_detectedType == TavrinII && variant != TavrinII)
+        return false;
+    if (_detectedType == DalenTavrin && variant != DalenTavrin && variant != DalenTavrin2Button)
+        return false;
+    return true;
 }

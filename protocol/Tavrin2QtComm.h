@@ -14,6 +14,8 @@
 #include <functional>
 #include <memory>
 
+class CommandPlan;
+
 // The device protocol: every conversation with the attached Tavrin goes through here,
 // and through here alone to the HID link. Every failure is thrown as UsbHidException.
 class Tavrin2QtComm : public QObject
@@ -88,6 +90,15 @@ private:
     // One command and its response: write the line, then read with the window until a
     // window passes in silence, appending every completed line to the response.
     void exchange(const QString& command, int windowMs, QStringList& response);
+    // The read half of the exchange; a device that never stops sending fails with LostCommunication.
+    void collectResponse(int windowMs, QStringList& response);
+    // The frame of every set and programming sequence: dialog, version check, the plan built and
+    // checked before the first command, then its commands and progress steps.
+    void runPlan(const QString& label, const std::function<CommandPlan()>& buildPlan, QStringList& response);
+    static CommandPlan dalenCommands(const Tavrin2QtCfg& cfg, const QTime& now);
+    static CommandPlan tavrinIICommands(const Tavrin2QtCfg& cfg, const QTime& now);
+    static CommandPlan alphaPagerCommands(const AlphaProgramData& data);
+    static CommandPlan zellPagerCommands(int pagerNum, int sysID, int flags);
 
     TavrinType _detectedType = Unknown;
     int m_connectionStatus = 1; // NotFound: the first search is forced

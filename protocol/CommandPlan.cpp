@@ -1,0 +1,68 @@
+#include "protocol/CommandPlan.h"
+
+#include "usb/UsbHid.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace {
+QString translate(const char* text)
+{
+    return QCoreApplication::translate("Tavrin2QtComm", text);
+}
+} // namespace
+
+CommandPlan::CommandPlan(int totalSteps, int firstProgress)
+    : m_totalSteps(totalSteps)
+    , m_firstProgress(firstProgress)
+{
+}
+
+void CommandPlan::send(const QString& command, int windowMs, const QString& trace)
+{
+    m_entries.append(Entry { command, windowMs, trace, QString(), QString() });
+}
+
+void CommandPlan::sendText(const QString& command, int windowMs, const QString& trace, const QString& text,
+                           const QString& textName)
+{
+    m_entries.append(Entry { command, windowMs, trace, text, textName });
+}
+
+void CommandPlan::step(const QString& trace)
+{
+    Entry entry;
+    entry.trace = trace;
+    m_entries.append(entry);
+}
+
+QStringList CommandPlan::commands() const
+{
+    QStringList commands;
+    for (const Entry& entry : m_entries) {
+        if (!entry.command.isEmpty())
+            commands.append(entry.command);
+    }
+    return commands;
+}
+
+void CommandPlan::checkSendable() const
+{
+    for (const Entry& entry : m_entries) {
+        if (entry.text.contains(QLatin1Char(','))) {
+            throw UsbHidException(translate("%1 contains a comma, which Tavrin would take as the start of another "
+                                            "field.\nPlease remove it; nothing was sent.")
+                                      .arg(entry.textName));
+        }
+        if (entry.command.size() > UsbHid::MaxLineLength) {
+            const QString what = entry.textName.isEmpty()
+                ? translate("The %1 command").arg(entry.command.section(QLatin1Char(','), 0, 0))
+                : entry.textName;
+            throw UsbHidException(translate("%1 is too long to send to Tavrin (its command would have %2 characters; "
+                                            "a command may hold at most %3).\nNothing was sent.")
+                                      .arg(what)
+                                      .arg(entry.command.size())
+                                      .arg(UsbHid::MaxLineLength));
+        }
+    }
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Every line of one device operation, built before the first is sent: a line the device cannot
+// take (too long for the link, or a text field holding the field separator) refuses the whole
+// operation instead of leaving the device half-written. Progress steps sit between the commands
+// where the operation raises its dialog's value.
+class CommandPlan
+{
+public:
+    struct Entry
+    {
+        // Empty for a progress step.
+        QString command;
+        int windowMs = 0;
+        // Written after the command's response was collected; empty for none.
+        QString trace;
+        // The operator's text inside the command and how the window names it; empty for none.
+        QString text;
+        QString textName;
+    };
+
+    explicit CommandPlan(int totalSteps = 0, int firstProgress = 0);
+
+    void send(const QString& command, int windowMs, const QString& trace = QString());
+    // A command carrying one text field as the operator entered it.
+    void sendText(const QString& command, int windowMs, const QString& trace, const QString& text,
+                  const QString& textName);
+    // A progress step; its trace, if any, is written when the step is taken.
+    void step(const QString& trace = QString());
+
+    const QList<Entry>& entries() const { return m_entries; }
+    QStringList commands() const;
+    int totalSteps() const { return m_totalSteps; }
+    void setTotalSteps(int steps) { m_totalSteps = steps; }
+    int firstProgress() const { return m_firstProgress; }
+
+    // Throws UsbHidException naming the first field that cannot be sent.
+    void checkSendable() const;
+
+private:
+    QList<Entry> m_entries;
+    int m_totalSteps;
+    int m_firstProgress;
+};

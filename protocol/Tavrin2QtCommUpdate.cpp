@@ -1,0 +1,339 @@
+// Writing settings and programming pagers: each operation's command sequence is planned in full,
+// checked, and only then sent.
+#include "protocol/Tavrin2QtComm.h"
+
+#include "protocol/CommandPlan.h"
+#include "usb/UsbHid.h"
+
+#include <QLoggingCategory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcProtocol)
+
+namespace {
+constexpr int SetWindowMs = 100;
+constexpr int LongSetWindowMs = 200;
+constexpr int AlphaPagerWindowMs = 2000;
+constexpr int ZellPagerWindowMs = 10000;
+constexpr int TavrinIIInputIndex = 5;
+constexpr int TavrinIIButtonEntries = 6;
+constexpr int TavrinIIAutoOnOffEntries = 3;
+// The device's "no pager" for a group and its "no time" for an automatic on/off time.
+constexpr int NoGroupPager = 99;
+constexpr int NoTime = 255;
+
+QString number(int value)
+{
+    return QString::number(value);
+}
+
+QString flag(bool value)
+{
+    return value ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+QString joined(const QStringList& fields)
+{
+    return fields.join(QLatin1Char(','));
+}
+
+QString finished(const char* keyword)
+{
+    return QStringLiteral("Finished %1 read()").arg(QLatin1String(keyword));
+}
+
+// The hour and minute of the clock, two digits each, 24-hour.
+QString clockFields(const QTime& now)
+{
+    return now.toString(QStringLiteral("hh")) + QLatin1Char(',') + now.toString(QStringLiteral("mm"));
+}
+
+[[noreturn]] void fail(int code)
+{
+    throw UsbHidException(UsbHid::instance()->errorMessage(code));
+}
+
+// The message field of a Tavrin II button: by its pager type, a Zell message number, the Alpha text or nothing.
+QString tavrinIIMessage(const TavrinIIButton& button)
+{
+    switch (button.type()) {
+    case TavrinIIButton::ZellType:
+        return number(button.zellMsgInt());
+    case TavrinIIButton::AlphaType:
+        return button.alphaMsg();
+    default:
+        return QString();
+    }
+}
+
+void addTavrinIIButton(CommandPlan& plan, int index, const TavrinIIButton& button)
+{
+    const bool input = index == TavrinIIInputIndex;
+    QStringList fields { input ? QStringLiteral("SINP0") : QStringLiteral("SBUT%1").arg(index),
+                         flag(button.buttonEnabled()) };
+    const QString trace = QStringLiteral("finished prog tavrin_cfg.tavrinIIButtonVectorAtIndex(%1)").arg(index);
+    if (!button.buttonEnabled()) {
+        plan.send(joined(fields), SetWindowMs, trace);
+        return;
+    }
+    const QString message = tavrinIIMessage(button);
+    fields << number(button.pagerNum()) << number(button.type()) << message << number(button.mode());
+    if (input)
+        fields << number(button.extInputSetting());
+    const QString name = input ? Tavrin2QtComm::tr("The Alpha message of the External input")
+                               : Tavrin2QtComm::tr("The Alpha message of Button %1").arg(index + 1);
+    if (button.type() == TavrinIIButton::AlphaType)
+        plan.sendText(joined(fields), SetWindowMs, trace, message, name);
+    else
+        plan.send(joined(fields), SetWindowMs, trace);
+}
+
+QString autoOnOffFields(bool enabled, const QTime& time)
+{
+    return enabled ? number(time.hour()) + QLatin1Char(',') + number(time.minute())
+                   : number(NoTime) + QLatin1Char(',') + number(NoTime);
+}
+
+QString lockoutTimeField(const Tavrin2QtCfg& cfg)
+{
+    switch (cfg.lockoutTimeMode()) {
+    case 0:
+        return QStringLiteral("0");
+    case 1:
+        // The device's code for a lockout without time limit.
+        return QStringLiteral("180");
+    case 2:
+        return number(cfg.lockoutTime());
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
+void Tavrin2QtComm::updateTavrin(const Tavrin2QtCfg& cfg)
+{
+    QStringList response;
+    if (!softwareSupported())
+        fail(UnsupportedVersion);
+    const TavrinType detected = detectedTavrinType();
+    if (cfg.tavrinType() != detected) {
+        const QString message = tr("You are trying to program a %1\ndevice with the %2 UI selected.")
+                                    .arg(tavrinTypeName(detected), tavrinTypeName(cfg.tavrinType()));
+        qCDebug(lcProtocol, "exception_str: %s", qUtf8Printable(message));
+        throw UsbHidException(message);
+    }
+    switch (cfg.tavrinType()) {
+    case DalenTavrin:
+    case DalenTavrin2Button:
+        updateDalenTavrin(cfg, response);
+        break;
+    case TavrinII:
+        updateTavrinII(cfg, response);
+        break;
+    default:
+        break;
+    }
+    checkResponse(response);
+}
+
+void Tavrin2QtComm::updateDalenTavrin(const Tavrin2QtCfg& cfg, QStringList& response)
+{
+    runPlan(
+        tr("Updating Dalen Tavrin..."), [this, &cfg] { return dalenCommands(cfg, m_clock()); }, response);
+}
+
+void Tavrin2QtComm::updateTavrinII(const Tavrin2QtCfg& cfg, QStringList& response)
+{
+    runPlan(
+        tr("Updating Tavrin II..."), [this, &cfg] { return tavrinIICommands(cfg, m_clock()); }, response);
+}
+
+bool Tavrin2QtComm::programAlphaPager(const AlphaProgramData& data)
+{
+    QStringList response;
+    runPlan(
+        tr("Programming pager..."), [&data] { return alphaPagerCommands(data); }, response);
+    checkResponse(response);
+    return false;
+}
+
+bool Tavrin2QtComm::programZellPager(int pagerNum, int sysID, int flags)
+{
+    QStringList response;
+    runPlan(
+        tr("Programming pager..."), [=] { return zellPagerCommands(pagerNum, sysID, flags); }, response);
+    checkResponse(response);
+    return false;
+}
+
+void Tavrin2QtComm::runPlan(const QString& label, const std::function<CommandPlan()>& buildPlan, QStringList& response)
+{
+    const std::unique_ptr<ProgressIndicator> progress = ProgressIndicator::create(label, false);
+    if (!softwareSupported())
+        fail(UnsupportedVersion);
+    // Planned after the version check, which talks to the device anyway, and before the first command.
+    const CommandPlan plan = buildPlan();
+    plan.checkSendable();
+
+    progress->setCaption(tr("Please Wait"));
+    progress->show();
+    progress->setTotalSteps(plan.totalSteps());
+    int value = plan.firstProgress();
+    progress->setProgress(value);
+    for (const CommandPlan::Entry& entry : plan.entries()) {
+        if (entry.command.isEmpty())
+            progress->setProgress(++value);
+        else
+            exchange(entry.command, entry.windowMs, response);
+        if (!entry.trace.isEmpty())
+            qCDebug(lcProtocol, "%s", qUtf8Printable(entry.trace));
+    }
+}
+
+CommandPlan Tavrin2QtComm::dalenCommands(const Tavrin2QtCfg& cfg, const QTime& now)
+{
+    const bool twoButton = cfg.tavrinType() == DalenTavrin2Button;
+    // The window titles the groups "Button" (one button), or "Button 2" and "Button 1" (two buttons).
+    const QString button1Name = twoButton ? tr("The message of Button 2") : tr("The message of the Button");
+    const QString button2Name = tr("The message of Button 1");
+    const QString message1 = cfg.dtBtn1SettingMsg();
+    const QString message2 = cfg.dtBtn2SettingMsg();
+    const QString field1 = message1 + dtModeCode(cfg.dtBtn1Mode());
+    const QString field2 = message2 + dtModeCode(cfg.dtBtn2Mode());
+    const auto button = [](int index, int pager, const QString& field) {
+        return joined({ QStringLiteral("SBUT%1").arg(index), QStringLiteral("1"), number(pager), QStringLiteral("1"),
+                        field, QStringLiteral("0") });
+    };
+
+    CommandPlan plan(15, 0);
+    plan.send(QStringLiteral("UID,") + number(cfg.dtTavrinID()), SetWindowMs, finished("UID"));
+    // Hour and minute, as the Tavrin II takes them.
+    plan.send(QStringLiteral("SETT,") + clockFields(now), SetWindowMs);
+    plan.step();
+    plan.send(QStringLiteral("RID,") + number(cfg.dtSysID()), SetWindowMs, finished("RID"));
+    plan.step();
+    if (twoButton)
+        plan.sendText(button(0, cfg.dtBtn1PagerNum(), field1), SetWindowMs, finished("SBUT0"), message1, button1Name);
+    else
+        plan.send(QStringLiteral("SBUT0,0"), SetWindowMs, finished("SBUT0"));
+    plan.step();
+    if (twoButton)
+        plan.sendText(button(1, cfg.dtBtn2PagerNum(), field2), SetWindowMs, finished("SBUT1"), message2, button2Name);
+    else
+        plan.sendText(button(1, cfg.dtBtn1PagerNum(), field1), SetWindowMs, finished("SBUT1"), message1, button1Name);
+    plan.step();
+    for (const char* off : { "SBUT2", "SBUT3", "SBUT4", "SINP0" }) {
+        plan.send(QLatin1String(off) + QStringLiteral(",0"), SetWindowMs, finished(off));
+        plan.step();
+    }
+    plan.send(QStringLiteral("SRPG,") + number(cfg.dtRepageInterval()), SetWindowMs, finished("SPRG"));
+    plan.step();
+    plan.send(QStringLiteral("SACKPGR,") + flag(cfg.dtRepageEnabled()), SetWindowMs, finished("SACKPGR"));
+    plan.step();
+    plan.send(QStringLiteral("GPEN,") + flag(cfg.dtEnableGrpPaging()), SetWindowMs, finished("GPEN"));
+    plan.step();
+    plan.send(QStringLiteral("BEEP,") + flag(cfg.dtBeepEnabled()), SetWindowMs, finished("BEEP"));
+    plan.step();
+    plan.sendText(joined({ QStringLiteral("SLOWBAT"), flag(cfg.dtLowBatteryPageEnabled()),
+                           number(cfg.dtLowBatteryPager()), cfg.dtLowBatteryPageMsg() }),
+                  LongSetWindowMs, finished("SLOWBAT"), cfg.dtLowBatteryPageMsg(), tr("The Low battery page message"));
+    plan.step();
+    plan.send(joined({ QStringLiteral("SECPGR"), flag(cfg.dtSecondaryPageEnabled()), number(cfg.dtSecondaryPager()) }),
+              SetWindowMs, finished("SECPGR"));
+    plan.step();
+    // The cancel message belongs to the secondary page: without it the device must not send one.
+    const bool cancelMessage = cfg.dtSecondaryPageEnabled() && cfg.dtCancelMsgEnabled();
+    plan.sendText(joined({ QStringLiteral("CNCLMSG"), flag(cancelMessage), cfg.dtCancelMsg() }), SetWindowMs,
+                  finished("CNCLMSG"), cfg.dtCancelMsg(), tr("The Cancel message"));
+    return plan;
+}
+
+CommandPlan Tavrin2QtComm::tavrinIICommands(const Tavrin2QtCfg& cfg, const QTime& now)
+{
+    const int buttons = cfg.tavrinIIButtonCount();
+    const int autoOnOffTimes = cfg.tavrinIIAutoOnOffTimeCount();
+    // A record from an edited file may lack entries: refuse it whole rather than send part of it.
+    if (buttons < TavrinIIButtonEntries || autoOnOffTimes < TavrinIIAutoOnOffEntries) {
+        throw UsbHidException(tr("These settings hold %1 button entries and %2 automatic on/off times; Tavrin II "
+                                 "needs %3 and %4.\nNothing was sent.")
+                                  .arg(buttons)
+                                  .arg(autoOnOffTimes)
+                                  .arg(TavrinIIButtonEntries)
+                                  .arg(TavrinIIAutoOnOffEntries));
+    }
+
+    CommandPlan plan(7 + buttons + autoOnOffTimes, 0);
+    plan.step();
+    const QString clock = QStringLiteral("SETT,") + clockFields(now);
+    plan.send(clock, SetWindowMs, QStringLiteral("Wrote for current time %1").arg(clock));
+    plan.send(QStringLiteral("RID,") + number(cfg.sysID()), SetWindowMs, finished("RID"));
+    for (int i = 0; i < buttons; ++i) {
+        plan.step();
+        if (i > TavrinIIInputIndex) {
+            qCWarning(lcProtocol, "trying to program an invalid Tavrin II button");
+            break;
+        }
+        addTavrinIIButton(plan, i, cfg.tavrinIIButtonVectorAtIndex(i));
+    }
+    plan.step();
+    plan.send(QStringLiteral("SRPG,") + number(cfg.repageInterval()), SetWindowMs, finished("SPRG"));
+    plan.step();
+    plan.send(QStringLiteral("SACKPGR,") + flag(cfg.repageEnabled()), SetWindowMs, finished("SACKPGR"));
+    plan.step();
+    plan.send(QStringLiteral("GPEN,") + flag(cfg.enableGrpPaging()), SetWindowMs, finished("GPEN"));
+    plan.step();
+    plan.sendText(joined({ QStringLiteral("SLOWBAT"), flag(cfg.lowBatteryPageEnabled()), number(cfg.lowBatteryPager()),
+                           cfg.lowBatteryPageMsg() }),
+                  LongSetWindowMs, finished("SLOWBAT"), cfg.lowBatteryPageMsg(), tr("The Low battery page message"));
+    plan.sendText(
+        joined({ QStringLiteral("SACKPGR"), flag(cfg.ackPageEnabled()), number(cfg.ackPager()), cfg.ackPageMsg() }),
+        LongSetWindowMs, finished("ACKPGR"), cfg.ackPageMsg(), tr("The Acknowledge page message"));
+    for (int j = 0; j < autoOnOffTimes; ++j) {
+        const Tavrin2QtCfg::TavrinIIAutoOnOffTime time = cfg.tavrinIIAutoOnOffTimeVectorAtIndex(j);
+        plan.step();
+        plan.send(QStringLiteral("SONT%1,").arg(j) + autoOnOffFields(time.isEnabled(), time.autoOnTime()), SetWindowMs,
+                  QStringLiteral("Finished SONT%1 read()").arg(j));
+        plan.send(QStringLiteral("SOFFT%1,").arg(j) + autoOnOffFields(time.isEnabled(), time.autoOffTime()),
+                  SetWindowMs, QStringLiteral("Finished SOFFT%1 read()").arg(j));
+    }
+    plan.step();
+    plan.send(joined({ QStringLiteral("SLOCK"), number(cfg.extInputDisable1()), number(cfg.extInputDisable2()),
+                       number(cfg.extInputDisable3()), QStringLiteral("0"), QStringLiteral("0") }),
+              SetWindowMs, finished("SLOCK"));
+    plan.step();
+    plan.send(QStringLiteral("SLCKT,") + lockoutTimeField(cfg), SetWindowMs, finished("SLCKT"));
+    return plan;
+}
+
+CommandPlan Tavrin2QtComm::alphaPagerCommands(const AlphaProgramData& data)
+{
+    const int groups = int(data.groupModelVector.size());
+    CommandPlan plan(groups + 2, 1);
+    plan.send(joined({ QStringLiteral("FPROG"), number(data.pagerNum), number(data.allPageID), number(data.sysID) }),
+              AlphaPagerWindowMs, finished("FPROG"));
+    plan.step();
+    plan.sendText(QStringLiteral("WPROG,") + data.welcomeMsg, AlphaPagerWindowMs, finished("WPROG"), data.welcomeMsg,
+                  tr("The Welcome message"));
+    for (int i = 0; i < groups; ++i) {
+        const GroupModel& group = data.groupModelVector.at(std::size_t(i));
+        const QString groupNumber = number(i + 1);
+        plan.step(QStringLiteral("alpha_program_data._groupModelVector.at(%1)").arg(i));
+        if (data.grpPagingEnabled) {
+            plan.sendText(joined({ QStringLiteral("GNPROG"), groupNumber, group.name }), AlphaPagerWindowMs,
+                          finished("GNPROG"), group.name, tr("The Group %1 name").arg(i + 1));
+        }
+        const int pager = data.grpPagingEnabled && group.pagerNum != 0 ? group.pagerNum : NoGroupPager;
+        plan.send(joined({ QStringLiteral("GPROG"), groupNumber, number(pager) }), AlphaPagerWindowMs,
+                  finished("GPROG"));
+    }
+    return plan;
+}
+
+CommandPlan Tavrin2QtComm::zellPagerCommands(int pagerNum, int sysID, int flags)
+{
+    CommandPlan plan(2, 1);
+    plan.send(joined({ QStringLiteral("LPROG"), number(pagerNum), number(sysID), number(flags) }), ZellPagerWindowMs,
+              QStringLiteral("Finished LPROG"));
+    plan.step();
+    return plan;
+}

@@ -1,0 +1,247 @@
+#include "protocol/Tavrin2QtComm.h"
+#include "sim/VirtualTavrin.h"
+#include "support/ProgressRecorder.h"
+#include "usb/UsbHid.h"
+
+#include <QtTest>
+
+using Model = VirtualTavrin::Model;
+
+Q_DECLARE_METATYPE(VirtualTavrin::Model)
+
+namespace {
+
+VirtualTavrin* attach(Model model)
+{
+    auto* sim = static_cast<VirtualTavrin*>(UsbHid::setBackend(std::make_unique<VirtualTavrin>(model)));
+    Tavrin2QtComm::instance()->reset();
+    return sim;
+}
+
+// The message of the exception an operation throws; empty when it throws none.
+template<typename Operation> QString failureOf(Operation operation)
+{
+    try {
+        operation();
+    } catch (const UsbHidException& e) {
+        return e.message();
+    }
+    return QString();
+}
+
+QString message(int code)
+{
+    return UsbHid::instance()->errorMessage(code);
+}
+
+QStringList reads(int count)
+{
+    return QStringList(count, QStringLiteral("READ"));
+}
+
+} // namespace
+
+class TestProtocolDevice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void identifiesTheModelOnce_data();
+    void identifiesTheModelOnce();
+    void searchesAgainAfterUnplug();
+    void reopensADeviceReplugedBetweenSearches();
+    void readsThroughTheDialog();
+    void unsupportedFirmwareIsNotRead();
+    void failedReadsCloseTheDialog_data();
+    void failedReadsCloseTheDialog();
+    void babblingDeviceLosesCommunication();
+};
+
+void TestProtocolDevice::identifiesTheModelOnce_data()
+{
+    QTest::addColumn<Model>("model");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<bool>("supported");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("readCount");
+
+    QTest::newRow("Tavrin II") << Model::TavrinII << "5V1.07" << true << int(TavrinII) << 1;
+    QTest::newRow("Dalen Tavrin") << Model::DalenTavrin << "1V1.07" << true << int(DalenTavrin) << 2;
+    QTest::newRow("Dalen Tavrin - 2 Button")
+        << Model::DalenTavrin2Button << "2V1.07" << true << int(DalenTavrin2Button) << 2;
+    QTest::newRow("0xAA55 with 1V") << Model::TavrinII << "1V1.07" << false << int(TavrinII) << 1;
+    QTest::newRow("0xAA57 with 5V") << Model::DalenTavrin << "5V1.07" << false << int(DalenTavrin) << 1;
+    QTest::newRow("0xAA57 with unknown prefix") << Model::DalenTavrin2Button << "V2" << false << int(DalenTavrin) << 1;
+}
+
+void TestProtocolDevice::identifiesTheModelOnce()
+{
+    QFETCH(Model, model);
+    QFETCH(QString, version);
+    QFETCH(bool, supported);
+    QFETCH(int, type);
+    QFETCH(int, readCount);
+    VirtualTavrin* sim = attach(model);
+    sim->setVersion(version);
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+
+    TavrinType detected = Unknown;
+    QCOMPARE(failureOf([&] { detected = comm->connectTavrin(); }), supported ? QString() : message(UnsupportedVersion));
+    if (supported)
+        QCOMPARE(int(detected), type);
+    QCOMPARE(comm->connectionStatus(), int(Opened));
+    QCOMPARE(sim->transcript(), reads(readCount));
+
+    // The device stays open: later searches cost no traffic and repeat no check.
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(int(comm->connectTavrin()), type);
+        QCOMPARE(comm->connectionStatus(), int(AlreadyOpen));
+    }
+    QCOMPARE(sim->transcript(), reads(readCount));
+}
+
+void TestProtocolDevice::searchesAgainAfterUnplug()
+{
+    VirtualTavrin* sim = attach(Model::DalenTavrin2Button);
+    // Our vendor, a product that is no Tavrin: never taken for one.
+    sim->addInterface(QStringLiteral("/dev/other"), UsbHid::VendorId, 0xAA56);
+    sim->unplug();
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+
+    QCOMPARE(failureOf([&] { comm->connectTavrin(); }), message(NoDeviceFound));
+    QCOMPARE(comm->connectionStatus(), int(NotFound));
+    sim->replug();
+    QCOMPARE(comm->connectTavrin(), DalenTavrin2Button);
+    QCOMPARE(sim->transcript(), reads(2));
+
+    sim->unplug();
+    QCOMPARE(failureOf([&] { comm->connectTavrin(); }), message(NoDeviceFound));
+    sim->replug();
+    QCOMPARE(comm->connectTavrin(), DalenTavrin2Button);
+    QCOMPARE(comm->connectionStatus(), int(Opened));
+    QCOMPARE(sim->transcript(), reads(4));
+}
+
+void TestProtocolDevice::reopensADeviceReplugedBetweenSearches()
+{
+    VirtualTavrin* sim = attach(Model::TavrinII);
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    comm->connectTavrin();
+    sim->unplug();
+    sim->replug();
+
+    // Same path, dead handles: the search cannot tell, the next transfer can.
+    QCOMPARE(comm->connectTavrin(), TavrinII);
+    QVERIFY(failureOf([&] { comm->readTavrin(); }).startsWith(message(WriteFailed).section('\n', 0, 0)));
+    QCOMPARE(comm->connectTavrin(), TavrinII);
+    QCOMPARE(comm->connectionStatus(), int(Opened));
+    QCOMPARE(sim->transcript(), reads(2));
+}
+
+void TestProtocolDevice::readsThroughTheDialog()
+{
+    VirtualTavrin* sim = attach(Model::TavrinII);
+    sim->execute(QStringLiteral("RID,7"));
+    sim->setSerialNumber(QStringLiteral("00099"));
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    comm->connectTavrin();
+    comm->connectTavrin();
+    sim->clearTranscript();
+    ProgressRecorder recorder;
+
+    const Tavrin2QtCfg cfg = comm->readTavrin();
+    QCOMPARE(cfg.sysID(), 7);
+    QCOMPARE(cfg.serNum(), QStringLiteral("00099"));
+    QCOMPARE(cfg.firmware(), QStringLiteral("5V1.07"));
+    // The version check reads first, without a dialog.
+    QCOMPARE(sim->transcript(), reads(2));
+    QCOMPARE(recorder.records().size(), 1);
+    const ProgressRecorder::Record& dialog = recorder.records().first();
+    QCOMPARE(dialog.label, QStringLiteral("Reading Tavrin..."));
+    QCOMPARE(dialog.modal, false);
+    QCOMPARE(dialog.caption, QStringLiteral("Please Wait"));
+    QVERIFY(dialog.shown);
+    QCOMPARE(dialog.totalSteps, 2);
+    QCOMPARE(dialog.values, (QList<int> { 1, 2 }));
+    QCOMPARE(recorder.alive(), 0);
+
+    QCOMPARE(comm->readTavrinNoGui(), cfg);
+    QCOMPARE(recorder.records().size(), 1);
+    QCOMPARE(sim->transcript(), reads(3));
+}
+
+void TestProtocolDevice::unsupportedFirmwareIsNotRead()
+{
+    VirtualTavrin* sim = attach(Model::TavrinII);
+    sim->setVersion(QStringLiteral("2V1.00"));
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    failureOf([&] { comm->connectTavrin(); });
+    sim->clearTranscript();
+    ProgressRecorder recorder;
+
+    QCOMPARE(failureOf([&] { comm->readTavrin(); }), message(UnsupportedVersion));
+    QCOMPARE(sim->transcript(), reads(1));
+    QCOMPARE(recorder.records().size(), 1);
+    QVERIFY(!recorder.records().first().shown);
+    QCOMPARE(recorder.alive(), 0);
+}
+
+void TestProtocolDevice::failedReadsCloseTheDialog_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("device error") << 0 << message(DeviceReportedError);
+    QTest::newRow("silent") << 1 << message(LostCommunication);
+    QTest::newRow("babbling") << 2 << message(LostCommunication);
+    QTest::newRow("gone") << 3 << QString();
+}
+
+void TestProtocolDevice::failedReadsCloseTheDialog()
+{
+    QFETCH(int, fault);
+    QFETCH(QString, error);
+    VirtualTavrin* sim = attach(Model::TavrinII);
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    comm->connectTavrin();
+    comm->connectTavrin();
+    ProgressRecorder recorder;
+    switch (fault) {
+    case 0:
+        // The version check passes; the read's own READ gets the error.
+        sim->failNthCommand(2);
+        break;
+    case 1:
+        sim->setSilent(true);
+        break;
+    case 2:
+        sim->setBabbling(true);
+        break;
+    default:
+        sim->unplugAfterCommands(1);
+        break;
+    }
+
+    const QString failure = failureOf([&] { comm->readTavrin(); });
+    if (error.isEmpty())
+        QVERIFY2(failure.startsWith(QLatin1String("WriteFile failed")), qPrintable(failure));
+    else
+        QCOMPARE(failure, error);
+    QCOMPARE(recorder.alive(), 0);
+}
+
+void TestProtocolDevice::babblingDeviceLosesCommunication()
+{
+    VirtualTavrin* sim = attach(Model::TavrinII);
+    sim->setBabbling(true);
+    QElapsedTimer clock;
+    clock.start();
+
+    QCOMPARE(failureOf([] { Tavrin2QtComm::instance()->connectTavrin(); }), message(LostCommunication));
+    QVERIFY2(sim->elapsedMs() <= 1000 * VirtualTavrin::BabbleIntervalMs + 1000,
+             qPrintable(QString::number(sim->elapsedMs())));
+    QVERIFY(clock.elapsed() < 5000);
+}
+
+QTEST_MAIN(TestProtocolDevice)
+#include "tst_protocoldevice.moc"
