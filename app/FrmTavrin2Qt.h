@@ -122,7 +122,6 @@ private:
     void fillRecord(Tavrin2QtCfg& cfg);
 
     static QString configFilter();
-    static QString composeFileError(QString fileLayerError, const QString& fallback);
 
     // The model names (context QObject), the mode texts and the messages made once at start-up.
     QString m_tavrinIIName;

@@ -3,43 +3,16 @@
 #include "app/FrmTavrin2Qt.h"
 
 #include "app/AppLogging.h"
+#include "config/CfgFile.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "uisupport/Prompter.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStringDecoder>
 
 #include <exception>
 
 namespace {
 const QString configFileExtension = QStringLiteral("t2c");
-
-// A document's bytes as the characters thaw expects (one per byte): UTF-8 when the bytes are valid
-// UTF-8 (what an editor leaves), else Latin-1 (what we write, and what 8-bit code pages give).
-QString documentText(const QByteArray& bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return QString::fromLatin1(bytes);
-}
-
-// Writes to a temporary file that replaces the old one only once complete.
-bool writeDocument(const QString& fileName, const QString& text)
-{
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = text.toLatin1();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
 } // namespace
 
 void FrmTavrin2Qt::pushButtonRead_clicked()
@@ -93,15 +66,6 @@ QString FrmTavrin2Qt::configFilter()
     return tr("Tavrin Config (*.%1)").arg(configFileExtension);
 }
 
-QString FrmTavrin2Qt::composeFileError(QString fileLayerError, const QString& fallback)
-{
-    if (fileLayerError.isEmpty())
-        return fallback;
-    if (!fileLayerError.endsWith(QLatin1Char('\n')))
-        fileLayerError += QLatin1Char('\n');
-    return fileLayerError + fallback;
-}
-
 void FrmTavrin2Qt::saveConfiguration()
 {
     QString fileName
@@ -113,7 +77,7 @@ void FrmTavrin2Qt::saveConfiguration()
     QString error;
     const QString text = uiSettings().freeze(error);
     if (text.isEmpty()) {
-        showError(composeFileError(error, m_unableToSave));
+        showError(CfgFile::failureText(error, m_unableToSave));
         return;
     }
 
@@ -122,8 +86,9 @@ void FrmTavrin2Qt::saveConfiguration()
         qCDebug(lcApp, "setting filename to: %s", qUtf8Printable(fileName));
     }
 
-    if (!writeDocument(fileName, text))
-        showError(tr("Could not write to %1").arg(fileName));
+    // Through a temporary file: a failed write leaves the previous file as it was.
+    if (!CfgFile::writeDocument(fileName, text, error))
+        showError(error);
 }
 
 void FrmTavrin2Qt::loadConfiguration()
@@ -134,24 +99,23 @@ void FrmTavrin2Qt::loadConfiguration()
         return;
     qCDebug(lcApp, "loadConfiguration() filename: %s", qUtf8Printable(fileName));
 
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showError(tr("Could not read from %1").arg(fileName));
+    // Our own files are Latin-1; files from other editors may be UTF-8 or another 8-bit code page.
+    QString text;
+    QString error;
+    if (!CfgFile::readDocument(fileName, text, error)) {
+        showError(error);
         return;
     }
-    const QString text = documentText(file.readAll());
-    file.close();
-
-    QString error;
+    error.clear();
     const std::unique_ptr<Tavrin2QtCfg> cfg = Tavrin2QtCfg::thaw(text, error);
     qCDebug(lcApp, "loadConfiguration() cfg_file_data_as_str: %s", qUtf8Printable(text));
     if (!cfg) {
-        showError(composeFileError(error, m_unableToLoad));
+        showError(CfgFile::failureText(error, m_unableToLoad));
         return;
     }
     const QString incomplete = incompleteRecordReason(*cfg);
     if (!incomplete.isEmpty()) {
-        showError(composeFileError(incomplete, m_unableToLoad));
+        showError(CfgFile::failureText(incomplete, m_unableToLoad));
         return;
     }
     setUISettings(*cfg);

@@ -57,8 +57,6 @@ private slots:
     void modeSelectorFollowsThePagerType();
     void guestKeepsTheMessagePage_data();
     void guestKeepsTheMessagePage();
-    void modeConversion_data();
-    void modeConversion();
     void disabledRowKeepsItsValues();
     void checkBoxRules_data();
     void checkBoxRules();
@@ -199,35 +197,6 @@ void TestMainWindowMapping::guestKeepsTheMessagePage()
     QVERIFY(!window->comboBoxExtInputZellMsg->isEnabled());
     QVERIFY(!window->lineEditExtInputAlphaMsg->isEnabled());
     QVERIFY(window->comboBoxExtInputMode->isEnabled());
-}
-
-void TestMainWindowMapping::modeConversion_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<bool>("backAgain");
-    QTest::newRow("Zell 10") << 0 << 10 << 0 << true;
-    QTest::newRow("Zell 1") << 0 << 1 << 1 << true;
-    QTest::newRow("Guest 2") << 2 << 2 << 2 << true;
-    QTest::newRow("Zell unknown mode") << 0 << 7 << 0 << false;
-    QTest::newRow("Guest unknown mode") << 2 << 0 << 0 << false;
-    QTest::newRow("Alpha") << 1 << 0 << 0 << true;
-    QTest::newRow("Alpha ignores the mode") << 1 << 2 << 0 << false;
-    QTest::newRow("unknown type") << 5 << 1 << 0 << false;
-}
-
-void TestMainWindowMapping::modeConversion()
-{
-    QFETCH(int, type);
-    QFETCH(int, mode);
-    QFETCH(int, index);
-    QFETCH(bool, backAgain);
-    QCOMPARE(FrmTavrin2Qt::modeToIndex(type, mode), index);
-    if (backAgain)
-        QCOMPARE(FrmTavrin2Qt::indexToMode(type, index), mode);
-    // A position the selectors do not have.
-    QCOMPARE(FrmTavrin2Qt::indexToMode(type, 3), 0);
 }
 
 void TestMainWindowMapping::disabledRowKeepsItsValues()
