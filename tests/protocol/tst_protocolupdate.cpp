@@ -1,6 +1,7 @@
 #include "protocol/Tavrin2QtComm.h"
 #include "sim/VirtualTavrin.h"
 #include "support/ProgressRecorder.h"
+#include "support/ProtocolTestSupport.h"
 #include "support/ScriptedHidBackend.h"
 #include "usb/UsbHid.h"
 
@@ -11,64 +12,16 @@ using Model = VirtualTavrin::Model;
 Q_DECLARE_METATYPE(VirtualTavrin::Model)
 Q_DECLARE_METATYPE(Tavrin2QtCfg)
 
+using namespace ProtocolTestSupport;
+
 namespace {
 
 const QTime clockTime(9, 5, 7);
-
-// A device found and identified, as the window's detection leaves it before an action.
-VirtualTavrin* attach(Model model)
-{
-    auto* sim = static_cast<VirtualTavrin*>(UsbHid::setBackend(std::make_unique<VirtualTavrin>(model)));
-    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
-    comm->reset();
-    comm->setClock([] { return clockTime; });
-    comm->connectTavrin();
-    comm->connectTavrin();
-    sim->clearTranscript();
-    sim->resetElapsed();
-    return sim;
-}
-
-template<typename Operation> QString failureOf(Operation operation)
-{
-    try {
-        operation();
-    } catch (const UsbHidException& e) {
-        return e.message();
-    }
-    return QString();
-}
-
-QString message(int code)
-{
-    return UsbHid::instance()->errorMessage(code);
-}
 
 // The two version checks of an update read before the first set command.
 QStringList afterChecks(const QStringList& commands)
 {
     return QStringList { "READ", "READ" } + commands;
-}
-
-TavrinIIButton button(bool enabled, int pager, int type, int mode, int zellMsg = 0, const QString& alphaMsg = {})
-{
-    TavrinIIButton b;
-    b.setButtonEnabled(enabled);
-    b.setPagerNum(pager);
-    b.setType(type);
-    b.setZellMsgInt(zellMsg);
-    b.setAlphaMsg(alphaMsg);
-    b.setMode(mode);
-    return b;
-}
-
-Tavrin2QtCfg::TavrinIIAutoOnOffTime autoTime(bool enabled, const QTime& on, const QTime& off)
-{
-    Tavrin2QtCfg::TavrinIIAutoOnOffTime time;
-    time.setIsEnabled(enabled);
-    time.setAutoOnTime(on);
-    time.setAutoOffTime(off);
-    return time;
 }
 
 Tavrin2QtCfg dalenRecord(TavrinType type)
@@ -170,13 +123,6 @@ QStringList writtenLines(const ScriptedHidBackend* backend)
     return lines;
 }
 
-void queueLine(ScriptedHidBackend* backend, const QByteArray& line)
-{
-    const QByteArray bytes = line + '\r';
-    for (int offset = 0; offset < bytes.size(); offset += 8)
-        backend->queueReport(bytes.mid(offset, 8).leftJustified(8, '\0'));
-}
-
 } // namespace
 
 class TestProtocolUpdate : public QObject
@@ -184,6 +130,12 @@ class TestProtocolUpdate : public QObject
     Q_OBJECT
 
 private slots:
+    void init()
+    {
+        Tavrin2QtComm::instance()->setClock([] { return clockTime; });
+    }
+    void cleanupTestCase() { Tavrin2QtComm::instance()->setClock({}); }
+
     void dalenSequences_data();
     void dalenSequences();
     void cancelMessageGoesWithTheSecondaryPage_data();
@@ -436,7 +388,6 @@ void TestProtocolUpdate::silentDeviceGetsEveryCommand()
     backend->addInterface(QStringLiteral("/dev/tavrin"), UsbHid::VendorId, UsbHid::TavrinIIProductId);
     Tavrin2QtComm* comm = Tavrin2QtComm::instance();
     comm->reset();
-    comm->setClock([] { return clockTime; });
     // Identification and the two version checks are answered; the set commands never are.
     for (int i = 0; i < 3; ++i) {
         queueLine(backend, "VER,5V1.07");
@@ -446,7 +397,7 @@ void TestProtocolUpdate::silentDeviceGetsEveryCommand()
     comm->connectTavrin();
     ProgressRecorder recorder;
 
-    QCOMPARE(failureOf([&] { comm->updateTavrin(tavrinIIRecord()); }), message(LostCommunication));
+    QCOMPARE(failureOf([&] { comm->updateTavrin(tavrinIIRecord()); }), hidError(LostCommunication));
     const QStringList written = writtenLines(backend);
     QCOMPARE(written.size(), 3 + 21);
     QCOMPARE(written.at(3), QStringLiteral("SETT,09,05"));
@@ -465,7 +416,7 @@ void TestProtocolUpdate::deviceErrorIsJudgedAfterEveryCommand()
     ProgressRecorder recorder;
 
     QCOMPARE(failureOf([] { Tavrin2QtComm::instance()->updateTavrin(dalenRecord(DalenTavrin)); }),
-             message(DeviceReportedError));
+             hidError(DeviceReportedError));
     QCOMPARE(sim->transcript().size(), 2 + 16);
     QCOMPARE(sim->transcript().last(), QStringLiteral("CNCLMSG,0,Cancelled"));
     QCOMPARE(recorder.alive(), 0);

@@ -1,4 +1,5 @@
 #include "protocol/Tavrin2QtComm.h"
+#include "support/ProtocolTestSupport.h"
 #include "usb/UsbHid.h"
 
 #include <QtTest>
@@ -6,6 +7,8 @@
 #include <functional>
 
 Q_DECLARE_METATYPE(Tavrin2QtCfg)
+
+using namespace ProtocolTestSupport;
 
 namespace {
 
@@ -28,27 +31,6 @@ Change version(const QString& text, int variant, const Change& more = {})
         if (more)
             more(cfg);
     };
-}
-
-TavrinIIButton button(bool enabled, int pager, int type, int mode, int zellMsg = 0, const QString& alphaMsg = {})
-{
-    TavrinIIButton b;
-    b.setButtonEnabled(enabled);
-    b.setPagerNum(pager);
-    b.setType(type);
-    b.setZellMsgInt(zellMsg);
-    b.setAlphaMsg(alphaMsg);
-    b.setMode(mode);
-    return b;
-}
-
-Tavrin2QtCfg::TavrinIIAutoOnOffTime autoTime(bool enabled, const QTime& on, const QTime& off)
-{
-    Tavrin2QtCfg::TavrinIIAutoOnOffTime time;
-    time.setIsEnabled(enabled);
-    time.setAutoOnTime(on);
-    time.setAutoOffTime(off);
-    return time;
 }
 
 QString errText(const char* keyword)
