@@ -1,0 +1,141 @@
+#pragma once
+
+#include "app/FrmTavrin2QtBase.h"
+#include "app/TavrinIIBtnWidgets.h"
+#include "config/Tavrin2QtCfg.h"
+#include "config/TavrinIIButton.h"
+#include "config/TavrinType.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <vector>
+
+class FrmProgramPagers;
+class QTimer;
+
+// The main window: shows one model's settings, moves them between the form and a Tavrin2QtCfg,
+// detects the attached device and runs the commands (Read, Update, Save, Load, Program Pagers,
+// Upgrade). Every failure below the window reaches the user through showError.
+class FrmTavrin2Qt : public FrmTavrin2QtBase
+{
+    Q_OBJECT
+
+public:
+    explicit FrmTavrin2Qt(QWidget* parent = nullptr, const char* name = nullptr, Qt::WindowFlags flags = {});
+    ~FrmTavrin2Qt() override;
+
+    // The form as a record, and a record into the form (switching to the record's model first).
+    Tavrin2QtCfg uiSettings();
+    void setUISettings(const Tavrin2QtCfg& cfg);
+
+    // One button row (0 to 4, 5 the external input) to and from a button.
+    TavrinIIButton tavrinIIBtn(int index);
+    void setTavrinIIBtn(int index, const TavrinIIButton& button);
+
+    // Mode codes of Zell and Guest buttons (10, 1, 2) against the mode selector's positions.
+    static int modeToIndex(int type, int mode);
+    static int indexToMode(int type, int index);
+
+    // 0 off, 1 indefinite, 2 for the lockout time.
+    void setLockoutSettings(int mode);
+    int lockoutTimeMode();
+
+    TavrinType selectedType() const { return selectedTavrinType; }
+    QTimer* detectionTimer() const { return detectTimer; }
+
+    // Whether no detection has completed since the program started; tests start over with reset.
+    static bool isFirstDetection();
+    static void resetFirstDetection();
+
+    void showError(const QString& text);
+    void saveConfiguration();
+    void loadConfiguration();
+    void updateTavrinFirmware();
+
+public slots:
+    void detectTavrin();
+    void helpAboutAction_activated() override;
+    void toolsInitializeAction_activated() override;
+    void tools_Reset_Action_activated() override;
+    void tools_SelectDevice_TavrinII_Action_activated() override;
+    void tools_SelectDevice_DalenTavrin_Action_activated() override;
+    void tools_SelectDevice_DalenTavrin2Btn_Action_activated() override;
+    void tools_ProgramPagers_Action_activated() override;
+    void fileLoadConfigurationAction_activated() override;
+    void fileSaveConfigurationAction_activated() override;
+    void pushButtonRead_clicked() override;
+    void pushButtonUpdateUnit_clicked() override;
+    void pushButtonUpdateFirmware_clicked() override;
+    void checkBoxBtn1Enable_toggled(bool) override;
+    void checkBoxBtn2Enable_toggled(bool) override;
+    void checkBoxBtn3Enable_toggled(bool) override;
+    void checkBoxBtn4Enable_toggled(bool) override;
+    void checkBoxBtn5Enable_toggled(bool) override;
+    void checkBoxExtInputEnabled_toggled(bool) override;
+    void comboBoxBtn1Type_activated(int) override;
+    void comboBoxBtn2Type_activated(int) override;
+    void comboBoxBtn3Type_activated(int) override;
+    void comboBoxBtn4Type_activated(int) override;
+    void comboBoxBtn5Type_activated(int) override;
+    void comboBoxExtInputType_activated(int) override;
+    void checkBoxEnableGrpPaging_toggled(bool) override;
+    void checkBoxAutoOnOff1_toggled(bool) override;
+    void checkBoxAutoOnOff2_toggled(bool) override;
+    void checkBoxAutoOnOff3_toggled(bool) override;
+    void checkBoxLockoutEnabled_toggled(bool) override;
+    void radioButtonLockoutInterval_toggled(bool) override;
+    void checkBoxLowBatteryPageEnabled_toggled(bool) override;
+    void checkBoxAckPageEnabled_toggled(bool);
+    void checkBoxRepageEnabled_toggled(bool) override;
+    void checkBoxDTEnableGrpPaging_toggled(bool) override;
+    void pushButtonDTUpdateFirmware_clicked() override;
+    void checkBoxDTRepageEnabled_toggled(bool) override;
+    void checkBoxDTLowBatteryEnable_toggled(bool) override;
+    void checkBoxDTSecondaryPageEnabled_toggled(bool) override;
+    void checkBoxDTCancelMsgEnabled_toggled(bool) override;
+
+protected slots:
+    void languageChange() override;
+
+private:
+    QPointer<FrmProgramPagers> programPagersDialog;
+    TavrinType selectedTavrinType = TavrinII;
+    QTimer* detectTimer = nullptr;
+    std::vector<TavrinIIBtnWidgets> tavrinIIBtnWidgets;
+
+    void fillButtonRows();
+    void refreshForm();
+    void installMessageValidators();
+
+    void selectModel(TavrinType type);
+    void applyModelTexts();
+    void handleDetectionFailure(const QString& message);
+
+    void refreshButtonRow(int index);
+    Tavrin2QtCfg::TavrinIIAutoOnOffTime autoOnOffRow(int row) const;
+    void setAutoOnOffRow(int row, const Tavrin2QtCfg::TavrinIIAutoOnOffTime& time);
+    void refreshAutoOnOffRow(int row);
+    // Why the form cannot show the record whole; empty when it can.
+    static QString incompleteRecordReason(const Tavrin2QtCfg& cfg);
+    void fillFromRecord(const Tavrin2QtCfg& cfg);
+    void fillRecord(Tavrin2QtCfg& cfg);
+
+    static QString configFilter();
+
+    // The model names (context QObject), the mode texts and the messages made once at start-up.
+    QString m_tavrinIIName;
+    QString m_dalenTavrinName;
+    QString m_dalenTavrin2BtnName;
+    QString m_zellModes[3];
+    QString m_guestModes[3];
+    QString m_invalidPagerNum;
+    QString m_invalidExtInputSetting;
+    QString m_invalidPagerType;
+    QString m_invalidPagerMode;
+    QString m_unableToLoad;
+    QString m_unableToSave;
+    // The Dalen model whose group titles the form shows, so a language change can put them back;
+    // Unknown while the form's own titles stand.
+    TavrinType m_dalenTitlesFor = Unknown;
+};

@@ -1,0 +1,313 @@
+#include "MainWindowKit.h"
+
+#include "support/ProgressRecorder.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QtTest>
+
+#include <memory>
+
+using kit::Model;
+
+Q_DECLARE_METATYPE(VirtualTavrin::Model)
+
+namespace {
+const QString errorCaption = QStringLiteral("Error");
+
+TavrinType typeOf(Model model)
+{
+    switch (model) {
+    case Model::DalenTavrin:
+        return DalenTavrin;
+    case Model::DalenTavrin2Button:
+        return DalenTavrin2Button;
+    default:
+        return TavrinII;
+    }
+}
+
+// A record of one model that the device keeps whole: every button, time and page it has is in use
+// (a device forgets what a disabled entry held), and the other model's fields keep their defaults.
+Tavrin2QtCfg deviceRecord(QRandomGenerator& rng, TavrinType type)
+{
+    const Tavrin2QtCfg random = kit::randomRecord(rng, type);
+    Tavrin2QtCfg cfg;
+    cfg.setTavrinType(type);
+    if (type == TavrinII) {
+        // The device keeps one flag for both: the acknowledge page's SACKPGR follows the repage one.
+        cfg.setRepageEnabled(random.ackPageEnabled());
+        cfg.setRepageInterval(random.repageInterval());
+        cfg.setLockoutTimeMode(2);
+        cfg.setLockoutEnabled(true);
+        cfg.setLockoutTime(random.lockoutTime());
+        cfg.setExtInputDisable1(random.extInputDisable1());
+        cfg.setExtInputDisable2(random.extInputDisable2());
+        cfg.setExtInputDisable3(random.extInputDisable3());
+        cfg.setSysID(random.sysID());
+        cfg.setEnableGrpPaging(random.enableGrpPaging());
+        for (int i = 0; i < Tavrin2QtCfg::DefaultButtonCount; ++i) {
+            TavrinIIButton button = random.tavrinIIButtonVectorAtIndex(i);
+            button.setButtonEnabled(true);
+            cfg.setTavrinIIButtonVectorAtIndex(i, button);
+        }
+        for (int i = 0; i < Tavrin2QtCfg::DefaultAutoOnOffTimeCount; ++i) {
+            auto time = random.tavrinIIAutoOnOffTimeVectorAtIndex(i);
+            time.setIsEnabled(true);
+            cfg.setTavrinIIAutoOnOffTimeVectorAtIndex(i, time);
+        }
+        cfg.setLowBatteryPageEnabled(random.lowBatteryPageEnabled());
+        cfg.setLowBatteryPageMsg(random.lowBatteryPageMsg());
+        cfg.setLowBatteryPager(random.lowBatteryPager());
+        cfg.setAckPageEnabled(random.ackPageEnabled());
+        cfg.setAckPageMsg(random.ackPageMsg());
+        cfg.setAckPager(random.ackPager());
+    } else {
+        cfg.setDtBtn1PagerNum(random.dtBtn1PagerNum());
+        cfg.setDtBtn1SettingMsg(random.dtBtn1SettingMsg());
+        cfg.setDtBtn1Mode(random.dtBtn1Mode());
+        if (type == DalenTavrin2Button) {
+            cfg.setDtBtn2PagerNum(random.dtBtn2PagerNum());
+            cfg.setDtBtn2SettingMsg(random.dtBtn2SettingMsg());
+            cfg.setDtBtn2Mode(random.dtBtn2Mode());
+        }
+        cfg.setDtSysID(random.dtSysID());
+        cfg.setDtEnableGrpPaging(random.dtEnableGrpPaging());
+        cfg.setDtBeepEnabled(random.dtBeepEnabled());
+        cfg.setDtTavrinID(random.dtTavrinID());
+        cfg.setDtRepageEnabled(random.dtRepageEnabled());
+        cfg.setDtRepageInterval(random.dtRepageInterval());
+        cfg.setDtLowBatteryPageEnabled(random.dtLowBatteryPageEnabled());
+        cfg.setDtLowBatteryPageMsg(random.dtLowBatteryPageMsg());
+        cfg.setDtLowBatteryPager(random.dtLowBatteryPager());
+        cfg.setDtSecondaryPageEnabled(true);
+        cfg.setDtSecondaryPager(random.dtSecondaryPager());
+        cfg.setDtCancelMsgEnabled(random.dtCancelMsgEnabled());
+        cfg.setDtCancelMsg(random.dtCancelMsg());
+    }
+    return cfg;
+}
+
+QStringList setCommands(const QStringList& transcript)
+{
+    QStringList commands;
+    for (const QString& line : transcript)
+        if (line != QLatin1String("READ"))
+            commands << line;
+    return commands;
+}
+} // namespace
+
+class TestMainWindowDevice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void updateThenReadBringsTheFormBack_data();
+    void updateThenReadBringsTheFormBack();
+    void typedValuesReachTheDevice();
+    void readOfAnotherModelSwitchesThePage();
+    void updateRefusesAnotherModel_data();
+    void updateRefusesAnotherModel();
+    void deviceFailuresAreShown_data();
+    void deviceFailuresAreShown();
+    void initializeUpdatesTheDevice();
+
+private:
+    VirtualTavrin* open(Model model);
+
+    std::unique_ptr<ScriptedPrompter> prompter;
+    std::unique_ptr<ProgressRecorder> progress;
+    std::unique_ptr<FrmTavrin2Qt> window;
+};
+
+void TestMainWindowDevice::init()
+{
+    prompter = std::make_unique<ScriptedPrompter>();
+    progress = std::make_unique<ProgressRecorder>();
+    FrmTavrin2Qt::resetFirstDetection();
+}
+
+void TestMainWindowDevice::cleanup()
+{
+    window.reset();
+    prompter->verifyDone();
+    prompter.reset();
+    QCOMPARE(progress->alive(), 0);
+    progress.reset();
+}
+
+VirtualTavrin* TestMainWindowDevice::open(Model model)
+{
+    VirtualTavrin* sim = kit::attach(model);
+    window = std::make_unique<FrmTavrin2Qt>();
+    sim->clearTranscript();
+    return sim;
+}
+
+void TestMainWindowDevice::updateThenReadBringsTheFormBack_data()
+{
+    QTest::addColumn<Model>("model");
+    QTest::newRow("Tavrin II") << Model::TavrinII;
+    QTest::newRow("Dalen Tavrin") << Model::DalenTavrin;
+    QTest::newRow("Dalen Tavrin - 2 Button") << Model::DalenTavrin2Button;
+}
+
+void TestMainWindowDevice::updateThenReadBringsTheFormBack()
+{
+    QFETCH(Model, model);
+    const TavrinType type = typeOf(model);
+    VirtualTavrin* sim = open(model);
+    QCOMPARE(window->selectedType(), type);
+    QRandomGenerator rng(static_cast<quint32>(type) + 100);
+    for (int i = 0; i < 4; ++i) {
+        const Tavrin2QtCfg sent = deviceRecord(rng, type);
+        window->setUISettings(sent);
+        window->pushButtonUpdateUnit->click();
+        QVERIFY(!setCommands(sim->transcript()).isEmpty());
+
+        Tavrin2QtCfg blank;
+        blank.setTavrinType(type);
+        window->setUISettings(blank);
+        window->pushButtonRead->click();
+
+        Tavrin2QtCfg expected = kit::shownPart(sent);
+        expected.setFirmware(sim->firmware().version());
+        expected.setSerNum(sim->firmware().serialNumber());
+        KIT_VERIFY_SAME(window->uiSettings(), expected);
+    }
+}
+
+void TestMainWindowDevice::typedValuesReachTheDevice()
+{
+    VirtualTavrin* sim = open(Model::TavrinII);
+    window->checkBoxBtn2Enable->setChecked(true);
+    QTest::keyClick(window->spinBoxBtn2Pager, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(window->spinBoxBtn2Pager, QStringLiteral("5"));
+    window->comboBoxBtn2Type->setCurrentIndex(TavrinIIButton::GuestType);
+    emit window->comboBoxBtn2Type->activated(TavrinIIButton::GuestType);
+    window->comboBoxBtn2Mode->setCurrentIndex(1);
+    window->checkBoxExtInputEnabled->setChecked(true);
+    window->spinBoxExternalInputPager->setValue(44);
+    window->comboBoxExtInputSetting->setCurrentIndex(1);
+    window->comboBoxExtInputType->setCurrentIndex(TavrinIIButton::AlphaType);
+    emit window->comboBoxExtInputType->activated(TavrinIIButton::AlphaType);
+    QTest::keyClicks(window->lineEditExtInputAlphaMsg, QStringLiteral("Door, back"));
+    window->checkBoxLockoutEnabled->setChecked(true);
+    window->radioButtonLockoutIndefinite->setChecked(true);
+    window->spinBoxSysID->setValue(7);
+
+    window->pushButtonUpdateUnit->click();
+    const QStringList sent = setCommands(sim->transcript());
+    for (const char* command : { "RID,7", "SBUT0,0", "SBUT1,1,5,2,,1", "SINP0,1,44,1,Door back,0,1", "SLCKT,180" })
+        QVERIFY2(sent.contains(QLatin1String(command)),
+                 qPrintable(command + QStringLiteral(" not in ") + sent.join('|')));
+    QCOMPARE(sim->settingLine(QStringLiteral("RID")), QStringLiteral("RID,7"));
+}
+
+void TestMainWindowDevice::readOfAnotherModelSwitchesThePage()
+{
+    VirtualTavrin* sim = open(Model::DalenTavrin);
+    sim->execute(QStringLiteral("UID,77"));
+    sim->execute(QStringLiteral("SBUT1,1,12,1,Ready\\fB1b0,0"));
+    window->tools_SelectDevice_TavrinII_Action->trigger();
+
+    window->pushButtonRead->click();
+    QCOMPARE(window->selectedType(), DalenTavrin);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Dalen Tavrin"));
+    QCOMPARE(window->widgetStackSwitchDevice->currentWidget(), window->pgDalenTavrin);
+    QVERIFY(window->buttonGroupBtn2->isHidden());
+    QCOMPARE(window->spinBoxDalenTavrinID->value(), 77);
+    QCOMPARE(window->spinBoxDTBtn1PagerNum->value(), 12);
+    QCOMPARE(window->lineEditDTBtn1SettingMsg->text(), QStringLiteral("Ready"));
+    QCOMPARE(window->comboBoxDTBtn1Mode->currentText(), QStringLiteral("Beep 1"));
+    QCOMPARE(window->lineEditFirmware->text(), sim->firmware().version());
+    // One progress dialog for the read itself.
+    QCOMPARE(progress->records().size(), 1);
+    QCOMPARE(progress->records().constFirst().label, QStringLiteral("Reading Tavrin..."));
+}
+
+void TestMainWindowDevice::updateRefusesAnotherModel_data()
+{
+    QTest::addColumn<Model>("model");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("Dalen Tavrin under Tavrin II")
+        << Model::DalenTavrin << int(TavrinII)
+        << "You are trying to program a Dalen Tavrin\ndevice with the Tavrin II UI selected.";
+    QTest::newRow("Tavrin II under Dalen Tavrin - 2 Button")
+        << Model::TavrinII << int(DalenTavrin2Button)
+        << "You are trying to program a Tavrin II\ndevice with the Dalen Tavrin - 2 Button UI selected.";
+    QTest::newRow("Dalen Tavrin - 2 Button under Dalen Tavrin")
+        << Model::DalenTavrin2Button << int(DalenTavrin)
+        << "You are trying to program a Dalen Tavrin - 2 Button\ndevice with the Dalen Tavrin UI selected.";
+}
+
+void TestMainWindowDevice::updateRefusesAnotherModel()
+{
+    QFETCH(Model, model);
+    QFETCH(int, page);
+    QFETCH(QString, message);
+    VirtualTavrin* sim = open(model);
+    QAction* select[]
+        = { window->tools_SelectDevice_DalenTavrin_Action, window->tools_SelectDevice_DalenTavrin2Btn_Action,
+            window->tools_SelectDevice_TavrinII_Action };
+    select[page]->trigger();
+    const Tavrin2QtCfg before = window->uiSettings();
+
+    prompter->expectCritical(errorCaption, message);
+    window->pushButtonUpdateUnit->click();
+    QCOMPARE(setCommands(sim->transcript()), QStringList());
+    QCOMPARE(int(window->selectedType()), page);
+    KIT_VERIFY_SAME(window->uiSettings(), before);
+}
+
+void TestMainWindowDevice::deviceFailuresAreShown_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<int>("code");
+    QTest::newRow("Read, unplugged") << "unplug" << true << int(WriteFailed);
+    QTest::newRow("Update, unplugged") << "unplug" << false << int(WriteFailed);
+    QTest::newRow("Read, error answer") << "fail READ" << true << int(DeviceReportedError);
+    QTest::newRow("Update, error answer") << "fail SETT" << false << int(DeviceReportedError);
+    QTest::newRow("Read, silent") << "silent" << true << int(LostCommunication);
+    QTest::newRow("Update, silent") << "silent" << false << int(LostCommunication);
+}
+
+void TestMainWindowDevice::deviceFailuresAreShown()
+{
+    QFETCH(QString, fault);
+    QFETCH(bool, read);
+    QFETCH(int, code);
+    VirtualTavrin* sim = open(Model::TavrinII);
+    QRandomGenerator rng(9);
+    window->setUISettings(kit::randomRecord(rng, TavrinII));
+    const Tavrin2QtCfg before = window->uiSettings();
+    if (fault == QLatin1String("unplug"))
+        sim->unplug();
+    else if (fault.startsWith(QLatin1String("fail ")))
+        sim->failCommand(fault.section(QLatin1Char(' '), 1));
+    else
+        sim->setSilent(true);
+
+    prompter->expectCritical(errorCaption);
+    (read ? window->pushButtonRead : window->pushButtonUpdateUnit)->click();
+    // The link's text, followed by the system's where there is one.
+    const QString shown = prompter->calls().constLast().text;
+    QVERIFY2(shown.startsWith(kit::linkMessage(code)), qPrintable(shown));
+    KIT_VERIFY_SAME(window->uiSettings(), before);
+}
+
+void TestMainWindowDevice::initializeUpdatesTheDevice()
+{
+    VirtualTavrin* sim = open(Model::DalenTavrin2Button);
+    window->spinBoxDalenTavrinID->setValue(321);
+    window->toolsInitializeAction->trigger();
+    QVERIFY(setCommands(sim->transcript()).contains(QStringLiteral("UID,321")));
+}
+
+QTEST_MAIN(TestMainWindowDevice)
+#include "tst_mainwindowdevice.moc"

@@ -1,0 +1,303 @@
+#include "MainWindowKit.h"
+
+#include "support/ScriptedPrompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <optional>
+
+#include <unistd.h>
+
+using kit::Model;
+
+namespace {
+const QString errorCaption = QStringLiteral("Error");
+const QString saveCaption = QStringLiteral("Save config file as");
+const QString loadCaption = QStringLiteral("Choose a config file to load");
+const QString unableToLoad = QStringLiteral("Unable to load config file");
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QString documentOf(const Tavrin2QtCfg& cfg)
+{
+    QString error;
+    return cfg.freeze(error);
+}
+} // namespace
+
+class TestMainWindowFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void saveNamesTheFile_data();
+    void saveNamesTheFile();
+    void savedFileLoadsBack_data();
+    void savedFileLoadsBack();
+    void cancelledDialogsDoNothing();
+    void brokenFileLeavesTheFormAlone_data();
+    void brokenFileLeavesTheFormAlone();
+    void unreadableFileIsReported();
+    void fileWithFewerButtonsIsRefusedWhole();
+    void failedSaveKeepsTheOldFile_data();
+    void failedSaveKeepsTheOldFile();
+    void filesOfEitherEncodingLoad_data();
+    void filesOfEitherEncodingLoad();
+    void saveWritesLatin1();
+
+private:
+    QString path(const QString& name) const { return dir->filePath(name); }
+    // The dialog's answer, and the error box expected after it, if any.
+    void save(const QString& answer, const std::optional<QString>& error = std::nullopt);
+    void load(const QString& answer, const std::optional<QString>& error = std::nullopt);
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<ScriptedPrompter> prompter;
+    std::unique_ptr<FrmTavrin2Qt> window;
+};
+
+void TestMainWindowFiles::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+    prompter = std::make_unique<ScriptedPrompter>();
+    kit::attach(Model::TavrinII);
+    FrmTavrin2Qt::resetFirstDetection();
+    window = std::make_unique<FrmTavrin2Qt>();
+}
+
+void TestMainWindowFiles::cleanup()
+{
+    window.reset();
+    prompter->verifyDone();
+    prompter.reset();
+    dir.reset();
+}
+
+void TestMainWindowFiles::save(const QString& answer, const std::optional<QString>& error)
+{
+    prompter->expectSaveFile(saveCaption, answer);
+    if (error)
+        prompter->expectCritical(errorCaption, *error);
+    window->fileSaveConfigurationAction->trigger();
+}
+
+void TestMainWindowFiles::load(const QString& answer, const std::optional<QString>& error)
+{
+    prompter->expectOpenFile(loadCaption, answer);
+    if (error)
+        prompter->expectCritical(errorCaption, *error);
+    window->fileLoadConfigurationAction->trigger();
+}
+
+void TestMainWindowFiles::saveNamesTheFile_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no extension") << "config"
+                                  << "config.t2c";
+    QTest::newRow("extension") << "site.t2c"
+                               << "site.t2c";
+    QTest::newRow("upper-case extension") << "SITE.T2C"
+                                          << "SITE.T2C";
+    QTest::newRow("two dots") << "a.b.t2c"
+                              << "a.b.t2c.t2c";
+    QTest::newRow("other extension") << "notes.txt"
+                                     << "notes.txt.t2c";
+}
+
+void TestMainWindowFiles::saveNamesTheFile()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    save(path(typed));
+    const ScriptedPrompter::Call& dialog = prompter->calls().constLast();
+    QCOMPARE(dialog.text, QStringLiteral("Save File"));
+    QCOMPARE(dialog.items, QStringList { QStringLiteral("Tavrin Config (*.t2c)") });
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList { written });
+    QCOMPARE(contentsOf(path(written)), documentOf(window->uiSettings()).toLatin1());
+}
+
+void TestMainWindowFiles::savedFileLoadsBack_data()
+{
+    QTest::addColumn<int>("savedType");
+    QTest::addColumn<int>("shownType");
+    QTest::newRow("Tavrin II over Tavrin II") << int(TavrinII) << int(TavrinII);
+    QTest::newRow("Dalen Tavrin over Tavrin II") << int(DalenTavrin) << int(TavrinII);
+    QTest::newRow("Tavrin II over Dalen Tavrin - 2 Button") << int(TavrinII) << int(DalenTavrin2Button);
+}
+
+void TestMainWindowFiles::savedFileLoadsBack()
+{
+    QFETCH(int, savedType);
+    QFETCH(int, shownType);
+    QRandomGenerator rng(static_cast<quint32>(savedType * 10 + shownType));
+    for (int i = 0; i < 5; ++i) {
+        const Tavrin2QtCfg saved = kit::randomRecord(rng, static_cast<TavrinType>(savedType));
+        window->setUISettings(saved);
+        save(path(QStringLiteral("round")));
+        window->setUISettings(kit::randomRecord(rng, static_cast<TavrinType>(shownType)));
+
+        load(path(QStringLiteral("round.t2c")));
+        QCOMPARE(prompter->calls().constLast().text, QStringLiteral("Load File"));
+        QCOMPARE(int(window->selectedType()), savedType);
+        QCOMPARE(window->widgetStackSwitchDevice->currentWidget(),
+                 savedType == TavrinII ? window->pgTavrinII : window->pgDalenTavrin);
+        KIT_VERIFY_SAME(window->uiSettings(), kit::shownPart(saved));
+    }
+}
+
+void TestMainWindowFiles::cancelledDialogsDoNothing()
+{
+    const Tavrin2QtCfg before = window->uiSettings();
+    save(QString());
+    load(QString());
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
+    KIT_VERIFY_SAME(window->uiSettings(), before);
+}
+
+void TestMainWindowFiles::brokenFileLeavesTheFormAlone_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("message");
+
+    QString document = documentOf(Tavrin2QtCfg());
+    QTest::newRow("wrong signature")
+        << QString(document).replace(QStringLiteral("serialization::archive"), QStringLiteral("other")).toLatin1()
+        << "Tavrin2QtCfg::thaw(): Got archive exception (3 = invalid signature)\nUnable to load config file";
+    QTest::newRow("fields exchanged") << QString(document)
+                                             .replace(QStringLiteral("_checkBoxRepageEnabled"), QStringLiteral("_tmp"))
+                                             .replace(QStringLiteral("_spinBoxRepageInterval"),
+                                                      QStringLiteral("_checkBoxRepageEnabled"))
+                                             .replace(QStringLiteral("_tmp"), QStringLiteral("_spinBoxRepageInterval"))
+                                             .toLatin1()
+                                      << QString();
+    QTest::newRow("empty") << QByteArray() << QString();
+    QTest::newRow("not a document") << QByteArray("hello\n") << QString();
+}
+
+void TestMainWindowFiles::brokenFileLeavesTheFormAlone()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, message);
+    QRandomGenerator rng(3);
+    window->setUISettings(kit::randomRecord(rng, DalenTavrin2Button));
+    const Tavrin2QtCfg before = window->uiSettings();
+    QVERIFY(writeBytes(path(QStringLiteral("broken.t2c")), contents));
+
+    load(path(QStringLiteral("broken.t2c")), message);
+    const QString shown = prompter->calls().constLast().text;
+    // The file layer's message, then the fallback text on a line of its own.
+    QVERIFY2(shown.startsWith(QStringLiteral("Tavrin2QtCfg::thaw(): ")), qPrintable(shown));
+    QVERIFY2(shown.endsWith(QLatin1Char('\n') + unableToLoad), qPrintable(shown));
+    QVERIFY(!shown.contains(QStringLiteral("\n\n")));
+    KIT_VERIFY_SAME(window->uiSettings(), before);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Dalen Tavrin - 2 Button"));
+}
+
+void TestMainWindowFiles::unreadableFileIsReported()
+{
+    const QString missing = path(QStringLiteral("missing.t2c"));
+    load(missing, QStringLiteral("Could not read from ") + missing);
+}
+
+void TestMainWindowFiles::fileWithFewerButtonsIsRefusedWhole()
+{
+    QRandomGenerator rng(4);
+    window->setUISettings(kit::randomRecord(rng, TavrinII));
+    const Tavrin2QtCfg before = window->uiSettings();
+    const QString document
+        = kit::withFewerEntries(documentOf(kit::randomRecord(rng, DalenTavrin)), QStringLiteral("_tavrinIIButtons"), 4);
+    QVERIFY(writeBytes(path(QStringLiteral("four.t2c")), document.toLatin1()));
+
+    load(path(QStringLiteral("four.t2c")),
+         QStringLiteral("The configuration is incomplete: it holds 4 of 6 button settings\n"
+                        "and 3 of 3 auto on/off times.\nUnable to load config file"));
+    QCOMPARE(window->selectedType(), TavrinII);
+    KIT_VERIFY_SAME(window->uiSettings(), before);
+}
+
+void TestMainWindowFiles::failedSaveKeepsTheOldFile_data()
+{
+    QTest::addColumn<bool>("readOnlyFolder");
+    // The name fits the folder, the temporary file beside it does not.
+    QTest::addColumn<QString>("name");
+    QTest::newRow("no room for the temporary file") << false << QString(246, QLatin1Char('x')) + ".t2c";
+    QTest::newRow("read-only folder") << true << "site.t2c";
+}
+
+void TestMainWindowFiles::failedSaveKeepsTheOldFile()
+{
+    QFETCH(bool, readOnlyFolder);
+    QFETCH(QString, name);
+    if (readOnlyFolder && ::geteuid() == 0)
+        QSKIP("the super-user writes into read-only folders");
+    const QByteArray old = documentOf(Tavrin2QtCfg()).toLatin1();
+    const QString target = path(name);
+    QVERIFY(writeBytes(target, old));
+    if (readOnlyFolder)
+        QVERIFY(QFile::setPermissions(dir->path(), QFile::ReadOwner | QFile::ExeOwner));
+
+    window->spinBoxSysID->setValue(9);
+    save(target, QStringLiteral("Could not write to ") + target);
+    QFile::setPermissions(dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(contentsOf(target), old);
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList { name });
+}
+
+void TestMainWindowFiles::filesOfEitherEncodingLoad_data()
+{
+    QTest::addColumn<bool>("utf8");
+    QTest::newRow("8-bit code page") << false;
+    QTest::newRow("UTF-8") << true;
+}
+
+void TestMainWindowFiles::filesOfEitherEncodingLoad()
+{
+    QFETCH(bool, utf8);
+    const QString message = QStringLiteral("Caf\u00e9 cr\u00e8me \u00c0 \u00ff");
+    Tavrin2QtCfg cfg;
+    cfg.setLowBatteryPageMsg(message);
+    cfg.setDtCancelMsg(message);
+    const QString document = documentOf(cfg);
+    QVERIFY(writeBytes(path(QStringLiteral("letters.t2c")), utf8 ? document.toUtf8() : document.toLatin1()));
+
+    load(path(QStringLiteral("letters.t2c")));
+    QCOMPARE(window->lineEditLowBatteryPageMsg->text(), message);
+    QCOMPARE(window->lineEditDTCancelMsg->text(), message);
+}
+
+void TestMainWindowFiles::saveWritesLatin1()
+{
+    window->lineEditLowBatteryPageMsg->setText(QStringLiteral("Caf\u00e9"));
+    save(path(QStringLiteral("letters")));
+    const QByteArray bytes = contentsOf(path(QStringLiteral("letters.t2c")));
+    QVERIFY(bytes.contains(QByteArray("<ascii>Caf\xe9</ascii>")));
+    QVERIFY(!bytes.contains(QByteArray("Caf\xc3\xa9")));
+
+    window->lineEditLowBatteryPageMsg->clear();
+    load(path(QStringLiteral("letters.t2c")));
+    QCOMPARE(window->lineEditLowBatteryPageMsg->text(), QStringLiteral("Caf\u00e9"));
+}
+
+QTEST_MAIN(TestMainWindowFiles)
+#include "tst_mainwindowfiles.moc"
