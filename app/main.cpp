@@ -1,6 +1,7 @@
 #include "app/FrmTavrin2Qt.h"
 #include "sim/VirtualTavrin.h"
 #include "uisupport/FitAndCentre.h"
+#include "uisupport/Translations.h"
 #include "usb/UsbHid.h"
 
 #include <QApplication>
@@ -63,6 +64,9 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    // Before any text is made: the model names are translated once at start-up.
+    installTranslations(app);
+    QGuiApplication::setDesktopFileName(QStringLiteral("tavrin2qt"));
     parser.process(app);
 
     // Before the window: its construction runs the first detection.
