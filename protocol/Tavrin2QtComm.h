@@ -85,8 +85,10 @@ signals:
 private:
     Tavrin2QtComm();
 
-    void updateDalenTavrin(const Tavrin2QtCfg& cfg, QStringList& response);
-    void updateTavrinII(const Tavrin2QtCfg& cfg, QStringList& response);
+    // The model sequences, planned in full by updateCommands before anything is sent.
+    void updateDalenTavrin(const CommandPlan& plan, QStringList& response);
+    void updateTavrinII(const CommandPlan& plan, QStringList& response);
+    CommandPlan updateCommands(const Tavrin2QtCfg& cfg) const;
     // One command and its response: write the line, then read with the window until a
     // window passes in silence, appending every completed line to the response.
     void exchange(const QString& command, int windowMs, QStringList& response);
@@ -94,7 +96,7 @@ private:
     void collectResponse(int windowMs, QStringList& response);
     // The frame of every set and programming sequence: dialog, version check, the plan built and
     // checked before the first command, then its commands and progress steps.
-    void runPlan(const QString& label, const std::function<CommandPlan()>& buildPlan, QStringList& response);
+    void runPlan(const QString& label, const CommandPlan& plan, QStringList& response);
     static CommandPlan dalenCommands(const Tavrin2QtCfg& cfg, const QTime& now);
     static CommandPlan tavrinIICommands(const Tavrin2QtCfg& cfg, const QTime& now);
     static CommandPlan alphaPagerCommands(const AlphaProgramData& data);

@@ -113,6 +113,9 @@ QString lockoutTimeField(const Tavrin2QtCfg& cfg)
 void Tavrin2QtComm::updateTavrin(const Tavrin2QtCfg& cfg)
 {
     QStringList response;
+    // A field that cannot be sent whole refuses the update before any traffic at all.
+    const CommandPlan plan = updateCommands(cfg);
+    plan.checkSendable();
     if (!softwareSupported())
         fail(UnsupportedVersion);
     const TavrinType detected = detectedTavrinType();
@@ -125,10 +128,10 @@ void Tavrin2QtComm::updateTavrin(const Tavrin2QtCfg& cfg)
     switch (cfg.tavrinType()) {
     case DalenTavrin:
     case DalenTavrin2Button:
-        updateDalenTavrin(cfg, response);
+        updateDalenTavrin(plan, response);
         break;
     case TavrinII:
-        updateTavrinII(cfg, response);
+        updateTavrinII(plan, response);
         break;
     default:
         break;
@@ -136,23 +139,33 @@ void Tavrin2QtComm::updateTavrin(const Tavrin2QtCfg& cfg)
     checkResponse(response);
 }
 
-void Tavrin2QtComm::updateDalenTavrin(const Tavrin2QtCfg& cfg, QStringList& response)
+CommandPlan Tavrin2QtComm::updateCommands(const Tavrin2QtCfg& cfg) const
 {
-    runPlan(
-        tr("Updating Dalen Tavrin..."), [this, &cfg] { return dalenCommands(cfg, m_clock()); }, response);
+    switch (cfg.tavrinType()) {
+    case DalenTavrin:
+    case DalenTavrin2Button:
+        return dalenCommands(cfg, m_clock());
+    case TavrinII:
+        return tavrinIICommands(cfg, m_clock());
+    default:
+        return CommandPlan();
+    }
 }
 
-void Tavrin2QtComm::updateTavrinII(const Tavrin2QtCfg& cfg, QStringList& response)
+void Tavrin2QtComm::updateDalenTavrin(const CommandPlan& plan, QStringList& response)
 {
-    runPlan(
-        tr("Updating Tavrin II..."), [this, &cfg] { return tavrinIICommands(cfg, m_clock()); }, response);
+    runPlan(tr("Updating Dalen Tavrin..."), plan, response);
+}
+
+void Tavrin2QtComm::updateTavrinII(const CommandPlan& plan, QStringList& response)
+{
+    runPlan(tr("Updating Tavrin II..."), plan, response);
 }
 
 bool Tavrin2QtComm::programAlphaPager(const AlphaProgramData& data)
 {
     QStringList response;
-    runPlan(
-        tr("Programming pager..."), [&data] { return alphaPagerCommands(data); }, response);
+    runPlan(tr("Programming pager..."), alphaPagerCommands(data), response);
     checkResponse(response);
     return false;
 }
@@ -160,20 +173,18 @@ bool Tavrin2QtComm::programAlphaPager(const AlphaProgramData& data)
 bool Tavrin2QtComm::programZellPager(int pagerNum, int sysID, int flags)
 {
     QStringList response;
-    runPlan(
-        tr("Programming pager..."), [=] { return zellPagerCommands(pagerNum, sysID, flags); }, response);
+    runPlan(tr("Programming pager..."), zellPagerCommands(pagerNum, sysID, flags), response);
     checkResponse(response);
     return false;
 }
 
-void Tavrin2QtComm::runPlan(const QString& label, const std::function<CommandPlan()>& buildPlan, QStringList& response)
+void Tavrin2QtComm::runPlan(const QString& label, const CommandPlan& plan, QStringList& response)
 {
+    // Checked whole before any traffic, the version check's included.
+    plan.checkSendable();
     const std::unique_ptr<ProgressIndicator> progress = ProgressIndicator::create(label, false);
     if (!softwareSupported())
         fail(UnsupportedVersion);
-    // Planned after the version check, which talks to the device anyway, and before the first command.
-    const CommandPlan plan = buildPlan();
-    plan.checkSendable();
 
     progress->setCaption(tr("Please Wait"));
     progress->show();

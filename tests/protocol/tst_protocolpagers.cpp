@@ -158,9 +158,9 @@ void TestProtocolPagers::unsendableAlphaPagersSendNothing()
     ProgressRecorder recorder;
 
     QCOMPARE(failureOf([&] { Tavrin2QtComm::instance()->programAlphaPager(data); }), error);
-    QCOMPARE(sim->transcript(), QStringList { "READ" });
-    QVERIFY(!recorder.records().first().shown);
-    QCOMPARE(recorder.alive(), 0);
+    // Refused before any traffic: not even the version check's READ.
+    QVERIFY(sim->transcript().isEmpty());
+    QVERIFY(recorder.records().isEmpty());
 }
 
 void TestProtocolPagers::silentDeviceGetsEveryCommand()
