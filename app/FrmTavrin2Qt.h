@@ -110,6 +110,8 @@ private:
 
     void selectModel(TavrinType type);
     void applyModelTexts();
+    // Update and the hidden Initialize: detection, the form's record, then the device.
+    void updateUnit();
     void handleDetectionFailure(const QString& message);
 
     void refreshButtonRow(int index);

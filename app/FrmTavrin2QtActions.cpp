@@ -29,19 +29,18 @@ void FrmTavrin2Qt::pushButtonRead_clicked()
 void FrmTavrin2Qt::pushButtonUpdateUnit_clicked()
 {
     qCDebug(lcApp, "FrmTavrin2Qt::pushButtonUpdateUnit_clicked()");
-    try {
-        detectTavrin();
-        const Tavrin2QtCfg cfg = uiSettings();
-        Tavrin2QtComm::instance()->updateTavrin(cfg);
-    } catch (const std::exception& e) {
-        showError(QString::fromUtf8(e.what()));
-    }
+    updateUnit();
 }
 
 void FrmTavrin2Qt::toolsInitializeAction_activated()
 {
     qCWarning(lcApp, "FrmTavrin2Qt::toolsInitializeAction_activated(): Not implemented yet");
     qCDebug(lcApp, "FrmTavrin2Qt::pushButtonUpdateUnit_pressed()");
+    updateUnit();
+}
+
+void FrmTavrin2Qt::updateUnit()
+{
     try {
         detectTavrin();
         const Tavrin2QtCfg cfg = uiSettings();
