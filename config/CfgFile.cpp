@@ -43,7 +43,10 @@ bool CfgFile::writeDocument(const QString& path, const QString& text, QString& e
 {
     QSaveFile file(path);
     const QByteArray bytes = text.toLatin1();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // Unbuffered, so that a write that stops part-way (a full disk, a file size limit) is seen here: through
+    // the buffer the shortfall went unnoticed and commit() put the cut-off file in place of the previous one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()
+        || !file.commit()) {
         qCWarning(lcConfig) << "cannot write" << path << file.errorString();
         error = tr("Could not write to %1").arg(path);
         return false;

@@ -1,6 +1,7 @@
 #include "gui/MainWindowKit.h"
 
 #include "config/CfgFile.h"
+#include "support/AnsweringPrompter.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QDir>
@@ -123,37 +124,6 @@ long long peakKb()
     return usage.ru_maxrss;
 }
 
-// The window's answer to Load without a test around it, for the child process.
-class AnsweringPrompter : public Prompter
-{
-public:
-    explicit AnsweringPrompter(const QString& file)
-        : m_file(file)
-    {
-        Prompter::setInstance(this);
-    }
-    ~AnsweringPrompter() override { Prompter::setInstance(nullptr); }
-    QStringList shown;
-
-    void critical(QWidget*, const QString& caption, const QString& text) override { shown << caption + ": " + text; }
-    void information(QWidget*, const QString& caption, const QString& text) override { shown << caption + ": " + text; }
-    void about(QWidget*, const QString&, const QString&) override { }
-    int question(QWidget*, const QString&, const QString&, const QString&, const QString&, int, int escape) override
-    {
-        return escape;
-    }
-    QString getItem(QWidget*, const QString&, const QString&, const QStringList&, int, bool, bool* ok) override
-    {
-        *ok = false;
-        return QString();
-    }
-    QString getOpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return m_file; }
-    QString getSaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return QString(); }
-
-private:
-    QString m_file;
-};
-
 } // namespace
 
 Q_DECLARE_METATYPE(Tavrin2QtCfg)
@@ -199,7 +169,7 @@ int TestHostileFiles::loadInChild(const QString& path)
     window.fileLoadConfigurationAction->trigger();
     const bool unchanged = window.uiSettings() == before;
     QTextStream out(stdout);
-    for (const QString& text : prompter.shown)
+    for (const QString& text : prompter.shown())
         out << "shown " << QString(text).replace(QLatin1Char('\n'), QLatin1Char('|')) << '\n';
     out << "form " << (unchanged ? "unchanged" : "changed") << '\n';
     out << "peak " << peakKb() << '\n';
