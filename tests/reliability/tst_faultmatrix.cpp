@@ -183,6 +183,7 @@ private slots:
 
     void everyOperationAgainstEveryFault_data();
     void everyOperationAgainstEveryFault();
+    void deviceTextNeverBecomesAPath();
 
 private:
     // One run of the operation under the fault; returns what the operator was shown.
@@ -217,7 +218,9 @@ void TestFaultMatrix::initTestCase()
     QVERIFY(m_tools.isValid());
     QFile tool(m_tools.filePath(QStringLiteral("tavrin-flash")));
     QVERIFY(tool.open(QIODevice::WriteOnly));
-    tool.write("#!/bin/sh\necho 'Summary:  Total 4   Passed 4   FAILED 0'\n");
+    // It notes its arguments, one a line, for the test that looks at them.
+    tool.write("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > \"$0.args\"\n"
+               "echo 'Summary:  Total 4   Passed 4   FAILED 0'\n");
     tool.close();
     QVERIFY(tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     m_savedPath = qgetenv("PATH");
@@ -553,6 +556,49 @@ void TestFaultMatrix::replugAndRetry(Operation operation, const QString& where)
     m_window->setUISettings(m_base);
     const QString retried = runCell(operation, Cell { Fault::None, 0 }, ok, 0);
     QVERIFY2(retried == ok, qPrintable(where + QStringLiteral(": after re-plugging, ") + retried));
+}
+
+// What the device says is only shown: a serial number or version that reads like a path never becomes
+// one. Save writes the file the operator chose and nothing else; the flashing tool gets the firmware file
+// the operator chose, as one argument, even with shell characters in it.
+void TestFaultMatrix::deviceTextNeverBecomesAPath()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString escape = QStringLiteral("../../../../../../tmp/t2q-escaped");
+    QVERIFY(!QFileInfo::exists(QStringLiteral("/tmp/t2q-escaped")));
+    m_sim = kit::attach(Model::TavrinII);
+    m_sim->setSerialNumber(escape);
+    m_sim->setVersion(QStringLiteral("5V/../../etc/passwd"));
+    FrmTavrin2Qt::resetFirstDetection();
+    m_window = std::make_unique<FrmTavrin2Qt>();
+    m_window->detectionTimer()->stop();
+    const QString saved = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(work.path()));
+
+    m_window->pushButtonRead->click();
+    QCOMPARE(m_window->lineEditSerNum->text(), escape);
+    m_prompter->expectSaveFile(QStringLiteral("Save config file as"), work.filePath(QStringLiteral("chosen")));
+    m_window->fileSaveConfigurationAction->trigger();
+
+    const QString firmware = QStringLiteral("/fw dir/TavrinIIUSB v2;touch injected $(touch injected2) `touch x`.hex");
+    QSignalSpy finished(Tavrin2QtComm::instance(), &Tavrin2QtComm::firmwareUpdateFinished);
+    m_prompter->expectOpenFile(firmwareCaption, firmware);
+    m_prompter->expectInformation(QStringLiteral("Start boot-loader"));
+    m_prompter->expectInformation(QStringLiteral("Success"), successText);
+    m_window->pushButtonUpdateFirmware->click();
+    QVERIFY(finished.wait(5000));
+    QVERIFY(QDir::setCurrent(saved));
+    QVERIFY(m_prompter->verifyDone());
+
+    QCOMPARE(QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList { QStringLiteral("chosen.t2c") });
+    QVERIFY(!QFileInfo::exists(QStringLiteral("/tmp/t2q-escaped")));
+    QFile arguments(m_tools.filePath(QStringLiteral("tavrin-flash.args")));
+    QVERIFY(arguments.open(QIODevice::ReadOnly));
+    const QStringList received
+        = QString::fromLocal8Bit(arguments.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(received, Tavrin2QtComm::batchispArguments(firmware).mid(1));
 }
 
 QTEST_MAIN(TestFaultMatrix)
