@@ -230,9 +230,11 @@ void TestFaultMatrix::initTestCase()
 void TestFaultMatrix::cleanupTestCase()
 {
     qputenv("PATH", m_savedPath);
-    qInfo().noquote() << "\nFault matrix: operation x fault -> outcome (" << m_cells << "cells, slowest"
-                      << m_slowestCellMs << "ms real time)\n"
-                      << m_matrix.join(QLatin1Char('\n'));
+    const QString heading = QStringLiteral("Fault matrix, operation x fault -> outcome (%1 cells, each followed by a "
+                                           "clean run after re-plugging; slowest cell %2 ms real time):")
+                                .arg(m_cells)
+                                .arg(m_slowestCellMs);
+    qInfo().noquote() << '\n' + heading + '\n' + m_matrix.join(QLatin1Char('\n'));
 }
 
 void TestFaultMatrix::init()
