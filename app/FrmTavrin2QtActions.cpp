@@ -117,5 +117,9 @@ void FrmTavrin2Qt::loadConfiguration()
         showError(CfgFile::failureText(incomplete, m_unableToLoad));
         return;
     }
+    // A hand-edited file may hold values the form has no place for; shown as they stand, those widgets
+    // would keep the previous configuration's values next to the file's.
+    if (cfg->replaceOutOfRangeValues())
+        qCWarning(lcApp, "loadConfiguration(): values out of range replaced by their defaults");
     setUISettings(*cfg);
 }

@@ -3,21 +3,36 @@
 #include "config/ConfigLog.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
 bool CfgFile::readDocument(const QString& path, QString& text, QString& error)
 {
+    // A directory, a named pipe (whose open waits for a writer) or a device (/dev/zero never ends)
+    // is no document.
+    if (!QFileInfo(path).isFile()) {
+        qCWarning(lcConfig) << "not a regular file:" << path;
+        error = tr("Could not read from %1").arg(path);
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         qCWarning(lcConfig) << "cannot open" << path << file.errorString();
         error = tr("Could not read from %1").arg(path);
         return false;
     }
-    const QByteArray bytes = file.readAll();
+    // One byte more than the limit tells a file that is too large without reading all of it.
+    const QByteArray bytes = file.read(MaxDocumentBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         qCWarning(lcConfig) << "cannot read" << path << file.errorString();
         error = tr("Could not read from %1").arg(path);
+        return false;
+    }
+    if (bytes.size() > MaxDocumentBytes) {
+        qCWarning(lcConfig) << "refusing" << path << "of more than" << MaxDocumentBytes << "bytes";
+        error = tr("Could not read from %1").arg(path) + QLatin1Char('\n')
+            + tr("It is larger than %1 MB, far larger than any configuration file.").arg(MaxDocumentBytes >> 20);
         return false;
     }
     text = decodeDocument(bytes);
@@ -28,7 +43,10 @@ bool CfgFile::writeDocument(const QString& path, const QString& text, QString& e
 {
     QSaveFile file(path);
     const QByteArray bytes = text.toLatin1();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // Unbuffered, so that a write that stops part-way (a full disk, a file size limit) is seen here: through
+    // the buffer the shortfall went unnoticed and commit() put the cut-off file in place of the previous one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()
+        || !file.commit()) {
         qCWarning(lcConfig) << "cannot write" << path << file.errorString();
         error = tr("Could not write to %1").arg(path);
         return false;
@@ -38,6 +56,10 @@ bool CfgFile::writeDocument(const QString& path, const QString& text, QString& e
 
 QString CfgFile::decodeDocument(const QByteArray& bytes)
 {
+    // Editors on Windows start a UTF-8 file with a byte order mark, which the document must not begin with.
+    static const QByteArray utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
+    if (bytes.startsWith(utf8Bom))
+        return decodeDocument(bytes.mid(utf8Bom.size()));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes);
     if (!utf8.hasError())

@@ -13,14 +13,18 @@
 //
 // Files are written as Latin-1 bytes, one byte per character of the document. Reading accepts those
 // and also files that went through a UTF-8 editor: valid UTF-8 is decoded as such, anything else as
-// Latin-1 (a file from an 8-bit code page).
+// Latin-1 (a file from an 8-bit code page). A UTF-8 byte order mark at the start is skipped.
 class CfgFile
 {
     Q_DECLARE_TR_FUNCTIONS(CfgFile)
 
 public:
-    // The whole file as text; false and "Could not read from %1" when it cannot be read.
+    // The whole file as text; false and "Could not read from %1" when it cannot be read, is no regular
+    // file, or holds more than MaxDocumentBytes.
     static bool readDocument(const QString& path, QString& text, QString& error);
+    // Far above any document the utility writes (some 6 KB; under 400 KB with the longest messages
+    // escaped), and small enough that reading one costs little memory.
+    static constexpr qsizetype MaxDocumentBytes = 4 << 20;
     // Replaces the file with the text as Latin-1 bytes, through a temporary file, so a failure leaves
     // an existing file as it was; false and "Could not write to %1" on failure.
     static bool writeDocument(const QString& path, const QString& text, QString& error);

@@ -137,6 +137,47 @@ bool Tavrin2QtCfg::setDtSecondaryPager(int pager)
     return storeInRange(_spinBoxDTSecondaryPager, pager, 1, 9999, 1);
 }
 
+bool Tavrin2QtCfg::replaceOutOfRangeValues()
+{
+    bool replaced = false;
+    const auto again = [&replaced](auto& record, auto setter, int value) { replaced |= (record.*setter)(value); };
+    again(*this, &Tavrin2QtCfg::setRepageInterval, _spinBoxRepageInterval);
+    again(*this, &Tavrin2QtCfg::setLockoutTimeMode, _lockoutTimeMode);
+    again(*this, &Tavrin2QtCfg::setLockoutTime, _spinBoxLockoutTime);
+    again(*this, &Tavrin2QtCfg::setSysID, _spinBoxSysID);
+    again(*this, &Tavrin2QtCfg::setLowBatteryPager, _spinBoxLowBatteryPager);
+    again(*this, &Tavrin2QtCfg::setAckPager, _spinBoxAckPager);
+    again(*this, &Tavrin2QtCfg::setDtBtn1PagerNum, _spinBoxDTBtn1PagerNum);
+    again(*this, &Tavrin2QtCfg::setDtBtn2PagerNum, _spinBoxDTBtn2PagerNum);
+    again(*this, &Tavrin2QtCfg::setDtSysID, _spinBoxDTSysID);
+    again(*this, &Tavrin2QtCfg::setDtTavrinID, _spinBoxDTTavrinID);
+    again(*this, &Tavrin2QtCfg::setDtRepageInterval, _spinBoxDTRepageInterval);
+    again(*this, &Tavrin2QtCfg::setDtLowBatteryPager, _spinBoxDTLowBatteryPager);
+    again(*this, &Tavrin2QtCfg::setDtBtn1Mode, _comboBoxDTBtn1Mode);
+    again(*this, &Tavrin2QtCfg::setDtBtn2Mode, _comboBoxDTBtn2Mode);
+    again(*this, &Tavrin2QtCfg::setDtSecondaryPager, _spinBoxDTSecondaryPager);
+    for (TavrinIIButton& button : _tavrinIIButtons) {
+        again(button, &TavrinIIButton::setPagerNum, button.pagerNum());
+        again(button, &TavrinIIButton::setExtInputSetting, button.extInputSetting());
+        // The type first: the modes it allows depend on it.
+        again(button, &TavrinIIButton::setType, button.type());
+        again(button, &TavrinIIButton::setMode, button.mode());
+        again(button, &TavrinIIButton::setZellMsgInt, button.zellMsgInt());
+    }
+    const QTime midnight(0, 0, 0);
+    for (TavrinIIAutoOnOffTime& time : _tavrinIIAutoOnOffTimes) {
+        if (!time.autoOnTime().isValid()) {
+            time.setAutoOnTime(midnight);
+            replaced = true;
+        }
+        if (!time.autoOffTime().isValid()) {
+            time.setAutoOffTime(midnight);
+            replaced = true;
+        }
+    }
+    return replaced;
+}
+
 QString Tavrin2QtCfg::freeze(QString& error) const
 {
     return CfgArchive::freeze(*this, error);

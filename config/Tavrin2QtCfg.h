@@ -158,6 +158,12 @@ public:
     // when the text cannot be read.
     static std::unique_ptr<Tavrin2QtCfg> thaw(const QString& text, QString& error);
 
+    // A loaded record may hold values out of the setters' ranges: each is replaced by its setter's
+    // fallback, and a time that is no time by midnight, so that a form can show the record whole
+    // rather than keep what it showed before for the values it cannot take. The model stays as it is.
+    // Returns whether anything was replaced.
+    bool replaceOutOfRangeValues();
+
     // Field by field; a null string differs from an empty one.
     bool operator==(const Tavrin2QtCfg& other) const;
     bool operator!=(const Tavrin2QtCfg& other) const { return !(*this == other); }

@@ -157,7 +157,7 @@ Tavrin2QtCfg Tavrin2QtComm::readTavrin()
     qCDebug(lcProtocol, "Finished read()");
     progress->setProgress(2);
 
-    parseReadTavrinOutput(cfg, lines);
+    parseDeviceSettings(cfg, lines);
     return cfg;
 }
 
@@ -168,8 +168,16 @@ Tavrin2QtCfg Tavrin2QtComm::readTavrinNoGui()
     QStringList lines;
     exchange(QStringLiteral("READ"), ReadWindowMs, lines);
     qCDebug(lcProtocol, "Finished no gui read()");
-    parseReadTavrinOutput(cfg, lines);
+    parseDeviceSettings(cfg, lines);
     return cfg;
+}
+
+void Tavrin2QtComm::parseDeviceSettings(Tavrin2QtCfg& cfg, const QStringList& lines)
+{
+    if (parseReadTavrinOutput(cfg, lines) == 0) {
+        qCWarning(lcProtocol, "Tavrin answered READ with %d lines of no known keyword", int(lines.size()));
+        fail(LostCommunication);
+    }
 }
 
 bool Tavrin2QtComm::softwareSupported()

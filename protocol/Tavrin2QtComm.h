@@ -44,7 +44,8 @@ public:
 
     Tavrin2QtCfg readTavrin();
     Tavrin2QtCfg readTavrinNoGui();
-    static void parseReadTavrinOutput(Tavrin2QtCfg& cfg, const QStringList& lines);
+    // Returns the number of lines of a known keyword.
+    static int parseReadTavrinOutput(Tavrin2QtCfg& cfg, const QStringList& lines);
     static void parseButtonOutput(int variant, int index, const QStringList& fields, Tavrin2QtCfg& cfg);
     static void parseAutoOnOffOutput(bool onTime, int entry, const QStringList& fields, Tavrin2QtCfg& cfg);
     bool softwareSupported();
@@ -94,6 +95,9 @@ private:
     void exchange(const QString& command, int windowMs, QStringList& response);
     // The read half of the exchange; a device that never stops sending fails with LostCommunication.
     void collectResponse(int windowMs, QStringList& response);
+    // The device's answer to READ into the record. Throws LostCommunication for an answer of which not one
+    // line is a settings line: it was garbled on the way, and its defaults must not pass for the device's.
+    static void parseDeviceSettings(Tavrin2QtCfg& cfg, const QStringList& lines);
     // The frame of every set and programming sequence: dialog, version check, the plan built and
     // checked before the first command, then its commands and progress steps.
     void runPlan(const QString& label, const CommandPlan& plan, QStringList& response);

@@ -211,7 +211,8 @@ int buttonIndex(const QString& line)
     return line.startsWith(QLatin1String("INP0")) ? 5 : -1;
 }
 
-void parseLine(Tavrin2QtCfg& cfg, const QString& line)
+// False for a line of no known keyword.
+bool parseLine(Tavrin2QtCfg& cfg, const QString& line)
 {
     const QStringList fields = line.split(QLatin1Char(','));
     const int variant = cfg.tavrinType();
@@ -225,8 +226,9 @@ void parseLine(Tavrin2QtCfg& cfg, const QString& line)
         parseVer(cfg, fields);
     } else if (starts("SERIAL")) {
         if (fields.size() != 2)
-            return warnMalformed("SERIAL");
-        cfg.setSerNum(fields.at(1));
+            warnMalformed("SERIAL");
+        else
+            cfg.setSerNum(fields.at(1));
     } else if (starts("UID")) {
         parseSingleInt("UID", fields, [&](int id) {
             if (dalen)
@@ -276,21 +278,25 @@ void parseLine(Tavrin2QtCfg& cfg, const QString& line)
         parseCancelMessage(cfg, fields);
     } else {
         qCWarning(lcProtocol, "Tavrin2QtComm::parseReadTavrinOutput - unknown output");
+        return false;
     }
+    return true;
 }
 
 } // namespace
 
-void Tavrin2QtComm::parseReadTavrinOutput(Tavrin2QtCfg& cfg, const QStringList& lines)
+int Tavrin2QtComm::parseReadTavrinOutput(Tavrin2QtCfg& cfg, const QStringList& lines)
 {
     if (lines.isEmpty())
         throw UsbHidException(UsbHid::instance()->errorMessage(LostCommunication));
     if (lines.constFirst().left(3).toLower() == QLatin1String("err"))
         throw UsbHidException(UsbHid::instance()->errorMessage(DeviceReportedError));
+    int known = 0;
     for (const QString& line : lines) {
         qCDebug(lcProtocol, "(*it).ascii(): %s", qUtf8Printable(line));
-        parseLine(cfg, line);
+        known += parseLine(cfg, line) ? 1 : 0;
     }
+    return known;
 }
 
 void Tavrin2QtComm::parseButtonOutput(int variant, int index, const QStringList& fields, Tavrin2QtCfg& cfg)
