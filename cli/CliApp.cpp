@@ -129,6 +129,8 @@ void CliApp::write()
 {
     // A file that cannot be loaded never reaches the device.
     const std::unique_ptr<Tavrin2QtCfg> cfg = load(m_commandLine.commandArguments().at(0));
+    // As the window sends it: a value the form has no place for goes as its default.
+    cfg->replaceOutOfRangeValues();
     Tavrin2QtComm* comm = Tavrin2QtComm::instance();
     comm->connectTavrin();
     comm->updateTavrin(*cfg);

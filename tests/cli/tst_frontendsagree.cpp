@@ -132,6 +132,27 @@ private slots:
         QVERIFY(fromWindow.contains(QStringLiteral("SETT,09,05")));
         prompter.verifyDone();
     }
+
+    void handEditedValueGoesAsItsDefault()
+    {
+        QString error;
+        QString text = settingsFor(VirtualTavrin::Model::TavrinII).freeze(error);
+        const QString stored = QStringLiteral("<_spinBoxSysID>3</_spinBoxSysID>");
+        QVERIFY(text.contains(stored));
+        text.replace(stored, QStringLiteral("<_spinBoxSysID>99</_spinBoxSysID>"));
+        const QString path = m_dir.filePath(QStringLiteral("edited.t2c"));
+        QVERIFY(CfgFile::writeDocument(path, text, error));
+
+        VirtualTavrin* device = attach(VirtualTavrin::Model::TavrinII);
+        QString out;
+        QString err;
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        QCOMPARE(CliApp().run({ QStringLiteral("tavrin2qt-cli"), QStringLiteral("write"), path }, outStream, errStream),
+                 0);
+        QVERIFY(device->transcript().contains(QStringLiteral("RID,0")));
+        QVERIFY(!device->transcript().contains(QStringLiteral("RID,99")));
+    }
 };
 
 QTEST_MAIN(TestFrontendsAgree)
