@@ -11,7 +11,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QSysInfo>
 #include <QThread>
 
 #include <cstdio>
