@@ -12,13 +12,14 @@
 #include "protocol/Tavrin2QtComm.h"
 #include "usb/UsbHid.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QThread>
 
 #include <optional>
+
+#include <ctime>
 
 #include <unistd.h>
 
@@ -41,22 +42,15 @@ template<typename Call> Samples cpuPerCall(int calls, Call call)
     return samples;
 }
 
-// Run time of all the process's threads in nanoseconds, from the scheduler's own accounting; absent
-// where the kernel keeps no schedstat.
-std::optional<qint64> runTimeNs(qint64 pid)
+// CPU time of the whole process in nanoseconds, ended threads included, from the kernel's own
+// accounting; absent where another process's clock cannot be read.
+std::optional<qint64> processCpuNsOf(qint64 pid)
 {
-    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
-    const QStringList threads = tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    if (threads.isEmpty())
+    clockid_t clock {};
+    timespec now {};
+    if (clock_getcpuclockid(pid_t(pid), &clock) != 0 || clock_gettime(clock, &now) != 0)
         return std::nullopt;
-    qint64 total = 0;
-    for (const QString& thread : threads) {
-        QFile schedstat(tasks.filePath(thread + QStringLiteral("/schedstat")));
-        if (!schedstat.open(QIODevice::ReadOnly))
-            return std::nullopt;
-        total += schedstat.readAll().split(' ').value(0).toLongLong();
-    }
-    return total;
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
 // utime + stime of a process, in clock ticks.
@@ -133,13 +127,13 @@ void measureIdle(const BenchOptions& options, BenchTable& table)
     QThread::msleep(IdleSettleMs);
     const qint64 pid = utility.processId();
     const std::optional<qint64> before = cpuTicks(pid);
-    const std::optional<qint64> runBefore = runTimeNs(pid);
-    QElapsedTimer clock;
-    clock.start();
+    const std::optional<qint64> clockBefore = processCpuNsOf(pid);
+    QElapsedTimer watch;
+    watch.start();
     QThread::sleep(options.idleSeconds);
     const std::optional<qint64> after = cpuTicks(pid);
-    const std::optional<qint64> runAfter = runTimeNs(pid);
-    const double seconds = double(clock.nsecsElapsed()) / 1e9;
+    const std::optional<qint64> clockAfter = processCpuNsOf(pid);
+    const double seconds = double(watch.nsecsElapsed()) / 1e9;
     const bool stayed = utility.state() == QProcess::Running;
     utility.terminate();
     if (!utility.waitForFinished(5000)) {
@@ -152,21 +146,20 @@ void measureIdle(const BenchOptions& options, BenchTable& table)
     }
     const double ticksPerSecond = double(sysconf(_SC_CLK_TCK));
     const double tickPercent = double(*after - *before) / ticksPerSecond / seconds * 100;
-    // The scheduler's figure is finer than the ticks (1/100 s); a thread that ended in between would
-    // take its time with it, and the ticks then stand alone.
-    const bool fine = runBefore && runAfter && *runAfter >= *runBefore;
-    const double runMs = fine ? double(*runAfter - *runBefore) / 1e6 : 0;
-    const double percent = fine ? runMs / 1e3 / seconds * 100 : tickPercent;
+    // The process clock is finer than the ticks (1/100 s), which stand alone where it cannot be read.
+    const bool fine = clockBefore && clockAfter;
+    const double clockMs = fine ? double(*clockAfter - *clockBefore) / 1e6 : 0;
+    const double percent = fine ? clockMs / 1e3 / seconds * 100 : tickPercent;
     table.addRow({ figure, QString::number(percent, 'f', 4) + QStringLiteral(" %"), QStringLiteral("-"),
                    QStringLiteral("-"),
                    QStringLiteral("< ") + QString::number(IdleShareLimitPercent) + QStringLiteral(" %"),
                    BenchTable::within(percent, IdleShareLimitPercent) });
     table.addNote(QStringLiteral("3: idle: tavrin2qt --simulate tavrin2 (offscreen) watched for %1 s after %2 s to "
-                                 "settle: %3 ms run by its threads (schedstat)%4, utime+stime %5 ticks of 1/%6 s "
+                                 "settle: %3 ms on its CPU clock%4, utime+stime %5 ticks of 1/%6 s "
                                  "(%7 %).")
                       .arg(seconds, 0, 'f', 1)
                       .arg(IdleSettleMs / 1000)
-                      .arg(runMs, 0, 'f', 1)
+                      .arg(clockMs, 0, 'f', 1)
                       .arg(fine ? QString() : QStringLiteral(" (not available: the ticks are the value)"))
                       .arg(*after - *before)
                       .arg(ticksPerSecond, 0, 'f', 0)
