@@ -121,7 +121,7 @@ QList<Operation> operations(const BenchOptions& options)
     QList<Operation> list;
     for (const auto model : { VirtualTavrin::Model::TavrinII, VirtualTavrin::Model::DalenTavrin,
                               VirtualTavrin::Model::DalenTavrin2Button }) {
-        list.append({ QStringLiteral("Read ") + modelName(model), model, options.protocolRuns, read, {} });
+        list.append({ QStringLiteral("Read ") + modelName(model), model, options.readRuns, read, {} });
         // Update writes back what the device holds, as after a Read and an edit.
         list.append({ QStringLiteral("Update ") + modelName(model), model, options.protocolRuns, update, read });
     }
