@@ -42,6 +42,8 @@ private slots:
     void unknownModelIsRefused_data();
     void unknownModelIsRefused();
     void simulatedDeviceIsFoundAtStartUp();
+    void exitsAfterFirstPaintWhenAsked_data();
+    void exitsAfterFirstPaintWhenAsked();
 };
 
 void TestAppCommandLine::initTestCase()
@@ -103,6 +105,37 @@ void TestAppCommandLine::simulatedDeviceIsFoundAtStartUp()
     process.waitForFinished();
     QVERIFY2(err.contains("Tavrin2QtComm::detectedTavrinType() 1"), err.constData());
     QVERIFY(running);
+}
+
+void TestAppCommandLine::exitsAfterFirstPaintWhenAsked_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::newRow("tavrin2") << QStringLiteral("tavrin2");
+    QTest::newRow("dalen2") << QStringLiteral("dalen2");
+}
+
+// scripts/bench times start-up with this hook: the program must end by itself, successfully, and only
+// after the first detection has identified the device (the bench subtracts that exchange's wait).
+void TestAppCommandLine::exitsAfterFirstPaintWhenAsked()
+{
+    QFETCH(QString, model);
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=false;tavrin.protocol.debug=true"));
+    environment.insert(QStringLiteral("T2Q_EXIT_AFTER_PAINT"), QStringLiteral("1"));
+    process.setProcessEnvironment(environment);
+    process.start(programPath(), { QStringLiteral("--simulate"), model });
+    const bool ended = process.waitForFinished(30000);
+    if (!ended) {
+        process.kill();
+        process.waitForFinished();
+    }
+    QVERIFY2(ended, "still running 30 s after start");
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    const QByteArray err = process.readAllStandardError();
+    QVERIFY2(err.contains("Tavrin2QtComm::detectedTavrinType() 1"), err.constData());
 }
 
 QTEST_MAIN(TestAppCommandLine)

@@ -1,0 +1,170 @@
+// Protocol overhead: each operation's wall time on a device that waits as hardware does, against the
+// waits its command sequence cannot avoid (read windows in silence and the device's reply delay),
+// which a replay of the same operation in virtual time adds up exactly.
+#include "BenchDevice.h"
+#include "BenchFigures.h"
+#include "BenchOptions.h"
+#include "BenchPrompter.h"
+#include "BenchTable.h"
+#include "Samples.h"
+#include "app/FrmTavrin2Qt.h"
+#include "protocol/Tavrin2QtComm.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <exception>
+#include <functional>
+#include <memory>
+
+namespace {
+constexpr double OverheadLimit = 1.05;
+
+struct Operation
+{
+    QString name;
+    VirtualTavrin::Model model;
+    int runs;
+    std::function<void(FrmTavrin2Qt&)> run;
+    // Brings the form to what the operation starts from; not measured.
+    std::function<void(FrmTavrin2Qt&)> prepare;
+};
+
+struct Outcome
+{
+    Samples wallMs;
+    qint64 unavoidableMs = 0;
+    qsizetype commands = 0;
+    QString problem;
+};
+
+QString modelName(VirtualTavrin::Model model)
+{
+    switch (model) {
+    case VirtualTavrin::Model::DalenTavrin:
+        return QStringLiteral("Dalen");
+    case VirtualTavrin::Model::DalenTavrin2Button:
+        return QStringLiteral("Dalen 2-button");
+    default:
+        return QStringLiteral("Tavrin II");
+    }
+}
+
+AlphaProgramData alphaWithGroups()
+{
+    AlphaProgramData data;
+    data.pagerNum = 12;
+    data.sysID = 3;
+    data.welcomeMsg = QStringLiteral("Welcome to table 12");
+    data.grpPagingEnabled = true;
+    for (int i = 0; i < int(data.groupModelVector.size()); ++i)
+        data.groupModelVector[std::size_t(i)] = GroupModel { 20 + i, QStringLiteral("Group %1").arg(i + 1) };
+    return data;
+}
+
+// Runs the operation, turning a failure (thrown, or shown to the operator by the window) into a text.
+QString attempt(const Operation& operation, FrmTavrin2Qt& window, BenchPrompter& prompter)
+{
+    try {
+        operation.run(window);
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what()).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    }
+    return prompter.takePrompts().join(QStringLiteral(" | "));
+}
+
+std::unique_ptr<FrmTavrin2Qt> openWindow(const Operation& operation, BenchPrompter& prompter)
+{
+    FrmTavrin2Qt::resetFirstDetection();
+    auto window = std::make_unique<FrmTavrin2Qt>();
+    window->show();
+    QApplication::processEvents();
+    if (operation.prepare)
+        operation.prepare(*window);
+    prompter.takePrompts();
+    return window;
+}
+
+Outcome measure(const Operation& operation, BenchPrompter& prompter)
+{
+    Outcome outcome;
+    VirtualTavrin* device = attachVirtualTavrin(operation.model, true);
+    std::unique_ptr<FrmTavrin2Qt> window = openWindow(operation, prompter);
+    for (int run = 0; run < operation.runs && outcome.problem.isEmpty(); ++run) {
+        device->clearTranscript();
+        QElapsedTimer clock;
+        clock.start();
+        outcome.problem = attempt(operation, *window, prompter);
+        outcome.wallMs.add(double(clock.nsecsElapsed()) / 1e6);
+        outcome.commands = device->transcript().size();
+    }
+    if (!outcome.problem.isEmpty())
+        return outcome;
+
+    VirtualTavrin* replay = attachVirtualTavrin(operation.model, false);
+    window = openWindow(operation, prompter);
+    replay->clearTranscript();
+    replay->resetElapsed();
+    outcome.problem = attempt(operation, *window, prompter);
+    outcome.unavoidableMs = replay->elapsedMs();
+    if (outcome.problem.isEmpty() && replay->transcript().size() != outcome.commands)
+        outcome.problem = QStringLiteral("the replay sent %1 commands, the measured runs %2")
+                              .arg(replay->transcript().size())
+                              .arg(outcome.commands);
+    return outcome;
+}
+
+QList<Operation> operations(const BenchOptions& options)
+{
+    const auto read = [](FrmTavrin2Qt& window) { window.pushButtonRead_clicked(); };
+    const auto update = [](FrmTavrin2Qt& window) { window.pushButtonUpdateUnit_clicked(); };
+    QList<Operation> list;
+    for (const auto model : { VirtualTavrin::Model::TavrinII, VirtualTavrin::Model::DalenTavrin,
+                              VirtualTavrin::Model::DalenTavrin2Button }) {
+        list.append({ QStringLiteral("Read ") + modelName(model), model, options.readRuns, read, {} });
+        // Update writes back what the device holds, as after a Read and an edit.
+        list.append({ QStringLiteral("Update ") + modelName(model), model, options.protocolRuns, update, read });
+    }
+    if (!options.skipPagers) {
+        list.append({ QStringLiteral("Alpha pager, 5 groups"),
+                      VirtualTavrin::Model::TavrinII,
+                      1,
+                      [](FrmTavrin2Qt&) { Tavrin2QtComm::instance()->programAlphaPager(alphaWithGroups()); },
+                      {} });
+        list.append(
+            { QStringLiteral("Zell pager"),
+              VirtualTavrin::Model::TavrinII,
+              1,
+              [](FrmTavrin2Qt&) { Tavrin2QtComm::instance()->programZellPager(7, 3, ZellVibeOn | ZellManager); },
+              {} });
+    }
+    return list;
+}
+} // namespace
+
+void measureProtocol(const BenchOptions& options, BenchTable& table)
+{
+    BenchPrompter prompter;
+    QStringList counts;
+    for (const Operation& operation : operations(options)) {
+        const QString figure = QStringLiteral("2 ") + operation.name;
+        const Outcome outcome = measure(operation, prompter);
+        if (!outcome.problem.isEmpty()) {
+            table.addError(figure, outcome.problem);
+            continue;
+        }
+        const double ratio = outcome.wallMs.median() / double(outcome.unavoidableMs);
+        table.addRow({ figure, BenchTable::milliseconds(outcome.wallMs.median()),
+                       BenchTable::milliseconds(double(outcome.unavoidableMs)), BenchTable::ratio(ratio),
+                       QStringLiteral("<= ") + BenchTable::ratio(OverheadLimit),
+                       BenchTable::within(ratio, OverheadLimit) });
+        counts
+            << QStringLiteral("%1 %2x/%3 cmds").arg(operation.name).arg(outcome.wallMs.count()).arg(outcome.commands);
+    }
+    table.addNote(QStringLiteral("2: wall time in real time (reply delay %1 ms) against the same operation replayed "
+                                 "in virtual time, whose clock sums the silent read windows and reply delays; medians "
+                                 "of runs x commands sent: %2. Read and Update are the window's buttons (detection, "
+                                 "form mapping and progress dialog included); the pagers the protocol's calls.")
+                      .arg(VirtualTavrin::RealTimeReplyDelayMs)
+                      .arg(counts.join(QStringLiteral(", "))));
+}
