@@ -10,17 +10,16 @@
 
 // Silences the traces (they would drown libFuzzer's output and slow it down) unless
 // T2Q_FUZZ_VERBOSE is set, which is what one wants when replaying a single finding.
-// The traces are still formatted, so their arguments are exercised too.
 void fuzzInit();
 
 // A broken property: prints what and detail and aborts, which libFuzzer records as a crash
 // together with the input that caused it.
 [[noreturn]] void fuzzFail(const char* what, const QString& detail = QString());
 
-#define FUZZ_CHECK(condition, detail)                                                                                 \
-    do {                                                                                                              \
-        if (!(condition))                                                                                             \
-            fuzzFail(#condition, detail);                                                                             \
+#define FUZZ_CHECK(condition, detail)                                                                                  \
+    do {                                                                                                               \
+        if (!(condition))                                                                                              \
+            fuzzFail(#condition, detail);                                                                              \
     } while (false)
 
 // Takes the fuzzer's input apart from the front; past the end it yields zeros and empty arrays.

@@ -9,6 +9,8 @@
 
 #include <QStringList>
 
+#include <optional>
+
 namespace {
 
 QStringList linesOf(const std::uint8_t* data, std::size_t size)
@@ -37,7 +39,8 @@ Tavrin2QtCfg asLoaded(Tavrin2QtCfg cfg)
     return cfg;
 }
 
-void parseInto(Tavrin2QtCfg cfg, const QStringList& lines)
+// Returns the record filled, or nothing when the response was refused.
+std::optional<Tavrin2QtCfg> parseInto(Tavrin2QtCfg cfg, const QStringList& lines)
 {
     const bool refused = lines.isEmpty() || lines.constFirst().left(3).toLower() == QLatin1String("err");
     try {
@@ -46,13 +49,17 @@ void parseInto(Tavrin2QtCfg cfg, const QStringList& lines)
         FUZZ_CHECK(refused, e.message());
         const int code = lines.isEmpty() ? LostCommunication : DeviceReportedError;
         FUZZ_CHECK(e.message() == UsbHid::instance()->errorMessage(code), e.message());
-        return;
+        return std::nullopt;
     }
     FUZZ_CHECK(!refused, lines.join(QLatin1Char('\n')));
     FUZZ_CHECK(cfg.tavrinIIButtonCount() == Tavrin2QtCfg::DefaultButtonCount
                    && cfg.tavrinIIAutoOnOffTimeCount() == Tavrin2QtCfg::DefaultAutoOnOffTimeCount,
                lines.join(QLatin1Char('\n')));
+    return cfg;
+}
 
+void checkSavedAndLoaded(const Tavrin2QtCfg& cfg)
+{
     QString error;
     const QString document = cfg.freeze(error);
     FUZZ_CHECK(!document.isNull(), error);
@@ -72,9 +79,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QStringList lines = linesOf(data, size);
-    // A default record is a Tavrin II one until a VER line says otherwise; the others start as
-    // if an earlier VER line had named their variant.
-    parseInto(Tavrin2QtCfg(), lines);
+    // A read starts from a default record, a Tavrin II one until a VER line says otherwise; that
+    // record is the one saved to a file. The others start as if an earlier VER line had named
+    // their variant, which reaches each variant's lines without one.
+    if (const std::optional<Tavrin2QtCfg> read = parseInto(Tavrin2QtCfg(), lines))
+        checkSavedAndLoaded(*read);
     for (int variant : { DalenTavrin, DalenTavrin2Button, Unknown }) {
         Tavrin2QtCfg cfg;
         cfg.setTavrinType(variant);
