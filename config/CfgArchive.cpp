@@ -93,12 +93,16 @@ QString fromLatin1Bytes(const std::string& bytes)
     return QString::fromLatin1(bytes.c_str(), static_cast<qsizetype>(bytes.size()));
 }
 
+// A loaded time is the one that saving the record writes back, so that a loaded file saves unchanged:
+// whole seconds, and midnight for a text that is no time (a record cannot be saved with an invalid one).
 QTime parseIsoTime(const QString& text)
 {
     const QTime time = QTime::fromString(text, Qt::ISODate);
-    if (!time.isValid())
-        qCWarning(lcConfig) << "Tavrin2QtCfg::thaw(): not an ISO 8601 time:" << text;
-    return time;
+    if (!time.isValid()) {
+        qCWarning(lcConfig) << "Tavrin2QtCfg::thaw(): not an ISO 8601 time, read as midnight:" << text;
+        return QTime(0, 0, 0);
+    }
+    return QTime(time.hour(), time.minute(), time.second());
 }
 
 struct FieldSaver

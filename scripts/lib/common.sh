@@ -37,3 +37,11 @@ t2q_build() {
     cmake -S "$T2Q_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "$dir" -j "$(nproc)"
 }
+
+# Sanitizer settings of the sanitized suite and the fuzz targets: every report stops the program with
+# a failure; leaks that only Qt's and the system's libraries keep are suppressed by tests/lsan.supp.
+t2q_sanitizer_environment() {
+    export ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
+    export LSAN_OPTIONS="suppressions=$T2Q_ROOT/tests/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+}
