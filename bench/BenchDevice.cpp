@@ -1,6 +1,6 @@
 #include "BenchDevice.h"
 
-#include "BenchPrompter.h"
+#include "support/AnsweringPrompter.h"
 #include "app/FrmTavrin2Qt.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "uisupport/FitAndCentre.h"
@@ -29,7 +29,7 @@ qint64 identificationWaitMs(VirtualTavrin::Model model)
 
 QSize utilityWindowSize()
 {
-    BenchPrompter prompter;
+    AnsweringPrompter prompter;
     attachVirtualTavrin(VirtualTavrin::Model::TavrinII, false);
     FrmTavrin2Qt::resetFirstDetection();
     FrmTavrin2Qt window;

@@ -4,7 +4,7 @@
 #include "BenchDevice.h"
 #include "BenchFigures.h"
 #include "BenchOptions.h"
-#include "BenchPrompter.h"
+#include "support/AnsweringPrompter.h"
 #include "BenchTable.h"
 #include "CpuClock.h"
 #include "Samples.h"
@@ -69,7 +69,7 @@ std::optional<qint64> cpuTicks(qint64 pid)
 
 void measureDetectionCalls(BenchTable& table)
 {
-    BenchPrompter prompter;
+    AnsweringPrompter prompter;
     VirtualTavrin* device = attachVirtualTavrin(VirtualTavrin::Model::TavrinII, true);
     FrmTavrin2Qt::resetFirstDetection();
     FrmTavrin2Qt window;
@@ -78,7 +78,7 @@ void measureDetectionCalls(BenchTable& table)
     const Samples connect = cpuPerCall(DeviceOpenCalls, [comm] { comm->connectTavrin(); });
     const Samples detect = cpuPerCall(DeviceOpenCalls, [&window] { window.detectTavrin(); });
     const qsizetype traffic = device->transcript().size();
-    const QStringList prompts = prompter.takePrompts();
+    const QStringList prompts = prompter.takeShown();
 
     const QString openFigure = QStringLiteral("3 detection, device open (CPU)");
     if (!prompts.isEmpty()) {
@@ -107,7 +107,7 @@ void measureDetectionCalls(BenchTable& table)
                                  "vendor-filtered enumeration ending in NoDeviceFound, silent after start-up); "
                                  "prompts: %2.")
                       .arg(NoDeviceCalls)
-                      .arg(prompter.takePrompts().size()));
+                      .arg(prompter.takeShown().size()));
 }
 
 void measureIdle(const BenchOptions& options, BenchTable& table)

@@ -4,7 +4,7 @@
 #include "BenchDevice.h"
 #include "BenchFigures.h"
 #include "BenchOptions.h"
-#include "BenchPrompter.h"
+#include "support/AnsweringPrompter.h"
 #include "BenchTable.h"
 #include "Samples.h"
 #include "app/FrmTavrin2Qt.h"
@@ -63,17 +63,17 @@ AlphaProgramData alphaWithGroups()
 }
 
 // Runs the operation, turning a failure (thrown, or shown to the operator by the window) into a text.
-QString attempt(const Operation& operation, FrmTavrin2Qt& window, BenchPrompter& prompter)
+QString attempt(const Operation& operation, FrmTavrin2Qt& window, AnsweringPrompter& prompter)
 {
     try {
         operation.run(window);
     } catch (const std::exception& e) {
         return QString::fromUtf8(e.what()).replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
-    return prompter.takePrompts().join(QStringLiteral(" | "));
+    return prompter.takeShown().join(QStringLiteral(" | "));
 }
 
-std::unique_ptr<FrmTavrin2Qt> openWindow(const Operation& operation, BenchPrompter& prompter)
+std::unique_ptr<FrmTavrin2Qt> openWindow(const Operation& operation, AnsweringPrompter& prompter)
 {
     FrmTavrin2Qt::resetFirstDetection();
     auto window = std::make_unique<FrmTavrin2Qt>();
@@ -81,11 +81,11 @@ std::unique_ptr<FrmTavrin2Qt> openWindow(const Operation& operation, BenchPrompt
     QApplication::processEvents();
     if (operation.prepare)
         operation.prepare(*window);
-    prompter.takePrompts();
+    prompter.takeShown();
     return window;
 }
 
-Outcome measure(const Operation& operation, BenchPrompter& prompter)
+Outcome measure(const Operation& operation, AnsweringPrompter& prompter)
 {
     Outcome outcome;
     VirtualTavrin* device = attachVirtualTavrin(operation.model, true);
@@ -144,7 +144,7 @@ QList<Operation> operations(const BenchOptions& options)
 
 void measureProtocol(const BenchOptions& options, BenchTable& table)
 {
-    BenchPrompter prompter;
+    AnsweringPrompter prompter;
     QStringList counts;
     for (const Operation& operation : operations(options)) {
         const QString figure = QStringLiteral("2 ") + operation.name;

@@ -1,6 +1,6 @@
 // The utility's window as the entry point builds it, on a virtual Tavrin II, first painted and then
 // Read; prints "peak-kib N" (peak resident memory) and ends. Exit status 1 when the Read failed.
-#include "BenchPrompter.h"
+#include "support/AnsweringPrompter.h"
 #include "PeakMemory.h"
 #include "FirstPaintHook.h"
 #include "app/FrmTavrin2Qt.h"
@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("tavrin2qt"));
     QApplication app(argc, argv);
     installTranslations(app);
-    BenchPrompter prompter;
+    AnsweringPrompter prompter;
     // Virtual time: the device's waits change nothing in the memory taken.
     auto* device = static_cast<VirtualTavrin*>(
         UsbHid::setBackend(std::make_unique<VirtualTavrin>(VirtualTavrin::Model::TavrinII)));
@@ -34,7 +34,7 @@ int main(int argc, char* argv[])
     device->clearTranscript();
     window->pushButtonRead_clicked();
     window->repaint();
-    const QStringList prompts = prompter.takePrompts();
+    const QStringList prompts = prompter.takeShown();
     if (!prompts.isEmpty() || !device->transcript().contains(QStringLiteral("READ"))) {
         std::fprintf(stderr, "t2q-bench-read: the Read failed: %s\n", qPrintable(prompts.join(QLatin1Char('|'))));
         return 1;

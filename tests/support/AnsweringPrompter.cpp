@@ -1,14 +1,15 @@
 #include "support/AnsweringPrompter.h"
 
 AnsweringPrompter::AnsweringPrompter(const QString& fileName)
-    : m_fileName(fileName)
+    : m_previous(&Prompter::instance())
+    , m_fileName(fileName)
 {
     Prompter::setInstance(this);
 }
 
 AnsweringPrompter::~AnsweringPrompter()
 {
-    Prompter::setInstance(nullptr);
+    Prompter::setInstance(m_previous);
 }
 
 void AnsweringPrompter::critical(QWidget*, const QString& caption, const QString& text)

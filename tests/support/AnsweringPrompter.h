@@ -4,16 +4,21 @@
 
 #include <QStringList>
 
-// Answers every modal question without a test around it (in a helper child process, say): file
-// dialogs with the given name, questions and item choices with Cancel. Records every box shown as
-// "caption: text". Installs itself while it exists.
+#include <utility>
+
+// Answers every modal question without a test around it (in a helper child process, or a benchmark
+// that must never wait for an operator): file dialogs with the given name (none: Cancel), questions
+// and item choices with Cancel. Records every box shown as "caption: text". Installed while it
+// lives; the prompter in use before comes back when it goes.
 class AnsweringPrompter : public Prompter
 {
 public:
-    explicit AnsweringPrompter(const QString& fileName);
+    explicit AnsweringPrompter(const QString& fileName = QString());
     ~AnsweringPrompter() override;
 
     const QStringList& shown() const { return m_shown; }
+    // What was shown since the last take.
+    QStringList takeShown() { return std::exchange(m_shown, {}); }
 
     void critical(QWidget* parent, const QString& caption, const QString& text) override;
     void information(QWidget* parent, const QString& caption, const QString& text) override;
@@ -28,6 +33,7 @@ public:
                             const QString& filter) override;
 
 private:
+    Prompter* m_previous;
     QString m_fileName;
     QStringList m_shown;
 };
