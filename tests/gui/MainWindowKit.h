@@ -33,6 +33,19 @@ inline VirtualTavrin* attachUnplugged(Model model = Model::TavrinII)
     return sim;
 }
 
+// The model type code the utility gives the virtual device's model.
+inline TavrinType typeOf(Model model)
+{
+    switch (model) {
+    case Model::DalenTavrin:
+        return DalenTavrin;
+    case Model::DalenTavrin2Button:
+        return DalenTavrin2Button;
+    default:
+        return TavrinII;
+    }
+}
+
 inline QString linkMessage(int code)
 {
     return UsbHid::instance()->errorMessage(code);

@@ -8,23 +8,12 @@
 #include <memory>
 
 using kit::Model;
+using kit::typeOf;
 
 Q_DECLARE_METATYPE(VirtualTavrin::Model)
 
 namespace {
 const QString errorCaption = QStringLiteral("Error");
-
-TavrinType typeOf(Model model)
-{
-    switch (model) {
-    case Model::DalenTavrin:
-        return DalenTavrin;
-    case Model::DalenTavrin2Button:
-        return DalenTavrin2Button;
-    default:
-        return TavrinII;
-    }
-}
 
 // A record of one model that the device keeps whole: every button, time and page it has is in use
 // (a device forgets what a disabled entry held), and the other model's fields keep their defaults.

@@ -18,6 +18,7 @@
 // uses: what the operator is shown, that nothing hangs or stays open, that a failed Read leaves the form
 // alone, and that the device works again once it has been re-plugged.
 using kit::Model;
+using kit::typeOf;
 
 namespace {
 
@@ -94,18 +95,6 @@ QString outcomeOf(const QString& shownText)
             return QLatin1String(name);
     }
     return QStringLiteral("other: ") + QString(shownText).replace(QLatin1Char('\n'), QLatin1Char('|'));
-}
-
-TavrinType typeOf(Model model)
-{
-    switch (model) {
-    case Model::DalenTavrin:
-        return DalenTavrin;
-    case Model::DalenTavrin2Button:
-        return DalenTavrin2Button;
-    default:
-        return TavrinII;
-    }
 }
 
 // The expected outcomes of one operation; unplugging after a later command is judged by rule.
