@@ -132,6 +132,8 @@ void CliApp::write()
     // As the window sends it: a value the form has no place for goes as its default.
     cfg->replaceOutOfRangeValues();
     Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    // Nor does a record with a text the unit cannot take.
+    comm->checkUpdateSendable(*cfg);
     comm->connectTavrin();
     comm->updateTavrin(*cfg);
 }

@@ -51,6 +51,9 @@ public:
     bool softwareSupported();
 
     void updateTavrin(const Tavrin2QtCfg& cfg);
+    // Throws, naming the field, when a text of the record cannot be sent whole (too long for one
+    // command, or holding the field separator). No traffic: front ends may ask before connecting.
+    void checkUpdateSendable(const Tavrin2QtCfg& cfg) const;
 
     // Both return false whenever they return; every failure is thrown.
     bool programAlphaPager(const AlphaProgramData& data);

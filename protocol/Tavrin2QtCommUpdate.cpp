@@ -139,6 +139,11 @@ void Tavrin2QtComm::updateTavrin(const Tavrin2QtCfg& cfg)
     checkResponse(response);
 }
 
+void Tavrin2QtComm::checkUpdateSendable(const Tavrin2QtCfg& cfg) const
+{
+    updateCommands(cfg).checkSendable();
+}
+
 CommandPlan Tavrin2QtComm::updateCommands(const Tavrin2QtCfg& cfg) const
 {
     switch (cfg.tavrinType()) {

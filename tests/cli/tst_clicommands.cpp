@@ -278,7 +278,7 @@ void TestCliCommands::writeRefusesBeforeAnySetting_data()
         << "tavrin2" << comma.freeze(error).toLatin1()
         << "The Low battery page message contains a comma, which Tavrin would take as the start of another "
            "field.\nPlease remove it; nothing was sent."
-        << true;
+        << false;
 
     const QString broken = "<?xml version=\"1.0\"?>\nnot a configuration";
     QString thawError;
@@ -306,7 +306,7 @@ void TestCliCommands::writeRefusesBeforeAnySetting()
     QCOMPARE(run.err, error + "\n");
     QCOMPARE(run.status, 1);
     QCOMPARE(run.out, QString());
-    // Not a single setting; a file that cannot be loaded does not even reach the unit.
+    // Not a single setting; a file that cannot be loaded or sent whole does not even reach the unit.
     const QStringList received = readLines(transcript);
     QCOMPARE(withoutReads(received), QStringList());
     QCOMPARE(received.isEmpty(), !unitAsked);
