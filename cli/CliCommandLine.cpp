@@ -184,7 +184,8 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
                  "models separated by commas (tavrin2,dalen) attach several units, with serial numbers 00012345, "
                  "00012346 and so on.") },
             { QStringLiteral("--simulate-from FILE"),
-              tr("The virtual unit starts with FILE's settings (and its model, unless --simulate is given).") },
+              tr("The virtual unit (the first of several) starts with FILE's settings (and its model, unless "
+                 "--simulate is given).") },
             { QStringLiteral("--transcript FILE"),
               tr("Write every line the virtual unit received to FILE, one per line (a line break in a line as "
                  "\\n), also on failure.") },
