@@ -144,15 +144,54 @@ void FrmTavrin2Qt::tools_Reset_Action_activated()
 void FrmTavrin2Qt::detectTavrin()
 {
     try {
-        const TavrinType type = Tavrin2QtComm::instance()->connectTavrin();
+        // Only the start-up detection asks which of several units to use; the timer's stay silent
+        // and the next device action asks.
+        detect(firstDetection);
+    } catch (const SeveralTavrinsAttached&) {
+    }
+}
+
+void FrmTavrin2Qt::detect(bool mayAskForUnit)
+{
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    try {
+        TavrinType type = Unknown;
+        try {
+            type = comm->connectTavrin();
+        } catch (const SeveralTavrinsAttached&) {
+            const QString path = mayAskForUnit ? askForUnit() : QString();
+            if (path.isEmpty())
+                throw;
+            comm->chooseUnit(path);
+            type = comm->connectTavrin();
+        }
         if (firstDetection) {
             selectedTavrinType = type;
             selectModel(type);
         }
+    } catch (const SeveralTavrinsAttached&) {
+        firstDetection = false;
+        throw;
     } catch (const std::exception& e) {
         handleDetectionFailure(QString::fromUtf8(e.what()));
     }
     firstDetection = false;
+}
+
+QString FrmTavrin2Qt::askForUnit()
+{
+    const QList<TavrinUnit> units = Tavrin2QtComm::instance()->describeUnits();
+    QStringList items;
+    for (const TavrinUnit& unit : units) {
+        const QString model = Tavrin2QtComm::tavrinTypeName(unit.model);
+        items << (unit.failure.isEmpty() ? tr("%1, serial number %2 (%3)").arg(model, unit.serialNumber, unit.path)
+                                         : tr("%1, not answering (%2)").arg(model, unit.path));
+    }
+    bool ok = false;
+    const QString choice = Prompter::instance().getItem(this, tr("Several Tavrin Devices Found"),
+                                                        tr("Please select the Tavrin to use:"), items, 0, false, &ok);
+    const int position = int(items.indexOf(choice));
+    return ok && position >= 0 ? units.at(position).path : QString();
 }
 
 void FrmTavrin2Qt::handleDetectionFailure(const QString& message)
@@ -207,8 +246,8 @@ void FrmTavrin2Qt::pushButtonDTUpdateFirmware_clicked()
 void FrmTavrin2Qt::updateTavrinFirmware()
 {
     qCDebug(lcApp, "FrmTavrin2Qt::updateTavrinFirmware()");
-    detectTavrin();
     try {
+        detect(true);
         Tavrin2QtComm::instance()->updateFirmware();
     } catch (const std::exception& e) {
         showError(QString::fromUtf8(e.what()));

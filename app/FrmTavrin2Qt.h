@@ -113,6 +113,12 @@ private:
     // Update and the hidden Initialize: detection, the form's record, then the device.
     void updateUnit();
     void handleDetectionFailure(const QString& message);
+    // The detection step. With mayAskForUnit, several attached units and none chosen, asks which one
+    // to use; throws SeveralTavrinsAttached when none is chosen. Every other failure is handled as
+    // detection handles it.
+    void detect(bool mayAskForUnit);
+    // The chosen unit's path, or empty when the operator cancelled.
+    QString askForUnit();
 
     void refreshButtonRow(int index);
     Tavrin2QtCfg::TavrinIIAutoOnOffTime autoOnOffRow(int row) const;

@@ -18,7 +18,7 @@ const QString configFileExtension = QStringLiteral("t2c");
 void FrmTavrin2Qt::pushButtonRead_clicked()
 {
     try {
-        detectTavrin();
+        detect(true);
         const Tavrin2QtCfg cfg = Tavrin2QtComm::instance()->readTavrin();
         setUISettings(cfg);
     } catch (const std::exception& e) {
@@ -42,7 +42,7 @@ void FrmTavrin2Qt::toolsInitializeAction_activated()
 void FrmTavrin2Qt::updateUnit()
 {
     try {
-        detectTavrin();
+        detect(true);
         const Tavrin2QtCfg cfg = uiSettings();
         Tavrin2QtComm::instance()->updateTavrin(cfg);
     } catch (const std::exception& e) {

@@ -62,8 +62,9 @@ int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err
         err << QString::fromUtf8(e.what()) << '\n';
     }
     out.flush();
-    // A wrong command line ran nothing to write down.
-    if (status != ExitUsage && !writeTranscript() && status == ExitSuccess)
+    // A wrong command line ran nothing to write down; a refusal to pick one of several virtual units
+    // did ask them who they are.
+    if ((status != ExitUsage || m_simulation.isActive()) && !writeTranscript() && status == ExitSuccess)
         status = ExitFailure;
     err.flush();
     return status;
@@ -82,20 +83,82 @@ void CliApp::runCommand()
                        m_commandLine.value(QStringLiteral("simulate-from")));
     ProgressIndicator::setFactory(CliProgress::factory(m_err));
 
-    if (command == QLatin1String("detect"))
-        detect();
-    else if (command == QLatin1String("read"))
-        read();
-    else if (command == QLatin1String("write"))
-        write();
-    else if (command == QLatin1String("show"))
-        show();
-    else if (command == QLatin1String("diff"))
-        diff();
-    else if (command == QLatin1String("program-alpha"))
-        programAlpha();
-    else if (command == QLatin1String("program-zell"))
-        programZell();
+    try {
+        chooseUnit();
+        if (command == QLatin1String("detect"))
+            detect();
+        else if (command == QLatin1String("read"))
+            read();
+        else if (command == QLatin1String("write"))
+            write();
+        else if (command == QLatin1String("show"))
+            show();
+        else if (command == QLatin1String("diff"))
+            diff();
+        else if (command == QLatin1String("program-alpha"))
+            programAlpha();
+        else if (command == QLatin1String("program-zell"))
+            programZell();
+        else if (command == QLatin1String("list"))
+            list();
+    } catch (const SeveralTavrinsAttached&) {
+        throw CliFailure::usage(tr("Several Tavrin units are attached; choose one with --device PATH or --serial "
+                                   "SERIAL. Nothing was sent.")
+                                + unitList(Tavrin2QtComm::instance()->describeUnits()));
+    }
+}
+
+void CliApp::chooseUnit()
+{
+    const QString device = m_commandLine.value(QStringLiteral("device"));
+    const QString serial = m_commandLine.value(QStringLiteral("serial"));
+    if (device.isEmpty() && serial.isEmpty())
+        return;
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    if (!device.isEmpty()) {
+        for (const UsbHid::Unit& unit : comm->attachedUnits()) {
+            if (unit.path == device) {
+                comm->chooseUnit(device);
+                return;
+            }
+        }
+        throw CliFailure::failure(tr("No Tavrin unit is attached at %1.").arg(device)
+                                  + unitList(comm->describeUnits()));
+    }
+    const QList<TavrinUnit> units = comm->describeUnits();
+    QList<TavrinUnit> matches;
+    for (const TavrinUnit& unit : units) {
+        if (unit.failure.isEmpty() && unit.serialNumber == serial)
+            matches.append(unit);
+    }
+    if (matches.isEmpty())
+        throw CliFailure::failure(tr("No attached Tavrin unit has the serial number %1.").arg(serial)
+                                  + unitList(units));
+    if (matches.size() > 1)
+        throw CliFailure::usage(
+            tr("Several attached Tavrin units have the serial number %1; choose one with --device PATH.").arg(serial)
+            + unitList(matches));
+    comm->chooseUnit(matches.constFirst().path);
+}
+
+QString CliApp::unitList(const QList<TavrinUnit>& units)
+{
+    if (units.isEmpty())
+        return QLatin1Char('\n') + tr("No Tavrin unit is attached.");
+    QString text;
+    for (const TavrinUnit& unit : units)
+        text += QStringLiteral("\n  ") + SettingsPrinter::unitLine(unit);
+    return text;
+}
+
+void CliApp::list()
+{
+    const QList<TavrinUnit> units = Tavrin2QtComm::instance()->describeUnits();
+    SettingsPrinter(json()).printUnits(*m_out, units);
+    for (const TavrinUnit& unit : units) {
+        if (!unit.failure.isEmpty())
+            throw CliFailure::failure(tr("Not every attached unit answered."));
+    }
 }
 
 void CliApp::detect()

@@ -8,6 +8,7 @@
 #include <QTextStream>
 
 class Tavrin2QtCfg;
+struct TavrinUnit;
 
 // tavrin2qt-cli: the window's device and file operations as commands, for installers who provision
 // many units from scripts. A second front end on the same protocol and file layers; it adds no
@@ -30,6 +31,12 @@ private:
     void diff();
     void programAlpha();
     void programZell();
+    void list();
+    // Points the protocol at the unit --device or --serial names. Without either, the protocol
+    // refuses to pick one of several units.
+    void chooseUnit();
+    // The attached units, one line each, for a refusal.
+    static QString unitList(const QList<TavrinUnit>& units);
 
     static std::unique_ptr<Tavrin2QtCfg> load(const QString& path);
     bool json() const;

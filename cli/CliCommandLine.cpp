@@ -13,6 +13,7 @@ const QString Show = QStringLiteral("show");
 const QString Diff = QStringLiteral("diff");
 const QString ProgramAlpha = QStringLiteral("program-alpha");
 const QString ProgramZell = QStringLiteral("program-zell");
+const QString List = QStringLiteral("list");
 
 QString groupOption(int group)
 {
@@ -59,7 +60,9 @@ CliCommandLine::CliCommandLine()
           tr("List the settings in which two configuration files differ.") },
         { ProgramAlpha, {}, tr("Program an Alpha pager through the unit.") },
         { ProgramZell, {}, tr("Program a Zell pager or a coaster through the unit.") },
+        { List, {}, tr("List the attached units: device path, model, firmware and serial number.") },
     };
+    const QStringList unitCommands = { Detect, Read, Write, ProgramAlpha, ProgramZell };
 
     addOption({ QStringLiteral("h"), QStringLiteral("help") }, QString(), {});
     addOption({ QStringLiteral("version") }, QString(), {});
@@ -67,7 +70,9 @@ CliCommandLine::CliCommandLine()
     addOption({ QStringLiteral("simulate-from") }, QStringLiteral("FILE"), {});
     addOption({ QStringLiteral("transcript") }, QStringLiteral("FILE"), {});
     addOption({ QStringLiteral("o"), QStringLiteral("output") }, QStringLiteral("FILE"), { Read });
-    addOption({ QStringLiteral("json") }, QString(), { Detect, Show, Diff });
+    addOption({ QStringLiteral("device") }, QStringLiteral("PATH"), unitCommands);
+    addOption({ QStringLiteral("serial") }, QStringLiteral("SERIAL"), unitCommands);
+    addOption({ QStringLiteral("json") }, QString(), { Detect, Show, Diff, List });
     addOption({ QStringLiteral("pager") }, QStringLiteral("N"), { ProgramAlpha, ProgramZell });
     addOption({ QStringLiteral("system-id") }, QStringLiteral("N"), { ProgramAlpha, ProgramZell });
     addOption({ QStringLiteral("all-page") }, QStringLiteral("N"), { ProgramAlpha });
@@ -130,6 +135,8 @@ void CliCommandLine::checkOptions() const
     if (isSet(QStringLiteral("transcript")) && !isSet(QStringLiteral("simulate"))
         && !isSet(QStringLiteral("simulate-from")))
         throw CliFailure::usage(tr("--transcript needs --simulate or --simulate-from.") + usageHint());
+    if (isSet(QStringLiteral("device")) && isSet(QStringLiteral("serial")))
+        throw CliFailure::usage(tr("--device and --serial both choose the unit: give one of them.") + usageHint());
 }
 
 const CliCommandLine::CommandEntry* CliCommandLine::findCommand(const QString& name) const
@@ -173,18 +180,30 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
             { QStringLiteral("-h, --help"), tr("Show this help.") },
             { QStringLiteral("--version"), tr("Show the version.") },
             { QStringLiteral("--simulate MODEL"),
-              tr("Talk to a virtual unit instead of USB: tavrin2, dalen or dalen2. It answers at once.") },
+              tr("Talk to a virtual unit instead of USB: tavrin2, dalen or dalen2. It answers at once. Several "
+                 "models separated by commas (tavrin2,dalen) attach several units, with serial numbers 00012345, "
+                 "00012346 and so on.") },
             { QStringLiteral("--simulate-from FILE"),
-              tr("The virtual unit starts with FILE's settings (and its model, unless --simulate is given).") },
+              tr("The virtual unit (the first of several) starts with FILE's settings (and its model, unless "
+                 "--simulate is given).") },
             { QStringLiteral("--transcript FILE"),
               tr("Write every line the virtual unit received to FILE, one per line (a line break in a line as "
                  "\\n), also on failure.") },
         }
     };
+    const HelpSection unit {
+        tr("Options of detect, read, write, program-alpha and program-zell:"),
+        {
+            { QStringLiteral("--device PATH"), tr("Use the unit at this device path (see list).") },
+            { QStringLiteral("--serial SERIAL"), tr("Use the unit with this serial number (see list).") },
+            { QString(),
+              tr("With several units attached one of these is required: the command refuses and lists them.") },
+        }
+    };
     const HelpSection read { tr("Options of read:"),
                              { { QStringLiteral("-o, --output FILE"),
                                  tr("Write the configuration file to FILE (replaced only when complete).") } } };
-    const HelpSection json { tr("Options of detect, show and diff:"),
+    const HelpSection json { tr("Options of detect, show, diff and list:"),
                              { { QStringLiteral("--json"), tr("Print JSON for scripts.") } } };
 
     HelpSection alpha {
@@ -216,7 +235,7 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
             { QStringLiteral("--vibe on|off"), tr("Vibration (default on).") },
         }
     };
-    return { commands, global, read, json, alpha, zell };
+    return { commands, global, unit, read, json, alpha, zell };
 }
 
 QString CliCommandLine::helpText() const
@@ -236,7 +255,8 @@ QString CliCommandLine::helpText() const
         }
     }
     text += QLatin1Char('\n');
-    text += tr("Exit status: 0 on success, 1 when the unit or a file failed, 2 for a wrong command line.");
+    text += tr("Exit status: 0 on success, 1 when the unit or a file failed, 2 for a wrong command line or when "
+               "several units are attached and none was chosen.");
     text += QLatin1Char('\n');
     return text;
 }

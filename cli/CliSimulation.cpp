@@ -5,6 +5,7 @@
 #include "config/CfgFile.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "sim/VirtualTavrin.h"
+#include "sim/VirtualTavrinBus.h"
 #include "usb/UsbHid.h"
 
 #include <optional>
@@ -27,14 +28,17 @@ std::optional<Model> modelOfType(int tavrinType)
 }
 } // namespace
 
-void CliSimulation::setUp(const QString& modelName, const QString& fromFile)
+void CliSimulation::setUp(const QString& modelNames, const QString& fromFile)
 {
-    std::optional<Model> model;
-    if (!modelName.isEmpty()) {
-        model = VirtualTavrin::modelFromName(modelName);
-        if (!model)
-            throw CliFailure::usage(
-                tr("Unknown model \"%1\" for --simulate: use tavrin2, dalen or dalen2.").arg(modelName));
+    QList<Model> models;
+    if (!modelNames.isEmpty()) {
+        for (const QString& name : modelNames.split(QLatin1Char(','))) {
+            const std::optional<Model> model = VirtualTavrin::modelFromName(name);
+            if (!model)
+                throw CliFailure::usage(
+                    tr("Unknown model \"%1\" for --simulate: use tavrin2, dalen or dalen2.").arg(name));
+            models.append(*model);
+        }
     }
 
     std::unique_ptr<Tavrin2QtCfg> cfg;
@@ -46,19 +50,41 @@ void CliSimulation::setUp(const QString& modelName, const QString& fromFile)
         const std::optional<Model> fileModel = modelOfType(cfg->tavrinType());
         if (!fileModel)
             throw CliFailure::failure(tr("%1 holds the settings of no model the virtual unit can be.").arg(fromFile));
-        if (model && *model != *fileModel)
+        if (!models.isEmpty() && models.constFirst() != *fileModel)
             throw CliFailure::usage(
-                tr("--simulate %1 is another model than the settings of %2.").arg(modelName, fromFile));
-        model = fileModel;
+                tr("--simulate %1 is another model than the settings of %2.").arg(modelNames, fromFile));
+        if (models.isEmpty())
+            models.append(*fileModel);
     }
-    if (!model)
+    if (models.isEmpty())
         return;
 
-    m_device = static_cast<VirtualTavrin*>(UsbHid::setBackend(std::make_unique<VirtualTavrin>(*model)));
+    install(models);
     // The protocol must identify the new unit, as after plugging it in.
     Tavrin2QtComm::instance()->reset();
     if (cfg)
         preload(fromFile, *cfg);
+}
+
+void CliSimulation::install(const QList<Model>& models)
+{
+    if (models.size() == 1) {
+        m_device = static_cast<VirtualTavrin*>(UsbHid::setBackend(std::make_unique<VirtualTavrin>(models.first())));
+        m_units = { m_device };
+        return;
+    }
+    auto bus = std::make_unique<VirtualTavrinBus>();
+    for (int i = 0; i < models.size(); ++i) {
+        const QString path
+            = i == 0 ? QStringLiteral("/dev/virtual-tavrin") : QStringLiteral("/dev/virtual-tavrin-%1").arg(i + 1);
+        VirtualTavrin* unit = bus->addUnit(std::make_unique<VirtualTavrin>(models.at(i), path));
+        // Units told apart by serial number must not share one.
+        unit->setSerialNumber(
+            QStringLiteral("%1").arg(unit->firmware().serialNumber().toInt() + i, 8, 10, QLatin1Char('0')));
+        m_units.append(unit);
+    }
+    m_device = m_units.constFirst();
+    UsbHid::setBackend(std::move(bus));
 }
 
 void CliSimulation::preload(const QString& fromFile, const Tavrin2QtCfg& cfg)
@@ -71,6 +97,7 @@ void CliSimulation::preload(const QString& fromFile, const Tavrin2QtCfg& cfg)
         m_device->setSerialNumber(cfg.serNum());
 
     Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    comm->chooseUnit(m_device->path());
     auto refused = [&fromFile](const QString& message) {
         return CliFailure::failure(tr("The virtual unit cannot take the settings of %1:\n%2").arg(fromFile, message));
     };
@@ -90,5 +117,12 @@ void CliSimulation::preload(const QString& fromFile, const Tavrin2QtCfg& cfg)
 
 QStringList CliSimulation::transcript() const
 {
-    return m_device ? m_device->transcript() : QStringList();
+    if (m_units.size() == 1)
+        return m_device->transcript();
+    QStringList lines;
+    for (const VirtualTavrin* unit : m_units) {
+        for (const QString& line : unit->transcript())
+            lines.append(unit->path() + QStringLiteral(": ") + line);
+    }
+    return lines;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "sim/VirtualTavrinFirmware.h"
+
 #include <QCoreApplication>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -14,19 +17,23 @@ class CliSimulation
 
 public:
     // Installs a virtual unit of the model named (tavrin2, dalen, dalen2; empty: the file's model) that
-    // holds the settings of fromFile (none when empty), written into it through the protocol. Throws
-    // CliFailure: usage for an unknown model or one that contradicts the file, failure when the file
-    // cannot be loaded or written. Progress of the preload is not shown.
-    void setUp(const QString& modelName, const QString& fromFile);
+    // holds the settings of fromFile (none when empty), written into it through the protocol. Several
+    // names separated by commas put several units on the bus, each with a serial number of its own;
+    // the file's settings go into the first. Throws CliFailure: usage for an unknown model or one that
+    // contradicts the file, failure when the file cannot be loaded or written. Progress of the preload
+    // is not shown.
+    void setUp(const QString& modelNames, const QString& fromFile);
 
     bool isActive() const { return m_device != nullptr; }
+    // The first unit.
     VirtualTavrin* device() const { return m_device; }
-    // What the unit received since set-up.
+    // What the units received since set-up; with several, each line starts with the unit's path.
     QStringList transcript() const;
 
 private:
-    void install(int tavrinType);
+    void install(const QList<VirtualTavrinFirmware::Model>& models);
     void preload(const QString& fromFile, const class Tavrin2QtCfg& cfg);
 
     VirtualTavrin* m_device = nullptr;
+    QList<VirtualTavrin*> m_units;
 };

@@ -1,5 +1,7 @@
 #include "cli/SettingsPrinter.h"
 
+#include "protocol/Tavrin2QtComm.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -45,6 +47,35 @@ void SettingsPrinter::printDifferences(QTextStream& out, const QList<CfgFieldDif
     for (const CfgFieldDifference& difference : differences)
         out << difference.label << ": " << differenceSide(difference.first) << " -> "
             << differenceSide(difference.second) << '\n';
+}
+
+void SettingsPrinter::printUnits(QTextStream& out, const QList<TavrinUnit>& units) const
+{
+    if (!m_json) {
+        for (const TavrinUnit& unit : units)
+            out << unitLine(unit) << '\n';
+        return;
+    }
+    QJsonArray list;
+    for (const TavrinUnit& unit : units) {
+        QJsonObject entry { { QStringLiteral("path"), unit.path },
+                            { QStringLiteral("model"), Tavrin2QtComm::tavrinTypeName(unit.model) },
+                            { QStringLiteral("firmware"), unit.firmware },
+                            { QStringLiteral("serialNumber"), unit.serialNumber } };
+        if (!unit.failure.isEmpty())
+            entry.insert(QStringLiteral("error"), unit.failure);
+        list.append(entry);
+    }
+    printJson(out, QJsonObject { { QStringLiteral("units"), list } });
+}
+
+QString SettingsPrinter::unitLine(const TavrinUnit& unit)
+{
+    const QString model = Tavrin2QtComm::tavrinTypeName(unit.model);
+    if (!unit.failure.isEmpty())
+        return tr("%1: %2, not answering (%3)").arg(unit.path, model, displayText(unit.failure.trimmed()));
+    return tr("%1: %2, firmware %3, serial number %4")
+        .arg(unit.path, model, displayText(unit.firmware), displayText(unit.serialNumber));
 }
 
 QString SettingsPrinter::differenceSide(const std::optional<QString>& value)

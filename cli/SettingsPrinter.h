@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/CfgFieldList.h"
+#include "protocol/TavrinUnit.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -22,6 +23,10 @@ public:
     // The model's display name first, then the fields.
     void printSettings(QTextStream& out, const QString& modelName, const QList<CfgField>& fields) const;
     void printDifferences(QTextStream& out, const QList<CfgFieldDifference>& differences) const;
+    // One line per unit for people; JSON for scripts.
+    void printUnits(QTextStream& out, const QList<TavrinUnit>& units) const;
+    // "PATH: model, firmware F, serial number S", or why the unit did not say.
+    static QString unitLine(const TavrinUnit& unit);
 
     static QString modelLabel() { return tr("Model"); }
     // A value on one line: control characters (line feed, form feed, ...) as backslash escapes.

@@ -43,6 +43,7 @@ void Tavrin2QtComm::reset()
     _progressDialog.reset();
     _detectedType = Unknown;
     m_connectionStatus = NotFound;
+    UsbHid::instance()->setOnlyPath(QString());
 }
 
 void Tavrin2QtComm::setClock(Clock clock)
@@ -55,10 +56,71 @@ TavrinType Tavrin2QtComm::connectTavrin()
     UsbHid* link = UsbHid::instance();
     link->resolveHidFunctions();
     const UsbHid::InterfaceSet interfaces = link->getClassDevs();
+    if (link->onlyPath().isEmpty()) {
+        std::vector<UsbHid::Unit> units = link->matchingUnits(interfaces);
+        if (units.size() > 1)
+            throw SeveralTavrinsAttached(
+                tr("Several Tavrin devices are attached and none was chosen.\nNothing was sent."), std::move(units));
+    }
     m_connectionStatus = link->findDevice(interfaces, m_connectionStatus == NotFound);
-    if (m_connectionStatus == NotFound)
+    if (m_connectionStatus == NotFound) {
+        // The unit in use is gone; whichever is attached next must be found (or chosen) anew.
+        link->setOnlyPath(QString());
         fail(NoDeviceFound);
+    }
+    // Keep to this unit while it stays attached, even when another one is plugged in.
+    link->setOnlyPath(link->devicePath());
     return detectedTavrinType();
+}
+
+std::vector<UsbHid::Unit> Tavrin2QtComm::attachedUnits()
+{
+    UsbHid* link = UsbHid::instance();
+    link->resolveHidFunctions();
+    return link->matchingUnits(link->getClassDevs());
+}
+
+QList<TavrinUnit> Tavrin2QtComm::describeUnits()
+{
+    UsbHid* link = UsbHid::instance();
+    const QString chosen = link->onlyPath();
+    QList<TavrinUnit> described;
+    for (const UsbHid::Unit& unit : attachedUnits()) {
+        TavrinUnit entry;
+        entry.path = unit.path;
+        entry.model = unit.productId == UsbHid::TavrinIIProductId ? TavrinII : DalenTavrin;
+        try {
+            link->setOnlyPath(unit.path);
+            if (link->findDevice({ unit.path }, true) != Opened)
+                fail(NoDeviceFound);
+            const Tavrin2QtCfg reported = readTavrinNoGui();
+            entry.firmware = reported.firmware();
+            entry.serialNumber = reported.serNum();
+            if (entry.model == DalenTavrin && reported.tavrinType() == DalenTavrin2Button)
+                entry.model = DalenTavrin2Button;
+        } catch (const UsbHidException& e) {
+            entry.failure = e.message();
+        }
+        described.append(entry);
+    }
+    // No unit stays open that the caller did not choose.
+    link->disconnect();
+    link->setOnlyPath(chosen);
+    m_connectionStatus = NotFound;
+    return described;
+}
+
+void Tavrin2QtComm::chooseUnit(const QString& path)
+{
+    UsbHid* link = UsbHid::instance();
+    if (path == link->onlyPath())
+        return;
+    link->setOnlyPath(path);
+    if (path != link->devicePath()) {
+        // What is open is another unit: nothing may reach it, and the chosen one must be identified.
+        link->disconnect();
+        m_connectionStatus = NotFound;
+    }
 }
 
 TavrinType Tavrin2QtComm::detectedTavrinType()

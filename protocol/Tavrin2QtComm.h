@@ -3,6 +3,7 @@
 #include "config/Tavrin2QtCfg.h"
 #include "config/TavrinType.h"
 #include "protocol/AlphaProgramData.h"
+#include "protocol/TavrinUnit.h"
 #include "uisupport/ProgressIndicator.h"
 
 #include <QObject>
@@ -32,8 +33,17 @@ public:
     using Clock = std::function<QTime()>;
     void setClock(Clock clock);
 
-    // Finds and opens the device when needed and returns its model.
+    // Finds and opens the device when needed and returns its model. Keeps to the unit it opened (or
+    // the one chosen) until that unit is gone. With several attached and none chosen it opens none
+    // and throws SeveralTavrinsAttached.
     TavrinType connectTavrin();
+    // The attached units, without traffic.
+    std::vector<UsbHid::Unit> attachedUnits();
+    // Every attached unit with its model, firmware and serial number (one READ each). Leaves no unit
+    // open; the chosen one is opened again by the next connectTavrin.
+    QList<TavrinUnit> describeUnits();
+    // The unit that connectTavrin opens from now on; an empty path lets it take the only one attached.
+    void chooseUnit(const QString& path);
     int connectionStatus() const { return m_connectionStatus; }
     TavrinType detectedTavrinType();
     static QString tavrinTypeName(int type);

@@ -37,6 +37,8 @@ public:
     const VirtualTavrinFirmware& firmware() const { return m_firmware; }
     Model model() const { return m_firmware.model(); }
     QString path() const { return m_path; }
+    // Whether path is the device's or one of its other interfaces.
+    bool owns(const QString& path) const { return path == m_path || otherInterface(path); }
     quint16 productId() const { return m_firmware.productId(); }
     void setVersion(const QString& version) { m_firmware.setVersion(version); }
     void setSerialNumber(const QString& serialNumber) { m_firmware.setSerialNumber(serialNumber); }

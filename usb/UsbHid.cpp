@@ -93,6 +93,7 @@ HidBackend* UsbHid::setBackend(std::unique_ptr<HidBackend> backend)
     link->closeAll();
     link->m_backend = std::move(backend);
     link->_device_path.clear();
+    link->m_onlyPath.clear();
     link->m_partialLine.clear();
     link->m_productId = -1;
     return link->backend();
@@ -117,26 +118,14 @@ UsbHid::InterfaceSet UsbHid::getClassDevs()
 FindResult UsbHid::findDevice(const InterfaceSet& interfaces, bool force)
 {
     for (const QString& path : interfaces) {
+        if (!m_onlyPath.isEmpty() && path != m_onlyPath)
+            continue;
         if (!force && path == _device_path && isOpen())
             return AlreadyOpen;
 
-        closeHandle(m_probeHandle);
-        m_probeHandle = m_backend->open(path, HidBackend::Access::Probe);
-        if (m_probeHandle == HidBackend::NoHandle) {
-            qCDebug(lcUsb, "error: cannot open %s for probing", qPrintable(path));
-            continue;
-        }
-        quint16 vendorId = 0;
         quint16 productId = 0;
-        if (!m_backend->attributes(m_probeHandle, &vendorId, &productId)) {
-            qCDebug(lcUsb, "error: HidD_GetAttributes() failed");
-            closeHandle(m_probeHandle);
+        if (!probeTavrin(path, &m_probeHandle, &productId))
             continue;
-        }
-        if (vendorId != VendorId || (productId != TavrinIIProductId && productId != DalenProductId)) {
-            closeHandle(m_probeHandle);
-            continue;
-        }
 
         m_productId = productId;
         _device_path = path;
@@ -151,6 +140,40 @@ FindResult UsbHid::findDevice(const InterfaceSet& interfaces, bool force)
         return Opened;
     }
     return NotFound;
+}
+
+std::vector<UsbHid::Unit> UsbHid::matchingUnits(const InterfaceSet& interfaces)
+{
+    std::vector<Unit> units;
+    for (const QString& path : interfaces) {
+        HidBackend::Handle probe = HidBackend::NoHandle;
+        quint16 productId = 0;
+        if (probeTavrin(path, &probe, &productId))
+            units.push_back(Unit { path, productId });
+        closeHandle(probe);
+    }
+    return units;
+}
+
+bool UsbHid::probeTavrin(const QString& path, HidBackend::Handle* probe, quint16* productId)
+{
+    closeHandle(*probe);
+    *probe = m_backend->open(path, HidBackend::Access::Probe);
+    if (*probe == HidBackend::NoHandle) {
+        qCDebug(lcUsb, "error: cannot open %s for probing", qPrintable(path));
+        return false;
+    }
+    quint16 vendorId = 0;
+    if (!m_backend->attributes(*probe, &vendorId, productId)) {
+        qCDebug(lcUsb, "error: HidD_GetAttributes() failed");
+        closeHandle(*probe);
+        return false;
+    }
+    if (vendorId != VendorId || (*productId != TavrinIIProductId && *productId != DalenProductId)) {
+        closeHandle(*probe);
+        return false;
+    }
+    return true;
 }
 
 void UsbHid::disconnect()

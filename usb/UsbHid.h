@@ -69,6 +69,13 @@ public:
     // The present interfaces, as getClassDevs found them.
     using InterfaceSet = std::vector<QString>;
 
+    // One attached Tavrin as enumeration found it.
+    struct Unit
+    {
+        QString path;
+        int productId = -1;
+    };
+
     static UsbHid* instance();
     // Replaces the platform backend (hidapi by default; nullptr installs a fresh hidapi backend) and
     // resets the link's state: handles closed through the old backend, no device path, no partial
@@ -87,6 +94,13 @@ public:
     // open device's path first gives AlreadyOpen and changes nothing; after disconnect the device
     // is no longer open, so the same path is searched (and reopened) again.
     FindResult findDevice(const InterfaceSet& interfaces, bool force);
+    // Every interface of the set with the Tavrin vendor and product ID, in order. Probes through
+    // handles of its own, so the open device stays as it is.
+    std::vector<Unit> matchingUnits(const InterfaceSet& interfaces);
+    // With a path, findDevice considers that interface only (several units may be attached);
+    // empty: the first match, as before.
+    void setOnlyPath(const QString& path) { m_onlyPath = path; }
+    QString onlyPath() const { return m_onlyPath; }
     void disconnect();
 
     // Sends one line (at most MaxLineLength Latin-1 characters) followed by LF, CR and a zero byte.
@@ -106,6 +120,9 @@ private:
     void closeHandle(HidBackend::Handle& handle);
     void closeAll();
     bool isOpen() const;
+    // Opens path as *probe (closing what it held) and reads its IDs; false, with nothing open, when it
+    // is no Tavrin.
+    bool probeTavrin(const QString& path, HidBackend::Handle* probe, quint16* productId);
     [[noreturn]] void raise(int code) const;
     [[noreturn]] void failAndRelease(int code);
 
@@ -114,6 +131,7 @@ private:
     HidBackend::Handle m_writeHandle = HidBackend::NoHandle;
     HidBackend::Handle m_readHandle = HidBackend::NoHandle;
     QString _device_path;
+    QString m_onlyPath;
     QByteArray m_partialLine;
     int m_productId = -1;
 };

@@ -3,6 +3,7 @@
 #include "config/CfgFile.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "sim/VirtualTavrin.h"
+#include "sim/VirtualTavrinBus.h"
 #include "usb/UsbHid.h"
 
 #include <QJsonArray>
@@ -157,6 +158,9 @@ private slots:
     void detectNamesTheUnit();
     void simulateFromStartsWithTheFilesSettings();
     void transcriptHoldsWhatTheUnitReceived();
+    void severalUnitsNeedAChoice_data();
+    void severalUnitsNeedAChoice();
+    void listShowsEveryUnit();
 
     void showListsLabelledValues();
     void showAsJson();
@@ -406,6 +410,83 @@ void TestCliCommands::transcriptHoldsWhatTheUnitReceived()
     QVERIFY(unwritable.err.endsWith("Could not write to " + m_dir->path() + "\n"));
 }
 
+void TestCliCommands::severalUnitsNeedAChoice_data()
+{
+    QTest::addColumn<QString>("arguments"); // split at spaces; FILE is the document
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("err");
+    QTest::addColumn<int>("writtenUnit"); // -1: neither unit got a setting
+
+    const QString units = "\n  /dev/hidraw2: Tavrin II, firmware 5V1.07, serial number A-1"
+                          "\n  /dev/hidraw7: Tavrin II, firmware 5V1.07, serial number B-2\n";
+    const QString refusal = "Several Tavrin units are attached; choose one with --device PATH or --serial SERIAL. "
+                            "Nothing was sent."
+        + units;
+    QTest::newRow("write without a choice") << "write FILE" << 2 << refusal << -1;
+    QTest::newRow("read without a choice") << "read" << 2 << refusal << -1;
+    QTest::newRow("the serial number chooses") << "--serial B-2 write FILE" << 0 << "Updating" << 1;
+    QTest::newRow("the device path chooses") << "write --device /dev/hidraw2 FILE" << 0 << "Updating" << 0;
+    QTest::newRow("no such serial number")
+        << "--serial A-2 write FILE" << 1 << "No attached Tavrin unit has the serial number A-2." + units << -1;
+    QTest::newRow("no unit at the path") << "--device /dev/hidraw3 read" << 1
+                                         << "No Tavrin unit is attached at /dev/hidraw3." + units << -1;
+    QTest::newRow("both choices") << "--device /dev/hidraw2 --serial A-1 read" << 2
+                                  << "--device and --serial both choose the unit: give one of them.\n"
+                                  << -1;
+}
+
+void TestCliCommands::severalUnitsNeedAChoice()
+{
+    QFETCH(QString, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, err);
+    QFETCH(int, writtenUnit);
+    auto bus = std::make_unique<VirtualTavrinBus>();
+    QList<VirtualTavrin*> units;
+    for (const char* path : { "/dev/hidraw2", "/dev/hidraw7" })
+        units << bus->addUnit(std::make_unique<VirtualTavrin>(VirtualTavrin::Model::TavrinII, path));
+    units.at(0)->setSerialNumber("A-1");
+    units.at(1)->setSerialNumber("B-2");
+    UsbHid::setBackend(std::move(bus));
+    Tavrin2QtComm::instance()->reset();
+
+    const QString file = save(tavrinIIDocument(), "site.t2c");
+    const CliRun run = runCli(arguments.replace("FILE", file).split(' '));
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.err.startsWith(err), qPrintable(run.err));
+    for (int i = 0; i < units.size(); ++i)
+        QCOMPARE(withoutReads(units.at(i)->transcript()).isEmpty(), i != writtenUnit);
+    if (status != 0)
+        QCOMPARE(run.out, QString());
+}
+
+void TestCliCommands::listShowsEveryUnit()
+{
+    const CliRun run = runCli({ "--simulate", "tavrin2,dalen2", "list" });
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out,
+             QString("/dev/virtual-tavrin: Tavrin II, firmware 5V1.07, serial number 00012345\n"
+                     "/dev/virtual-tavrin-2: Dalen Tavrin - 2 Button, firmware 2V1.07, serial number 00012346\n"));
+
+    const CliRun json = runCli({ "--simulate", "dalen,tavrin2", "list", "--json" });
+    QCOMPARE(json.status, 0);
+    const QJsonArray listed = QJsonDocument::fromJson(json.out.toUtf8()).object().value("units").toArray();
+    QCOMPARE(listed.size(), 2);
+    QCOMPARE(listed.at(1).toObject().value("path").toString(), QString("/dev/virtual-tavrin-2"));
+    QCOMPARE(listed.at(1).toObject().value("model").toString(), QString("Tavrin II"));
+    QCOMPARE(listed.at(1).toObject().value("firmware").toString(), QString("5V1.07"));
+    QCOMPARE(listed.at(1).toObject().value("serialNumber").toString(), QString("00012346"));
+
+    // Rehearsing the provisioning loop: the transcript says which unit heard what.
+    const QString transcript = m_dir->filePath("t.txt");
+    const CliRun chosen = runCli({ "--simulate", "dalen,dalen", "--transcript", transcript, "--serial", "00012346",
+                                   "write", save(dalenDocument(DalenTavrin), "d.t2c") });
+    QVERIFY2(chosen.status == 0, qPrintable(chosen.err));
+    const QStringList settings = readLines(transcript).filter(QRegularExpression(": (?!READ$)"));
+    QVERIFY(settings.contains("/dev/virtual-tavrin-2: UID,77"));
+    QCOMPARE(settings.filter("/dev/virtual-tavrin-2: ").size(), settings.size());
+}
+
 void TestCliCommands::showListsLabelledValues()
 {
     Tavrin2QtCfg document = tavrinIIDocument();
@@ -644,7 +725,7 @@ void TestCliCommands::helpMentionsEveryCommandAndOption()
         "--transcript", "-o, --output",   "--json",   "--pager",   "--all-page",  "--system-id",
         "--welcome",    "--group-paging", "--group1", "--group2",  "--group3",    "--group4",
         "--group5",     "--kind",         "--who",    "--vibe",    "tavrin2",     "dalen2",
-        "Exit status",
+        "Exit status",  "list",           "--device", "--serial",
     };
     for (const QString& word : mentioned)
         QVERIFY2(run.out.contains(word), qPrintable(word));

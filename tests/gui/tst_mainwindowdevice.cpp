@@ -1,6 +1,7 @@
 #include "MainWindowKit.h"
 
 #include "support/ProgressRecorder.h"
+#include "sim/VirtualTavrinBus.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QtTest>
@@ -103,6 +104,8 @@ private slots:
     void deviceFailuresAreShown_data();
     void deviceFailuresAreShown();
     void initializeUpdatesTheDevice();
+    void severalUnitsAskWhichOne_data();
+    void severalUnitsAskWhichOne();
 
 private:
     VirtualTavrin* open(Model model);
@@ -296,6 +299,54 @@ void TestMainWindowDevice::initializeUpdatesTheDevice()
     window->spinBoxDalenTavrinID->setValue(321);
     window->toolsInitializeAction->trigger();
     QVERIFY(setCommands(sim->transcript()).contains(QStringLiteral("UID,321")));
+}
+
+void TestMainWindowDevice::severalUnitsAskWhichOne_data()
+{
+    QTest::addColumn<bool>("choose");
+    QTest::newRow("the second unit chosen") << true;
+    QTest::newRow("the choice cancelled") << false;
+}
+
+void TestMainWindowDevice::severalUnitsAskWhichOne()
+{
+    QFETCH(bool, choose);
+    auto bus = std::make_unique<VirtualTavrinBus>();
+    VirtualTavrin* tavrinII = bus->addUnit(std::make_unique<VirtualTavrin>(Model::TavrinII, "/dev/hidraw2"));
+    VirtualTavrin* dalen = bus->addUnit(std::make_unique<VirtualTavrin>(Model::DalenTavrin, "/dev/hidraw7"));
+    tavrinII->setSerialNumber("A-1");
+    dalen->setSerialNumber("B-2");
+    UsbHid::setBackend(std::move(bus));
+    Tavrin2QtComm::instance()->reset();
+    const QString caption = QStringLiteral("Several Tavrin Devices Found");
+    const QString chosen = QStringLiteral("Dalen Tavrin, serial number B-2 (/dev/hidraw7)");
+
+    prompter->expectItem(caption, choose ? chosen : QString());
+    window = std::make_unique<FrmTavrin2Qt>();
+    QCOMPARE(prompter->calls().constLast().items,
+             (QStringList { "Tavrin II, serial number A-1 (/dev/hidraw2)", chosen }));
+    QCOMPARE(window->selectedType(), choose ? DalenTavrin : TavrinII);
+    tavrinII->clearTranscript();
+    dalen->clearTranscript();
+
+    // The timer neither asks nor picks a unit.
+    QTimerEvent tick(window->detectionTimer()->timerId());
+    QCoreApplication::sendEvent(window->detectionTimer(), &tick);
+    QVERIFY(tavrinII->transcript().isEmpty());
+
+    if (choose) {
+        // Kept to, also when Read asks for detection.
+        window->pushButtonRead->click();
+        QCOMPARE(window->lineEditSerNum->text(), QStringLiteral("B-2"));
+        QVERIFY(tavrinII->transcript().isEmpty());
+    } else {
+        prompter->expectItem(caption, QString());
+        prompter->expectCritical(errorCaption,
+                                 "Several Tavrin devices are attached and none was chosen.\nNothing was sent.");
+        window->pushButtonUpdateUnit->click();
+        QCOMPARE(setCommands(dalen->transcript()), QStringList());
+    }
+    QCOMPARE(setCommands(tavrinII->transcript()), QStringList());
 }
 
 QTEST_MAIN(TestMainWindowDevice)

@@ -1,4 +1,5 @@
 #include "sim/VirtualTavrin.h"
+#include "sim/VirtualTavrinBus.h"
 #include "usb/UsbHid.h"
 
 #include <QtTest>
@@ -52,6 +53,7 @@ private slots:
     void pagerProgrammingIsRecordedInVirtualTime();
 
     void otherInterfacesAreSkipped();
+    void severalUnitsShareTheBus();
     void silentDeviceCostsWholeWindows();
     void chosenCommandsFail();
     void unplugAndReplug();
@@ -278,6 +280,46 @@ void TestVirtualTavrin::otherInterfacesAreSkipped()
     QCOMPARE(link->devicePath(), QStringLiteral("/dev/hidraw5"));
     QCOMPARE(link->findDevice(link->getClassDevs(), false), AlreadyOpen);
     QCOMPARE(exchange(QStringLiteral("RID,2")), QStringList { QStringLiteral("OK") });
+}
+
+void TestVirtualTavrin::severalUnitsShareTheBus()
+{
+    auto bus = std::make_unique<VirtualTavrinBus>();
+    VirtualTavrin* first
+        = bus->addUnit(std::make_unique<VirtualTavrin>(Model::TavrinII, QStringLiteral("/dev/hidraw2")));
+    first->addInterface(QStringLiteral("/dev/hidraw0"), 0x046D, 0xC52B);
+    VirtualTavrin* second
+        = bus->addUnit(std::make_unique<VirtualTavrin>(Model::DalenTavrin, QStringLiteral("/dev/hidraw7")));
+    second->setOpenable(false);
+    UsbHid::setBackend(std::move(bus));
+    UsbHid* link = UsbHid::instance();
+
+    QCOMPARE(link->getClassDevs(), (UsbHid::InterfaceSet { "/dev/hidraw0", "/dev/hidraw2", "/dev/hidraw7" }));
+    const std::vector<UsbHid::Unit> units = link->matchingUnits(link->getClassDevs());
+    QCOMPARE(units.size(), size_t(2));
+    QCOMPARE(units.at(1).path, QStringLiteral("/dev/hidraw7"));
+    QCOMPARE(units.at(1).productId, 0xAA57);
+
+    // A unit's failures keep their own reason on the shared bus.
+    link->setOnlyPath(QStringLiteral("/dev/hidraw7"));
+    QCOMPARE(link->findDevice(link->getClassDevs(), true), Opened);
+    try {
+        link->write(QStringLiteral("READ"));
+        QFAIL("an unopenable unit took a write");
+    } catch (const UsbHidException& e) {
+        QCOMPARE(e.message(), QStringLiteral("WriteFile failed\nPermission denied\n"));
+    }
+
+    // Each unit hears only what was sent to it.
+    second->setOpenable(true);
+    QCOMPARE(link->findDevice(link->getClassDevs(), true), Opened);
+    QVERIFY(exchange(QStringLiteral("READ")).contains(QStringLiteral("VER,1V1.07")));
+    QCOMPARE(second->transcript(), QStringList { QStringLiteral("READ") });
+    QVERIFY(first->transcript().isEmpty());
+
+    second->unplug();
+    QCOMPARE(link->matchingUnits(link->getClassDevs()).size(), size_t(1));
+    QCOMPARE(link->findDevice(link->getClassDevs(), true), NotFound);
 }
 
 void TestVirtualTavrin::silentDeviceCostsWholeWindows()

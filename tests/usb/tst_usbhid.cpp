@@ -204,33 +204,50 @@ void TestUsbHid::readFailureThrows()
 void TestUsbHid::matching_data()
 {
     QTest::addColumn<QStringList>("interfaces"); // "path vendor product [noprobe|noattributes]"
+    QTest::addColumn<QString>("onlyPath");
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("productId");
+    QTest::addColumn<QStringList>("units"); // every match, "path product"
 
-    QTest::newRow("Tavrin II") << QStringList { "/dev/a 03eb aa55" } << int(Opened) << "/dev/a" << 0xAA55;
-    QTest::newRow("Dalen") << QStringList { "/dev/a 03eb aa57" } << int(Opened) << "/dev/a" << 0xAA57;
+    QTest::newRow("Tavrin II") << QStringList { "/dev/a 03eb aa55" } << QString() << int(Opened) << "/dev/a" << 0xAA55
+                               << QStringList { "/dev/a aa55" };
+    QTest::newRow("Dalen") << QStringList { "/dev/a 03eb aa57" } << QString() << int(Opened) << "/dev/a" << 0xAA57
+                           << QStringList { "/dev/a aa57" };
     QTest::newRow("other product of the vendor skipped")
-        << QStringList { "/dev/a 03eb 2ff9", "/dev/b 03eb aa57" } << int(Opened) << "/dev/b" << 0xAA57;
-    QTest::newRow("other vendor skipped")
-        << QStringList { "/dev/a 046d aa55", "/dev/b 03eb aa55" } << int(Opened) << "/dev/b" << 0xAA55;
-    QTest::newRow("first match wins") << QStringList { "/dev/a 03eb aa57", "/dev/b 03eb aa55" } << int(Opened)
-                                      << "/dev/a" << 0xAA57;
+        << QStringList { "/dev/a 03eb 2ff9", "/dev/b 03eb aa57" } << QString() << int(Opened) << "/dev/b" << 0xAA57
+        << QStringList { "/dev/b aa57" };
+    QTest::newRow("other vendor skipped") << QStringList { "/dev/a 046d aa55", "/dev/b 03eb aa55" } << QString()
+                                          << int(Opened) << "/dev/b" << 0xAA55 << QStringList { "/dev/b aa55" };
+    QTest::newRow("first match wins") << QStringList { "/dev/a 03eb aa57", "/dev/b 03eb aa55" } << QString()
+                                      << int(Opened) << "/dev/a" << 0xAA57
+                                      << QStringList { "/dev/a aa57", "/dev/b aa55" };
+    QTest::newRow("the chosen path, not the first match")
+        << QStringList { "/dev/a 03eb aa57", "/dev/b 03eb aa55", "/dev/c 03eb aa57" } << "/dev/b" << int(Opened)
+        << "/dev/b" << 0xAA55 << QStringList { "/dev/a aa57", "/dev/b aa55", "/dev/c aa57" };
+    QTest::newRow("the chosen path gone: no other unit instead")
+        << QStringList { "/dev/a 03eb aa57" } << "/dev/b" << int(NotFound) << QString() << -1
+        << QStringList { "/dev/a aa57" };
     QTest::newRow("unprobeable interface skipped")
-        << QStringList { "/dev/a 03eb aa55 noprobe", "/dev/b 03eb aa57" } << int(Opened) << "/dev/b" << 0xAA57;
+        << QStringList { "/dev/a 03eb aa55 noprobe", "/dev/b 03eb aa57" } << QString() << int(Opened) << "/dev/b"
+        << 0xAA57 << QStringList { "/dev/b aa57" };
     QTest::newRow("failed attribute query skipped")
-        << QStringList { "/dev/a 03eb aa55 noattributes", "/dev/b 03eb aa57" } << int(Opened) << "/dev/b" << 0xAA57;
-    QTest::newRow("only other products") << QStringList { "/dev/a 03eb 2ff9", "/dev/b 03eb aa56" } << int(NotFound)
-                                         << QString() << -1;
-    QTest::newRow("nothing present") << QStringList {} << int(NotFound) << QString() << -1;
+        << QStringList { "/dev/a 03eb aa55 noattributes", "/dev/b 03eb aa57" } << QString() << int(Opened) << "/dev/b"
+        << 0xAA57 << QStringList { "/dev/b aa57" };
+    QTest::newRow("only other products") << QStringList { "/dev/a 03eb 2ff9", "/dev/b 03eb aa56" } << QString()
+                                         << int(NotFound) << QString() << -1 << QStringList();
+    QTest::newRow("nothing present") << QStringList {} << QString() << int(NotFound) << QString() << -1
+                                     << QStringList();
 }
 
 void TestUsbHid::matching()
 {
     QFETCH(QStringList, interfaces);
+    QFETCH(QString, onlyPath);
     QFETCH(int, result);
     QFETCH(QString, path);
     QFETCH(int, productId);
+    QFETCH(QStringList, units);
     for (const QString& description : interfaces) {
         const QStringList parts = description.split(QLatin1Char(' '));
         auto& entry = m_backend->addInterface(parts.at(0), quint16(parts.at(1).toUInt(nullptr, 16)),
@@ -239,11 +256,25 @@ void TestUsbHid::matching()
         entry.attributesWork = !parts.contains(QLatin1String("noattributes"));
     }
 
+    QStringList found;
+    for (const UsbHid::Unit& unit : m_link->matchingUnits(m_link->getClassDevs()))
+        found << unit.path + QLatin1Char(' ') + QString::number(unit.productId, 16);
+    QCOMPARE(found, units);
+    QCOMPARE(m_backend->openHandleCount(), 0);
+
+    m_link->setOnlyPath(onlyPath);
     QCOMPARE(int(m_link->findDevice(m_link->getClassDevs(), false)), result);
     QCOMPARE(m_link->devicePath(), path);
     QCOMPARE(m_link->productId(), productId);
     // Skipped candidates leave no probe open: only the match's probe, read and write handles remain.
     QCOMPARE(m_backend->openHandleCount(), result == Opened ? 3 : 0);
+
+    // Listing the units again leaves the open one usable.
+    if (result == Opened) {
+        m_link->matchingUnits(m_link->getClassDevs());
+        m_link->write(QStringLiteral("READ"));
+        QCOMPARE(m_backend->writtenReports().last().path, path);
+    }
 }
 
 void TestUsbHid::alreadyOpenUnlessForced()

@@ -1,0 +1,81 @@
+#include "sim/VirtualTavrinBus.h"
+
+VirtualTavrin* VirtualTavrinBus::addUnit(std::unique_ptr<VirtualTavrin> unit)
+{
+    m_units.push_back(std::move(unit));
+    return m_units.back().get();
+}
+
+std::vector<QString> VirtualTavrinBus::enumerate(quint16 vendorIdHint)
+{
+    std::vector<QString> paths;
+    for (const auto& unit : m_units) {
+        const std::vector<QString> own = unit->enumerate(vendorIdHint);
+        paths.insert(paths.end(), own.begin(), own.end());
+    }
+    return paths;
+}
+
+HidBackend::Handle VirtualTavrinBus::open(const QString& path, Access access)
+{
+    for (const auto& unit : m_units) {
+        if (!unit->owns(path))
+            continue;
+        const Handle own = unit->open(path, access);
+        if (own == NoHandle) {
+            m_lastFailedOpen = unit.get();
+            m_lastError = unit->lastErrorText();
+            return NoHandle;
+        }
+        const Handle handle = m_nextHandle++;
+        m_handles[handle] = UnitHandle { unit.get(), own };
+        return handle;
+    }
+    m_lastError = QStringLiteral("No such device\n");
+    return NoHandle;
+}
+
+void VirtualTavrinBus::close(Handle handle)
+{
+    auto found = m_handles.find(handle);
+    if (found == m_handles.end())
+        return;
+    found->second.unit->close(found->second.handle);
+    m_handles.erase(found);
+}
+
+bool VirtualTavrinBus::attributes(Handle probe, quint16* vendorId, quint16* productId)
+{
+    const UnitHandle target = unitHandle(probe);
+    const bool known = target.unit && target.unit->attributes(target.handle, vendorId, productId);
+    return succeeded(target, known);
+}
+
+bool VirtualTavrinBus::writeReport(Handle handle, const QByteArray& report)
+{
+    const UnitHandle target = unitHandle(handle);
+    return succeeded(target, target.unit && target.unit->writeReport(target.handle, report));
+}
+
+int VirtualTavrinBus::readReport(Handle handle, QByteArray* data, int timeoutMs)
+{
+    const UnitHandle target = unitHandle(handle);
+    const int count = target.unit ? target.unit->readReport(target.handle, data, timeoutMs) : -1;
+    succeeded(target, count >= 0);
+    return count;
+}
+
+VirtualTavrinBus::UnitHandle VirtualTavrinBus::unitHandle(Handle handle) const
+{
+    if (handle == NoHandle && m_lastFailedOpen)
+        return UnitHandle { m_lastFailedOpen, NoHandle };
+    auto found = m_handles.find(handle);
+    return found != m_handles.end() ? found->second : UnitHandle { nullptr, NoHandle };
+}
+
+bool VirtualTavrinBus::succeeded(const UnitHandle& target, bool success)
+{
+    if (!success)
+        m_lastError = target.unit ? target.unit->lastErrorText() : QStringLiteral("Bad file descriptor\n");
+    return success;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "sim/VirtualTavrin.h"
+#include "usb/HidBackend.h"
+
+#include <map>
+#include <memory>
+#include <vector>
+
+// Several virtual Tavrin units on one virtual HID bus, as on a hub: enumeration lists the interfaces
+// of every unit in the order they were added, and each handle reaches the unit that opened it.
+// Each unit keeps its own faults, transcript and clock.
+class VirtualTavrinBus : public HidBackend
+{
+public:
+    // The unit's path must be its own on this bus. Returns the unit, owned by the bus.
+    VirtualTavrin* addUnit(std::unique_ptr<VirtualTavrin> unit);
+    int unitCount() const { return int(m_units.size()); }
+    VirtualTavrin* unit(int index) const { return m_units.at(size_t(index)).get(); }
+
+    bool init() override { return true; }
+    std::vector<QString> enumerate(quint16 vendorIdHint) override;
+    Handle open(const QString& path, Access access) override;
+    void close(Handle handle) override;
+    bool attributes(Handle probe, quint16* vendorId, quint16* productId) override;
+    bool writeReport(Handle handle, const QByteArray& report) override;
+    int readReport(Handle handle, QByteArray* data, int timeoutMs) override;
+    QString lastErrorText() override { return m_lastError; }
+
+private:
+    struct UnitHandle
+    {
+        VirtualTavrin* unit;
+        Handle handle;
+    };
+
+    // The unit behind a bus handle; a failed open's NoHandle reaches the unit whose open failed, so
+    // its use fails for the reason the open did.
+    UnitHandle unitHandle(Handle handle) const;
+    // Keeps the failure's text for lastErrorText; returns success.
+    bool succeeded(const UnitHandle& target, bool success);
+
+    std::vector<std::unique_ptr<VirtualTavrin>> m_units;
+    std::map<Handle, UnitHandle> m_handles;
+    Handle m_nextHandle = 1;
+    VirtualTavrin* m_lastFailedOpen = nullptr;
+    QString m_lastError;
+};
