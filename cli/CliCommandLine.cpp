@@ -67,6 +67,8 @@ CliCommandLine::CliCommandLine()
     addOption({ QStringLiteral("simulate-from") }, QStringLiteral("FILE"), {});
     addOption({ QStringLiteral("transcript") }, QStringLiteral("FILE"), {});
     addOption({ QStringLiteral("o"), QStringLiteral("output") }, QStringLiteral("FILE"), { Read });
+    addOption({ QStringLiteral("allow-incomplete") }, QString(), { Read });
+    addOption({ QStringLiteral("no-verify") }, QString(), { Write });
     addOption({ QStringLiteral("json") }, QString(), { Detect, Show, Diff });
     addOption({ QStringLiteral("pager") }, QStringLiteral("N"), { ProgramAlpha, ProgramZell });
     addOption({ QStringLiteral("system-id") }, QStringLiteral("N"), { ProgramAlpha, ProgramZell });
@@ -181,9 +183,17 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
                  "\\n), also on failure.") },
         }
     };
-    const HelpSection read { tr("Options of read:"),
-                             { { QStringLiteral("-o, --output FILE"),
-                                 tr("Write the configuration file to FILE (replaced only when complete).") } } };
+    const HelpSection read {
+        tr("Options of read:"),
+        { { QStringLiteral("-o, --output FILE"),
+            tr("Write the configuration file to FILE (replaced only when complete).") },
+          { QStringLiteral("--allow-incomplete"),
+            tr("Write the file also when the unit did not report some settings (they keep their defaults); "
+               "without it such a read fails and writes nothing.") } }
+    };
+    const HelpSection write { tr("Options of write:"),
+                              { { QStringLiteral("--no-verify"),
+                                  tr("Do not read the unit back to check that it holds what was written.") } } };
     const HelpSection json { tr("Options of detect, show and diff:"),
                              { { QStringLiteral("--json"), tr("Print JSON for scripts.") } } };
 
@@ -216,7 +226,7 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
             { QStringLiteral("--vibe on|off"), tr("Vibration (default on).") },
         }
     };
-    return { commands, global, read, json, alpha, zell };
+    return { commands, global, read, write, json, alpha, zell };
 }
 
 QString CliCommandLine::helpText() const

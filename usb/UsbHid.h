@@ -96,6 +96,8 @@ public:
     // Waits at most timeoutMs for one input report; appends every line it completes.
     // Returns the bytes delivered, 0 on time-out. Throws ReadFailed.
     int read(QStringList& lines, int timeoutMs);
+    // Whether the last time-out discarded the bytes of a line that had no CR yet: the answer was cut off.
+    bool lineCutOff() const { return m_lineCutOff; }
 
     int productId() const { return m_productId; }
     QString devicePath() const { return _device_path; }
@@ -115,5 +117,6 @@ private:
     HidBackend::Handle m_readHandle = HidBackend::NoHandle;
     QString _device_path;
     QByteArray m_partialLine;
+    bool m_lineCutOff = false;
     int m_productId = -1;
 };
