@@ -113,8 +113,9 @@ QString lockoutTimeField(const Tavrin2QtCfg& cfg)
 QString refusalMessage(const CommandPlan::Entry& entry, const QString& answer)
 {
     return UsbHid::instance()->errorMessage(DeviceReportedError) + QLatin1Char('\n')
-        + Tavrin2QtComm::tr("Tavrin refused %1 (%2), answering \"%3\".\nThe commands before it were applied; the ones after it "
-             "were not sent.")
+        + Tavrin2QtComm::tr(
+              "Tavrin refused %1 (%2), answering \"%3\".\nThe commands before it were applied; the ones after it "
+              "were not sent.")
               .arg(entry.command.section(QLatin1Char(','), 0, 0), entry.setting, answer);
 }
 

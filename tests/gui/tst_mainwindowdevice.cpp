@@ -300,7 +300,6 @@ void TestMainWindowDevice::initializeUpdatesTheDevice()
     QVERIFY(setCommands(sim->transcript()).contains(QStringLiteral("UID,321")));
 }
 
-
 // The unit stops answering right after its LOCK line: the form shows what came, and a warning names the
 // settings that show defaults.
 void TestMainWindowDevice::readOfAnIncompleteAnswerWarns()

@@ -103,7 +103,8 @@ QString outcomeOf(const QString& shownText)
         return QStringLiteral("Unchecked");
     const QString refused = kit::linkMessage(DeviceReportedError) + QStringLiteral("\nTavrin refused ");
     if (shownText.startsWith(refused)) {
-        const QString outcome = QStringLiteral("Refused:") + shownText.mid(refused.size()).section(QStringLiteral(", answering"), 0, 0);
+        const QString outcome
+            = QStringLiteral("Refused:") + shownText.mid(refused.size()).section(QStringLiteral(", answering"), 0, 0);
         if (textOf(outcome) == shownText)
             return outcome;
     }
@@ -270,26 +271,36 @@ void TestFaultMatrix::everyOperationAgainstEveryFault_data()
     // unplugged before, silent, Err first, Err later, babbling, garbage, over-long, stops one report short.
     // Err later is the last command: for an update the read that checks what the unit took.
     QTest::newRow("Read Tavrin II") << Operation::Read << Model::TavrinII
-                                    << Expectations { "WriteFailed",       "LostCommunication", "DeviceError",
-                                                      "DeviceError",       "LostCommunication", "LostCommunication",
-                                                      notApplicable,       "LostCommunication" };
+                                    << Expectations { "WriteFailed", "LostCommunication", "DeviceError",
+                                                      "DeviceError", "LostCommunication", "LostCommunication",
+                                                      notApplicable, "LostCommunication" };
     QTest::newRow("Read Dalen Tavrin - 2 Button")
         << Operation::Read << Model::DalenTavrin2Button
         << Expectations { "WriteFailed",       "LostCommunication", "DeviceError", "DeviceError",
                           "LostCommunication", "LostCommunication", notApplicable, "LostCommunication" };
     QTest::newRow("Update Tavrin II") << Operation::Update << Model::TavrinII
-                                      << Expectations { "WriteFailed",       "LostCommunication", "DeviceError",
-                                                        "DeviceError",       "LostCommunication", "LostCommunication",
-                                                        "TooLong:Button1",   "Unchecked" };
+                                      << Expectations { "WriteFailed",     "LostCommunication", "DeviceError",
+                                                        "DeviceError",     "LostCommunication", "LostCommunication",
+                                                        "TooLong:Button1", "Unchecked" };
     // The Dalen message fields hold 64 characters: no command of theirs reaches the limit.
-    QTest::newRow("Update Dalen Tavrin")
-        << Operation::Update << Model::DalenTavrin
-        << Expectations { "WriteFailed",       "LostCommunication", "DeviceError", "DeviceError",
-                          "LostCommunication", "LostCommunication", ok,            "Unchecked" };
+    QTest::newRow("Update Dalen Tavrin") << Operation::Update << Model::DalenTavrin
+                                         << Expectations { "WriteFailed",
+                                                           "LostCommunication",
+                                                           "DeviceError",
+                                                           "DeviceError",
+                                                           "LostCommunication",
+                                                           "LostCommunication",
+                                                           ok,
+                                                           "Unchecked" };
     QTest::newRow("Update Dalen Tavrin - 2 Button")
-        << Operation::Update << Model::DalenTavrin2Button
-        << Expectations { "WriteFailed",       "LostCommunication", "DeviceError", "DeviceError",
-                          "LostCommunication", "LostCommunication", ok,            "LostCommunication" };
+        << Operation::Update << Model::DalenTavrin2Button << Expectations { "WriteFailed",
+                                                                            "LostCommunication",
+                                                                            "DeviceError",
+                                                                            "DeviceError",
+                                                                            "LostCommunication",
+                                                                            "LostCommunication",
+                                                                            ok,
+                                                                            "LostCommunication" };
     QTest::newRow("Alpha pager with groups")
         << Operation::AlphaWithGroups << Model::TavrinII
         << Expectations { "NoDevice",          "LostCommunication", "DeviceError",    "Refused:GPROG (Group 5 pager)",
@@ -300,18 +311,16 @@ void TestFaultMatrix::everyOperationAgainstEveryFault_data()
         << Expectations { "NoDevice",          "LostCommunication", "DeviceError",    "Refused:GPROG (Group 5 pager)",
                           "LostCommunication", "LostCommunication", "InvalidWelcome", ok };
     QTest::newRow("Zell pager") << Operation::Zell << Model::TavrinII
-                                << Expectations { "NoDevice",
-                                                  "LostCommunication",
-                                                  "DeviceError",
-                                                  "Refused:LPROG (Pager number, system ID and options)",
-                                                  "LostCommunication",
-                                                  "LostCommunication",
-                                                  notApplicable,
-                                                  "LostCommunication" };
+                                << Expectations {
+                                       "NoDevice",          "LostCommunication",
+                                       "DeviceError",       "Refused:LPROG (Pager number, system ID and options)",
+                                       "LostCommunication", "LostCommunication",
+                                       notApplicable,       "LostCommunication"
+                                   };
     // The answer to BL is not examined; the device is identified already, so BL is the only command.
-    QTest::newRow("Firmware BL") << Operation::Firmware << Model::TavrinII
-                                 << Expectations { "WriteFailed",       ok, ok,           notApplicable,
-                                                   "LostCommunication", ok, notApplicable, notApplicable };
+    QTest::newRow("Firmware BL")
+        << Operation::Firmware << Model::TavrinII
+        << Expectations { "WriteFailed", ok, ok, notApplicable, "LostCommunication", ok, notApplicable, notApplicable };
 }
 
 void TestFaultMatrix::everyOperationAgainstEveryFault()
