@@ -12,8 +12,6 @@
 Q_DECLARE_LOGGING_CATEGORY(lcProtocol)
 
 namespace {
-constexpr int TavrinIIButtonEntries = 6;
-constexpr int TavrinIIAutoOnOffEntries = 3;
 // SLCKT's codes for "no lockout" and "lockout without time limit".
 constexpr int LockoutOffSeconds = 0;
 constexpr int LockoutIndefiniteSeconds = 180;
@@ -22,7 +20,8 @@ constexpr int LockoutIndefiniteSeconds = 180;
 // comes from what the unit holds.
 void keepTavrinIIAsHeld(Tavrin2QtCfg& expected, const Tavrin2QtCfg& held)
 {
-    const int buttons = std::min({ expected.tavrinIIButtonCount(), held.tavrinIIButtonCount(), TavrinIIButtonEntries });
+    const int buttons
+        = std::min({ expected.tavrinIIButtonCount(), held.tavrinIIButtonCount(), Tavrin2QtCfg::DefaultButtonCount });
     for (int i = 0; i < buttons; ++i) {
         // "SBUTn,0" switches a button off and carries nothing else.
         if (!expected.tavrinIIButtonVectorAtIndex(i).buttonEnabled()) {
@@ -31,8 +30,8 @@ void keepTavrinIIAsHeld(Tavrin2QtCfg& expected, const Tavrin2QtCfg& held)
             expected.setTavrinIIButtonVectorAtIndex(i, button);
         }
     }
-    const int pairs = std::min(
-        { expected.tavrinIIAutoOnOffTimeCount(), held.tavrinIIAutoOnOffTimeCount(), TavrinIIAutoOnOffEntries });
+    const int pairs = std::min({ expected.tavrinIIAutoOnOffTimeCount(), held.tavrinIIAutoOnOffTimeCount(),
+                                 Tavrin2QtCfg::DefaultAutoOnOffTimeCount });
     for (int j = 0; j < pairs; ++j) {
         Tavrin2QtCfg::TavrinIIAutoOnOffTime pair = expected.tavrinIIAutoOnOffTimeVectorAtIndex(j);
         if (pair.isEnabled()) {
