@@ -19,8 +19,12 @@ void FrmTavrin2Qt::pushButtonRead_clicked()
 {
     try {
         detect(true);
-        const Tavrin2QtCfg cfg = Tavrin2QtComm::instance()->readTavrin();
+        QStringList unreported;
+        const Tavrin2QtCfg cfg = Tavrin2QtComm::instance()->readTavrin(&unreported);
         setUISettings(cfg);
+        // What was read is shown, but defaults must not pass for the unit's settings.
+        if (!unreported.isEmpty())
+            Prompter::instance().warning(this, tr("Warning"), Tavrin2QtComm::unreportedText(unreported));
     } catch (const std::exception& e) {
         showError(QString::fromUtf8(e.what()));
     }

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMap>
 
 #include <exception>
 #include <functional>
@@ -125,6 +126,13 @@ QList<Operation> operations(const BenchOptions& options)
         // Update writes back what the device holds, as after a Read and an edit.
         list.append({ QStringLiteral("Update ") + modelName(model), model, options.protocolRuns, update, read });
     }
+    // The same update without the read that checks what the unit took: the difference is that check's cost.
+    list.append({ QStringLiteral("Update Tavrin II, unchecked"), VirtualTavrin::Model::TavrinII, options.protocolRuns,
+                  [](FrmTavrin2Qt& window) {
+                      window.detectTavrin();
+                      Tavrin2QtComm::instance()->updateTavrin(window.uiSettings(), false);
+                  },
+                  read });
     if (!options.skipPagers) {
         list.append({ QStringLiteral("Alpha pager, 5 groups"),
                       VirtualTavrin::Model::TavrinII,
@@ -146,6 +154,7 @@ void measureProtocol(const BenchOptions& options, BenchTable& table)
 {
     AnsweringPrompter prompter;
     QStringList counts;
+    QMap<QString, double> wallMs;
     for (const Operation& operation : operations(options)) {
         const QString figure = QStringLiteral("2 ") + operation.name;
         const Outcome outcome = measure(operation, prompter);
@@ -153,6 +162,7 @@ void measureProtocol(const BenchOptions& options, BenchTable& table)
             table.addError(figure, outcome.problem);
             continue;
         }
+        wallMs.insert(operation.name, outcome.wallMs.median());
         const double ratio = outcome.wallMs.median() / double(outcome.unavoidableMs);
         table.addRow({ figure, BenchTable::milliseconds(outcome.wallMs.median()),
                        BenchTable::milliseconds(double(outcome.unavoidableMs)), BenchTable::ratio(ratio),
@@ -161,10 +171,21 @@ void measureProtocol(const BenchOptions& options, BenchTable& table)
         counts
             << QStringLiteral("%1 %2x/%3 cmds").arg(operation.name).arg(outcome.wallMs.count()).arg(outcome.commands);
     }
+    const QString checked = QStringLiteral("Update Tavrin II");
+    const QString unchecked = QStringLiteral("Update Tavrin II, unchecked");
+    if (wallMs.contains(checked) && wallMs.contains(unchecked)) {
+        const double verifyMs = wallMs.value(checked) - wallMs.value(unchecked);
+        table.addRow({ QStringLiteral("2 Verify after Update Tavrin II"), BenchTable::milliseconds(verifyMs),
+                       BenchTable::milliseconds(wallMs.value(checked)),
+                       BenchTable::ratio(verifyMs / wallMs.value(checked)), QStringLiteral("-"),
+                       BenchTable::Verdict::Info });
+    }
     table.addNote(QStringLiteral("2: wall time in real time (reply delay %1 ms) against the same operation replayed "
                                  "in virtual time, whose clock sums the silent read windows and reply delays; medians "
                                  "of runs x commands sent: %2. Read and Update are the window's buttons (detection, "
-                                 "form mapping and progress dialog included); the pagers the protocol's calls.")
+                                 "form mapping and progress dialog included; Update ends with the read that checks "
+                                 "what the unit took); the pagers the protocol's calls. Verify: Update's median less "
+                                 "the unchecked one's, against Update's.")
                       .arg(VirtualTavrin::RealTimeReplyDelayMs)
                       .arg(counts.join(QStringLiteral(", "))));
 }

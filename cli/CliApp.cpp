@@ -174,7 +174,16 @@ void CliApp::read()
 {
     Tavrin2QtComm* comm = Tavrin2QtComm::instance();
     comm->connectTavrin();
-    const Tavrin2QtCfg cfg = comm->readTavrin();
+    QStringList unreported;
+    const Tavrin2QtCfg cfg = comm->readTavrin(&unreported);
+    if (!unreported.isEmpty()) {
+        const QString message = Tavrin2QtComm::unreportedText(unreported);
+        // Defaults in place of the unit's settings must not pass for a copy of the unit.
+        if (!m_commandLine.isSet(QStringLiteral("allow-incomplete")))
+            throw CliFailure::failure(message + QLatin1Char('\n')
+                                      + tr("Nothing was written; --allow-incomplete writes them with their defaults."));
+        *m_err << message << '\n';
+    }
 
     QString error;
     const QString output = m_commandLine.value(QStringLiteral("output"));
@@ -198,7 +207,7 @@ void CliApp::write()
     // Nor does a record with a text the unit cannot take.
     comm->checkUpdateSendable(*cfg);
     comm->connectTavrin();
-    comm->updateTavrin(*cfg);
+    comm->updateTavrin(*cfg, !m_commandLine.isSet(QStringLiteral("no-verify")));
 }
 
 void CliApp::show()

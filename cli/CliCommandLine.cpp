@@ -72,6 +72,8 @@ CliCommandLine::CliCommandLine()
     addOption({ QStringLiteral("o"), QStringLiteral("output") }, QStringLiteral("FILE"), { Read });
     addOption({ QStringLiteral("device") }, QStringLiteral("PATH"), unitCommands);
     addOption({ QStringLiteral("serial") }, QStringLiteral("SERIAL"), unitCommands);
+    addOption({ QStringLiteral("allow-incomplete") }, QString(), { Read });
+    addOption({ QStringLiteral("no-verify") }, QString(), { Write });
     addOption({ QStringLiteral("json") }, QString(), { Detect, Show, Diff, List });
     addOption({ QStringLiteral("pager") }, QStringLiteral("N"), { ProgramAlpha, ProgramZell });
     addOption({ QStringLiteral("system-id") }, QStringLiteral("N"), { ProgramAlpha, ProgramZell });
@@ -200,9 +202,17 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
               tr("With several units attached one of these is required: the command refuses and lists them.") },
         }
     };
-    const HelpSection read { tr("Options of read:"),
-                             { { QStringLiteral("-o, --output FILE"),
-                                 tr("Write the configuration file to FILE (replaced only when complete).") } } };
+    const HelpSection read {
+        tr("Options of read:"),
+        { { QStringLiteral("-o, --output FILE"),
+            tr("Write the configuration file to FILE (replaced only when complete).") },
+          { QStringLiteral("--allow-incomplete"),
+            tr("Write the file also when the unit did not report some settings (they keep their defaults); "
+               "without it such a read fails and writes nothing.") } }
+    };
+    const HelpSection write { tr("Options of write:"),
+                              { { QStringLiteral("--no-verify"),
+                                  tr("Do not read the unit back to check that it holds what was written.") } } };
     const HelpSection json { tr("Options of detect, show, diff and list:"),
                              { { QStringLiteral("--json"), tr("Print JSON for scripts.") } } };
 
@@ -235,7 +245,7 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
             { QStringLiteral("--vibe on|off"), tr("Vibration (default on).") },
         }
     };
-    return { commands, global, unit, read, json, alpha, zell };
+    return { commands, global, unit, read, write, json, alpha, zell };
 }
 
 QString CliCommandLine::helpText() const

@@ -18,15 +18,15 @@ CommandPlan::CommandPlan(int totalSteps, int firstProgress)
 {
 }
 
-void CommandPlan::send(const QString& command, int windowMs, const QString& trace)
+void CommandPlan::send(const QString& command, int windowMs, const QString& trace, const QString& setting)
 {
-    m_entries.append(Entry { command, windowMs, trace, QString(), QString() });
+    m_entries.append(Entry { command, windowMs, trace, setting, QString(), QString() });
 }
 
-void CommandPlan::sendText(const QString& command, int windowMs, const QString& trace, const QString& text,
-                           const QString& textName)
+void CommandPlan::sendText(const QString& command, int windowMs, const QString& trace, const QString& setting,
+                           const QString& text, const QString& textName)
 {
-    m_entries.append(Entry { command, windowMs, trace, text, textName });
+    m_entries.append(Entry { command, windowMs, trace, setting, text, textName });
 }
 
 void CommandPlan::step(const QString& trace)

@@ -17,6 +17,8 @@ public:
         int windowMs = 0;
         // Written after the command's response was collected; empty for none.
         QString trace;
+        // What the command sets, as the operator knows it ("Button 3"), for a message about it.
+        QString setting;
         // The operator's text inside the command and how the window names it; empty for none.
         QString text;
         QString textName;
@@ -24,10 +26,10 @@ public:
 
     explicit CommandPlan(int totalSteps = 0, int firstProgress = 0);
 
-    void send(const QString& command, int windowMs, const QString& trace = QString());
+    void send(const QString& command, int windowMs, const QString& trace, const QString& setting);
     // A command carrying one text field as the operator entered it.
-    void sendText(const QString& command, int windowMs, const QString& trace, const QString& text,
-                  const QString& textName);
+    void sendText(const QString& command, int windowMs, const QString& trace, const QString& setting,
+                  const QString& text, const QString& textName);
     // A progress step; its trace, if any, is written when the step is taken.
     void step(const QString& trace = QString());
 

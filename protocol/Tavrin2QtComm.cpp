@@ -166,10 +166,15 @@ void Tavrin2QtComm::checkResponse(const QStringList& lines)
 {
     if (lines.isEmpty())
         fail(LostCommunication);
-    if (lines.constFirst().left(3).toLower() == QLatin1String("err"))
+    if (isErrorAnswer(lines.constFirst()))
         fail(DeviceReportedError);
     for (const QString& line : lines)
         qCDebug(lcProtocol, "(*it).ascii(): %s", qUtf8Printable(line));
+}
+
+bool Tavrin2QtComm::isErrorAnswer(const QString& line)
+{
+    return line.left(3).toLower() == QLatin1String("err");
 }
 
 QString Tavrin2QtComm::dtModeCode(int mode)
@@ -202,7 +207,7 @@ void Tavrin2QtComm::collectResponse(int windowMs, QStringList& response)
     }
 }
 
-Tavrin2QtCfg Tavrin2QtComm::readTavrin()
+Tavrin2QtCfg Tavrin2QtComm::readTavrin(QStringList* unreported)
 {
     Tavrin2QtCfg cfg;
     QStringList lines;
@@ -215,31 +220,46 @@ Tavrin2QtCfg Tavrin2QtComm::readTavrin()
 
     UsbHid::instance()->write(QStringLiteral("READ"));
     progress->setProgress(1);
-    collectResponse(ReadWindowMs, lines);
+    collectSettings(lines);
     qCDebug(lcProtocol, "Finished read()");
     progress->setProgress(2);
 
-    parseDeviceSettings(cfg, lines);
+    parseDeviceSettings(cfg, lines, unreported);
     return cfg;
 }
 
-Tavrin2QtCfg Tavrin2QtComm::readTavrinNoGui()
+Tavrin2QtCfg Tavrin2QtComm::readTavrinNoGui(QStringList* unreported)
 {
     qCDebug(lcProtocol, "Tavrin2QtComm::readTavrinNoGui()");
     Tavrin2QtCfg cfg;
     QStringList lines;
-    exchange(QStringLiteral("READ"), ReadWindowMs, lines);
+    UsbHid::instance()->write(QStringLiteral("READ"));
+    collectSettings(lines);
     qCDebug(lcProtocol, "Finished no gui read()");
-    parseDeviceSettings(cfg, lines);
+    parseDeviceSettings(cfg, lines, unreported);
     return cfg;
 }
 
-void Tavrin2QtComm::parseDeviceSettings(Tavrin2QtCfg& cfg, const QStringList& lines)
+void Tavrin2QtComm::collectSettings(QStringList& lines)
 {
-    if (parseReadTavrinOutput(cfg, lines) == 0) {
+    collectResponse(ReadWindowMs, lines);
+    // The unit stopped in the middle of a line: what follows the cut would show as defaults.
+    if (UsbHid::instance()->lineCutOff()) {
+        qCWarning(lcProtocol, "Tavrin's answer to READ stopped in the middle of a line after %d lines",
+                  int(lines.size()));
+        fail(LostCommunication);
+    }
+}
+
+void Tavrin2QtComm::parseDeviceSettings(Tavrin2QtCfg& cfg, const QStringList& lines, QStringList* unreported)
+{
+    QStringList reported;
+    if (parseReadTavrinOutput(cfg, lines, &reported) == 0) {
         qCWarning(lcProtocol, "Tavrin answered READ with %d lines of no known keyword", int(lines.size()));
         fail(LostCommunication);
     }
+    if (unreported)
+        *unreported = unreportedSettings(cfg.tavrinType(), reported);
 }
 
 bool Tavrin2QtComm::softwareSupported()

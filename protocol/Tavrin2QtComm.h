@@ -49,18 +49,34 @@ public:
     static QString tavrinTypeName(int type);
     // Throws LostCommunication for no line, DeviceReportedError for a first line starting "err".
     static void checkResponse(const QStringList& lines);
+    // A line starting "err" in any letter case: the unit failed the command.
+    static bool isErrorAnswer(const QString& line);
     // The alert code appended to a Dalen button message for a mode index ("\f" prefix included).
     static QString dtModeCode(int mode);
 
-    Tavrin2QtCfg readTavrin();
-    Tavrin2QtCfg readTavrinNoGui();
-    // Returns the number of lines of a known keyword.
-    static int parseReadTavrinOutput(Tavrin2QtCfg& cfg, const QStringList& lines);
-    static void parseButtonOutput(int variant, int index, const QStringList& fields, Tavrin2QtCfg& cfg);
-    static void parseAutoOnOffOutput(bool onTime, int entry, const QStringList& fields, Tavrin2QtCfg& cfg);
+    // Both throw LostCommunication for an answer cut off in the middle of a line. unreported, when given,
+    // receives the names of the model's settings the answer did not hold (the record has their defaults).
+    Tavrin2QtCfg readTavrin(QStringList* unreported = nullptr);
+    Tavrin2QtCfg readTavrinNoGui(QStringList* unreported = nullptr);
+    // Returns the number of lines of a known keyword; reported, when given, receives the keys of the
+    // well-formed lines ("RID", "BUT2", "ROFFT1").
+    static int parseReadTavrinOutput(Tavrin2QtCfg& cfg, const QStringList& lines, QStringList* reported = nullptr);
+    // The names of the settings of the model (a firmware variant) that the reported lines do not cover.
+    static QStringList unreportedSettings(int variant, const QStringList& reported);
+    // What the window and the command line say about such settings.
+    static QString unreportedText(const QStringList& unreported);
+    // Both return false for a line rejected with a warning.
+    static bool parseButtonOutput(int variant, int index, const QStringList& fields, Tavrin2QtCfg& cfg);
+    static bool parseAutoOnOffOutput(bool onTime, int entry, const QStringList& fields, Tavrin2QtCfg& cfg);
     bool softwareSupported();
 
-    void updateTavrin(const Tavrin2QtCfg& cfg);
+    // Unless verify is false, reads the unit after the last command and fails, listing them, when
+    // settings it reports differ from what was sent.
+    void updateTavrin(const Tavrin2QtCfg& cfg, bool verify = true);
+    // "label: sent ..., Tavrin holds ..." for every setting the unit holds otherwise than sent. Settings
+    // the model cannot hold as sent (repaging apart from the acknowledge page, the rest of a button
+    // switched off, seconds) are compared as the unit keeps them.
+    static QStringList settingsNotTaken(const Tavrin2QtCfg& sent, const Tavrin2QtCfg& held);
     // Throws, naming the field, when a text of the record cannot be sent whole (too long for one
     // command, or holding the field separator). No traffic: front ends may ask before connecting.
     void checkUpdateSendable(const Tavrin2QtCfg& cfg) const;
@@ -108,9 +124,13 @@ private:
     void exchange(const QString& command, int windowMs, QStringList& response);
     // The read half of the exchange; a device that never stops sending fails with LostCommunication.
     void collectResponse(int windowMs, QStringList& response);
+    // The answer to READ just sent; an answer cut off in the middle of a line is lost communication.
+    void collectSettings(QStringList& lines);
     // The device's answer to READ into the record. Throws LostCommunication for an answer of which not one
     // line is a settings line: it was garbled on the way, and its defaults must not pass for the device's.
-    static void parseDeviceSettings(Tavrin2QtCfg& cfg, const QStringList& lines);
+    static void parseDeviceSettings(Tavrin2QtCfg& cfg, const QStringList& lines, QStringList* unreported);
+    // The unit read back after an update, against the record sent.
+    void verifyUpdate(const Tavrin2QtCfg& sent);
     // The frame of every set and programming sequence: dialog, version check, the plan built and
     // checked before the first command, then its commands and progress steps.
     void runPlan(const QString& label, const CommandPlan& plan, QStringList& response);

@@ -73,12 +73,14 @@ bool allInts(const QStringList& fields, std::initializer_list<int> indices, int*
     return true;
 }
 
-void warnMalformed(const char* keyword)
+// The parse functions below return false for a malformed line: it stored nothing, or not all it carries.
+bool warnMalformed(const char* keyword)
 {
     qCWarning(lcProtocol, "Tavrin2QtComm::parseReadTavrinOutput - %s err", keyword);
+    return false;
 }
 
-void parseVer(Tavrin2QtCfg& cfg, const QStringList& fields)
+bool parseVer(Tavrin2QtCfg& cfg, const QStringList& fields)
 {
     if (fields.size() != 2)
         return warnMalformed("VER");
@@ -86,25 +88,27 @@ void parseVer(Tavrin2QtCfg& cfg, const QStringList& fields)
     qCDebug(lcProtocol, "version: %s", qUtf8Printable(prefix));
     cfg.setFirmware(fields.at(1));
     cfg.setTavrinType(firmwareVariant(prefix));
+    return true;
 }
 
 // UID, RID, RPGSET, BEEP, GPEN: one integer.
-template<typename Store> void parseSingleInt(const char* keyword, const QStringList& fields, Store store)
+template<typename Store> bool parseSingleInt(const char* keyword, const QStringList& fields, Store store)
 {
     int value = 0;
     if (fields.size() != 2 || !allInts(fields, { 1 }, &value))
         return warnMalformed(keyword);
     store(value);
+    return true;
 }
 
-void parseLock(Tavrin2QtCfg& cfg, const QStringList& fields)
+bool parseLock(Tavrin2QtCfg& cfg, const QStringList& fields)
 {
     bool ok = false;
     const int first = fields.size() == 6 ? fields.at(1).toInt(&ok) : 0;
     if (!ok)
         return warnMalformed("LOCK");
     if (cfg.tavrinType() != TavrinII)
-        return;
+        return true;
     // Each button is stored as soon as it is read: a bad later field keeps the earlier ones.
     cfg.setExtInputDisable1(first);
     const int second = fields.at(2).toInt(&ok);
@@ -115,6 +119,7 @@ void parseLock(Tavrin2QtCfg& cfg, const QStringList& fields)
     if (!ok)
         return warnMalformed("LOCK");
     cfg.setExtInputDisable3(third);
+    return true;
 }
 
 void parseLockoutTime(Tavrin2QtCfg& cfg, int seconds)
@@ -132,7 +137,7 @@ void parseLockoutTime(Tavrin2QtCfg& cfg, int seconds)
     }
 }
 
-void parseAckPage(Tavrin2QtCfg& cfg, const QStringList& fields)
+bool parseAckPage(Tavrin2QtCfg& cfg, const QStringList& fields)
 {
     int values[2] = {};
     if (fields.size() != 4 || !allInts(fields, { 1, 2 }, values))
@@ -146,9 +151,10 @@ void parseAckPage(Tavrin2QtCfg& cfg, const QStringList& fields)
         cfg.setAckPageMsg(fields.at(3));
         cfg.setRepageEnabled(enabled);
     }
+    return true;
 }
 
-void parseLowBattery(Tavrin2QtCfg& cfg, const QStringList& fields)
+bool parseLowBattery(Tavrin2QtCfg& cfg, const QStringList& fields)
 {
     int values[2] = {};
     if (fields.size() != 4 || !allInts(fields, { 1, 2 }, values))
@@ -162,28 +168,31 @@ void parseLowBattery(Tavrin2QtCfg& cfg, const QStringList& fields)
         cfg.setLowBatteryPager(values[1]);
         cfg.setLowBatteryPageMsg(fields.at(3));
     }
+    return true;
 }
 
-void parseSecondaryPage(Tavrin2QtCfg& cfg, const QStringList& fields)
+bool parseSecondaryPage(Tavrin2QtCfg& cfg, const QStringList& fields)
 {
     int values[2] = {};
     if (fields.size() != 3 || !allInts(fields, { 1, 2 }, values))
         return warnMalformed("SECPGR");
     if (cfg.tavrinType() == Unknown)
-        return;
+        return true;
     cfg.setDtSecondaryPageEnabled(values[0] != 0);
     cfg.setDtSecondaryPager(values[1]);
+    return true;
 }
 
-void parseCancelMessage(Tavrin2QtCfg& cfg, const QStringList& fields)
+bool parseCancelMessage(Tavrin2QtCfg& cfg, const QStringList& fields)
 {
     int enabled = 0;
     if (fields.size() != 3 || !allInts(fields, { 1 }, &enabled))
         return warnMalformed("CNCLMSG");
     if (cfg.tavrinType() == Unknown)
-        return;
+        return true;
     cfg.setDtCancelMsgEnabled(enabled != 0);
     cfg.setDtCancelMsg(fields.at(2));
+    return true;
 }
 
 // "RONT0", "ROFFT0", ... "ROFFT2": whether the line is one, and which.
@@ -211,8 +220,9 @@ int buttonIndex(const QString& line)
     return line.startsWith(QLatin1String("INP0")) ? 5 : -1;
 }
 
-// False for a line of no known keyword.
-bool parseLine(Tavrin2QtCfg& cfg, const QString& line)
+// False for a line of no known keyword. *key becomes the line's key ("RID", "BUT2", "ROFFT1") when the line
+// was well formed, empty when it was rejected.
+bool parseLine(Tavrin2QtCfg& cfg, const QString& line, QString* key)
 {
     const QStringList fields = line.split(QLatin1Char(','));
     const int variant = cfg.tavrinType();
@@ -221,103 +231,186 @@ bool parseLine(Tavrin2QtCfg& cfg, const QString& line)
     bool onTime = false;
     int entry = 0;
     const int button = buttonIndex(line);
+    bool stored = false;
 
     if (starts("VER")) {
-        parseVer(cfg, fields);
+        *key = QStringLiteral("VER");
+        stored = parseVer(cfg, fields);
     } else if (starts("SERIAL")) {
-        if (fields.size() != 2)
-            warnMalformed("SERIAL");
-        else
+        *key = QStringLiteral("SERIAL");
+        stored = fields.size() == 2;
+        if (stored)
             cfg.setSerNum(fields.at(1));
+        else
+            warnMalformed("SERIAL");
     } else if (starts("UID")) {
-        parseSingleInt("UID", fields, [&](int id) {
+        *key = QStringLiteral("UID");
+        stored = parseSingleInt("UID", fields, [&](int id) {
             if (dalen)
                 cfg.setDtTavrinID(id);
         });
     } else if (starts("RID")) {
-        parseSingleInt("RID", fields, [&](int id) {
+        *key = QStringLiteral("RID");
+        stored = parseSingleInt("RID", fields, [&](int id) {
             if (dalen)
                 cfg.setDtSysID(id);
             else if (variant == TavrinII)
                 cfg.setSysID(id);
         });
     } else if (starts("RPGSET")) {
-        parseSingleInt("RPGSET", fields, [&](int seconds) {
+        *key = QStringLiteral("RPGSET");
+        stored = parseSingleInt("RPGSET", fields, [&](int seconds) {
             if (dalen)
                 cfg.setDtRepageInterval(seconds);
             else if (variant == TavrinII)
                 cfg.setRepageInterval(seconds);
         });
     } else if (button >= 0) {
-        Tavrin2QtComm::parseButtonOutput(variant, button, fields, cfg);
+        *key = button == 5 ? QStringLiteral("INP0") : QStringLiteral("BUT%1").arg(button);
+        stored = Tavrin2QtComm::parseButtonOutput(variant, button, fields, cfg);
     } else if (autoOnOffKeyword(line, &onTime, &entry)) {
-        Tavrin2QtComm::parseAutoOnOffOutput(onTime, entry, fields, cfg);
+        *key = (onTime ? QStringLiteral("RONT%1") : QStringLiteral("ROFFT%1")).arg(entry);
+        stored = Tavrin2QtComm::parseAutoOnOffOutput(onTime, entry, fields, cfg);
     } else if (starts("LOCK")) {
-        parseLock(cfg, fields);
+        *key = QStringLiteral("LOCK");
+        stored = parseLock(cfg, fields);
     } else if (starts("LCKT")) {
-        parseSingleInt("LCKT", fields, [&](int seconds) { parseLockoutTime(cfg, seconds); });
+        *key = QStringLiteral("LCKT");
+        stored = parseSingleInt("LCKT", fields, [&](int seconds) { parseLockoutTime(cfg, seconds); });
     } else if (starts("ACKPGR")) {
-        parseAckPage(cfg, fields);
+        *key = QStringLiteral("ACKPGR");
+        stored = parseAckPage(cfg, fields);
     } else if (starts("BEEP")) {
-        parseSingleInt("BEEP", fields, [&](int on) {
+        *key = QStringLiteral("BEEP");
+        stored = parseSingleInt("BEEP", fields, [&](int on) {
             if (dalen)
                 cfg.setDtBeepEnabled(on != 0);
         });
     } else if (starts("GPEN")) {
-        parseSingleInt("GPEN", fields, [&](int on) {
+        *key = QStringLiteral("GPEN");
+        stored = parseSingleInt("GPEN", fields, [&](int on) {
             if (dalen)
                 cfg.setDtEnableGrpPaging(on != 0);
             else if (variant == TavrinII)
                 cfg.setEnableGrpPaging(on != 0);
         });
     } else if (starts("LOWBAT")) {
-        parseLowBattery(cfg, fields);
+        *key = QStringLiteral("LOWBAT");
+        stored = parseLowBattery(cfg, fields);
     } else if (starts("SECPGR")) {
-        parseSecondaryPage(cfg, fields);
+        *key = QStringLiteral("SECPGR");
+        stored = parseSecondaryPage(cfg, fields);
     } else if (starts("CNCLMSG")) {
-        parseCancelMessage(cfg, fields);
+        *key = QStringLiteral("CNCLMSG");
+        stored = parseCancelMessage(cfg, fields);
     } else {
         qCWarning(lcProtocol, "Tavrin2QtComm::parseReadTavrinOutput - unknown output");
+        key->clear();
         return false;
     }
+    if (!stored)
+        key->clear();
     return true;
+}
+
+// The lines whose settings the model's form shows, each with the name of what it carries. The Tavrin II
+// form has no secondary page or cancel message: their lines fill Dalen fields only and are not needed.
+QList<std::pair<QString, QString>> neededLines(int variant)
+{
+    using Line = std::pair<QString, QString>;
+    QList<Line> lines { { QStringLiteral("VER"), Tavrin2QtComm::tr("Firmware") },
+                        { QStringLiteral("SERIAL"), Tavrin2QtComm::tr("Serial Number") } };
+    if (variant == Unknown)
+        return lines;
+    if (isDalen(variant))
+        lines.append({ QStringLiteral("UID"), Tavrin2QtComm::tr("Dalen Tavrin ID") });
+    lines.append({ QStringLiteral("RID"), Tavrin2QtComm::tr("System ID") });
+    lines.append({ QStringLiteral("RPGSET"), Tavrin2QtComm::tr("Repage interval") });
+    if (variant == DalenTavrin) {
+        lines.append({ QStringLiteral("BUT1"), Tavrin2QtComm::tr("Button") });
+    } else if (variant == DalenTavrin2Button) {
+        // As the window titles them: index 0 is "Button 2", index 1 "Button 1".
+        lines.append({ QStringLiteral("BUT0"), Tavrin2QtComm::tr("Button 2") });
+        lines.append({ QStringLiteral("BUT1"), Tavrin2QtComm::tr("Button 1") });
+    } else {
+        for (int i = 0; i < 5; ++i)
+            lines.append({ QStringLiteral("BUT%1").arg(i), Tavrin2QtComm::tr("Button %1").arg(i + 1) });
+        lines.append({ QStringLiteral("INP0"), Tavrin2QtComm::tr("External input") });
+        for (int j = 0; j < 3; ++j) {
+            lines.append({ QStringLiteral("RONT%1").arg(j), Tavrin2QtComm::tr("Auto on/off %1 on time").arg(j + 1) });
+            lines.append({ QStringLiteral("ROFFT%1").arg(j), Tavrin2QtComm::tr("Auto on/off %1 off time").arg(j + 1) });
+        }
+        lines.append({ QStringLiteral("LOCK"), Tavrin2QtComm::tr("Lockout sequence") });
+        lines.append({ QStringLiteral("LCKT"), Tavrin2QtComm::tr("Lockout time") });
+    }
+    lines.append({ QStringLiteral("ACKPGR"),
+                   variant == TavrinII ? Tavrin2QtComm::tr("Acknowledge page and repage enabled")
+                                       : Tavrin2QtComm::tr("Repage enabled") });
+    if (isDalen(variant))
+        lines.append({ QStringLiteral("BEEP"), Tavrin2QtComm::tr("Beep enabled") });
+    lines.append({ QStringLiteral("GPEN"), Tavrin2QtComm::tr("Group paging enabled") });
+    lines.append({ QStringLiteral("LOWBAT"), Tavrin2QtComm::tr("Low battery page") });
+    if (isDalen(variant)) {
+        lines.append({ QStringLiteral("SECPGR"), Tavrin2QtComm::tr("Secondary page") });
+        lines.append({ QStringLiteral("CNCLMSG"), Tavrin2QtComm::tr("Cancel message") });
+    }
+    return lines;
 }
 
 } // namespace
 
-int Tavrin2QtComm::parseReadTavrinOutput(Tavrin2QtCfg& cfg, const QStringList& lines)
+int Tavrin2QtComm::parseReadTavrinOutput(Tavrin2QtCfg& cfg, const QStringList& lines, QStringList* reported)
 {
     if (lines.isEmpty())
         throw UsbHidException(UsbHid::instance()->errorMessage(LostCommunication));
-    if (lines.constFirst().left(3).toLower() == QLatin1String("err"))
+    if (isErrorAnswer(lines.constFirst()))
         throw UsbHidException(UsbHid::instance()->errorMessage(DeviceReportedError));
     int known = 0;
     for (const QString& line : lines) {
         qCDebug(lcProtocol, "(*it).ascii(): %s", qUtf8Printable(line));
-        known += parseLine(cfg, line) ? 1 : 0;
+        QString key;
+        known += parseLine(cfg, line, &key) ? 1 : 0;
+        if (reported && !key.isEmpty())
+            reported->append(key);
     }
     return known;
 }
 
-void Tavrin2QtComm::parseButtonOutput(int variant, int index, const QStringList& fields, Tavrin2QtCfg& cfg)
+QStringList Tavrin2QtComm::unreportedSettings(int variant, const QStringList& reported)
+{
+    QStringList names;
+    for (const auto& [key, name] : neededLines(variant)) {
+        if (!reported.contains(key))
+            names.append(name);
+    }
+    return names;
+}
+
+QString Tavrin2QtComm::unreportedText(const QStringList& unreported)
+{
+    return tr("Tavrin's answer lacked these settings, which show their defaults instead of the unit's:\n%1")
+        .arg(unreported.join(QLatin1Char('\n')));
+}
+
+bool Tavrin2QtComm::parseButtonOutput(int variant, int index, const QStringList& fields, Tavrin2QtCfg& cfg)
 {
     if (variant == DalenTavrin && index != 1) {
         qCWarning(lcProtocol, "Button index %d is invalid for Dalen Tavrin", index);
-        return;
+        return false;
     }
     if (variant == DalenTavrin2Button && index != 0 && index != 1) {
         qCWarning(lcProtocol, "Button index %d is invalid for 2 Btn Dalen Tavrin", index);
-        return;
+        return false;
     }
     if (variant == TavrinII && (index < 0 || index > 5)) {
         qCWarning(lcProtocol, "Button index %d is invalid for Tavrin II", index);
-        return;
+        return false;
     }
     const int expected = index == 5 ? 7 : 6;
     if (fields.size() != expected) {
         qCWarning(lcProtocol, "unexpected button data output - button_idx: %d, num_data_items: %d", index,
                   int(fields.size()));
-        return;
+        return false;
     }
 
     if (isDalen(variant)) {
@@ -332,10 +425,10 @@ void Tavrin2QtComm::parseButtonOutput(int variant, int index, const QStringList&
             cfg.setDtBtn2SettingMsg(split.message);
             cfg.setDtBtn2Mode(split.mode);
         }
-        return;
+        return true;
     }
     if (variant != TavrinII)
-        return;
+        return true;
 
     TavrinIIButton button;
     button.setButtonEnabled(fields.at(1).toInt() != 0);
@@ -349,21 +442,22 @@ void Tavrin2QtComm::parseButtonOutput(int variant, int index, const QStringList&
     if (index == 5)
         button.setExtInputSetting(fields.at(6).toInt());
     cfg.setTavrinIIButtonVectorAtIndex(index, button);
+    return true;
 }
 
-void Tavrin2QtComm::parseAutoOnOffOutput(bool onTime, int entry, const QStringList& fields, Tavrin2QtCfg& cfg)
+bool Tavrin2QtComm::parseAutoOnOffOutput(bool onTime, int entry, const QStringList& fields, Tavrin2QtCfg& cfg)
 {
     if (cfg.tavrinType() != TavrinII) {
         qCWarning(lcProtocol, "Only Tavrin II has Auto On/Off times");
-        return;
+        return false;
     }
     if (entry < 0 || entry > 2) {
         qCWarning(lcProtocol, "index %d is invalid for Tavrin II Auto On/Off", entry);
-        return;
+        return false;
     }
     if (fields.size() != 3) {
         qCWarning(lcProtocol, "unexpected Auto On/Off data output - num_data_items: %d", int(fields.size()));
-        return;
+        return false;
     }
     const int hour = fields.at(1).toInt();
     const int minute = fields.at(2).toInt();
@@ -376,4 +470,5 @@ void Tavrin2QtComm::parseAutoOnOffOutput(bool onTime, int entry, const QStringLi
     else
         time.setAutoOffTime(timeOfDay);
     cfg.setTavrinIIAutoOnOffTimeVectorAtIndex(entry, time);
+    return true;
 }

@@ -71,8 +71,9 @@ void addTavrinIIButton(CommandPlan& plan, int index, const TavrinIIButton& butto
     QStringList fields { input ? QStringLiteral("SINP0") : QStringLiteral("SBUT%1").arg(index),
                          flag(button.buttonEnabled()) };
     const QString trace = QStringLiteral("finished prog tavrin_cfg.tavrinIIButtonVectorAtIndex(%1)").arg(index);
+    const QString setting = input ? Tavrin2QtComm::tr("External input") : Tavrin2QtComm::tr("Button %1").arg(index + 1);
     if (!button.buttonEnabled()) {
-        plan.send(joined(fields), SetWindowMs, trace);
+        plan.send(joined(fields), SetWindowMs, trace, setting);
         return;
     }
     const QString message = tavrinIIMessage(button);
@@ -82,9 +83,9 @@ void addTavrinIIButton(CommandPlan& plan, int index, const TavrinIIButton& butto
     const QString name = input ? Tavrin2QtComm::tr("The Alpha message of the External input")
                                : Tavrin2QtComm::tr("The Alpha message of Button %1").arg(index + 1);
     if (button.type() == TavrinIIButton::AlphaType)
-        plan.sendText(joined(fields), SetWindowMs, trace, message, name);
+        plan.sendText(joined(fields), SetWindowMs, trace, setting, message, name);
     else
-        plan.send(joined(fields), SetWindowMs, trace);
+        plan.send(joined(fields), SetWindowMs, trace, setting);
 }
 
 QString autoOnOffFields(bool enabled, const QTime& time)
@@ -108,9 +109,19 @@ QString lockoutTimeField(const Tavrin2QtCfg& cfg)
     }
 }
 
+// The message of a command the unit refused: which, what it set, and what of the sequence is in force.
+QString refusalMessage(const CommandPlan::Entry& entry, const QString& answer)
+{
+    return UsbHid::instance()->errorMessage(DeviceReportedError) + QLatin1Char('\n')
+        + Tavrin2QtComm::tr(
+              "Tavrin refused %1 (%2), answering \"%3\".\nThe commands before it were applied; the ones after it "
+              "were not sent.")
+              .arg(entry.command.section(QLatin1Char(','), 0, 0), entry.setting, answer);
+}
+
 } // namespace
 
-void Tavrin2QtComm::updateTavrin(const Tavrin2QtCfg& cfg)
+void Tavrin2QtComm::updateTavrin(const Tavrin2QtCfg& cfg, bool verify)
 {
     QStringList response;
     // A field that cannot be sent whole refuses the update before any traffic at all.
@@ -137,6 +148,8 @@ void Tavrin2QtComm::updateTavrin(const Tavrin2QtCfg& cfg)
         break;
     }
     checkResponse(response);
+    if (verify)
+        verifyUpdate(cfg);
 }
 
 void Tavrin2QtComm::checkUpdateSendable(const Tavrin2QtCfg& cfg) const
@@ -197,12 +210,18 @@ void Tavrin2QtComm::runPlan(const QString& label, const CommandPlan& plan, QStri
     int value = plan.firstProgress();
     progress->setProgress(value);
     for (const CommandPlan::Entry& entry : plan.entries()) {
+        const qsizetype answered = response.size();
         if (entry.command.isEmpty())
             progress->setProgress(++value);
         else
             exchange(entry.command, entry.windowMs, response);
         if (!entry.trace.isEmpty())
             qCDebug(lcProtocol, "%s", qUtf8Printable(entry.trace));
+        // A refusal stops the sequence: the commands after it would change a unit in an unknown state.
+        for (const QString& line : response.mid(answered)) {
+            if (isErrorAnswer(line))
+                throw UsbHidException(refusalMessage(entry, line));
+        }
     }
 }
 
@@ -221,46 +240,58 @@ CommandPlan Tavrin2QtComm::dalenCommands(const Tavrin2QtCfg& cfg, const QTime& n
                         field, QStringLiteral("0") });
     };
 
+    // What the refusal of a command names: the buttons as the window titles them.
+    const QString button1 = twoButton ? tr("Button 2") : tr("Button");
+    const QString button2 = tr("Button 1");
+    const QString unused = tr("An unused button, switched off");
+
     CommandPlan plan(15, 0);
-    plan.send(QStringLiteral("UID,") + number(cfg.dtTavrinID()), SetWindowMs, finished("UID"));
+    plan.send(QStringLiteral("UID,") + number(cfg.dtTavrinID()), SetWindowMs, finished("UID"), tr("Dalen Tavrin ID"));
     // Hour and minute, as the Tavrin II takes them.
-    plan.send(QStringLiteral("SETT,") + clockFields(now), SetWindowMs);
+    plan.send(QStringLiteral("SETT,") + clockFields(now), SetWindowMs, QString(), tr("Clock"));
     plan.step();
-    plan.send(QStringLiteral("RID,") + number(cfg.dtSysID()), SetWindowMs, finished("RID"));
-    plan.step();
-    if (twoButton)
-        plan.sendText(button(0, cfg.dtBtn1PagerNum(), field1), SetWindowMs, finished("SBUT0"), message1, button1Name);
-    else
-        plan.send(QStringLiteral("SBUT0,0"), SetWindowMs, finished("SBUT0"));
+    plan.send(QStringLiteral("RID,") + number(cfg.dtSysID()), SetWindowMs, finished("RID"), tr("System ID"));
     plan.step();
     if (twoButton)
-        plan.sendText(button(1, cfg.dtBtn2PagerNum(), field2), SetWindowMs, finished("SBUT1"), message2, button2Name);
+        plan.sendText(button(0, cfg.dtBtn1PagerNum(), field1), SetWindowMs, finished("SBUT0"), button1, message1,
+                      button1Name);
     else
-        plan.sendText(button(1, cfg.dtBtn1PagerNum(), field1), SetWindowMs, finished("SBUT1"), message1, button1Name);
+        plan.send(QStringLiteral("SBUT0,0"), SetWindowMs, finished("SBUT0"), unused);
+    plan.step();
+    if (twoButton)
+        plan.sendText(button(1, cfg.dtBtn2PagerNum(), field2), SetWindowMs, finished("SBUT1"), button2, message2,
+                      button2Name);
+    else
+        plan.sendText(button(1, cfg.dtBtn1PagerNum(), field1), SetWindowMs, finished("SBUT1"), button1, message1,
+                      button1Name);
     plan.step();
     for (const char* off : { "SBUT2", "SBUT3", "SBUT4", "SINP0" }) {
-        plan.send(QLatin1String(off) + QStringLiteral(",0"), SetWindowMs, finished(off));
+        plan.send(QLatin1String(off) + QStringLiteral(",0"), SetWindowMs, finished(off), unused);
         plan.step();
     }
-    plan.send(QStringLiteral("SRPG,") + number(cfg.dtRepageInterval()), SetWindowMs, finished("SPRG"));
+    plan.send(QStringLiteral("SRPG,") + number(cfg.dtRepageInterval()), SetWindowMs, finished("SPRG"),
+              tr("Repage interval"));
     plan.step();
-    plan.send(QStringLiteral("SACKPGR,") + flag(cfg.dtRepageEnabled()), SetWindowMs, finished("SACKPGR"));
+    plan.send(QStringLiteral("SACKPGR,") + flag(cfg.dtRepageEnabled()), SetWindowMs, finished("SACKPGR"),
+              tr("Repage enabled"));
     plan.step();
-    plan.send(QStringLiteral("GPEN,") + flag(cfg.dtEnableGrpPaging()), SetWindowMs, finished("GPEN"));
+    plan.send(QStringLiteral("GPEN,") + flag(cfg.dtEnableGrpPaging()), SetWindowMs, finished("GPEN"),
+              tr("Group paging enabled"));
     plan.step();
-    plan.send(QStringLiteral("BEEP,") + flag(cfg.dtBeepEnabled()), SetWindowMs, finished("BEEP"));
+    plan.send(QStringLiteral("BEEP,") + flag(cfg.dtBeepEnabled()), SetWindowMs, finished("BEEP"), tr("Beep enabled"));
     plan.step();
     plan.sendText(joined({ QStringLiteral("SLOWBAT"), flag(cfg.dtLowBatteryPageEnabled()),
                            number(cfg.dtLowBatteryPager()), cfg.dtLowBatteryPageMsg() }),
-                  LongSetWindowMs, finished("SLOWBAT"), cfg.dtLowBatteryPageMsg(), tr("The Low battery page message"));
+                  LongSetWindowMs, finished("SLOWBAT"), tr("Low battery page"), cfg.dtLowBatteryPageMsg(),
+                  tr("The Low battery page message"));
     plan.step();
     plan.send(joined({ QStringLiteral("SECPGR"), flag(cfg.dtSecondaryPageEnabled()), number(cfg.dtSecondaryPager()) }),
-              SetWindowMs, finished("SECPGR"));
+              SetWindowMs, finished("SECPGR"), tr("Secondary page"));
     plan.step();
     // The cancel message belongs to the secondary page: without it the device must not send one.
     const bool cancelMessage = cfg.dtSecondaryPageEnabled() && cfg.dtCancelMsgEnabled();
     plan.sendText(joined({ QStringLiteral("CNCLMSG"), flag(cancelMessage), cfg.dtCancelMsg() }), SetWindowMs,
-                  finished("CNCLMSG"), cfg.dtCancelMsg(), tr("The Cancel message"));
+                  finished("CNCLMSG"), tr("Cancel message"), cfg.dtCancelMsg(), tr("The Cancel message"));
     return plan;
 }
 
@@ -281,8 +312,8 @@ CommandPlan Tavrin2QtComm::tavrinIICommands(const Tavrin2QtCfg& cfg, const QTime
     CommandPlan plan(7 + buttons + autoOnOffTimes, 0);
     plan.step();
     const QString clock = QStringLiteral("SETT,") + clockFields(now);
-    plan.send(clock, SetWindowMs, QStringLiteral("Wrote for current time %1").arg(clock));
-    plan.send(QStringLiteral("RID,") + number(cfg.sysID()), SetWindowMs, finished("RID"));
+    plan.send(clock, SetWindowMs, QStringLiteral("Wrote for current time %1").arg(clock), tr("Clock"));
+    plan.send(QStringLiteral("RID,") + number(cfg.sysID()), SetWindowMs, finished("RID"), tr("System ID"));
     for (int i = 0; i < buttons; ++i) {
         plan.step();
         if (i > TavrinIIInputIndex) {
@@ -292,32 +323,38 @@ CommandPlan Tavrin2QtComm::tavrinIICommands(const Tavrin2QtCfg& cfg, const QTime
         addTavrinIIButton(plan, i, cfg.tavrinIIButtonVectorAtIndex(i));
     }
     plan.step();
-    plan.send(QStringLiteral("SRPG,") + number(cfg.repageInterval()), SetWindowMs, finished("SPRG"));
+    plan.send(QStringLiteral("SRPG,") + number(cfg.repageInterval()), SetWindowMs, finished("SPRG"),
+              tr("Repage interval"));
     plan.step();
-    plan.send(QStringLiteral("SACKPGR,") + flag(cfg.repageEnabled()), SetWindowMs, finished("SACKPGR"));
+    plan.send(QStringLiteral("SACKPGR,") + flag(cfg.repageEnabled()), SetWindowMs, finished("SACKPGR"),
+              tr("Repage enabled"));
     plan.step();
-    plan.send(QStringLiteral("GPEN,") + flag(cfg.enableGrpPaging()), SetWindowMs, finished("GPEN"));
+    plan.send(QStringLiteral("GPEN,") + flag(cfg.enableGrpPaging()), SetWindowMs, finished("GPEN"),
+              tr("Group paging enabled"));
     plan.step();
     plan.sendText(joined({ QStringLiteral("SLOWBAT"), flag(cfg.lowBatteryPageEnabled()), number(cfg.lowBatteryPager()),
                            cfg.lowBatteryPageMsg() }),
-                  LongSetWindowMs, finished("SLOWBAT"), cfg.lowBatteryPageMsg(), tr("The Low battery page message"));
+                  LongSetWindowMs, finished("SLOWBAT"), tr("Low battery page"), cfg.lowBatteryPageMsg(),
+                  tr("The Low battery page message"));
     plan.sendText(
         joined({ QStringLiteral("SACKPGR"), flag(cfg.ackPageEnabled()), number(cfg.ackPager()), cfg.ackPageMsg() }),
-        LongSetWindowMs, finished("ACKPGR"), cfg.ackPageMsg(), tr("The Acknowledge page message"));
+        LongSetWindowMs, finished("ACKPGR"), tr("Acknowledge page"), cfg.ackPageMsg(),
+        tr("The Acknowledge page message"));
     for (int j = 0; j < autoOnOffTimes; ++j) {
         const Tavrin2QtCfg::TavrinIIAutoOnOffTime time = cfg.tavrinIIAutoOnOffTimeVectorAtIndex(j);
         plan.step();
         plan.send(QStringLiteral("SONT%1,").arg(j) + autoOnOffFields(time.isEnabled(), time.autoOnTime()), SetWindowMs,
-                  QStringLiteral("Finished SONT%1 read()").arg(j));
+                  QStringLiteral("Finished SONT%1 read()").arg(j), tr("Auto on/off %1 on time").arg(j + 1));
         plan.send(QStringLiteral("SOFFT%1,").arg(j) + autoOnOffFields(time.isEnabled(), time.autoOffTime()),
-                  SetWindowMs, QStringLiteral("Finished SOFFT%1 read()").arg(j));
+                  SetWindowMs, QStringLiteral("Finished SOFFT%1 read()").arg(j),
+                  tr("Auto on/off %1 off time").arg(j + 1));
     }
     plan.step();
     plan.send(joined({ QStringLiteral("SLOCK"), number(cfg.extInputDisable1()), number(cfg.extInputDisable2()),
                        number(cfg.extInputDisable3()), QStringLiteral("0"), QStringLiteral("0") }),
-              SetWindowMs, finished("SLOCK"));
+              SetWindowMs, finished("SLOCK"), tr("Lockout sequence"));
     plan.step();
-    plan.send(QStringLiteral("SLCKT,") + lockoutTimeField(cfg), SetWindowMs, finished("SLCKT"));
+    plan.send(QStringLiteral("SLCKT,") + lockoutTimeField(cfg), SetWindowMs, finished("SLCKT"), tr("Lockout time"));
     return plan;
 }
 
@@ -326,21 +363,22 @@ CommandPlan Tavrin2QtComm::alphaPagerCommands(const AlphaProgramData& data)
     const int groups = int(data.groupModelVector.size());
     CommandPlan plan(groups + 2, 1);
     plan.send(joined({ QStringLiteral("FPROG"), number(data.pagerNum), number(data.allPageID), number(data.sysID) }),
-              AlphaPagerWindowMs, finished("FPROG"));
+              AlphaPagerWindowMs, finished("FPROG"), tr("Pager number, all-page ID and system ID"));
     plan.step();
-    plan.sendText(QStringLiteral("WPROG,") + data.welcomeMsg, AlphaPagerWindowMs, finished("WPROG"), data.welcomeMsg,
-                  tr("The Welcome message"));
+    plan.sendText(QStringLiteral("WPROG,") + data.welcomeMsg, AlphaPagerWindowMs, finished("WPROG"),
+                  tr("Welcome message"), data.welcomeMsg, tr("The Welcome message"));
     for (int i = 0; i < groups; ++i) {
         const GroupModel& group = data.groupModelVector.at(std::size_t(i));
         const QString groupNumber = number(i + 1);
         plan.step(QStringLiteral("alpha_program_data._groupModelVector.at(%1)").arg(i));
         if (data.grpPagingEnabled) {
             plan.sendText(joined({ QStringLiteral("GNPROG"), groupNumber, group.name }), AlphaPagerWindowMs,
-                          finished("GNPROG"), group.name, tr("The Group %1 name").arg(i + 1));
+                          finished("GNPROG"), tr("Group %1 name").arg(i + 1), group.name,
+                          tr("The Group %1 name").arg(i + 1));
         }
         const int pager = data.grpPagingEnabled && group.pagerNum != 0 ? group.pagerNum : NoGroupPager;
         plan.send(joined({ QStringLiteral("GPROG"), groupNumber, number(pager) }), AlphaPagerWindowMs,
-                  finished("GPROG"));
+                  finished("GPROG"), tr("Group %1 pager").arg(i + 1));
     }
     return plan;
 }
@@ -349,7 +387,7 @@ CommandPlan Tavrin2QtComm::zellPagerCommands(int pagerNum, int sysID, int flags)
 {
     CommandPlan plan(2, 1);
     plan.send(joined({ QStringLiteral("LPROG"), number(pagerNum), number(sysID), number(flags) }), ZellPagerWindowMs,
-              QStringLiteral("Finished LPROG"));
+              QStringLiteral("Finished LPROG"), tr("Pager number, system ID and options"));
     plan.step();
     return plan;
 }

@@ -78,6 +78,8 @@ void VirtualTavrin::clearFaults()
 {
     m_silent = false;
     m_failKeyword.clear();
+    m_ignoreKeyword.clear();
+    m_reportsLeft = -1;
     m_failAtCommand = 0;
     m_unplugAfterCommand = 0;
     m_babbling = false;
@@ -170,9 +172,14 @@ int VirtualTavrin::readReport(Handle handle, QByteArray* data, int timeoutMs)
     if (open->generation != 0) {
         if (m_input.isEmpty() && m_babbling)
             m_input.append(InputReport { m_clock.now() + BabbleIntervalMs, QByteArrayLiteral("BABBLE\r\0") });
+        if (m_reportsLeft == 0)
+            m_input.clear();
         if (!m_input.isEmpty() && m_input.first().dueAt <= deadline) {
             m_clock.waitUntil(m_input.first().dueAt);
             *data = m_input.takeFirst().data;
+            ++m_reportsDelivered;
+            if (m_reportsLeft > 0)
+                --m_reportsLeft;
             return int(data->size());
         }
     }
@@ -241,6 +248,8 @@ void VirtualTavrin::executeLine(const QString& line)
     QStringList answer;
     if ((!m_failKeyword.isEmpty() && keyword == m_failKeyword) || m_commandCount == m_failAtCommand) {
         answer = QStringList { QStringLiteral("Err: failed") };
+    } else if (!m_ignoreKeyword.isEmpty() && keyword == m_ignoreKeyword) {
+        answer = QStringList { QStringLiteral("OK") };
     } else {
         const VirtualTavrinFirmware::Result result = m_firmware.execute(line);
         answer = result.answer;

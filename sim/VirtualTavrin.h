@@ -53,11 +53,21 @@ public:
 
     // Every command line received over the bus, in order.
     const QStringList& transcript() const { return m_transcript; }
-    void clearTranscript() { m_transcript.clear(); }
+    void clearTranscript()
+    {
+        m_transcript.clear();
+        m_reportsDelivered = 0;
+    }
 
     // Faults. Command counts start with the next command received (1 = the next one).
     void setSilent(bool silent) { m_silent = silent; }
     void failCommand(const QString& keyword) { m_failKeyword = keyword; }
+    // Answers the keyword's commands OK without applying them.
+    void ignoreCommand(const QString& keyword) { m_ignoreKeyword = keyword; }
+    // Delivers n more input reports, then nothing at all (an answer may stop in the middle of a line).
+    void stopAnsweringAfterReports(int n) { m_reportsLeft = qMax(n, 0); }
+    // Input reports delivered to the host since the last clearTranscript().
+    int reportsDelivered() const { return m_reportsDelivered; }
     void failNthCommand(int n);
     // Unplugged: absent from enumeration; reads and writes through its handles fail, also after replug.
     void unplug();
@@ -138,6 +148,8 @@ private:
     int m_commandCount = 0;
     int m_failAtCommand = 0;
     int m_unplugAfterCommand = 0;
+    int m_reportsLeft = -1; // -1: no limit
+    int m_reportsDelivered = 0;
     bool m_present = true;
     bool m_inBootLoader = false;
     bool m_departureDue = false;
@@ -147,5 +159,6 @@ private:
     bool m_garbage = false;
     bool m_openable = true;
     QString m_failKeyword;
+    QString m_ignoreKeyword;
     QRandomGenerator m_random { 20240611 };
 };

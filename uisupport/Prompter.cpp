@@ -43,6 +43,11 @@ void QtPrompter::information(QWidget* parent, const QString& caption, const QStr
     QMessageBox::information(parent, caption, text, QMessageBox::Ok);
 }
 
+void QtPrompter::warning(QWidget* parent, const QString& caption, const QString& text)
+{
+    QMessageBox::warning(parent, caption, text, QMessageBox::Ok);
+}
+
 void QtPrompter::about(QWidget* parent, const QString& caption, const QString& text)
 {
     QMessageBox::about(parent, caption, text);

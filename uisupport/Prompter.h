@@ -14,6 +14,7 @@ public:
 
     virtual void critical(QWidget* parent, const QString& caption, const QString& text) = 0;
     virtual void information(QWidget* parent, const QString& caption, const QString& text) = 0;
+    virtual void warning(QWidget* parent, const QString& caption, const QString& text) = 0;
     virtual void about(QWidget* parent, const QString& caption, const QString& text) = 0;
     // Returns the index of the button chosen: 0 for button0, 1 for button1.
     virtual int question(QWidget* parent, const QString& caption, const QString& text, const QString& button0,
@@ -42,6 +43,7 @@ class QtPrompter : public Prompter
 public:
     void critical(QWidget* parent, const QString& caption, const QString& text) override;
     void information(QWidget* parent, const QString& caption, const QString& text) override;
+    void warning(QWidget* parent, const QString& caption, const QString& text) override;
     void about(QWidget* parent, const QString& caption, const QString& text) override;
     int question(QWidget* parent, const QString& caption, const QString& text, const QString& button0,
                  const QString& button1, int defaultButton, int escapeButton) override;

@@ -209,6 +209,7 @@ int UsbHid::read(QStringList& lines, int timeoutMs)
     const int count = m_backend->readReport(m_readHandle, &data, timeoutMs);
     if (count < 0)
         failAndRelease(ReadFailed);
+    m_lineCutOff = count == 0 && !m_partialLine.isEmpty();
     if (count == 0) {
         m_partialLine.clear();
         return 0;

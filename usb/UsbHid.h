@@ -110,6 +110,8 @@ public:
     // Waits at most timeoutMs for one input report; appends every line it completes.
     // Returns the bytes delivered, 0 on time-out. Throws ReadFailed.
     int read(QStringList& lines, int timeoutMs);
+    // Whether the last time-out discarded the bytes of a line that had no CR yet: the answer was cut off.
+    bool lineCutOff() const { return m_lineCutOff; }
 
     int productId() const { return m_productId; }
     QString devicePath() const { return _device_path; }
@@ -133,5 +135,6 @@ private:
     QString _device_path;
     QString m_onlyPath;
     QByteArray m_partialLine;
+    bool m_lineCutOff = false;
     int m_productId = -1;
 };

@@ -153,6 +153,10 @@ private slots:
     void writeRefusesBeforeAnySetting_data();
     void writeRefusesBeforeAnySetting();
     void deviceFailuresKeepTheOutputFile();
+    void readCutOffNeverPassesForTheUnit_data();
+    void readCutOffNeverPassesForTheUnit();
+    void writeFailsWhenTheUnitDoesNotTakeIt_data();
+    void writeFailsWhenTheUnitDoesNotTakeIt();
 
     void detectNamesTheUnit_data();
     void detectNamesTheUnit();
@@ -335,6 +339,130 @@ void TestCliCommands::deviceFailuresKeepTheOutputFile()
     QVERIFY2(unwritable.err.endsWith("Could not write to " + impossible + "\n"), qPrintable(unwritable.err));
 }
 
+void TestCliCommands::readCutOffNeverPassesForTheUnit_data()
+{
+    QTest::addColumn<VirtualTavrin::Model>("model");
+    QTest::addColumn<QStringList>("settings");
+    // Settings late in the answer, so that a cut leaves them at defaults that differ from the unit's.
+    QTest::newRow("Tavrin II")
+        << VirtualTavrin::Model::TavrinII
+        << QStringList { "RID,7",    "SBUT4,1,105,1,Bar,0",     "SONT2,9,0", "SOFFT2,17,45", "SLOCK,3,1,5,0,0",
+                         "SLCKT,45", "SLOWBAT,1,12,Low battery" };
+    QTest::newRow("Dalen Tavrin - 2 Button")
+        << VirtualTavrin::Model::DalenTavrin2Button
+        << QStringList { "RID,5", "SBUT1,1,7,1,Bar\\fB1b3,0", "SLOWBAT,1,9,Batt", "SECPGR,1,8", "CNCLMSG,1,Cancelled" };
+}
+
+// The unit stops answering after n input reports, for every n up to the whole read: the read either
+// fails and writes nothing, or saves exactly the unit's settings.
+void TestCliCommands::readCutOffNeverPassesForTheUnit()
+{
+    QFETCH(VirtualTavrin::Model, model);
+    QFETCH(QStringList, settings);
+    const auto attachConfigured = [&] {
+        VirtualTavrin* sim = attach(model);
+        for (const QString& setting : settings)
+            sim->execute(setting);
+        return sim;
+    };
+    const QString path = m_dir->filePath("unit.t2c");
+    VirtualTavrin* sim = attachConfigured();
+    for (const QString& setting : settings)
+        QCOMPARE(sim->execute(setting), QStringList { "OK" });
+    QCOMPARE(runCli({ "read", "-o", path }).status, 0);
+    const int reports = sim->reportsDelivered();
+    QString error;
+    const QList<CfgField> unit = CfgFieldList::fields(*CfgFile::load(path, error));
+
+    int lost = 0;
+    QString incompleteAt;
+    for (int n = 0; n < reports; ++n) {
+        attachConfigured()->stopAnsweringAfterReports(n);
+        QFile::remove(path);
+        const CliRun run = runCli({ "read", "-o", path });
+        const QString where = QStringLiteral("cut after %1 of %2 reports: ").arg(n).arg(reports);
+        if (run.status == 0) {
+            const std::unique_ptr<Tavrin2QtCfg> saved = CfgFile::load(path, error);
+            QVERIFY2(saved && CfgFieldList::fields(*saved) == unit, qPrintable(where + "saved other settings"));
+            continue;
+        }
+        QVERIFY2(run.status == 1 && !QFile::exists(path), qPrintable(where + run.err));
+        if (run.err.contains("Lost communication to Tavrin\nPlease remove then re-attach Tavrin to PC\n")) {
+            ++lost;
+        } else {
+            QVERIFY2(run.err.contains("Tavrin's answer lacked these settings"), qPrintable(where + run.err));
+            QVERIFY2(run.err.endsWith("Nothing was written; --allow-incomplete writes them with their defaults.\n"),
+                     qPrintable(run.err));
+            incompleteAt = QString::number(n);
+        }
+    }
+    // Most cuts fall inside a line; a few at a line's end leave an answer short of settings.
+    QVERIFY(lost > 0);
+    QVERIFY(!incompleteAt.isEmpty());
+
+    attachConfigured()->stopAnsweringAfterReports(incompleteAt.toInt());
+    const CliRun allowed = runCli({ "read", "--allow-incomplete", "-o", path });
+    QCOMPARE(allowed.status, 0);
+    QVERIFY2(allowed.err.contains("Tavrin's answer lacked these settings"), qPrintable(allowed.err));
+    QVERIFY(QFile::exists(path));
+}
+
+void TestCliCommands::writeFailsWhenTheUnitDoesNotTakeIt_data()
+{
+    QTest::addColumn<VirtualTavrin::Model>("model");
+    QTest::addColumn<Tavrin2QtCfg>("document");
+    QTest::addColumn<QString>("refused");
+    QTest::addColumn<QString>("ignored");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("lastSent");
+
+    const QString refusal = "Tavrin response indicates an error was\nencountered performing current operation\n"
+                            "Tavrin refused %1, answering \"Err: failed\".\nThe commands before it were applied; "
+                            "the ones after it were not sent.\n";
+    const QString notHeld = "Tavrin answered every command, but when read back it does not hold these settings:\n";
+    QTest::newRow("Err to a middle command")
+        << VirtualTavrin::Model::TavrinII << tavrinIIDocument() << "SBUT2" << QString() << QStringList()
+        << refusal.arg("SBUT2 (Button 3)") << "SBUT2,1,103,2,,2";
+    QTest::newRow("Err to the Dalen low battery page")
+        << VirtualTavrin::Model::DalenTavrin << dalenDocument(DalenTavrin) << "SLOWBAT" << QString() << QStringList()
+        << refusal.arg("SLOWBAT (Low battery page)") << "SLOWBAT,1,9,Batt";
+    QTest::newRow("unit ignores SRPG") << VirtualTavrin::Model::TavrinII << tavrinIIDocument() << QString() << "SRPG"
+                                       << QStringList()
+                                       << notHeld + "Repage interval (seconds): sent \"120\", Tavrin holds \"300\"\n"
+                                       << "READ";
+    QTest::newRow("unit ignores two Dalen commands")
+        << VirtualTavrin::Model::DalenTavrin2Button << dalenDocument(DalenTavrin2Button) << QString() << "SBUT1"
+        << QStringList()
+        << notHeld
+            + "Button 1 pager: sent \"7\", Tavrin holds \"1\"\nButton 1 message: sent \"Bar\", Tavrin holds \"\"\n"
+              "Button 1 mode: sent \"Look Down\", Tavrin holds \"Default\"\n"
+        << "READ";
+    QTest::newRow("unit ignores SRPG, not verified")
+        << VirtualTavrin::Model::TavrinII << tavrinIIDocument() << QString() << "SRPG" << QStringList { "--no-verify" }
+        << QString() << "SLCKT,45";
+}
+
+void TestCliCommands::writeFailsWhenTheUnitDoesNotTakeIt()
+{
+    QFETCH(VirtualTavrin::Model, model);
+    QFETCH(Tavrin2QtCfg, document);
+    QFETCH(QString, refused);
+    QFETCH(QString, ignored);
+    QFETCH(QStringList, options);
+    QFETCH(QString, error);
+    QFETCH(QString, lastSent);
+    VirtualTavrin* sim = attach(model);
+    sim->failCommand(refused);
+    sim->ignoreCommand(ignored);
+
+    const CliRun run = runCli(QStringList { "write" } + options + QStringList { save(document, "site.t2c") });
+    QCOMPARE(run.err.section("\n", -(error.count('\n') + 1)), error);
+    QCOMPARE(run.status, error.isEmpty() ? 0 : 1);
+    // A refusal stops the sequence there; the check reads the unit after the last command.
+    QCOMPARE(sim->transcript().constLast(), lastSent);
+}
+
 void TestCliCommands::detectNamesTheUnit_data()
 {
     QTest::addColumn<QString>("model");
@@ -391,13 +519,13 @@ void TestCliCommands::transcriptHoldsWhatTheUnitReceived()
     QCOMPARE(run.status, 0);
     const QStringList expected
         = QString("UID,77|SETT,09,05|RID,5|SBUT0,0|SBUT1,1,12,1,Ready\\fB1b0,0|SBUT2,0|SBUT3,0|SBUT4,0|SINP0,0|"
-                  "SRPG,60|SACKPGR,1|GPEN,1|BEEP,1|SLOWBAT,1,9,Batt|SECPGR,1,8|CNCLMSG,1,Cancelled")
+                  "SRPG,60|SACKPGR,1|GPEN,1|BEEP,1|SLOWBAT,1,9,Batt|SECPGR,1,8|CNCLMSG,1,Cancelled|READ")
               .split('|');
-    // The reads that identify and check the unit come first.
+    // The reads that identify and check the unit come first; the one that checks what it took, last.
     const QStringList received = readLines(transcript);
     QVERIFY(received.size() > expected.size());
     QCOMPARE(received.mid(received.size() - expected.size()), expected);
-    QCOMPARE(withoutReads(received), expected);
+    QCOMPARE(withoutReads(received), withoutReads(expected));
 
     // A line break inside a command stays on its line.
     const CliRun alpha = runCli(
@@ -727,7 +855,7 @@ void TestCliCommands::helpMentionsEveryCommandAndOption()
         "--group5",     "--kind",         "--who",    "--vibe",    "tavrin2",     "dalen2",
         "Exit status",  "list",           "--device", "--serial",
     };
-    for (const QString& word : mentioned)
+    for (const QString& word : mentioned + QStringList { "--allow-incomplete", "--no-verify" })
         QVERIFY2(run.out.contains(word), qPrintable(word));
     QCOMPARE(runCli({ "detect", "--help" }).out, run.out);
 }

@@ -106,6 +106,8 @@ private slots:
     void initializeUpdatesTheDevice();
     void severalUnitsAskWhichOne_data();
     void severalUnitsAskWhichOne();
+    void readOfAnIncompleteAnswerWarns();
+    void updateListsWhatTheUnitDidNotTake();
 
 private:
     VirtualTavrin* open(Model model);
@@ -347,6 +349,53 @@ void TestMainWindowDevice::severalUnitsAskWhichOne()
         QCOMPARE(setCommands(dalen->transcript()), QStringList());
     }
     QCOMPARE(setCommands(tavrinII->transcript()), QStringList());
+}
+
+// The unit stops answering right after its LOCK line: the form shows what came, and a warning names the
+// settings that show defaults.
+void TestMainWindowDevice::readOfAnIncompleteAnswerWarns()
+{
+    VirtualTavrin* sim = open(Model::TavrinII);
+    sim->execute(QStringLiteral("RID,7"));
+    sim->execute(QStringLiteral("SLCKT,45"));
+    const QStringList lines = sim->firmware().readResponse();
+    const auto reportsOf = [](const QString& line) { return int(line.size() + 1 + 7) / 8; };
+    int wholeAnswer = 0;
+    for (const QString& line : lines)
+        wholeAnswer += reportsOf(line);
+    // The version check reads the whole answer; the Read's own answer stops after LOCK.
+    int cut = wholeAnswer;
+    for (const QString& line : lines) {
+        cut += reportsOf(line);
+        if (line.startsWith(QLatin1String("LOCK")))
+            break;
+    }
+    sim->stopAnsweringAfterReports(cut);
+
+    prompter->expectWarning(QStringLiteral("Warning"),
+                            QStringLiteral("Tavrin's answer lacked these settings, which show their defaults instead "
+                                           "of the unit's:\nLockout time\nAcknowledge page and repage enabled\n"
+                                           "Group paging enabled\nLow battery page"));
+    window->pushButtonRead->click();
+    QCOMPARE(window->spinBoxSysID->value(), 7);
+    QCOMPARE(window->lineEditFirmware->text(), sim->firmware().version());
+}
+
+void TestMainWindowDevice::updateListsWhatTheUnitDidNotTake()
+{
+    VirtualTavrin* sim = open(Model::TavrinII);
+    sim->ignoreCommand(QStringLiteral("SRPG"));
+    window->spinBoxRepageInterval->setValue(120);
+    window->spinBoxSysID->setValue(7);
+
+    prompter->expectCritical(errorCaption,
+                             QStringLiteral("Tavrin answered every command, but when read back it does not hold these "
+                                            "settings:\nRepage interval (seconds): sent \"120\", Tavrin holds "
+                                            "\"300\""));
+    window->pushButtonUpdateUnit->click();
+    // Everything was sent, then read back once.
+    QCOMPARE(sim->transcript().constLast(), QStringLiteral("READ"));
+    QCOMPARE(sim->settingLine(QStringLiteral("RID")), QStringLiteral("RID,7"));
 }
 
 QTEST_MAIN(TestMainWindowDevice)

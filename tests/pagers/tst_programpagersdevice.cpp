@@ -137,7 +137,10 @@ private slots:
         QTest::addColumn<bool>("unplugged");
         QTest::addColumn<QString>("text");
         QTest::newRow("device answers Err")
-            << false << "Tavrin response indicates an error was\nencountered performing current operation";
+            << false
+            << "Tavrin response indicates an error was\nencountered performing current operation\nTavrin refused FPROG "
+               "(Pager number, all-page ID and system ID), answering \"Err: failed\".\nThe commands before it were "
+               "applied; the ones after it were not sent.";
         QTest::newRow("device missing") << true << "No Tavrin device found\nPlease verify Tavrin is connected to PC";
     }
     void deviceErrorAndMissingDevice()

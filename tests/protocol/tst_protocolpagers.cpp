@@ -46,7 +46,7 @@ private slots:
     void unsendableAlphaPagersSendNothing_data();
     void unsendableAlphaPagersSendNothing();
     void silentDeviceGetsEveryCommand();
-    void deviceErrorIsJudgedAtTheEnd();
+    void deviceErrorStopsAtTheRefusedCommand();
     void unsupportedFirmwareSendsNothing();
 };
 
@@ -190,16 +190,19 @@ void TestProtocolPagers::silentDeviceGetsEveryCommand()
     QCOMPARE(recorder.alive(), 0);
 }
 
-void TestProtocolPagers::deviceErrorIsJudgedAtTheEnd()
+// A refusal ends the programming at that command, which the message names with what it sets.
+void TestProtocolPagers::deviceErrorStopsAtTheRefusedCommand()
 {
     VirtualTavrin* sim = attach(VirtualTavrin::Model::TavrinII);
-    sim->failCommand(QStringLiteral("FPROG"));
+    sim->failCommand(QStringLiteral("GPROG"));
     ProgressRecorder recorder;
 
     QCOMPARE(failureOf([] { Tavrin2QtComm::instance()->programAlphaPager(alphaPagerData(false)); }),
-             hidError(DeviceReportedError));
-    QCOMPARE(sim->transcript().size(), 1 + 7);
-    QCOMPARE(sim->transcript().last(), QStringLiteral("GPROG,5,99"));
+             hidError(DeviceReportedError)
+                 + "\nTavrin refused GPROG (Group 1 pager), answering \"Err: failed\".\nThe commands before it were "
+                   "applied; the ones after it were not sent.");
+    QCOMPARE(sim->transcript().size(), 1 + 3);
+    QCOMPARE(sim->transcript().last(), QStringLiteral("GPROG,1,99"));
     QCOMPARE(recorder.alive(), 0);
 }
 

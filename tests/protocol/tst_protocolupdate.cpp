@@ -19,9 +19,10 @@ namespace {
 const QTime clockTime(9, 5, 7);
 
 // The two version checks of an update read before the first set command.
+// The version checks' reads come first, and the read that checks what the unit took last.
 QStringList afterChecks(const QStringList& commands)
 {
-    return QStringList { "READ", "READ" } + commands;
+    return QStringList { "READ", "READ" } + commands + QStringList { "READ" };
 }
 
 Tavrin2QtCfg dalenRecord(TavrinType type)
@@ -189,8 +190,8 @@ void TestProtocolUpdate::dalenSequences()
     Tavrin2QtComm::instance()->updateTavrin(
         dalenRecord(model == Model::DalenTavrin ? DalenTavrin : DalenTavrin2Button));
     QCOMPARE(sim->transcript(), afterChecks(commands));
-    // Two reads of 100 ms, fifteen set windows of 100 ms and SLOWBAT's of 200 ms.
-    QCOMPARE(sim->elapsedMs(), 2 * 100 + 15 * 100 + 200);
+    // Three reads of 100 ms, fifteen set windows of 100 ms and SLOWBAT's of 200 ms.
+    QCOMPARE(sim->elapsedMs(), 3 * 100 + 15 * 100 + 200);
     QCOMPARE(sim->firmware().clockSetting(), (QStringList { "09", "05" }));
 
     QCOMPARE(recorder.records().size(), 1);
@@ -226,7 +227,7 @@ void TestProtocolUpdate::cancelMessageGoesWithTheSecondaryPage()
     cfg.setDtCancelMsgEnabled(cancel);
     cfg.setDtCancelMsg("Bye");
 
-    Tavrin2QtComm::instance()->updateTavrin(cfg);
+    Tavrin2QtComm::instance()->updateTavrin(cfg, false);
     QCOMPARE(sim->transcript().last(), command);
 }
 
@@ -247,8 +248,8 @@ void TestProtocolUpdate::tavrinIISequence()
                                               "SOFFT1,255,255",  "SONT2,255,255",
                                               "SOFFT2,255,255",  "SLOCK,2,3,4,0,0",
                                               "SLCKT,45" }));
-    // Two reads, nineteen set windows of 100 ms, SLOWBAT's and the full SACKPGR's of 200 ms.
-    QCOMPARE(sim->elapsedMs(), 2 * 100 + 19 * 100 + 2 * 200);
+    // Three reads, nineteen set windows of 100 ms, SLOWBAT's and the full SACKPGR's of 200 ms.
+    QCOMPARE(sim->elapsedMs(), 3 * 100 + 19 * 100 + 2 * 200);
 
     const ProgressRecorder::Record& dialog = recorder.records().first();
     QCOMPARE(dialog.label, QStringLiteral("Updating Tavrin II..."));
@@ -279,7 +280,7 @@ void TestProtocolUpdate::lockoutTime()
     Tavrin2QtCfg cfg = tavrinIIRecord();
     cfg.setLockoutTimeMode(mode);
 
-    Tavrin2QtComm::instance()->updateTavrin(cfg);
+    Tavrin2QtComm::instance()->updateTavrin(cfg, false);
     QCOMPARE(sim->transcript().last(), command);
 }
 
@@ -294,7 +295,7 @@ void TestProtocolUpdate::sevenButtonRecordSkipsTheSeventh()
     Tavrin2QtComm::instance()->updateTavrin(cfg);
     const QStringList& transcript = sim->transcript();
     QCOMPARE(transcript.indexOf("SRPG,120"), transcript.indexOf("SINP0,1,44,1,Door,0,1") + 1);
-    QCOMPARE(transcript.size(), 2 + 21);
+    QCOMPARE(transcript.size(), 2 + 21 + 1);
     QCOMPARE(recorder.records().first().totalSteps, 17);
     QCOMPARE(recorder.records().first().values.last(), 17);
 }
@@ -417,9 +418,12 @@ void TestProtocolUpdate::deviceErrorIsJudgedAfterEveryCommand()
     ProgressRecorder recorder;
 
     QCOMPARE(failureOf([] { Tavrin2QtComm::instance()->updateTavrin(dalenRecord(DalenTavrin)); }),
-             hidError(DeviceReportedError));
-    QCOMPARE(sim->transcript().size(), 2 + 16);
-    QCOMPARE(sim->transcript().last(), QStringLiteral("CNCLMSG,0,Cancelled"));
+             hidError(DeviceReportedError)
+                 + "\nTavrin refused UID (Dalen Tavrin ID), answering \"Err: failed\".\nThe commands before it were "
+                   "applied; the ones after it were not sent.");
+    // Nothing after the refused command.
+    QCOMPARE(sim->transcript().size(), 2 + 1);
+    QCOMPARE(sim->transcript().last(), QStringLiteral("UID,42"));
     QCOMPARE(recorder.alive(), 0);
 }
 

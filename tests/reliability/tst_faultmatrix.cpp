@@ -41,7 +41,8 @@ enum class Fault
     ErrLater,
     Babbling,
     Garbage,
-    OverLong
+    OverLong,
+    StopsAnswering // one input report short of a clean run
 };
 
 // What a cell ends in: "ok" or the name of the message shown; "n/a" where the fault cannot apply.
@@ -84,11 +85,29 @@ QString textOf(const QString& outcome)
         return tooLongText(QStringLiteral("The Alpha message of Button 1"));
     if (outcome == QLatin1String("TooLong:Group1"))
         return tooLongText(QStringLiteral("The Group 1 name"));
+    // An update whose check found the unit's answer short: the list of settings varies with the cut.
+    if (outcome == QLatin1String("Unchecked"))
+        return QString();
+    // "Refused:GPROG (Group 5 pager)": the device answered Err to that command.
+    if (outcome.startsWith(QLatin1String("Refused:")))
+        return kit::linkMessage(DeviceReportedError)
+            + QStringLiteral("\nTavrin refused %1, answering \"Err: failed\".\nThe commands before it were applied; "
+                             "the ones after it were not sent.")
+                  .arg(outcome.mid(8));
     return QString();
 }
 
 QString outcomeOf(const QString& shownText)
 {
+    if (shownText.startsWith(QLatin1String("Tavrin answered every command, but when read back it did not report")))
+        return QStringLiteral("Unchecked");
+    const QString refused = kit::linkMessage(DeviceReportedError) + QStringLiteral("\nTavrin refused ");
+    if (shownText.startsWith(refused)) {
+        const QString outcome
+            = QStringLiteral("Refused:") + shownText.mid(refused.size()).section(QStringLiteral(", answering"), 0, 0);
+        if (textOf(outcome) == shownText)
+            return outcome;
+    }
     for (const char* name : { "LostCommunication", "DeviceError", "NoDevice", "Unsupported", "WriteFailed",
                               "InvalidWelcome", "TooLong:Button1", "TooLong:Group1" }) {
         if (textOf(QLatin1String(name)) == shownText)
@@ -107,6 +126,7 @@ struct Expectations
     QString babbling;
     QString garbage;
     QString overLong;
+    QString stopsAnswering;
 };
 
 struct Cell
@@ -135,6 +155,8 @@ QString cellName(const Cell& cell)
         return QStringLiteral("garbage");
     case Fault::OverLong:
         return QStringLiteral("one over the line limit");
+    case Fault::StopsAnswering:
+        return QStringLiteral("stops answering after %1 reports").arg(cell.after);
     }
     return QString();
 }
@@ -246,46 +268,59 @@ void TestFaultMatrix::everyOperationAgainstEveryFault_data()
     QTest::addColumn<Model>("model");
     QTest::addColumn<Expectations>("expected");
 
-    // unplugged before, silent, Err first, Err later, babbling, garbage, over-long
+    // unplugged before, silent, Err first, Err later, babbling, garbage, over-long, stops one report short.
+    // Err later is the last command: for an update the read that checks what the unit took.
     QTest::newRow("Read Tavrin II") << Operation::Read << Model::TavrinII
                                     << Expectations { "WriteFailed", "LostCommunication", "DeviceError",
                                                       "DeviceError", "LostCommunication", "LostCommunication",
-                                                      notApplicable };
+                                                      notApplicable, "LostCommunication" };
     QTest::newRow("Read Dalen Tavrin - 2 Button")
         << Operation::Read << Model::DalenTavrin2Button
         << Expectations { "WriteFailed",       "LostCommunication", "DeviceError", "DeviceError",
-                          "LostCommunication", "LostCommunication", notApplicable };
+                          "LostCommunication", "LostCommunication", notApplicable, "LostCommunication" };
     QTest::newRow("Update Tavrin II") << Operation::Update << Model::TavrinII
-                                      << Expectations { "WriteFailed",       "LostCommunication", "DeviceError",    ok,
-                                                        "LostCommunication", "LostCommunication", "TooLong:Button1" };
+                                      << Expectations { "WriteFailed",     "LostCommunication", "DeviceError",
+                                                        "DeviceError",     "LostCommunication", "LostCommunication",
+                                                        "TooLong:Button1", "Unchecked" };
     // The Dalen message fields hold 64 characters: no command of theirs reaches the limit.
-    QTest::newRow("Update Dalen Tavrin")
-        << Operation::Update << Model::DalenTavrin
-        << Expectations {
-               "WriteFailed", "LostCommunication", "DeviceError", ok, "LostCommunication", "LostCommunication", ok
-           };
+    QTest::newRow("Update Dalen Tavrin") << Operation::Update << Model::DalenTavrin
+                                         << Expectations { "WriteFailed",
+                                                           "LostCommunication",
+                                                           "DeviceError",
+                                                           "DeviceError",
+                                                           "LostCommunication",
+                                                           "LostCommunication",
+                                                           ok,
+                                                           "Unchecked" };
     QTest::newRow("Update Dalen Tavrin - 2 Button")
-        << Operation::Update << Model::DalenTavrin2Button
-        << Expectations {
-               "WriteFailed", "LostCommunication", "DeviceError", ok, "LostCommunication", "LostCommunication", ok
-           };
+        << Operation::Update << Model::DalenTavrin2Button << Expectations { "WriteFailed",
+                                                                            "LostCommunication",
+                                                                            "DeviceError",
+                                                                            "DeviceError",
+                                                                            "LostCommunication",
+                                                                            "LostCommunication",
+                                                                            ok,
+                                                                            "LostCommunication" };
     QTest::newRow("Alpha pager with groups")
         << Operation::AlphaWithGroups << Model::TavrinII
-        << Expectations { "NoDevice",          "LostCommunication", "DeviceError",   ok,
-                          "LostCommunication", "LostCommunication", "TooLong:Group1" };
+        << Expectations { "NoDevice",          "LostCommunication", "DeviceError",    "Refused:GPROG (Group 5 pager)",
+                          "LostCommunication", "LostCommunication", "TooLong:Group1", ok };
     // Without groups the welcome message is the only text, and the dialog keeps it to 48 characters.
     QTest::newRow("Alpha pager without groups")
         << Operation::AlphaWithoutGroups << Model::DalenTavrin
-        << Expectations { "NoDevice",          "LostCommunication", "DeviceError",   ok,
-                          "LostCommunication", "LostCommunication", "InvalidWelcome" };
+        << Expectations { "NoDevice",          "LostCommunication", "DeviceError",    "Refused:GPROG (Group 5 pager)",
+                          "LostCommunication", "LostCommunication", "InvalidWelcome", ok };
     QTest::newRow("Zell pager") << Operation::Zell << Model::TavrinII
-                                << Expectations { "NoDevice",    "LostCommunication", "DeviceError",
-                                                  "DeviceError", "LostCommunication", "LostCommunication",
-                                                  notApplicable };
+                                << Expectations {
+                                       "NoDevice",          "LostCommunication",
+                                       "DeviceError",       "Refused:LPROG (Pager number, system ID and options)",
+                                       "LostCommunication", "LostCommunication",
+                                       notApplicable,       "LostCommunication"
+                                   };
     // The answer to BL is not examined; the device is identified already, so BL is the only command.
-    QTest::newRow("Firmware BL") << Operation::Firmware << Model::TavrinII
-                                 << Expectations { "WriteFailed",       ok, ok,           notApplicable,
-                                                   "LostCommunication", ok, notApplicable };
+    QTest::newRow("Firmware BL")
+        << Operation::Firmware << Model::TavrinII
+        << Expectations { "WriteFailed", ok, ok, notApplicable, "LostCommunication", ok, notApplicable, notApplicable };
 }
 
 void TestFaultMatrix::everyOperationAgainstEveryFault()
@@ -310,6 +345,7 @@ void TestFaultMatrix::everyOperationAgainstEveryFault()
     QCOMPARE(clean, ok);
     const int commandCount = int(m_sim->transcript().size());
     const qint64 cleanMs = m_sim->elapsedMs();
+    const int cleanReports = m_sim->reportsDelivered();
     QVERIFY(commandCount > 0);
     // A babbling device costs the exchange it stops; everything else waits no longer than a clean run.
     const qint64 virtualBound = cleanMs + 1000 * VirtualTavrin::BabbleIntervalMs + 1000;
@@ -324,6 +360,7 @@ void TestFaultMatrix::everyOperationAgainstEveryFault()
     cells.append({ Cell { Fault::Babbling, 0 }, expected.babbling });
     cells.append({ Cell { Fault::Garbage, 0 }, expected.garbage });
     cells.append({ Cell { Fault::OverLong, 0 }, expected.overLong });
+    cells.append({ Cell { Fault::StopsAnswering, cleanReports - 1 }, expected.stopsAnswering });
 
     QStringList mismatches;
     QStringList unplugAfter;
@@ -371,11 +408,13 @@ void TestFaultMatrix::everyOperationAgainstEveryFault()
 
     m_matrix << QStringLiteral(
                     "%1 (%2 commands): unplugged before -> %3 | unplugged after 1..%2 -> %4 | silent -> %5 | "
-                    "Err first -> %6 | Err later -> %7 | babbling -> %8 | garbage -> %9 | over-long -> %10")
+                    "Err first -> %6 | Err later -> %7 | babbling -> %8 | garbage -> %9 | over-long -> %10 | "
+                    "stops one report short -> %11")
                     .arg(QString::fromLatin1(QTest::currentDataTag()))
                     .arg(commandCount)
                     .arg(unpluggedBefore, runsOf(unplugAfter), shown[Fault::Silent], shown[Fault::ErrFirst],
-                         shown[Fault::ErrLater], shown[Fault::Babbling], shown[Fault::Garbage], shown[Fault::OverLong]);
+                         shown[Fault::ErrLater], shown[Fault::Babbling], shown[Fault::Garbage], shown[Fault::OverLong],
+                         shown[Fault::StopsAnswering]);
     QVERIFY2(mismatches.isEmpty(), qPrintable(mismatches.join(QLatin1Char('\n'))));
 }
 
@@ -434,6 +473,9 @@ void TestFaultMatrix::inject(const Cell& cell, int commandCount)
         break;
     case Fault::OverLong:
         // The text goes into the form or the dialog, see operate().
+        break;
+    case Fault::StopsAnswering:
+        m_sim->stopAnsweringAfterReports(cell.after);
         break;
     }
 }

@@ -22,6 +22,11 @@ void AnsweringPrompter::information(QWidget*, const QString& caption, const QStr
     m_shown << caption + QStringLiteral(": ") + text;
 }
 
+void AnsweringPrompter::warning(QWidget*, const QString& caption, const QString& text)
+{
+    m_shown << caption + QStringLiteral(": ") + text;
+}
+
 void AnsweringPrompter::about(QWidget*, const QString& caption, const QString& text)
 {
     m_shown << caption + QStringLiteral(": ") + text;

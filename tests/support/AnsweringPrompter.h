@@ -22,6 +22,7 @@ public:
 
     void critical(QWidget* parent, const QString& caption, const QString& text) override;
     void information(QWidget* parent, const QString& caption, const QString& text) override;
+    void warning(QWidget* parent, const QString& caption, const QString& text) override;
     void about(QWidget* parent, const QString& caption, const QString& text) override;
     int question(QWidget* parent, const QString& caption, const QString& text, const QString& button0,
                  const QString& button1, int defaultButton, int escapeButton) override;

@@ -10,6 +10,8 @@ const char* kindName(ScriptedPrompter::Kind kind)
         return "critical";
     case ScriptedPrompter::Kind::Information:
         return "information";
+    case ScriptedPrompter::Kind::Warning:
+        return "warning";
     case ScriptedPrompter::Kind::About:
         return "about";
     case ScriptedPrompter::Kind::Question:
@@ -43,6 +45,11 @@ void ScriptedPrompter::expectCritical(const QString& caption, const QString& tex
 void ScriptedPrompter::expectInformation(const QString& caption, const QString& text)
 {
     m_expected.append({ Kind::Information, caption, text, QString(), 0 });
+}
+
+void ScriptedPrompter::expectWarning(const QString& caption, const QString& text)
+{
+    m_expected.append({ Kind::Warning, caption, text, QString(), 0 });
 }
 
 void ScriptedPrompter::expectAbout(const QString& caption, const QString& text)
@@ -122,6 +129,12 @@ void ScriptedPrompter::information(QWidget*, const QString& caption, const QStri
 {
     Expectation e;
     take({ Kind::Information, caption, text, {}, -1 }, &e);
+}
+
+void ScriptedPrompter::warning(QWidget*, const QString& caption, const QString& text)
+{
+    Expectation e;
+    take({ Kind::Warning, caption, text, {}, -1 }, &e);
 }
 
 void ScriptedPrompter::about(QWidget*, const QString& caption, const QString& text)

@@ -15,6 +15,7 @@ public:
     {
         Critical,
         Information,
+        Warning,
         About,
         Question,
         GetItem,
@@ -37,6 +38,7 @@ public:
     // A null text means "any text".
     void expectCritical(const QString& caption, const QString& text = QString());
     void expectInformation(const QString& caption, const QString& text = QString());
+    void expectWarning(const QString& caption, const QString& text = QString());
     void expectAbout(const QString& caption, const QString& text = QString());
     void expectQuestion(const QString& caption, const QString& text, int answer);
     // A null answer stands for Cancel.
@@ -53,6 +55,7 @@ public:
 
     void critical(QWidget* parent, const QString& caption, const QString& text) override;
     void information(QWidget* parent, const QString& caption, const QString& text) override;
+    void warning(QWidget* parent, const QString& caption, const QString& text) override;
     void about(QWidget* parent, const QString& caption, const QString& text) override;
     int question(QWidget* parent, const QString& caption, const QString& text, const QString& button0,
                  const QString& button1, int defaultButton, int escapeButton) override;
