@@ -37,6 +37,7 @@ FrmTavrin2Qt::FrmTavrin2Qt(QWidget* parent, const char* name, Qt::WindowFlags fl
     m_unableToSave = tr("Unable to save config file");
 
     fillButtonRows();
+    acceptConfigFileDrops();
     detectTavrin();
     refreshForm();
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 class FrmProgramPagers;
+class QMimeData;
 class QTimer;
 
 // The main window: shows one model's settings, moves them between the form and a Tavrin2QtCfg,
@@ -51,6 +52,8 @@ public:
     void showError(const QString& text);
     void saveConfiguration();
     void loadConfiguration();
+    // Load without the file dialog: the file named at start and a file dropped onto the window.
+    void loadConfigurationFile(const QString& fileName);
     void updateTavrinFirmware();
 
 public slots:
@@ -95,6 +98,9 @@ public slots:
     void checkBoxDTSecondaryPageEnabled_toggled(bool) override;
     void checkBoxDTCancelMsgEnabled_toggled(bool) override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 protected slots:
     void languageChange() override;
 
@@ -130,6 +136,9 @@ private:
     void fillRecord(Tavrin2QtCfg& cfg);
 
     static QString configFilter();
+    // The one configuration file a drag carries; empty when it carries anything else.
+    static QString droppedConfigFile(const QMimeData* data);
+    void acceptConfigFileDrops();
 
     // The model names (context QObject), the mode texts and the messages made once at start-up.
     QString m_tavrinIIName;

@@ -7,7 +7,10 @@
 #include "protocol/Tavrin2QtComm.h"
 #include "uisupport/Prompter.h"
 
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 
 #include <exception>
 
@@ -100,7 +103,12 @@ void FrmTavrin2Qt::loadConfiguration()
                                                                   tr("Choose a config file to load"), configFilter());
     if (fileName.isEmpty())
         return;
-    qCDebug(lcApp, "loadConfiguration() filename: %s", qUtf8Printable(fileName));
+    loadConfigurationFile(fileName);
+}
+
+void FrmTavrin2Qt::loadConfigurationFile(const QString& fileName)
+{
+    qCDebug(lcApp, "loadConfigurationFile() filename: %s", qUtf8Printable(fileName));
 
     // Our own files are Latin-1; files from other editors may be UTF-8 or another 8-bit code page.
     QString text;
@@ -111,7 +119,7 @@ void FrmTavrin2Qt::loadConfiguration()
     }
     error.clear();
     const std::unique_ptr<Tavrin2QtCfg> cfg = Tavrin2QtCfg::thaw(text, error);
-    qCDebug(lcApp, "loadConfiguration() cfg_file_data_as_str: %s", qUtf8Printable(text));
+    qCDebug(lcApp, "loadConfigurationFile() %d characters read", int(text.size()));
     if (!cfg) {
         showError(CfgFile::failureText(error, m_unableToLoad));
         return;
@@ -124,6 +132,56 @@ void FrmTavrin2Qt::loadConfiguration()
     // A hand-edited file may hold values the form has no place for; shown as they stand, those widgets
     // would keep the previous configuration's values next to the file's.
     if (cfg->replaceOutOfRangeValues())
-        qCWarning(lcApp, "loadConfiguration(): values out of range replaced by their defaults");
+        qCWarning(lcApp, "loadConfigurationFile(): values out of range replaced by their defaults");
     setUISettings(*cfg);
+}
+
+QString FrmTavrin2Qt::droppedConfigFile(const QMimeData* data)
+{
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    if (urls.size() != 1 || !urls.constFirst().isLocalFile())
+        return QString();
+    const QString fileName = urls.constFirst().toLocalFile();
+    return QFileInfo(fileName).suffix().compare(configFileExtension, Qt::CaseInsensitive) == 0 ? fileName : QString();
+}
+
+// The window and every widget that takes drops of its own (the text fields would take the file's
+// path as text) hand a dropped configuration file to Load.
+void FrmTavrin2Qt::acceptConfigFileDrops()
+{
+    setAcceptDrops(true);
+    installEventFilter(this);
+    const QList<QWidget*> children = findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        if (child->acceptDrops())
+            child->installEventFilter(this);
+    }
+}
+
+bool FrmTavrin2Qt::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (droppedConfigFile(drag->mimeData()).isEmpty())
+            break;
+        drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QString fileName = droppedConfigFile(drop->mimeData());
+        if (fileName.isEmpty())
+            break;
+        drop->acceptProposedAction();
+        // After the drop has finished: the drag's source waits for it, and Load may open an error box.
+        QMetaObject::invokeMethod(
+            this, [this, fileName] { loadConfigurationFile(fileName); }, Qt::QueuedConnection);
+        return true;
+    }
+    default:
+        break;
+    }
+    return FrmTavrin2QtBase::eventFilter(watched, event);
 }

@@ -1,21 +1,16 @@
-#include "app/FrmTavrin2Qt.h"
-#include "sim/VirtualTavrin.h"
-#include "uisupport/FitAndCentre.h"
+#include "app/AppStart.h"
 #include "uisupport/Translations.h"
-#include "usb/UsbHid.h"
 
 #include <QApplication>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
-#include <QEvent>
 #include <QFileInfo>
+#include <QLoggingCategory>
 
 #include <cstdio>
-#include <memory>
-#include <optional>
 
 namespace {
-constexpr int badModelExitCode = 2;
+constexpr int usageExitCode = 2;
 
 QStringList argumentList(int argc, char* argv[])
 {
@@ -24,27 +19,12 @@ QStringList argumentList(int argc, char* argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
 }
-
-// The benchmark's stop watch: with T2Q_EXIT_AFTER_PAINT=1 the program ends once the window is first
-// painted, so start-up can be timed from outside. The paint still completes before the loop returns.
-class QuitAfterFirstPaint : public QObject
-{
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QCoreApplication::quit();
-        }
-        return false;
-    }
-};
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("tavrin2qt"));
+    QCoreApplication::setOrganizationName(QStringLiteral("tavrin2qt"));
     QCoreApplication::setApplicationVersion(QStringLiteral(T2Q_VERSION));
 
     QCommandLineParser parser;
@@ -56,6 +36,13 @@ int main(int argc, char* argv[])
         QStringLiteral("Run against a virtual device of the given model: tavrin2, dalen or dalen2."),
         QStringLiteral("MODEL"));
     parser.addOption(simulateOption);
+    const QCommandLineOption verboseOption(QStringLiteral("verbose"),
+                                           QStringLiteral("Print the traces of the device talk and the window."));
+    parser.addOption(verboseOption);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A configuration file (.t2c) to load at start, as File > Load "
+                                                "Configuration does."),
+                                 QStringLiteral("[FILE]"));
 
     // A first look before the GUI exists, so that --help, --version and a bad model need no display.
     // The toolkit's own options (-platform and the like) are unknown here and left for the second look.
@@ -69,14 +56,17 @@ int main(int argc, char* argv[])
     }
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
-    std::optional<VirtualTavrin::Model> simulatedModel;
+    // Traces are for developers; QT_LOGGING_RULES, read after these rules, still turns them on.
+    QLoggingCategory::setFilterRules(parser.isSet(verboseOption) ? QStringLiteral("tavrin.*.debug=true")
+                                                                 : QStringLiteral("tavrin.*.debug=false"));
+    StartOptions options;
     if (parser.isSet(simulateOption)) {
         const QString name = parser.value(simulateOption);
-        simulatedModel = VirtualTavrin::modelFromName(name);
-        if (!simulatedModel) {
+        options.simulatedModel = VirtualTavrin::modelFromName(name);
+        if (!options.simulatedModel) {
             std::fprintf(stderr, "tavrin2qt: unknown model \"%s\" for --simulate (use tavrin2, dalen or dalen2)\n",
                          qPrintable(name));
-            return badModelExitCode;
+            return usageExitCode;
         }
     }
 
@@ -86,18 +76,14 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("tavrin2qt"));
     parser.process(app);
 
-    // Before the window: its construction runs the first detection.
-    if (simulatedModel) {
-        auto* device
-            = static_cast<VirtualTavrin*>(UsbHid::setBackend(std::make_unique<VirtualTavrin>(*simulatedModel)));
-        device->setRealTime(true);
+    // Only the toolkit's own options are gone now; what stays is the file.
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        std::fprintf(stderr, "tavrin2qt: only one configuration file can be loaded\n");
+        return usageExitCode;
     }
-
-    auto* window = new FrmTavrin2Qt;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    fitAndCentre(window);
-    if (qEnvironmentVariableIntValue("T2Q_EXIT_AFTER_PAINT") == 1)
-        window->installEventFilter(new QuitAfterFirstPaint(window));
-    window->show();
+    options.file = files.value(0);
+    options.quitAfterFirstPaint = qEnvironmentVariableIntValue("T2Q_EXIT_AFTER_PAINT") == 1;
+    openMainWindow(options);
     return app.exec();
 }

@@ -10,6 +10,7 @@
 #include "protocol/Tavrin2QtComm.h"
 #include "usb/UsbHid.h"
 
+#include <QLoggingCategory>
 #include <QStringConverter>
 
 namespace {
@@ -42,6 +43,9 @@ int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err
     int status = ExitSuccess;
     try {
         m_commandLine.parse(arguments);
+        // Replaces the quiet rules main sets; QT_LOGGING_RULES still has the last word.
+        if (m_commandLine.isSet(QStringLiteral("verbose")))
+            QLoggingCategory::setFilterRules(QStringLiteral("tavrin.*.debug=true"));
         if (m_commandLine.helpRequested()) {
             out << m_commandLine.helpText();
             return ExitSuccess;

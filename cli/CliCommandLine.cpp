@@ -66,6 +66,7 @@ CliCommandLine::CliCommandLine()
 
     addOption({ QStringLiteral("h"), QStringLiteral("help") }, QString(), {});
     addOption({ QStringLiteral("version") }, QString(), {});
+    addOption({ QStringLiteral("verbose") }, QString(), {});
     addOption({ QStringLiteral("simulate") }, QStringLiteral("MODEL"), {});
     addOption({ QStringLiteral("simulate-from") }, QStringLiteral("FILE"), {});
     addOption({ QStringLiteral("transcript") }, QStringLiteral("FILE"), {});
@@ -181,6 +182,7 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
         {
             { QStringLiteral("-h, --help"), tr("Show this help.") },
             { QStringLiteral("--version"), tr("Show the version.") },
+            { QStringLiteral("--verbose"), tr("Also print the traces of the device talk on standard error.") },
             { QStringLiteral("--simulate MODEL"),
               tr("Talk to a virtual unit instead of USB: tavrin2, dalen or dalen2. It answers at once. Several "
                  "models separated by commas (tavrin2,dalen) attach several units, with serial numbers 00012345, "

@@ -1,24 +1,32 @@
 #include "uisupport/Prompter.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 
 namespace {
 Prompter* installedPrompter = nullptr;
 
+const QString lastFolderKey = QStringLiteral("files/lastFolder");
+
+// Every file dialog starts where the previous one, of this run or an earlier one, ended.
 QString runFileDialog(QWidget* parent, const QString& objectName, const QString& caption, const QString& filter,
                       QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, caption, QString(), filter);
+    QSettings settings;
+    QFileDialog dialog(parent, caption, settings.value(lastFolderKey).toString(), filter);
     dialog.setObjectName(objectName);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // Symbolic links are resolved: DontResolveSymlinks stays off.
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    return dialog.selectedFiles().constFirst();
+    const QString fileName = dialog.selectedFiles().constFirst();
+    settings.setValue(lastFolderKey, QFileInfo(fileName).absolutePath());
+    return fileName;
 }
 } // namespace
 

@@ -129,7 +129,7 @@ FindResult UsbHid::findDevice(const InterfaceSet& interfaces, bool force)
 
         m_productId = productId;
         _device_path = path;
-        qCWarning(lcUsb, "_device_path: %s", qPrintable(path));
+        qCDebug(lcUsb, "_device_path: %s", qPrintable(path));
         closeHandle(m_readHandle);
         closeHandle(m_writeHandle);
         // Open failures show up as WriteFailed/ReadFailed at the first use, with the backend's reason.

@@ -81,6 +81,11 @@ void TestCliProcess::readWritesTheDocumentBytesWithoutAWindow()
     QVERIFY(!read.out.contains("\xC3\xA9"));
     // Progress only: no traces, no warnings.
     QCOMPARE(read.err, QByteArray("Reading Tavrin... 1/2\nReading Tavrin... 2/2\n"));
+
+    const Result verbose = runBinary({ "--simulate-from", path, "--verbose", "read" });
+    QCOMPARE(verbose.status, 0);
+    QCOMPARE(verbose.out, read.out);
+    QVERIFY2(verbose.err.contains("tavrin.protocol: "), verbose.err.constData());
 }
 
 QTEST_MAIN(TestCliProcess)

@@ -16,8 +16,15 @@ private:
         QStringList calls;
     };
 
+    static QStringList batchispArguments()
+    {
+        return { "-device", "at90usb647", "-hardware", "usb",        "-operation", "erase",
+                 "f",       "memory",     "flash",     "blankcheck", "loadbuffer", "/tmp/my fw/TavrinIIUSB.hex",
+                 "program", "verify",     "start",     "reset",      "0" };
+    }
+
     // The fake prints what the script body says for each command and logs its arguments.
-    Run flash(const QString& fakeBody, bool installFake = true)
+    Run flash(const QString& fakeBody, bool installFake = true, const QStringList& arguments = batchispArguments())
     {
         QTemporaryDir dir;
         const QString log = dir.filePath(QStringLiteral("calls.log"));
@@ -35,10 +42,7 @@ private:
         env.insert(QStringLiteral("TAVRIN_FLASH_WAIT_SECONDS"), QStringLiteral("1"));
         process.setProcessEnvironment(env);
         process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(QStringLiteral(T2Q_FLASH_BINARY),
-                      { "-device", "at90usb647", "-hardware", "usb", "-operation", "erase", "f", "memory", "flash",
-                        "blankcheck", "loadbuffer", "/tmp/my fw/TavrinIIUSB.hex", "program", "verify", "start", "reset",
-                        "0" });
+        process.start(QStringLiteral(T2Q_FLASH_BINARY), arguments);
         Run run;
         if (!process.waitForFinished(30000))
             return run;
@@ -98,6 +102,28 @@ private slots:
         QVERIFY(run.output.contains(QLatin1String("no device present")));
         QVERIFY(!run.calls.contains(QStringLiteral("at90usb647 erase")));
         QCOMPARE(lastLine(run.output), QStringLiteral("Summary:  Total 4   Passed 0   Failed 4"));
+    }
+
+    // Asked what it is, the tool answers and flashes nothing, even amid a full batchisp argument list.
+    void helpAndVersionFlashNothing_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expectedStart");
+        QTest::newRow("--help") << QStringList { "--help" } << QStringLiteral("Usage: tavrin-flash -device CHIP");
+        QTest::newRow("-h in a flashing run")
+            << (QStringList { "-h" } + batchispArguments()) << QStringLiteral("Usage: tavrin-flash -device CHIP");
+        QTest::newRow("--version") << QStringList { "--version" } << QStringLiteral("tavrin-flash " T2Q_VERSION "\n");
+    }
+
+    void helpAndVersionFlashNothing()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expectedStart);
+        const Run run = flash(QStringLiteral("exit 0\n"), true, arguments);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.output.startsWith(expectedStart), qPrintable(run.output));
+        QVERIFY(!run.output.contains(QLatin1String("Summary")));
+        QCOMPARE(run.calls, QStringList());
     }
 
     void missingDfuProgrammer()

@@ -1,6 +1,18 @@
-#include <QElapsedTimer>
+#include "MainWindowKit.h"
+
+#include "app/AppStart.h"
+#include "config/CfgFile.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 QString programPath()
@@ -30,6 +42,32 @@ Outcome run(const QStringList& arguments)
     outcome.err = QString::fromLocal8Bit(process.readAllStandardError());
     return outcome;
 }
+
+QString writeConfigFile(const QString& path, const Tavrin2QtCfg& cfg)
+{
+    QString error;
+    return CfgFile::save(cfg, path, error) ? path : error;
+}
+
+QString pageName(const FrmTavrin2Qt& window)
+{
+    return window.widgetStackSwitchDevice->currentWidget()->objectName();
+}
+
+// Answers the next file dialog that opens with fileName, and notes the folder it started in.
+void answerFileDialog(const QString& fileName, QString* startFolder)
+{
+    QTimer::singleShot(0, [fileName, startFolder] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            answerFileDialog(fileName, startFolder);
+            return;
+        }
+        *startFolder = dialog->directory().absolutePath();
+        dialog->selectFile(fileName);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+}
 } // namespace
 
 class TestAppCommandLine : public QObject
@@ -41,14 +79,47 @@ private slots:
     void versionAndHelp();
     void unknownModelIsRefused_data();
     void unknownModelIsRefused();
+    void simulatedDeviceIsFoundAtStartUp_data();
     void simulatedDeviceIsFoundAtStartUp();
+    void fileAtStartLoadsAsLoadDoes_data();
+    void fileAtStartLoadsAsLoadDoes();
+    void droppedConfigFileLoads_data();
+    void droppedConfigFileLoads();
+    void fileDialogsStartInTheLastFolder();
     void exitsAfterFirstPaintWhenAsked_data();
     void exitsAfterFirstPaintWhenAsked();
+    void init();
+    void cleanup();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ScriptedPrompter> m_prompter;
+    QPointer<FrmTavrin2Qt> m_window;
 };
 
 void TestAppCommandLine::initTestCase()
 {
     QVERIFY2(QFileInfo(programPath()).isExecutable(), qPrintable(programPath()));
+    // The remembered folder goes to a settings file of the test's own.
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("tavrin2qt-tests"));
+}
+
+void TestAppCommandLine::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_prompter = std::make_unique<ScriptedPrompter>();
+    FrmTavrin2Qt::resetFirstDetection();
+}
+
+void TestAppCommandLine::cleanup()
+{
+    delete m_window.data();
+    m_prompter->verifyDone();
+    m_prompter.reset();
+    m_dir.reset();
+    Tavrin2QtComm::instance()->reset();
 }
 
 void TestAppCommandLine::versionAndHelp()
@@ -62,6 +133,8 @@ void TestAppCommandLine::versionAndHelp()
     QVERIFY2(help.out.startsWith(QStringLiteral("Usage: tavrin2qt [options]")), qPrintable(help.out));
     QVERIFY(help.out.contains(QStringLiteral("--simulate <MODEL>")));
     QVERIFY(help.out.contains(QStringLiteral("dalen2")));
+    QVERIFY(help.out.contains(QStringLiteral("--verbose")));
+    QVERIFY2(help.out.contains(QStringLiteral("[FILE]")), qPrintable(help.out));
 }
 
 void TestAppCommandLine::unknownModelIsRefused_data()
@@ -80,52 +153,187 @@ void TestAppCommandLine::unknownModelIsRefused()
     QVERIFY(outcome.out.isEmpty());
 }
 
-// The virtual device must be on the link before the window's first detection: identifying it is
-// the first thing the protocol reports, and no model choice blocks the start.
+// The virtual device must be on the link before the window's first detection: the window opens on
+// the device's model without asking for one.
+void TestAppCommandLine::simulatedDeviceIsFoundAtStartUp_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("tavrin2") << "tavrin2" << int(TavrinII) << "Tavrin II"
+                             << "pgTavrinII";
+    QTest::newRow("dalen") << "dalen" << int(DalenTavrin) << "Dalen Tavrin"
+                           << "pgDalenTavrin";
+    QTest::newRow("dalen2") << "dalen2" << int(DalenTavrin2Button) << "Dalen Tavrin - 2 Button"
+                            << "pgDalenTavrin";
+}
+
 void TestAppCommandLine::simulatedDeviceIsFoundAtStartUp()
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=false;tavrin.protocol.debug=true"));
-    process.setProcessEnvironment(environment);
-    process.start(programPath(), { QStringLiteral("--simulate"), QStringLiteral("dalen2") });
-    QVERIFY(process.waitForStarted());
+    QFETCH(QString, model);
+    QFETCH(int, type);
+    QFETCH(QString, caption);
+    QFETCH(QString, page);
+    StartOptions options;
+    options.simulatedModel = VirtualTavrin::modelFromName(model);
+    m_window = openMainWindow(options);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(int(m_window->selectedType()), type);
+    QCOMPARE(m_window->windowTitle(), caption);
+    QCOMPARE(pageName(*m_window), page);
+    QCOMPARE(m_prompter->calls().size(), 0);
+}
 
-    QByteArray err;
-    QElapsedTimer clock;
-    clock.start();
-    while (!err.contains("Tavrin2QtComm::detectedTavrinType() 1") && clock.elapsed() < 20000
-           && process.state() == QProcess::Running) {
-        process.waitForReadyRead(500);
-        err += process.readAllStandardError();
+void TestAppCommandLine::fileAtStartLoadsAsLoadDoes_data()
+{
+    QTest::addColumn<int>("fileType");
+    QTest::addColumn<QByteArray>("damage");
+    QTest::newRow("Dalen file, Tavrin II attached") << int(DalenTavrin) << QByteArray();
+    QTest::newRow("Dalen 2 Button file") << int(DalenTavrin2Button) << QByteArray();
+    QTest::newRow("Tavrin II file") << int(TavrinII) << QByteArray();
+    QTest::newRow("not a document") << int(DalenTavrin) << QByteArray("hello\n");
+    QTest::newRow("missing") << int(DalenTavrin) << QByteArray("missing");
+}
+
+// The page and the settings follow the file; a file Load refuses gets Load's error box, and the window
+// stays open on the attached device's model.
+void TestAppCommandLine::fileAtStartLoadsAsLoadDoes()
+{
+    QFETCH(int, fileType);
+    QFETCH(QByteArray, damage);
+    QRandomGenerator rng(static_cast<quint32>(fileType));
+    const Tavrin2QtCfg cfg = kit::randomRecord(rng, static_cast<TavrinType>(fileType));
+    const QString path = m_dir->filePath(QStringLiteral("site.t2c"));
+    QCOMPARE(writeConfigFile(path, cfg), path);
+    if (damage == "missing") {
+        QVERIFY(QFile::remove(path));
+    } else if (!damage.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(damage);
     }
-    const bool running = process.state() == QProcess::Running;
-    process.kill();
-    process.waitForFinished();
-    QVERIFY2(err.contains("Tavrin2QtComm::detectedTavrinType() 1"), err.constData());
-    QVERIFY(running);
+    if (!damage.isEmpty())
+        m_prompter->expectCritical(QStringLiteral("Error"));
+
+    StartOptions options;
+    options.simulatedModel = VirtualTavrin::Model::TavrinII;
+    options.file = path;
+    m_window = openMainWindow(options);
+    QVERIFY(m_window->isVisible());
+    if (damage.isEmpty()) {
+        QCOMPARE(int(m_window->selectedType()), fileType);
+        QCOMPARE(pageName(*m_window), fileType == TavrinII ? "pgTavrinII" : "pgDalenTavrin");
+        KIT_VERIFY_SAME(m_window->uiSettings(), kit::shownPart(cfg));
+    } else {
+        QVERIFY(m_prompter->verifyDone());
+        QVERIFY2(m_prompter->calls().constLast().text.contains(QStringLiteral("Unable to load config file"))
+                     || damage == "missing",
+                 qPrintable(m_prompter->calls().constLast().text));
+        QCOMPARE(int(m_window->selectedType()), int(TavrinII));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Tavrin II"));
+    }
+}
+
+void TestAppCommandLine::droppedConfigFileLoads_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("onto the window") << ""
+                                     << "site.t2c" << true;
+    QTest::newRow("onto a text field") << "lineEditDTCancelMsg"
+                                       << "SITE.T2C" << true;
+    QTest::newRow("another kind of file") << ""
+                                          << "site.txt" << false;
+}
+
+// A text field would otherwise take the file's path as its text.
+void TestAppCommandLine::droppedConfigFileLoads()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, fileName);
+    QFETCH(bool, loads);
+    kit::attach(VirtualTavrin::Model::TavrinII);
+    m_window = openMainWindow({});
+    QWidget* widget
+        = target.isEmpty() ? static_cast<QWidget*>(m_window.data()) : m_window->findChild<QLineEdit*>(target);
+    QVERIFY(widget);
+    const QString textBefore = target.isEmpty() ? QString() : static_cast<QLineEdit*>(widget)->text();
+    QRandomGenerator rng(7);
+    const Tavrin2QtCfg cfg = kit::randomRecord(rng, DalenTavrin);
+    const QString path = writeConfigFile(m_dir->filePath(fileName), cfg);
+
+    QMimeData data;
+    data.setUrls({ QUrl::fromLocalFile(path) });
+    data.setText(path);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &enter);
+    QCOMPARE(enter.isAccepted(), loads);
+    if (!loads)
+        return;
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &drop);
+    QVERIFY(drop.isAccepted());
+    QTRY_COMPARE(int(m_window->selectedType()), int(DalenTavrin));
+    KIT_VERIFY_SAME(m_window->uiSettings(), kit::shownPart(cfg));
+    if (!target.isEmpty())
+        QCOMPARE(static_cast<QLineEdit*>(widget)->text(), cfg.dtCancelMsg());
+}
+
+// The real dialogs: each starts in the folder the previous one ended in, also in a later run.
+void TestAppCommandLine::fileDialogsStartInTheLastFolder()
+{
+    QSettings().clear();
+    QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("a")));
+    QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("b")));
+    const QString folderA = QFileInfo(m_dir->filePath(QStringLiteral("a"))).canonicalFilePath();
+    const QString folderB = QFileInfo(m_dir->filePath(QStringLiteral("b"))).canonicalFilePath();
+    const QString opened = writeConfigFile(folderA + QStringLiteral("/site.t2c"), Tavrin2QtCfg());
+
+    QtPrompter dialogs;
+    QString startFolder;
+    answerFileDialog(opened, &startFolder);
+    QCOMPARE(dialogs.getOpenFileName(nullptr, QStringLiteral("Load File"), QStringLiteral("Load"), QString()), opened);
+
+    answerFileDialog(folderB + QStringLiteral("/new.t2c"), &startFolder);
+    QCOMPARE(dialogs.getSaveFileName(nullptr, QStringLiteral("Save File"), QStringLiteral("Save"), QString()),
+             folderB + QStringLiteral("/new.t2c"));
+    QCOMPARE(startFolder, folderA);
+
+    answerFileDialog(opened, &startFolder);
+    QtPrompter().getOpenFileName(nullptr, QStringLiteral("Load File"), QStringLiteral("Load"), QString());
+    QCOMPARE(startFolder, folderB);
 }
 
 void TestAppCommandLine::exitsAfterFirstPaintWhenAsked_data()
 {
     QTest::addColumn<QString>("model");
-    QTest::newRow("tavrin2") << QStringLiteral("tavrin2");
-    QTest::newRow("dalen2") << QStringLiteral("dalen2");
+    QTest::addColumn<bool>("verbose");
+    QTest::newRow("tavrin2") << QStringLiteral("tavrin2") << false;
+    QTest::newRow("dalen2") << QStringLiteral("dalen2") << false;
+    QTest::newRow("tavrin2 --verbose") << QStringLiteral("tavrin2") << true;
 }
 
-// scripts/bench times start-up with this hook: the program must end by itself, successfully, and only
-// after the first detection has identified the device (the bench subtracts that exchange's wait).
+// scripts/bench times start-up with this hook: the program must end by itself, successfully. Started
+// from a terminal it prints nothing unless asked for its traces.
 void TestAppCommandLine::exitsAfterFirstPaintWhenAsked()
 {
     QFETCH(QString, model);
+    QFETCH(bool, verbose);
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=false;tavrin.protocol.debug=true"));
+    // Only the off-screen platform's own complaints are silenced, and a root's missing runtime folder.
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("default.warning=false"));
+    QTemporaryDir runtimeDir;
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir.path());
     environment.insert(QStringLiteral("T2Q_EXIT_AFTER_PAINT"), QStringLiteral("1"));
     process.setProcessEnvironment(environment);
-    process.start(programPath(), { QStringLiteral("--simulate"), model });
+    QStringList arguments { QStringLiteral("--simulate"), model };
+    if (verbose)
+        arguments << QStringLiteral("--verbose");
+    process.start(programPath(), arguments);
     const bool ended = process.waitForFinished(30000);
     if (!ended) {
         process.kill();
@@ -135,7 +343,10 @@ void TestAppCommandLine::exitsAfterFirstPaintWhenAsked()
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 0);
     const QByteArray err = process.readAllStandardError();
-    QVERIFY2(err.contains("Tavrin2QtComm::detectedTavrinType() 1"), err.constData());
+    if (verbose)
+        QVERIFY2(err.contains("tavrin.protocol: "), err.constData());
+    else
+        QCOMPARE(err, QByteArray());
 }
 
 QTEST_MAIN(TestAppCommandLine)

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "sim/VirtualTavrin.h"
+
+#include <QString>
+
+#include <optional>
+
+class FrmTavrin2Qt;
+
+// What the window's command line asks for, once the arguments are checked.
+struct StartOptions
+{
+    std::optional<VirtualTavrin::Model> simulatedModel;
+    // Loaded as File > Load Configuration would once the window shows; empty for none.
+    QString file;
+    // The benchmark's stop watch: the program ends once the window is first painted, so start-up can be
+    // timed from outside.
+    bool quitAfterFirstPaint = false;
+};
+
+// The main window as the program opens it, shown; it deletes itself when closed.
+FrmTavrin2Qt* openMainWindow(const StartOptions& options);
