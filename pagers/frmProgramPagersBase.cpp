@@ -12,6 +12,10 @@ frmProgramPagersBase::frmProgramPagersBase(QWidget* parent, const char* name, bo
         setObjectName(QString::fromLatin1(name));
     setModal(modal);
     setupUi(this);
+    // The note keeps its room while hidden, so the buttons above it stay where they are.
+    QSizePolicy notePolicy = textLabelSpecialCaseMsg->sizePolicy();
+    notePolicy.setRetainSizeWhenHidden(true);
+    textLabelSpecialCaseMsg->setSizePolicy(notePolicy);
     resize(QSize(532, 471).expandedTo(minimumSizeHint()));
 
     // Both buttons act on pressed, not on clicked.
