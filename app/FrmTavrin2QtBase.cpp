@@ -1,5 +1,7 @@
 #include "app/FrmTavrin2QtBase.h"
 
+#include "uisupport/FitAndCentre.h"
+
 #include <QActionGroup>
 #include <QEvent>
 #include <QKeySequence>
@@ -127,17 +129,9 @@ void FrmTavrin2QtBase::languageChange()
     refreshLayoutSizes();
 }
 
-// Layouts inside pages and tabs that have not been shown yet keep the sizes they first computed, so without this
-// the window's minimum size leaves out those pages until each has been visited, and a window shrunk before that
-// clips them.
 void FrmTavrin2QtBase::refreshLayoutSizes()
 {
-    const auto widgets = findChildren<QWidget*>();
-    for (QWidget* widget : widgets)
-        widget->updateGeometry();
-    const auto layouts = findChildren<QLayout*>();
-    for (QLayout* layout : layouts)
-        layout->invalidate();
+    ::refreshLayoutSizes(this);
 }
 
 void FrmTavrin2QtBase::changeEvent(QEvent* event)
