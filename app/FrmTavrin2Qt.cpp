@@ -6,9 +6,12 @@
 #include "uisupport/Prompter.h"
 #include "usb/UsbHid.h"
 
+#include <QApplication>
 #include <QTimer>
 
+#include <array>
 #include <exception>
+#include <utility>
 
 namespace {
 // Only the first detection after start-up moves the form to a model.
@@ -38,6 +41,8 @@ FrmTavrin2Qt::FrmTavrin2Qt(QWidget* parent, const char* name, Qt::WindowFlags fl
 
     fillButtonRows();
     acceptConfigFileDrops();
+    nameWidgetsForScreenReaders();
+    widenMessageFields();
     detectTavrin();
     refreshForm();
 
@@ -68,6 +73,80 @@ void FrmTavrin2Qt::languageChange()
     FrmTavrin2QtBase::languageChange();
     // The form's own step puts back its default caption and Dalen titles; the selected model's stay.
     applyModelTexts();
+    nameWidgetsForScreenReaders();
+}
+
+// Column headers alone tell a screen reader nothing about the row a widget sits in.
+void FrmTavrin2Qt::nameWidgetsForScreenReaders()
+{
+    // Called from the form's constructor through languageChange, before the rows exist.
+    if (tavrinIIBtnWidgets.empty())
+        return;
+    for (int i = 0; i < static_cast<int>(tavrinIIBtnWidgets.size()); ++i) {
+        const TavrinIIBtnWidgets& row = tavrinIIBtnWidgets[i];
+        const QString what = i < 5 ? tr("Button %1").arg(i + 1) : tr("External input");
+        const std::pair<QWidget*, QString> names[] = {
+            { row.enable, tr("%1 enabled").arg(what) },
+            { row.pager, tr("%1 pager").arg(what) },
+            { row.setting, tr("%1 setting").arg(what) },
+            { row.type, tr("%1 type").arg(what) },
+            { row.mode, tr("%1 mode").arg(what) },
+            { row.zellMsg, tr("%1 Zell message").arg(what) },
+            { row.alphaMsg, tr("%1 Alpha message").arg(what) },
+            { row.msgStack, tr("%1 message").arg(what) },
+        };
+        for (const auto& [widget, name] : names)
+            if (widget)
+                widget->setAccessibleName(name);
+    }
+    const std::pair<QWidget*, QString> others[] = {
+        { checkBoxLowBatteryPageEnabled, tr("Low battery page enabled") },
+        { spinBoxLowBatteryPager, tr("Low battery pager") },
+        { lineEditLowBatteryPageMsg, tr("Low battery message") },
+        { checkBoxAckPageEnabled, tr("Acknowledge page enabled") },
+        { spinBoxAckPager, tr("Acknowledge pager") },
+        { lineEditAckPageMsg, tr("Acknowledge message") },
+        { checkBoxAutoOnOff1, tr("Auto on/off 1 enabled") },
+        { timeEditAutoOn1, tr("Auto on/off 1 on time") },
+        { timeEditAutoOff1, tr("Auto on/off 1 off time") },
+        { checkBoxAutoOnOff2, tr("Auto on/off 2 enabled") },
+        { timeEditAutoOn2, tr("Auto on/off 2 on time") },
+        { timeEditAutoOff2, tr("Auto on/off 2 off time") },
+        { checkBoxAutoOnOff3, tr("Auto on/off 3 enabled") },
+        { timeEditAutoOn3, tr("Auto on/off 3 on time") },
+        { timeEditAutoOff3, tr("Auto on/off 3 off time") },
+        { checkBoxDTSecondaryPageEnabled, tr("Secondary page enabled") },
+        { spinBoxDTSecondaryPager, tr("Secondary pager") },
+        { checkBoxDTCancelMsgEnabled, tr("Cancel message enabled") },
+        { lineEditDTCancelMsg, tr("Cancel message") },
+        { checkBoxDTLowBatteryPageEnabled, tr("Low battery page enabled") },
+        { spinBoxDTLowBatteryPager, tr("Low battery pager") },
+        { lineEditDTLowBatteryPageMsg, tr("Low battery message") },
+        { checkBoxDTRepageEnabled, tr("Repage enabled") },
+        { spinBoxDTRepageInterval, tr("Repage interval") },
+        { textLabel33, tr("Tavrin II unit with buttons 1 to 5") },
+    };
+    for (const auto& [widget, name] : others)
+        widget->setAccessibleName(name);
+}
+
+// A message takes up to 64 characters; the fields show at least half of one at a time.
+void FrmTavrin2Qt::widenMessageFields()
+{
+    constexpr int shownCharacters = 32;
+    for (QLineEdit* edit : messageEdits()) {
+        const QFontMetrics metrics = edit->fontMetrics();
+        // The frame and the text margins take a few pixels on each side.
+        const int width = metrics.averageCharWidth() * shownCharacters + 2 * metrics.averageCharWidth();
+        edit->setMinimumWidth(width);
+    }
+}
+
+// After a box whose parent has gone (the firmware progress dialog), no window would hold the keyboard.
+void FrmTavrin2Qt::takeBackKeyboardFocus()
+{
+    if (isVisible() && !QApplication::activeWindow())
+        activateWindow();
 }
 
 void FrmTavrin2Qt::selectModel(TavrinType type)
@@ -79,13 +158,18 @@ void FrmTavrin2Qt::selectModel(TavrinType type)
         m_dalenTitlesFor = type;
         applyModelTexts();
         buttonGroupBtn2->setVisible(type == DalenTavrin2Button);
+        textLabel3_2->setPixmap(QPixmap(type == DalenTavrin2Button ? QStringLiteral(":/images/dalen2.png")
+                                                                   : QStringLiteral(":/images/dalen.png")));
         widgetStackSwitchDevice->setCurrentWidget(pgDalenTavrin);
+        tools_SelectDevice_DalenTavrin_Action->setChecked(type == DalenTavrin);
+        tools_SelectDevice_DalenTavrin2Btn_Action->setChecked(type == DalenTavrin2Button);
         checkBoxDTEnableGrpPaging_toggled(false);
         break;
     default:
         selectedTavrinType = TavrinII;
         applyModelTexts();
         widgetStackSwitchDevice->setCurrentWidget(pgTavrinII);
+        tools_SelectDevice_TavrinII_Action->setChecked(true);
         checkBoxEnableGrpPaging_toggled(false);
         break;
     }
@@ -112,6 +196,19 @@ void FrmTavrin2Qt::applyModelTexts()
     } else if (m_dalenTitlesFor == DalenTavrin2Button) {
         buttonGroupBtn1->setTitle(tr("Button 2"));
         buttonGroupBtn2->setTitle(tr("Button 1"));
+    }
+    textLabel3_2->setAccessibleName(m_dalenTitlesFor == DalenTavrin2Button
+                                        ? tr("Dalen Tavrin - 2 Button unit with buttons 1 and 2")
+                                        : tr("Dalen Tavrin unit with one button"));
+    // The Dalen button groups carry the model's titles, so their fields are named after them.
+    const std::pair<QGroupBox*, std::array<QWidget*, 3>> dalenButtons[] = {
+        { buttonGroupBtn1, { spinBoxDTBtn1PagerNum, lineEditDTBtn1SettingMsg, comboBoxDTBtn1Mode } },
+        { buttonGroupBtn2, { spinBoxDTBtn2PagerNum, lineEditDTBtn2SettingMsg, comboBoxDTBtn2Mode } },
+    };
+    for (const auto& [group, fields] : dalenButtons) {
+        fields[0]->setAccessibleName(tr("%1 pager").arg(group->title()));
+        fields[1]->setAccessibleName(tr("%1 message").arg(group->title()));
+        fields[2]->setAccessibleName(tr("%1 mode").arg(group->title()));
     }
 }
 
@@ -232,6 +329,7 @@ void FrmTavrin2Qt::tools_ProgramPagers_Action_activated()
     programPagersDialog->exec();
     delete programPagersDialog.data();
     programPagersDialog = nullptr;
+    takeBackKeyboardFocus();
 }
 
 void FrmTavrin2Qt::pushButtonUpdateFirmware_clicked()
@@ -253,4 +351,5 @@ void FrmTavrin2Qt::updateTavrinFirmware()
     } catch (const std::exception& e) {
         showError(QString::fromUtf8(e.what()));
     }
+    takeBackKeyboardFocus();
 }

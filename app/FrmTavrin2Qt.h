@@ -6,6 +6,7 @@
 #include "config/TavrinIIButton.h"
 #include "config/TavrinType.h"
 
+#include <QList>
 #include <QPointer>
 #include <QString>
 
@@ -113,6 +114,12 @@ private:
     void fillButtonRows();
     void refreshForm();
     void installMessageValidators();
+    // The twelve message line edits.
+    QList<QLineEdit*> messageEdits() const;
+    void nameWidgetsForScreenReaders();
+    void widenMessageFields();
+    void takeBackKeyboardFocus();
+    void refreshGroupPagingNote();
 
     void selectModel(TavrinType type);
     void applyModelTexts();

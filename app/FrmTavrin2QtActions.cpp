@@ -120,13 +120,15 @@ void FrmTavrin2Qt::loadConfigurationFile(const QString& fileName)
     error.clear();
     const std::unique_ptr<Tavrin2QtCfg> cfg = Tavrin2QtCfg::thaw(text, error);
     qCDebug(lcApp, "loadConfigurationFile() %d characters read", int(text.size()));
+    // The file layer's text is technical; the first line says in plain words what went wrong.
+    const QString notAConfiguration = tr("This file is not a Tavrin configuration, or it is damaged.");
     if (!cfg) {
-        showError(CfgFile::failureText(error, m_unableToLoad));
+        showError(notAConfiguration + QLatin1Char('\n') + CfgFile::failureText(error, m_unableToLoad));
         return;
     }
     const QString incomplete = incompleteRecordReason(*cfg);
     if (!incomplete.isEmpty()) {
-        showError(CfgFile::failureText(incomplete, m_unableToLoad));
+        showError(notAConfiguration + QLatin1Char('\n') + CfgFile::failureText(incomplete, m_unableToLoad));
         return;
     }
     // A hand-edited file may hold values the form has no place for; shown as they stand, those widgets

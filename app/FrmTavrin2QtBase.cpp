@@ -1,6 +1,10 @@
 #include "app/FrmTavrin2QtBase.h"
 
+#include "uisupport/FitAndCentre.h"
+
+#include <QActionGroup>
 #include <QEvent>
+#include <QKeySequence>
 #include <QLoggingCategory>
 
 // The resources live in the static core library; naming them here links them into every program that uses the form.
@@ -27,6 +31,20 @@ FrmTavrin2QtBase::FrmTavrin2QtBase(QWidget* parent, const char* name, Qt::Window
 
     tools_SelectDevice_Action = toolsSelectDeviceMenu->menuAction();
     tools_SelectDevice_Action->setObjectName(QStringLiteral("tools_SelectDevice_Action"));
+
+    // The menu shows which model the form is set for.
+    auto* models = new QActionGroup(this);
+    for (QAction* model : { tools_SelectDevice_TavrinII_Action, tools_SelectDevice_DalenTavrin_Action,
+                            tools_SelectDevice_DalenTavrin2Btn_Action }) {
+        model->setCheckable(true);
+        models->addAction(model);
+    }
+    tools_SelectDevice_TavrinII_Action->setChecked(true);
+
+    // The note keeps its room while hidden, so the form does not jump under the pointer when it comes and goes.
+    QSizePolicy notePolicy = textLabelWillPageGrpMsg->sizePolicy();
+    notePolicy.setRetainSizeWhenHidden(true);
+    textLabelWillPageGrpMsg->setSizePolicy(notePolicy);
 
     connectActions();
     connectButtonRows();
@@ -104,20 +122,16 @@ void FrmTavrin2QtBase::connectFeatureRules()
 void FrmTavrin2QtBase::languageChange()
 {
     retranslateUi(this);
+    // Setting a button's text replaces its shortcut with the text's mnemonic; these texts have none, so the two
+    // commands get theirs after the texts.
+    pushButtonRead->setShortcut(QKeySequence(tr("Alt+R")));
+    pushButtonUpdateUnit->setShortcut(QKeySequence(tr("Alt+U")));
     refreshLayoutSizes();
 }
 
-// Layouts inside pages and tabs that have not been shown yet keep the sizes they first computed, so without this
-// the window's minimum size leaves out those pages until each has been visited, and a window shrunk before that
-// clips them.
 void FrmTavrin2QtBase::refreshLayoutSizes()
 {
-    const auto widgets = findChildren<QWidget*>();
-    for (QWidget* widget : widgets)
-        widget->updateGeometry();
-    const auto layouts = findChildren<QLayout*>();
-    for (QLayout* layout : layouts)
-        layout->invalidate();
+    ::refreshLayoutSizes(this);
 }
 
 void FrmTavrin2QtBase::changeEvent(QEvent* event)

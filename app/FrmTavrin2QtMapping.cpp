@@ -58,13 +58,17 @@ void FrmTavrin2Qt::installMessageValidators()
 {
     // The device separates its command fields with commas.
     auto* noComma = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^,]*")), this);
-    const QList<QLineEdit*> messageEdits = {
+    for (QLineEdit* edit : messageEdits())
+        edit->setValidator(noComma);
+}
+
+QList<QLineEdit*> FrmTavrin2Qt::messageEdits() const
+{
+    return {
         lineEditDTBtn1SettingMsg, lineEditDTBtn2SettingMsg, lineEditDTLowBatteryPageMsg, lineEditLowBatteryPageMsg,
         lineEditAckPageMsg,       lineEditDTCancelMsg,      lineEditBtn1AlphaMsg,        lineEditBtn2AlphaMsg,
         lineEditBtn3AlphaMsg,     lineEditBtn4AlphaMsg,     lineEditBtn5AlphaMsg,        lineEditExtInputAlphaMsg,
     };
-    for (QLineEdit* edit : messageEdits)
-        edit->setValidator(noComma);
 }
 
 int FrmTavrin2Qt::modeToIndex(int type, int mode)
@@ -486,15 +490,21 @@ int FrmTavrin2Qt::lockoutTimeMode()
 
 void FrmTavrin2Qt::checkBoxEnableGrpPaging_toggled(bool)
 {
-    textLabelWillPageGrpMsg->hide();
-    if (checkBoxEnableGrpPaging->isChecked())
-        textLabelWillPageGrpMsg->show();
+    refreshGroupPagingNote();
 }
 
 void FrmTavrin2Qt::checkBoxDTEnableGrpPaging_toggled(bool)
 {
+    refreshGroupPagingNote();
+}
+
+// Both pages share the note; it follows the check box the user can see, whichever of the two changed.
+void FrmTavrin2Qt::refreshGroupPagingNote()
+{
+    const bool dalen = selectedTavrinType == DalenTavrin || selectedTavrinType == DalenTavrin2Button;
+    const QCheckBox* shown = dalen ? checkBoxDTEnableGrpPaging : checkBoxEnableGrpPaging;
     textLabelWillPageGrpMsg->hide();
-    if (checkBoxDTEnableGrpPaging->isChecked())
+    if (shown->isChecked())
         textLabelWillPageGrpMsg->show();
 }
 

@@ -89,7 +89,8 @@ int FrmProgramPagers::zellPagerFlags() const
 
 void FrmProgramPagers::pushButtonProgram_pressed()
 {
-    if (!checkWelcomeMsg()) {
+    // Only an Alpha pager receives the welcome message; a Zell pager or coaster must not be held up by it.
+    if (tabWidgetPagerTypes->currentWidget() == tabAlpha && !checkWelcomeMsg()) {
         releaseProgramButton();
         Prompter::instance().critical(
             this, tr("Error"),

@@ -1,6 +1,7 @@
 #include "pagers/frmProgramPagersBase.h"
 
 #include "pagers/PagersLogging.h"
+#include "uisupport/FitAndCentre.h"
 
 #include <QEvent>
 
@@ -12,6 +13,13 @@ frmProgramPagersBase::frmProgramPagersBase(QWidget* parent, const char* name, bo
         setObjectName(QString::fromLatin1(name));
     setModal(modal);
     setupUi(this);
+    // The note keeps its room while hidden, so the buttons above it stay where they are.
+    QSizePolicy notePolicy = textLabelSpecialCaseMsg->sizePolicy();
+    notePolicy.setRetainSizeWhenHidden(true);
+    textLabelSpecialCaseMsg->setSizePolicy(notePolicy);
+    // Both tabs count from the start: opened on the Alpha tab, the dialog would otherwise grow when the other is
+    // first shown.
+    refreshLayoutSizes(this);
     resize(QSize(532, 471).expandedTo(minimumSizeHint()));
 
     // Both buttons act on pressed, not on clicked.

@@ -18,6 +18,7 @@ constexpr int BootLoaderReadWindowMs = 100;
 
 QString bootLoaderInstructions()
 {
+#ifdef Q_OS_WIN
     return Tavrin2QtComm::tr("For DalenTavrin - Please unplug then re-plug USB cable.\n"
                              "\n"
                              "For TavrinII - Momentarily press the Acknowledgment button on the side.\n"
@@ -28,6 +29,18 @@ QString bootLoaderInstructions()
                              "3) request to search in the following directory:\n"
                              "\"C:\\Program Files\\Atmel\\Flip 3.3.1\\usb\" then Next, then Finish\n"
                              "4) Wait until popup says new hardware is ready to use, then press OK below");
+#else
+    // No hardware wizard here: the boot loader needs the udev rule for a user without root, and the flashing
+    // tool behind the update is dfu-programmer.
+    return Tavrin2QtComm::tr("For DalenTavrin - Please unplug then re-plug USB cable.\n"
+                             "\n"
+                             "For TavrinII - Momentarily press the Acknowledgment button on the side.\n"
+                             "\n"
+                             "NOTE: the update is written with dfu-programmer, which must be installed.\n"
+                             "Without root, the udev rule 70-tavrin.rules (installed with this utility)\n"
+                             "lets your user reach the boot loader (USB device 03eb:2ff9).\n"
+                             "Wait a few seconds for the boot loader to attach, then press OK below");
+#endif
 }
 } // namespace
 

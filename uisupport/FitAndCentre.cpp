@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
@@ -42,4 +43,14 @@ void fitAndCentre(QWidget* window)
     const QPoint target(aw / 2 - fitted.width() / 2, ah / 2 - fitted.height() / 2);
     if (window->pos() != target)
         window->move(target);
+}
+
+void refreshLayoutSizes(QWidget* window)
+{
+    const auto widgets = window->findChildren<QWidget*>();
+    for (QWidget* widget : widgets)
+        widget->updateGeometry();
+    const auto layouts = window->findChildren<QLayout*>();
+    for (QLayout* layout : layouts)
+        layout->invalidate();
 }

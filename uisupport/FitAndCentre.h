@@ -9,3 +9,7 @@ QSize usableSize();
 
 // Makes a top-level window fit the usable area and centres it there; called before it is shown.
 void fitAndCentre(QWidget* window);
+
+// Layouts inside pages and tabs that have not been shown yet keep the sizes they first computed, so a window's
+// minimum size would leave those pages out until each had been visited; this makes every layout count again.
+void refreshLayoutSizes(QWidget* window);

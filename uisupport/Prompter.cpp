@@ -1,5 +1,7 @@
 #include "uisupport/Prompter.h"
 
+#include "uisupport/FitAndCentre.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -78,7 +80,25 @@ int QtPrompter::question(QWidget* parent, const QString& caption, const QString&
 QString QtPrompter::getItem(QWidget* parent, const QString& caption, const QString& label, const QStringList& items,
                             int current, bool editable, bool* ok)
 {
-    return QInputDialog::getItem(parent, caption, label, items, current, editable, ok);
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(label);
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(editable);
+    if (current >= 0 && current < items.size())
+        dialog.setTextValue(items.at(current));
+    dialog.adjustSize();
+    // Sized by its contents alone, the box cuts its caption short; the title bar also holds an icon and the
+    // window buttons. It is asked before the main window is shown, so it is centred on the screen, not its parent.
+    const int titleBarExtras = 4 * dialog.fontMetrics().height() + 48;
+    const int titleWidth = dialog.fontMetrics().horizontalAdvance(caption) * 5 / 4 + titleBarExtras;
+    if (dialog.width() < titleWidth)
+        dialog.resize(titleWidth, dialog.height());
+    fitAndCentre(&dialog);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (ok)
+        *ok = accepted;
+    return accepted ? dialog.textValue() : QString();
 }
 
 QString QtPrompter::getOpenFileName(QWidget* parent, const QString& objectName, const QString& caption,

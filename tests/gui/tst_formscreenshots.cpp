@@ -1,99 +1,145 @@
-#include "app/FrmTavrin2QtBase.h"
+#include "MainWindowKit.h"
+
+#include "pagers/FrmProgramPagers.h"
 
 #include <QDir>
 #include <QPixmap>
 #include <QTest>
 
-// Renders every page and tab of the main window to PNG files when T2Q_SCREENSHOT_DIR names a folder
-// (scripts/screenshots sets it); otherwise it only checks that each view can be raised and drawn.
+#include <functional>
+#include <memory>
+
+using kit::Model;
+
+Q_DECLARE_METATYPE(VirtualTavrin::Model)
+
+namespace {
+// Every visible widget lies inside its parent and has at least the room its contents ask for; names the first
+// that does not.
+QString firstClipped(QWidget* top)
+{
+    const auto widgets = top->findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        // Qt's own parts of a widget (a spin box's editor, a tab bar's scroll buttons) are its business.
+        if (widget->isWindow() || !widget->isVisibleTo(top) || widget->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        const QWidget* parent = widget->parentWidget();
+        const QString where = QStringLiteral("%1 (%2) in %3 (%4)")
+                                  .arg(widget->objectName(), QString::fromLatin1(widget->metaObject()->className()),
+                                       parent->objectName(), QString::fromLatin1(parent->metaObject()->className()));
+        if (!parent->rect().contains(widget->geometry()))
+            return where + QStringLiteral(": outside its parent");
+        const QSize wanted = widget->minimumSizeHint().expandedTo(widget->minimumSize());
+        if (wanted.isValid() && (widget->width() < wanted.width() || widget->height() < wanted.height()))
+            return where
+                + QStringLiteral(": %1x%2, needs %3x%4")
+                      .arg(widget->width())
+                      .arg(widget->height())
+                      .arg(wanted.width())
+                      .arg(wanted.height());
+    }
+    return QString();
+}
+
+// Draws the view as the screen would, letting the layouts settle on what drawing polished, and saves the picture
+// to T2Q_SCREENSHOT_DIR when that names a folder (scripts/screenshots sets it). Drawn in every run, so the checks
+// that follow see the same form with or without pictures.
+void drawAndSave(QWidget* view, const QString& name)
+{
+    const QPixmap shot = view->grab();
+    QCoreApplication::processEvents();
+    const QString dir = qEnvironmentVariable("T2Q_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    QVERIFY(QDir().mkpath(dir));
+    const QString file = QDir(dir).filePath(name + QStringLiteral(".png"));
+    QVERIFY2(shot.save(file), qPrintable(file));
+}
+} // namespace
+
+// The main window and the program pagers dialog at their opening size and at their smallest: no widget of any
+// page or tab may be cut off or squeezed below what it needs. With T2Q_SCREENSHOT_DIR set, each view is also
+// saved as a picture.
 class TestFormScreenshots : public QObject
 {
     Q_OBJECT
 
 private:
-    FrmTavrin2QtBase* window = nullptr;
-
-    void capture(const QString& name)
+    static void showAndCheck(QWidget* view, const QString& name)
     {
         QCoreApplication::processEvents();
-        const QPixmap shot = window->grab();
-        QCOMPARE(shot.size(), window->size() * shot.devicePixelRatio());
-        const QString dir = qEnvironmentVariable("T2Q_SCREENSHOT_DIR");
-        if (dir.isEmpty())
-            return;
-        QVERIFY(QDir().mkpath(dir));
-        const QString file = QDir(dir).filePath(name + QStringLiteral(".png"));
-        QVERIFY2(shot.save(file), qPrintable(file));
+        drawAndSave(view, name);
+        QString clipped = firstClipped(view);
+        QVERIFY2(clipped.isEmpty(), qPrintable(name + QStringLiteral(": ") + clipped));
+
+        view->resize(view->minimumSizeHint());
+        QCoreApplication::processEvents();
+        QCOMPARE(view->size(), view->minimumSizeHint());
+        drawAndSave(view, name + QStringLiteral("-minimum"));
+        clipped = firstClipped(view);
+        QVERIFY2(clipped.isEmpty(), qPrintable(name + QStringLiteral(" at its minimum: ") + clipped));
     }
 
 private slots:
-    void init()
+    void mainWindow_data()
     {
-        window = new FrmTavrin2QtBase;
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        QCOMPARE(window->size(), QSize(706, 744));
+        QTest::addColumn<Model>("model");
+        QTest::addColumn<bool>("advancedTab");
+        QTest::addColumn<bool>("groupPaging");
+        QTest::newRow("tavrin2-buttons-and-inputs") << Model::TavrinII << false << false;
+        QTest::newRow("tavrin2-advanced-features") << Model::TavrinII << true << true;
+        QTest::newRow("dalen-one-button") << Model::DalenTavrin << false << false;
+        QTest::newRow("dalen-two-buttons") << Model::DalenTavrin2Button << false << true;
     }
 
-    void cleanup()
+    void mainWindow()
     {
-        delete window;
-        window = nullptr;
+        QFETCH(Model, model);
+        QFETCH(bool, advancedTab);
+        QFETCH(bool, groupPaging);
+        kit::attach(model);
+        FrmTavrin2Qt::resetFirstDetection();
+        FrmTavrin2Qt window;
+        QCOMPARE(window.selectedType(), kit::typeOf(model));
+        if (advancedTab)
+            window.tabWidgetTavrinII->setCurrentWidget(window.tabAdvancedFeatures);
+        window.checkBoxEnableGrpPaging->setChecked(groupPaging);
+        window.checkBoxDTEnableGrpPaging->setChecked(groupPaging);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // Opens at its designed size unless its contents need more, and always within a 1024x768 screen.
+        QVERIFY(window.width() >= 706 && window.height() >= 744);
+        QVERIFY2(
+            window.minimumSizeHint().width() <= 1024 && window.minimumSizeHint().height() <= 768 - 40,
+            qPrintable(
+                QStringLiteral("%1x%2").arg(window.minimumSizeHint().width()).arg(window.minimumSizeHint().height())));
+        showAndCheck(&window, QString::fromLatin1(QTest::currentDataTag()));
     }
 
-    void tavrinIIButtonsAndInputs()
+    void programPagers_data()
     {
-        window->widgetStackSwitchDevice->setCurrentWidget(window->pgTavrinII);
-        window->tabWidgetTavrinII->setCurrentWidget(window->tabButtonsAndInputs);
-        capture(QStringLiteral("tavrin2-buttons-and-inputs"));
+        QTest::addColumn<bool>("dalen");
+        QTest::addColumn<bool>("alphaTab");
+        QTest::addColumn<bool>("groupPaging");
+        QTest::newRow("pagers-zell-coaster") << false << false << false;
+        QTest::newRow("pagers-alpha") << false << true << true;
+        QTest::newRow("pagers-alpha-dalen") << true << true << false;
     }
 
-    void tavrinIIAdvancedFeatures()
+    void programPagers()
     {
-        window->widgetStackSwitchDevice->setCurrentWidget(window->pgTavrinII);
-        window->tabWidgetTavrinII->setCurrentWidget(window->tabAdvancedFeatures);
-        capture(QStringLiteral("tavrin2-advanced-features"));
-    }
-
-    void dalenOneButton()
-    {
-        window->widgetStackSwitchDevice->setCurrentWidget(window->pgDalenTavrin);
-        window->buttonGroupBtn1->setTitle(QStringLiteral("Button"));
-        window->buttonGroupBtn2->hide();
-        window->setWindowTitle(QStringLiteral("Dalen Tavrin"));
-        capture(QStringLiteral("dalen-one-button"));
-    }
-
-    void dalenTwoButtons()
-    {
-        window->widgetStackSwitchDevice->setCurrentWidget(window->pgDalenTavrin);
-        window->buttonGroupBtn1->setTitle(QStringLiteral("Button 2"));
-        window->buttonGroupBtn2->setTitle(QStringLiteral("Button 1"));
-        window->buttonGroupBtn2->show();
-        window->setWindowTitle(QStringLiteral("Dalen Tavrin - 2 Button"));
-        capture(QStringLiteral("dalen-two-buttons"));
-    }
-
-    // A larger and the smallest window: the layouts must stretch and shrink without clipping.
-    void resized_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("large") << QSize(1000, 860);
-        QTest::newRow("minimum") << QSize();
-    }
-
-    void resized()
-    {
-        QFETCH(QSize, size);
-        const QString suffix = QString::fromLatin1(QTest::currentDataTag());
-        window->resize(size.isValid() ? size : window->minimumSizeHint());
-        QCoreApplication::processEvents();
-        window->tabWidgetTavrinII->setCurrentWidget(window->tabButtonsAndInputs);
-        capture(QStringLiteral("tavrin2-buttons-and-inputs-") + suffix);
-        window->tabWidgetTavrinII->setCurrentWidget(window->tabAdvancedFeatures);
-        capture(QStringLiteral("tavrin2-advanced-features-") + suffix);
-        window->widgetStackSwitchDevice->setCurrentWidget(window->pgDalenTavrin);
-        capture(QStringLiteral("dalen-two-buttons-") + suffix);
+        QFETCH(bool, dalen);
+        QFETCH(bool, alphaTab);
+        QFETCH(bool, groupPaging);
+        FrmProgramPagers dialog(groupPaging, dalen, 3);
+        dialog.textEditWelcomeMsg->setPlainText(QStringLiteral("Welcome to\nBar and Grill\nEnjoy your meal"));
+        dialog.spinBoxGroup1->setValue(10);
+        dialog.lineEditGroup1->setText(QStringLiteral("Kitchen"));
+        if (alphaTab)
+            dialog.tabWidgetPagerTypes->setCurrentWidget(dialog.tabAlpha);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        showAndCheck(&dialog, QString::fromLatin1(QTest::currentDataTag()));
     }
 };
 

@@ -211,10 +211,13 @@ private slots:
                  QColor(0, 170, 255));
         QCOMPARE(form->textLabelWillPageGrpMsg->palette().color(QPalette::Inactive, QPalette::WindowText),
                  QColor(0, 170, 255));
+        // The keyboard reaches the two commands and the Dalen check boxes; the commands have shortcuts too.
         for (QWidget* w :
              std::initializer_list<QWidget*> { form->pushButtonRead, form->pushButtonUpdateUnit,
                                                form->checkBoxDTEnableGrpPaging, form->checkBoxDTBeepEnabled })
-            QVERIFY2(w->focusPolicy() == Qt::NoFocus, qPrintable(w->objectName()));
+            QVERIFY2(w->focusPolicy() & Qt::TabFocus, qPrintable(w->objectName()));
+        QCOMPARE(form->pushButtonRead->shortcut(), QKeySequence(QStringLiteral("Alt+R")));
+        QCOMPARE(form->pushButtonUpdateUnit->shortcut(), QKeySequence(QStringLiteral("Alt+U")));
     }
 
     void picturesAreBuiltIn_data()
@@ -533,8 +536,8 @@ private slots:
         row("fileSaveConfigurationAction", "&Save Configuration", "Save current settings to Tavrin configuration file",
             "&File");
         row("fileExitAction", "E&xit", "Exit from application", "&File");
-        row("tools_SelectDevice_TavrinII_Action", "T&avrin II", "Select Tavrin II device", "&Tools/&Select Device");
-        row("tools_SelectDevice_DalenTavrin_Action", "D&alen Tavrin", "Select Dalen Tavrin device",
+        row("tools_SelectDevice_TavrinII_Action", "&Tavrin II", "Select Tavrin II device", "&Tools/&Select Device");
+        row("tools_SelectDevice_DalenTavrin_Action", "&Dalen Tavrin", "Select Dalen Tavrin device",
             "&Tools/&Select Device");
         row("tools_SelectDevice_DalenTavrin2Btn_Action", "Dalen Tavrin - &2 Button",
             "Select Dalen Tavrin - 2 Button Device ", "&Tools/&Select Device",

@@ -5,6 +5,8 @@
 #include "support/ScriptedPrompter.h"
 
 #include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QGroupBox>
 #include <QTimerEvent>
 #include <QtTest>
 
@@ -53,6 +55,19 @@ bool whileModal(const std::function<void()>& action, const std::function<void(Di
     poll.stop();
     return seen;
 }
+// The Select Device entries that show a check mark.
+QStringList checkedModels(const FrmTavrin2Qt* window)
+{
+    QStringList checked;
+    for (const QAction* action : window->toolsSelectDeviceMenu->actions())
+        if (action->isChecked())
+            checked << action->objectName();
+    return checked;
+}
+
+const char* const modelActions[]
+    = { "tools_SelectDevice_DalenTavrin_Action", "tools_SelectDevice_DalenTavrin2Btn_Action",
+        "tools_SelectDevice_TavrinII_Action" };
 } // namespace
 
 class TestMainWindow : public QObject
@@ -65,6 +80,9 @@ private slots:
 
     void selectingModelsSetsPageCaptionAndTitles();
     void selectingAModelChangesNoValue();
+    void keyboardReachesTheCommands_data();
+    void keyboardReachesTheCommands();
+    void everyTableWidgetHasAnAccessibleName();
     void languageChangeKeepsTheModelTexts();
     void startUpWithoutDeviceAsksOnce_data();
     void startUpWithoutDeviceAsksOnce();
@@ -120,8 +138,11 @@ void TestMainWindow::selectingModelsSetsPageCaptionAndTitles()
     QCOMPARE(window->windowTitle(), QStringLiteral("Tavrin II"));
     QCOMPARE(window->widgetStackSwitchDevice->currentWidget(), window->pgTavrinII);
 
+    QCOMPARE(checkedModels(window.get()), QStringList { modelActions[TavrinII] });
+
     window->tools_SelectDevice_DalenTavrin2Btn_Action->trigger();
     QCOMPARE(window->selectedType(), DalenTavrin2Button);
+    QCOMPARE(checkedModels(window.get()), QStringList { modelActions[DalenTavrin2Button] });
     QCOMPARE(window->windowTitle(), QStringLiteral("Dalen Tavrin - 2 Button"));
     QCOMPARE(window->widgetStackSwitchDevice->currentWidget(), window->pgDalenTavrin);
     QCOMPARE(window->buttonGroupBtn1->title(), QStringLiteral("Button 2"));
@@ -130,6 +151,7 @@ void TestMainWindow::selectingModelsSetsPageCaptionAndTitles()
 
     window->tools_SelectDevice_DalenTavrin_Action->trigger();
     QCOMPARE(window->selectedType(), DalenTavrin);
+    QCOMPARE(checkedModels(window.get()), QStringList { modelActions[DalenTavrin] });
     QCOMPARE(window->windowTitle(), QStringLiteral("Dalen Tavrin"));
     QCOMPARE(window->widgetStackSwitchDevice->currentWidget(), window->pgDalenTavrin);
     QCOMPARE(window->buttonGroupBtn1->title(), QStringLiteral("Button"));
@@ -138,6 +160,7 @@ void TestMainWindow::selectingModelsSetsPageCaptionAndTitles()
     // The Dalen titles stay as they were while the Tavrin II page is up.
     window->tools_SelectDevice_TavrinII_Action->trigger();
     QCOMPARE(window->selectedType(), TavrinII);
+    QCOMPARE(checkedModels(window.get()), QStringList { modelActions[TavrinII] });
     QCOMPARE(window->windowTitle(), QStringLiteral("Tavrin II"));
     QCOMPARE(window->widgetStackSwitchDevice->currentWidget(), window->pgTavrinII);
     QCOMPARE(window->buttonGroupBtn1->title(), QStringLiteral("Button"));
@@ -167,6 +190,90 @@ void TestMainWindow::selectingAModelChangesNoValue()
         // The group paging note follows the box of the model shown.
         QCOMPARE(window->textLabelWillPageGrpMsg->isHidden(), type != TavrinII);
     }
+}
+
+void TestMainWindow::keyboardReachesTheCommands_data()
+{
+    QTest::addColumn<Model>("model");
+    QTest::addColumn<QStringList>("reached");
+    const QStringList commands = { "pushButtonRead", "pushButtonUpdateUnit" };
+    QTest::newRow("Tavrin II") << Model::TavrinII
+                               << commands + QStringList { "checkBoxBtn1Enable", "checkBoxExtInputEnabled" };
+    QTest::newRow("Dalen Tavrin") << Model::DalenTavrin
+                                  << commands
+            + QStringList { "checkBoxDTEnableGrpPaging", "checkBoxDTBeepEnabled", "pushButtonDTUpdateFirmware" };
+}
+
+// Tab goes round every page's fields and the two commands; Alt+R and Alt+U press the commands.
+void TestMainWindow::keyboardReachesTheCommands()
+{
+    QFETCH(Model, model);
+    QFETCH(QStringList, reached);
+    VirtualTavrin* sim = kit::attach(model);
+    open(sim);
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+
+    QStringList tabbed;
+    QWidget* first = QApplication::focusWidget();
+    QVERIFY(first);
+    for (int i = 0; i < 200; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        tabbed << QApplication::focusWidget()->objectName();
+        if (QApplication::focusWidget() == first)
+            break;
+    }
+    for (const QString& name : reached)
+        QVERIFY2(tabbed.contains(name), qPrintable(name + QStringLiteral(" not in ") + tabbed.join(u' ')));
+
+    QSignalSpy read(window->pushButtonRead, &QPushButton::clicked);
+    QSignalSpy update(window->pushButtonUpdateUnit, &QPushButton::clicked);
+    // Through the window system, as a key press arrives, so the shortcut map sees it.
+    QTest::keyClick(window->windowHandle(), Qt::Key_R, Qt::AltModifier);
+    // A shortcut presses the button for a moment, then clicks it.
+    QTRY_COMPARE(read.count(), 1);
+    QTest::keyClick(window->windowHandle(), Qt::Key_U, Qt::AltModifier);
+    QTRY_COMPARE(update.count(), 1);
+    QVERIFY(sim->transcript().contains(QStringLiteral("READ")));
+}
+
+// A screen reader gets a name for each field of the tables, where only the column headers say what it is;
+// within a page no two fields share one.
+void TestMainWindow::everyTableWidgetHasAnAccessibleName()
+{
+    open(kit::attach(Model::DalenTavrin2Button));
+    const QList<QList<QGroupBox*>> pages = {
+        { window->buttonGroup15, window->buttonGroup16, window->buttonGroupAutoOnOff, window->buttonGroupLowBatteryPage,
+          window->buttonGroupLowBatteryPage_2 },
+        { window->buttonGroupBtn1, window->buttonGroupBtn2, window->buttonGroupDTSecondaryPage,
+          window->buttonGroupDTCancelMsg, window->buttonGroupDTLowBatteryPage, window->buttonGroupDTRepage },
+    };
+    for (const QList<QGroupBox*>& tables : pages) {
+        QStringList names;
+        for (QGroupBox* table : tables) {
+            for (QWidget* widget : table->findChildren<QWidget*>()) {
+                const auto* button = qobject_cast<QAbstractButton*>(widget);
+                const bool field = (button && button->text().isEmpty()) || qobject_cast<QAbstractSpinBox*>(widget)
+                    || qobject_cast<QComboBox*>(widget) || qobject_cast<QLineEdit*>(widget);
+                // The inner editors of spin boxes and combo boxes go by their owner's name.
+                if (!field || qobject_cast<QAbstractSpinBox*>(widget->parentWidget())
+                    || qobject_cast<QComboBox*>(widget->parentWidget()))
+                    continue;
+                QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+                names << widget->accessibleName();
+            }
+        }
+        QVERIFY(names.size() >= 15);
+        const qsizetype all = names.size();
+        names.removeDuplicates();
+        QCOMPARE(names.size(), all);
+    }
+    QCOMPARE(window->spinBoxBtn3Pager->accessibleName(), QStringLiteral("Button 3 pager"));
+    QCOMPARE(window->comboBoxExtInputMode->accessibleName(), QStringLiteral("External input mode"));
+    QCOMPARE(window->spinBoxDTBtn2PagerNum->accessibleName(), QStringLiteral("Button 1 pager"));
+    QVERIFY(!window->textLabel33->accessibleName().isEmpty());
+    QVERIFY(window->textLabel3_2->accessibleName().contains(QStringLiteral("2 Button")));
 }
 
 void TestMainWindow::languageChangeKeepsTheModelTexts()
@@ -203,6 +310,7 @@ void TestMainWindow::startUpWithoutDeviceAsksOnce()
     QCOMPARE(choice.current, 2);
 
     QCOMPARE(int(window->selectedType()), type);
+    QCOMPARE(checkedModels(window.get()), QStringList { modelActions[type] });
     const QStringList captions = { "Dalen Tavrin", "Dalen Tavrin - 2 Button", "Tavrin II" };
     QCOMPARE(window->windowTitle(), captions.at(type));
     QCOMPARE(window->widgetStackSwitchDevice->currentWidget(),

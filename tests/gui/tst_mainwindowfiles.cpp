@@ -19,6 +19,7 @@ const QString errorCaption = QStringLiteral("Error");
 const QString saveCaption = QStringLiteral("Save config file as");
 const QString loadCaption = QStringLiteral("Choose a config file to load");
 const QString unableToLoad = QStringLiteral("Unable to load config file");
+const QString notAConfiguration = QStringLiteral("This file is not a Tavrin configuration, or it is damaged.\n");
 
 QByteArray contentsOf(const QString& path)
 {
@@ -183,7 +184,8 @@ void TestMainWindowFiles::brokenFileLeavesTheFormAlone_data()
     QString document = documentOf(Tavrin2QtCfg());
     QTest::newRow("wrong signature")
         << QString(document).replace(QStringLiteral("serialization::archive"), QStringLiteral("other")).toLatin1()
-        << "Tavrin2QtCfg::thaw(): Got archive exception (3 = invalid signature)\nUnable to load config file";
+        << notAConfiguration
+            + "Tavrin2QtCfg::thaw(): Got archive exception (3 = invalid signature)\nUnable to load config file";
     QTest::newRow("fields exchanged") << QString(document)
                                              .replace(QStringLiteral("_checkBoxRepageEnabled"), QStringLiteral("_tmp"))
                                              .replace(QStringLiteral("_spinBoxRepageInterval"),
@@ -206,8 +208,8 @@ void TestMainWindowFiles::brokenFileLeavesTheFormAlone()
 
     load(path(QStringLiteral("broken.t2c")), message);
     const QString shown = prompter->calls().constLast().text;
-    // The file layer's message, then the fallback text on a line of its own.
-    QVERIFY2(shown.startsWith(QStringLiteral("Tavrin2QtCfg::thaw(): ")), qPrintable(shown));
+    // A plain first line, the file layer's message, then the fallback text on a line of its own.
+    QVERIFY2(shown.startsWith(notAConfiguration + QStringLiteral("Tavrin2QtCfg::thaw(): ")), qPrintable(shown));
     QVERIFY2(shown.endsWith(QLatin1Char('\n') + unableToLoad), qPrintable(shown));
     QVERIFY(!shown.contains(QStringLiteral("\n\n")));
     KIT_VERIFY_SAME(window->uiSettings(), before);
@@ -230,8 +232,9 @@ void TestMainWindowFiles::fileWithFewerButtonsIsRefusedWhole()
     QVERIFY(writeBytes(path(QStringLiteral("four.t2c")), document.toLatin1()));
 
     load(path(QStringLiteral("four.t2c")),
-         QStringLiteral("The configuration is incomplete: it holds 4 of 6 button settings\n"
-                        "and 3 of 3 auto on/off times.\nUnable to load config file"));
+         notAConfiguration
+             + QStringLiteral("The configuration is incomplete: it holds 4 of 6 button settings\n"
+                              "and 3 of 3 auto on/off times.\nUnable to load config file"));
     QCOMPARE(window->selectedType(), TavrinII);
     KIT_VERIFY_SAME(window->uiSettings(), before);
 }

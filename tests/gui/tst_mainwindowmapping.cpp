@@ -63,7 +63,7 @@ private slots:
     void dalenCancelMessageFollowsTheSecondaryPage();
     void lockoutModes_data();
     void lockoutModes();
-    void groupPagingNoteFollowsTheTavrinIIBoxAfterShowing();
+    void groupPagingNoteFollowsTheShownPage();
     void messageFieldsRefuseCommas_data();
     void messageFieldsRefuseCommas();
     void recordOfAnotherModelSwitchesFirst();
@@ -343,22 +343,27 @@ void TestMainWindowMapping::lockoutModes()
     }
 }
 
-void TestMainWindowMapping::groupPagingNoteFollowsTheTavrinIIBoxAfterShowing()
+void TestMainWindowMapping::groupPagingNoteFollowsTheShownPage()
 {
     Tavrin2QtCfg cfg;
     cfg.setTavrinType(DalenTavrin);
     cfg.setDtEnableGrpPaging(true);
     window->setUISettings(cfg);
-    QVERIFY(window->textLabelWillPageGrpMsg->isHidden());
-    // On the Dalen page its own box drives the note.
-    window->checkBoxDTEnableGrpPaging->setChecked(false);
-    window->checkBoxDTEnableGrpPaging->setChecked(true);
     QVERIFY(!window->textLabelWillPageGrpMsg->isHidden());
+    window->checkBoxDTEnableGrpPaging->setChecked(false);
+    QVERIFY(window->textLabelWillPageGrpMsg->isHidden());
 
+    // The hidden page's box says nothing about the page the user sees.
     cfg.setDtEnableGrpPaging(false);
     cfg.setEnableGrpPaging(true);
     window->setUISettings(cfg);
+    QVERIFY(window->textLabelWillPageGrpMsg->isHidden());
+
+    cfg.setTavrinType(TavrinII);
+    window->setUISettings(cfg);
     QVERIFY(!window->textLabelWillPageGrpMsg->isHidden());
+    // Shown or not, the note keeps its room, so nothing below it moves.
+    QVERIFY(window->textLabelWillPageGrpMsg->sizePolicy().retainSizeWhenHidden());
 }
 
 void TestMainWindowMapping::messageFieldsRefuseCommas_data()

@@ -120,15 +120,26 @@ private slots:
         prompter.verifyDone();
     }
 
-    void refusedWelcomeMessageSendsNothing()
+    // A refused welcome message holds up the Alpha pager it is for, and only that.
+    void refusedWelcomeMessageStopsAlphaOnly_data()
     {
+        QTest::addColumn<bool>("alphaTab");
+        QTest::newRow("Alpha: nothing sent") << true;
+        QTest::newRow("Zell / Coaster: sent") << false;
+    }
+
+    void refusedWelcomeMessageStopsAlphaOnly()
+    {
+        QFETCH(bool, alphaTab);
         attach(VirtualTavrin::Model::TavrinII);
         ScriptedPrompter prompter;
         FrmProgramPagers dialog(false, false, 0);
         dialog.textEditWelcomeMsg->setPlainText(QStringLiteral("one,two"));
-        prompter.expectCritical(QStringLiteral("Error"));
+        dialog.tabWidgetPagerTypes->setCurrentWidget(alphaTab ? dialog.tabAlpha : dialog.tabZellCoaster);
+        if (alphaTab)
+            prompter.expectCritical(QStringLiteral("Error"));
         press(dialog);
-        QVERIFY(m_sim->transcript().isEmpty());
+        QCOMPARE(m_sim->transcript().isEmpty(), alphaTab);
         prompter.verifyDone();
     }
 

@@ -12,6 +12,8 @@
 #include <functional>
 
 namespace {
+// Windows keeps the hardware wizard's steps; elsewhere the box names what applies there.
+#ifdef Q_OS_WIN
 const QString StartBootLoaderText
     = QStringLiteral("For DalenTavrin - Please unplug then re-plug USB cable.\n"
                      "\n"
@@ -23,6 +25,17 @@ const QString StartBootLoaderText
                      "3) request to search in the following directory:\n"
                      "\"C:\\Program Files\\Atmel\\Flip 3.3.1\\usb\" then Next, then Finish\n"
                      "4) Wait until popup says new hardware is ready to use, then press OK below");
+#else
+const QString StartBootLoaderText
+    = QStringLiteral("For DalenTavrin - Please unplug then re-plug USB cable.\n"
+                     "\n"
+                     "For TavrinII - Momentarily press the Acknowledgment button on the side.\n"
+                     "\n"
+                     "NOTE: the update is written with dfu-programmer, which must be installed.\n"
+                     "Without root, the udev rule 70-tavrin.rules (installed with this utility)\n"
+                     "lets your user reach the boot loader (USB device 03eb:2ff9).\n"
+                     "Wait a few seconds for the boot loader to attach, then press OK below");
+#endif
 const QString WrongNameQuestion
     = QStringLiteral("File: %1, has wrong filename format.\nDo you want to load it anyway?");
 const QString FirmwareCaption = QStringLiteral("Choose a firmware file to load");

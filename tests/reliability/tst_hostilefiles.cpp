@@ -219,7 +219,9 @@ void TestHostileFiles::brokenDocumentsNeverHalfChangeTheForm_data()
     const Tavrin2QtCfg base = baseRecord();
     const QByteArray good = baseDocument();
     const auto refused = [](const char* archiveError) {
-        return QStringLiteral("Tavrin2QtCfg::thaw(): Got archive exception (%1)\n").arg(QLatin1String(archiveError))
+        return QStringLiteral("This file is not a Tavrin configuration, or it is damaged.\n"
+                              "Tavrin2QtCfg::thaw(): Got archive exception (%1)\n")
+                   .arg(QLatin1String(archiveError))
             + unableToLoad;
     };
     const auto row = [](const QByteArray& name, const QByteArray& document, const QString& expected,
