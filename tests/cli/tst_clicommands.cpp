@@ -256,7 +256,7 @@ void TestCliCommands::writeThenReadGivesTheDocumentBack()
     // Standard output carries the same document, byte for byte.
     const CliRun toStdout = runCli({ "read" });
     QCOMPARE(toStdout.status, 0);
-    QCOMPARE(toStdout.out.toLatin1(), fileBytes(readPath));
+    QCOMPARE(toStdout.out.toUtf8(), fileBytes(readPath));
 }
 
 void TestCliCommands::writeRefusesBeforeAnySetting_data()
