@@ -3,6 +3,7 @@
 #include "app/FrmTavrin2Qt.h"
 
 #include "app/AppLogging.h"
+#include "config/Latin1Text.h"
 
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
@@ -56,15 +57,15 @@ void FrmTavrin2Qt::refreshForm()
 
 void FrmTavrin2Qt::installMessageValidators()
 {
-    // The device separates its command fields with commas.
-    auto* noComma = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^,]*")), this);
+    // The device separates its command fields with commas and takes 8-bit text only.
+    auto* fieldText = new QRegularExpressionValidator(QRegularExpression(Latin1Text::fieldPattern()), this);
     const QList<QLineEdit*> messageEdits = {
         lineEditDTBtn1SettingMsg, lineEditDTBtn2SettingMsg, lineEditDTLowBatteryPageMsg, lineEditLowBatteryPageMsg,
         lineEditAckPageMsg,       lineEditDTCancelMsg,      lineEditBtn1AlphaMsg,        lineEditBtn2AlphaMsg,
         lineEditBtn3AlphaMsg,     lineEditBtn4AlphaMsg,     lineEditBtn5AlphaMsg,        lineEditExtInputAlphaMsg,
     };
     for (QLineEdit* edit : messageEdits)
-        edit->setValidator(noComma);
+        edit->setValidator(fieldText);
 }
 
 int FrmTavrin2Qt::modeToIndex(int type, int mode)
