@@ -124,6 +124,8 @@ private:
     void fillRecord(Tavrin2QtCfg& cfg);
 
     static QString configFilter();
+    // Asks, as the save dialog does for the name it was given, before a file is replaced.
+    bool confirmReplace(const QString& fileName);
 
     // The model names (context QObject), the mode texts and the messages made once at start-up.
     QString m_tavrinIIName;
