@@ -146,6 +146,8 @@ private:
     // The one configuration file a drag carries; empty when it carries anything else.
     static QString droppedConfigFile(const QMimeData* data);
     void acceptConfigFileDrops();
+    // Asks, as the save dialog does for the name it was given, before a file is replaced.
+    bool confirmReplace(const QString& fileName);
 
     // The model names (context QObject), the mode texts and the messages made once at start-up.
     QString m_tavrinIIName;

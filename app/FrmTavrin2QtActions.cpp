@@ -81,20 +81,38 @@ void FrmTavrin2Qt::saveConfiguration()
     qCDebug(lcApp, "saveConfiguration() filename:\n%s", qUtf8Printable(fileName));
 
     QString error;
-    const QString text = uiSettings().freeze(error);
+    const Tavrin2QtCfg cfg = uiSettings();
+    if (!CfgFile::checkSavable(cfg, error)) {
+        showError(error);
+        return;
+    }
+    const QString text = cfg.freeze(error);
     if (text.isEmpty()) {
         showError(CfgFile::failureText(error, m_unableToSave));
         return;
     }
 
-    if (QFileInfo(fileName).completeSuffix().toLower() != configFileExtension) {
+    // The dialog asked about the name as typed: a file that only the appended extension names is
+    // replaced only when the operator says so.
+    if (!fileName.endsWith(QLatin1Char('.') + configFileExtension, Qt::CaseInsensitive)) {
         fileName += QLatin1Char('.') + configFileExtension;
         qCDebug(lcApp, "setting filename to: %s", qUtf8Printable(fileName));
+        if (QFileInfo::exists(fileName) && !confirmReplace(fileName))
+            return;
     }
 
     // Through a temporary file: a failed write leaves the previous file as it was.
     if (!CfgFile::writeDocument(fileName, text, error))
         showError(error);
+}
+
+bool FrmTavrin2Qt::confirmReplace(const QString& fileName)
+{
+    const int answer = Prompter::instance().question(
+        this, tr("Save config file as"),
+        tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(fileName).fileName()), tr("&Yes"), tr("&No"),
+        1, 1);
+    return answer == 0;
 }
 
 void FrmTavrin2Qt::loadConfiguration()

@@ -3,6 +3,7 @@
 #include "app/FrmTavrin2Qt.h"
 
 #include "app/AppLogging.h"
+#include "config/Latin1Text.h"
 
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
@@ -56,10 +57,10 @@ void FrmTavrin2Qt::refreshForm()
 
 void FrmTavrin2Qt::installMessageValidators()
 {
-    // The device separates its command fields with commas.
-    auto* noComma = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^,]*")), this);
+    // The device separates its command fields with commas and takes 8-bit text only.
+    auto* fieldText = new QRegularExpressionValidator(QRegularExpression(Latin1Text::fieldPattern()), this);
     for (QLineEdit* edit : messageEdits())
-        edit->setValidator(noComma);
+        edit->setValidator(fieldText);
 }
 
 QList<QLineEdit*> FrmTavrin2Qt::messageEdits() const

@@ -20,12 +20,12 @@ struct ProgressFactoryGuard
     ~ProgressFactoryGuard() { ProgressIndicator::setFactory({}); }
 };
 
-// The document text is one character per byte; the bytes go out as they are.
-void writeLatin1(QTextStream& out, const QString& text)
+// The same bytes as the file that -o or the window's Save writes.
+void writeDocumentText(QTextStream& out, const QString& text)
 {
     out.flush();
     const QStringConverter::Encoding encoding = out.encoding();
-    out.setEncoding(QStringConverter::Latin1);
+    out.setEncoding(CfgFile::DocumentEncoding);
     out << text;
     out.flush();
     out.setEncoding(encoding);
@@ -195,7 +195,7 @@ void CliApp::read()
         const QString text = CfgFile::freezeForSave(cfg, error);
         if (text.isNull())
             throw CliFailure::failure(error);
-        writeLatin1(*m_out, text);
+        writeDocumentText(*m_out, text);
     } else if (!CfgFile::save(cfg, output, error)) {
         throw CliFailure::failure(error);
     }
@@ -238,6 +238,7 @@ void CliApp::programAlpha()
 {
     const AlphaProgramData data = PagerOptions::alphaProgramData(m_commandLine);
     Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    Tavrin2QtComm::checkAlphaPagerSendable(data);
     comm->connectTavrin();
     comm->programAlphaPager(data);
 }
@@ -274,7 +275,8 @@ bool CliApp::writeTranscript()
     for (const QString& line : m_simulation.transcript())
         text += SettingsPrinter::displayText(line) + QLatin1Char('\n');
     QString error;
-    if (CfgFile::writeDocument(path, text, error))
+    // Byte for byte as the unit received it.
+    if (CfgFile::writeBytes(path, text.toLatin1(), error))
         return true;
     *m_err << error << '\n';
     return false;

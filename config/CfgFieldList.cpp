@@ -25,6 +25,27 @@ QList<CfgField> CfgFieldList::identityFields(const Tavrin2QtCfg& cfg)
     return fields;
 }
 
+QList<CfgField> CfgFieldList::textFields(const Tavrin2QtCfg& cfg)
+{
+    QList<CfgField> tavrinII;
+    for (int i = 0; i < cfg.tavrinIIButtonCount(); ++i) {
+        const QString name = i == ExtInputIndex ? tr("External input") : tr("Button %1").arg(i + 1);
+        add(tavrinII, tr("%1 message").arg(name), cfg.tavrinIIButtonVectorAtIndex(i).alphaMsg());
+    }
+    add(tavrinII, tr("Low battery page message"), cfg.lowBatteryPageMsg());
+    add(tavrinII, tr("Acknowledge page message"), cfg.ackPageMsg());
+
+    QList<CfgField> dalen;
+    const bool oneButton = cfg.tavrinType() == DalenTavrin;
+    add(dalen, tr("%1 message").arg(oneButton ? tr("Button") : tr("Button 2")), cfg.dtBtn1SettingMsg());
+    add(dalen, tr("%1 message").arg(tr("Button 1")), cfg.dtBtn2SettingMsg());
+    add(dalen, tr("Cancel message"), cfg.dtCancelMsg());
+    add(dalen, tr("Low battery page message"), cfg.dtLowBatteryPageMsg());
+
+    const bool dalenFirst = cfg.tavrinType() == DalenTavrin || cfg.tavrinType() == DalenTavrin2Button;
+    return identityFields(cfg) + (dalenFirst ? dalen + tavrinII : tavrinII + dalen);
+}
+
 QList<CfgField> CfgFieldList::fields(const Tavrin2QtCfg& cfg)
 {
     QList<CfgField> fields = identityFields(cfg);

@@ -37,6 +37,9 @@ public:
     static QList<CfgField> fields(const Tavrin2QtCfg& cfg);
     // What the device reported about itself: firmware and serial number (the first fields of fields()).
     static QList<CfgField> identityFields(const Tavrin2QtCfg& cfg);
+    // Every text the record holds, of both models (a file keeps both pages of the window), labelled as
+    // fields() labels them; those of the record's own model come first.
+    static QList<CfgField> textFields(const Tavrin2QtCfg& cfg);
     // Settings compared by label: those of the first record in its order, then those only the second
     // has. Records of two models are compared on the settings they share by name.
     static QList<CfgFieldDifference> differences(const Tavrin2QtCfg& first, const Tavrin2QtCfg& second);

@@ -1,11 +1,14 @@
 #include "config/CfgFile.h"
 
+#include "config/CfgFieldList.h"
 #include "config/ConfigLog.h"
+#include "config/Latin1Text.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 bool CfgFile::readDocument(const QString& path, QString& text, QString& error)
 {
@@ -41,8 +44,12 @@ bool CfgFile::readDocument(const QString& path, QString& text, QString& error)
 
 bool CfgFile::writeDocument(const QString& path, const QString& text, QString& error)
 {
+    return writeBytes(path, encodeDocument(text), error);
+}
+
+bool CfgFile::writeBytes(const QString& path, const QByteArray& bytes, QString& error)
+{
     QSaveFile file(path);
-    const QByteArray bytes = text.toLatin1();
     // Unbuffered, so that a write that stops part-way (a full disk, a file size limit) is seen here: through
     // the buffer the shortfall went unnoticed and commit() put the cut-off file in place of the previous one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()
@@ -54,6 +61,11 @@ bool CfgFile::writeDocument(const QString& path, const QString& text, QString& e
     return true;
 }
 
+QByteArray CfgFile::encodeDocument(const QString& text)
+{
+    return QStringEncoder(DocumentEncoding).encode(text);
+}
+
 QString CfgFile::decodeDocument(const QByteArray& bytes)
 {
     // Editors on Windows start a UTF-8 file with a byte order mark, which the document must not begin with.
@@ -62,9 +74,11 @@ QString CfgFile::decodeDocument(const QByteArray& bytes)
         return decodeDocument(bytes.mid(utf8Bom.size()));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
+    // Latin-1 bytes such as C9 A0 ("\u00c9" and a no-break space) also form valid UTF-8, but for a
+    // character the record cannot hold.
+    if (!utf8.hasError() && Latin1Text::firstForeignCharacter(text).isNull())
         return text;
-    qCDebug(lcConfig, "document is not UTF-8, reading it as Latin-1");
+    qCDebug(lcConfig, "document is not UTF-8 within Latin-1, reading it as Latin-1");
     return QString::fromLatin1(bytes);
 }
 
@@ -80,8 +94,26 @@ std::unique_ptr<Tavrin2QtCfg> CfgFile::load(const QString& path, QString& error)
     return cfg;
 }
 
+bool CfgFile::checkSavable(const Tavrin2QtCfg& cfg, QString& error)
+{
+    // Refused rather than written with "?" in its place: neither the file nor the unit can take it.
+    for (const CfgField& text : CfgFieldList::textFields(cfg)) {
+        const QString foreign = Latin1Text::firstForeignCharacter(text.value);
+        if (!foreign.isEmpty()) {
+            qCWarning(lcConfig) << "not saving: a character beyond Latin-1 in" << text.label;
+            error = tr("The %1 holds the character \"%2\", which Tavrin cannot take.\nPlease replace it; the "
+                       "file was not saved.")
+                        .arg(text.label, foreign);
+            return false;
+        }
+    }
+    return true;
+}
+
 QString CfgFile::freezeForSave(const Tavrin2QtCfg& cfg, QString& error)
 {
+    if (!checkSavable(cfg, error))
+        return QString();
     QString freezeError;
     const QString text = cfg.freeze(freezeError);
     if (text.isEmpty()) {

@@ -5,15 +5,18 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
+#include <QStringConverter>
 
 #include <memory>
 
 // Configuration files on disk, for every front end: the bytes, their text, and the messages a failed
 // Save or Load shows.
 //
-// Files are written as Latin-1 bytes, one byte per character of the document. Reading accepts those
-// and also files that went through a UTF-8 editor: valid UTF-8 is decoded as such, anything else as
-// Latin-1 (a file from an 8-bit code page). A UTF-8 byte order mark at the start is skipped.
+// Files are written in UTF-8, as their declaration says. Reading takes a file as UTF-8 only when it is
+// valid UTF-8 holding no character beyond the record's 8-bit range, and anything else as Latin-1 (older
+// files, an 8-bit code page): Latin-1 text that happens to be valid UTF-8 mostly decodes to characters
+// beyond that range, while every Latin-1 text written as UTF-8 reads back unchanged. A UTF-8 byte order
+// mark at the start is skipped.
 class CfgFile
 {
     Q_DECLARE_TR_FUNCTIONS(CfgFile)
@@ -25,14 +28,22 @@ public:
     // Far above any document the utility writes (some 6 KB; under 400 KB with the longest messages
     // escaped), and small enough that reading one costs little memory.
     static constexpr qsizetype MaxDocumentBytes = 4 << 20;
-    // Replaces the file with the text as Latin-1 bytes, through a temporary file, so a failure leaves
-    // an existing file as it was; false and "Could not write to %1" on failure.
+    // Replaces the file with the encoded text, through a temporary file, so a failure leaves an
+    // existing file as it was; false and "Could not write to %1" on failure.
     static bool writeDocument(const QString& path, const QString& text, QString& error);
+    // writeDocument for bytes that are already encoded.
+    static bool writeBytes(const QString& path, const QByteArray& bytes, QString& error);
+    static QByteArray encodeDocument(const QString& text);
     static QString decodeDocument(const QByteArray& bytes);
+    static constexpr QStringConverter::Encoding DocumentEncoding = QStringConverter::Utf8;
 
     // A record from a configuration file; nullptr and the message to show when it cannot be had.
     static std::unique_ptr<Tavrin2QtCfg> load(const QString& path, QString& error);
-    // The document text of a record; a null string and the message to show when it cannot be made.
+    // False and the message to show, naming the field, when a text of the record holds a character
+    // beyond Latin-1, which the file and the unit cannot take (it would be saved as "?").
+    static bool checkSavable(const Tavrin2QtCfg& cfg, QString& error);
+    // The document text of a record, after checkSavable; a null string and the message to show when it
+    // cannot be made.
     static QString freezeForSave(const Tavrin2QtCfg& cfg, QString& error);
     // freezeForSave, then writeDocument.
     static bool save(const Tavrin2QtCfg& cfg, const QString& path, QString& error);

@@ -1,5 +1,6 @@
 #include "pagers/FrmProgramPagers.h"
 
+#include "config/Latin1Text.h"
 #include "pagers/PagersLogging.h"
 #include "protocol/PagerValidation.h"
 #include "protocol/Tavrin2QtComm.h"
@@ -22,9 +23,10 @@ FrmProgramPagers::FrmProgramPagers(bool grpPagingEnabled, bool disableZellCoaste
     checkBoxEnableGrpPaging->setChecked(grpPagingEnabled);
     checkBoxEnableGrpPaging_toggled(grpPagingEnabled);
 
-    const QRegularExpression noComma(QStringLiteral("[^,]*"));
+    // No comma (the device's field separator) and 8-bit text only.
+    const QRegularExpression fieldText(Latin1Text::fieldPattern());
     for (QLineEdit* nameEdit : groupNameEdits())
-        nameEdit->setValidator(new QRegularExpressionValidator(noComma, nameEdit));
+        nameEdit->setValidator(new QRegularExpressionValidator(fieldText, nameEdit));
 
     if (m_disableZellCoasterTab) {
         qCDebug(lcPagers, "setTabEnabled( tabZellCoaster, false )");
@@ -116,6 +118,9 @@ void FrmProgramPagers::releaseProgramButton()
 void FrmProgramPagers::programCurrentTab()
 {
     Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    // A text the unit cannot take is refused before the unit is asked anything.
+    if (tabWidgetPagerTypes->currentWidget() == tabAlpha)
+        Tavrin2QtComm::checkAlphaPagerSendable(alphaProgramData());
     comm->connectTavrin();
     if (tabWidgetPagerTypes->currentWidget() == tabAlpha) {
         const bool isError = comm->programAlphaPager(alphaProgramData());

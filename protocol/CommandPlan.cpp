@@ -1,5 +1,6 @@
 #include "protocol/CommandPlan.h"
 
+#include "config/Latin1Text.h"
 #include "usb/UsbHid.h"
 
 #include <QCoreApplication>
@@ -53,6 +54,12 @@ void CommandPlan::checkSendable() const
             throw UsbHidException(translate("%1 contains a comma, which Tavrin would take as the start of another "
                                             "field.\nPlease remove it; nothing was sent.")
                                       .arg(entry.textName));
+        }
+        const QString foreign = Latin1Text::firstForeignCharacter(entry.text);
+        if (!foreign.isEmpty()) {
+            throw UsbHidException(translate("%1 holds the character \"%2\", which Tavrin cannot take.\nPlease "
+                                            "replace it; nothing was sent.")
+                                      .arg(entry.textName, foreign));
         }
         if (entry.command.size() > UsbHid::MaxLineLength) {
             const QString what = entry.textName.isEmpty()

@@ -4,9 +4,9 @@
 #include <QString>
 
 // Every line of one device operation, built before the first is sent: a line the device cannot
-// take (too long for the link, or a text field holding the field separator) refuses the whole
-// operation instead of leaving the device half-written. Progress steps sit between the commands
-// where the operation raises its dialog's value.
+// take (too long for the link, or a text field holding the field separator or a character beyond
+// Latin-1) refuses the whole operation instead of leaving the device half-written. Progress steps
+// sit between the commands where the operation raises its dialog's value.
 class CommandPlan
 {
 public:

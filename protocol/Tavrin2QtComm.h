@@ -78,8 +78,11 @@ public:
     // switched off, seconds) are compared as the unit keeps them.
     static QStringList settingsNotTaken(const Tavrin2QtCfg& sent, const Tavrin2QtCfg& held);
     // Throws, naming the field, when a text of the record cannot be sent whole (too long for one
-    // command, or holding the field separator). No traffic: front ends may ask before connecting.
+    // command, holding the field separator or a character beyond Latin-1). No traffic: front ends
+    // may ask before connecting.
     void checkUpdateSendable(const Tavrin2QtCfg& cfg) const;
+    // The same for the texts of an Alpha pager's programming.
+    static void checkAlphaPagerSendable(const AlphaProgramData& data);
 
     // Both return false whenever they return; every failure is thrown.
     bool programAlphaPager(const AlphaProgramData& data);

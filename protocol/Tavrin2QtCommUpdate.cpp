@@ -157,6 +157,11 @@ void Tavrin2QtComm::checkUpdateSendable(const Tavrin2QtCfg& cfg) const
     updateCommands(cfg).checkSendable();
 }
 
+void Tavrin2QtComm::checkAlphaPagerSendable(const AlphaProgramData& data)
+{
+    alphaPagerCommands(data).checkSendable();
+}
+
 CommandPlan Tavrin2QtComm::updateCommands(const Tavrin2QtCfg& cfg) const
 {
     switch (cfg.tavrinType()) {

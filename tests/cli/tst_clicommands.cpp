@@ -69,7 +69,7 @@ Tavrin2QtCfg tavrinIIDocument()
     cfg.setLockoutTimeMode(2);
     cfg.setLockoutTime(45);
     cfg.setExtInputDisable1(3);
-    cfg.setExtInputDisable2(1);
+    cfg.setExtInputDisable2(4);
     cfg.setExtInputDisable3(5);
     cfg.setSysID(7);
     cfg.setEnableGrpPaging(true);
@@ -264,7 +264,7 @@ void TestCliCommands::writeThenReadGivesTheDocumentBack()
     // Standard output carries the same document, byte for byte.
     const CliRun toStdout = runCli({ "read" });
     QCOMPARE(toStdout.status, 0);
-    QCOMPARE(toStdout.out.toLatin1(), fileBytes(readPath));
+    QCOMPARE(toStdout.out.toUtf8(), fileBytes(readPath));
 }
 
 void TestCliCommands::writeRefusesBeforeAnySetting_data()
@@ -627,8 +627,9 @@ void TestCliCommands::showListsLabelledValues()
            "Button 1 type: Zell\nButton 1 mode: VIBE 2\nButton 1 message: 3\n",
            "Button 2 type: Alpha\nButton 2 message: Door 2\n", "Button 3 type: Guest\nButton 3 mode: 5 Min\nButton 4",
            "External input setting: Normally Closed\n", "Auto on/off 1 on time: 07:05\nAuto on/off 1 off time: 23:30\n",
-           "Lockout: Interval\nLockout time (seconds): 45\nLockout sequence 1: 3\n", "Repage interval (seconds): 120\n",
-           "Low battery page message: Low battery\n" })
+           "Lockout: Interval\nLockout time (seconds): 45\nLockout sequence 1: 3\nLockout sequence 2: 4\n"
+           "Lockout sequence 3: 5\n",
+           "Repage interval (seconds): 120\n", "Low battery page message: Low battery\n" })
         QVERIFY2(run.out.contains(QString::fromLatin1(chunk)), chunk);
     QVERIFY(!run.out.contains("Button 2 mode"));
     QVERIFY(!run.out.contains("Button 3 message"));

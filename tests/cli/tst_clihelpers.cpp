@@ -15,7 +15,9 @@ private slots:
     void decodesUtf8ElseLatin1_data();
     void decodesUtf8ElseLatin1();
     void loadsFilesOfEitherEncoding();
-    void writesLatin1AndReplacesWhole();
+    void latin1PairsSaveAndLoadUnchanged_data();
+    void latin1PairsSaveAndLoadUnchanged();
+    void writesUtf8AndReplacesWhole();
     void failureTexts_data();
     void failureTexts();
 
@@ -37,6 +39,10 @@ void TestCliHelpers::decodesUtf8ElseLatin1_data()
     // One byte that is no UTF-8 makes the whole file Latin-1.
     QTest::newRow("mixed") << QByteArray("\xC3\xA9 \xE9") << QString::fromLatin1("\xC3\xA9 \xE9");
     QTest::newRow("cut UTF-8 sequence") << QByteArray("ab\xC3") << QString::fromLatin1("ab\xC3");
+    // Valid UTF-8, but for characters beyond the record's 8-bit range: an older Latin-1 file.
+    QTest::newRow("UTF-8 beyond Latin-1") << QByteArray("CAF\xC9\xA0!") << QString::fromLatin1("CAF\xC9\xA0!");
+    QTest::newRow("UTF-8 euro sign") << QByteArray("5 \xE2\x82\xAC") << QString::fromLatin1("5 \xE2\x82\xAC");
+    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF\xC3\xA9") << QStringLiteral("\u00e9");
 }
 
 void TestCliHelpers::decodesUtf8ElseLatin1()
@@ -67,7 +73,37 @@ void TestCliHelpers::loadsFilesOfEitherEncoding()
     }
 }
 
-void TestCliHelpers::writesLatin1AndReplacesWhole()
+void TestCliHelpers::latin1PairsSaveAndLoadUnchanged_data()
+{
+    QTest::addColumn<int>("firstFrom");
+    for (int first = 0x80; first <= 0xFF; first += 0x20)
+        QTest::addRow("first byte %X-%X", first, first + 0x1F) << first;
+}
+
+// Every two-letter text of the upper half of Latin-1, as the only such text of a document, so that no
+// other character decides how the file reads: the bytes Save writes decode to the document it froze.
+void TestCliHelpers::latin1PairsSaveAndLoadUnchanged()
+{
+    QFETCH(int, firstFrom);
+    const QString placeholder = QStringLiteral("@@");
+    Tavrin2QtCfg cfg;
+    cfg.setDtCancelMsg(placeholder);
+    QString error;
+    const QString frozen = CfgFile::freezeForSave(cfg, error);
+    QCOMPARE(frozen.count(placeholder), 1);
+
+    QStringList changed;
+    for (int first = firstFrom; first < firstFrom + 0x20; ++first) {
+        for (int second = 0x80; second <= 0xFF; ++second) {
+            const QString document = QString(frozen).replace(placeholder, QString(QChar(first)) + QChar(second));
+            if (CfgFile::decodeDocument(CfgFile::encodeDocument(document)) != document)
+                changed.append(QStringLiteral("%1 %2").arg(first, 0, 16).arg(second, 0, 16));
+        }
+    }
+    QVERIFY2(changed.isEmpty(), qPrintable(QStringLiteral("changed: ") + changed.join(QStringLiteral(", "))));
+}
+
+void TestCliHelpers::writesUtf8AndReplacesWhole()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("out.t2c");
@@ -76,7 +112,7 @@ void TestCliHelpers::writesLatin1AndReplacesWhole()
     QVERIFY(CfgFile::writeDocument(path, QString::fromLatin1("Caf\xE9"), error));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("Caf\xE9"));
+    QCOMPARE(file.readAll(), QByteArray("Caf\xC3\xA9"));
 
     QVERIFY(!CfgFile::writeDocument(dir.path(), "x", error));
     QCOMPARE(error, "Could not write to " + dir.path());

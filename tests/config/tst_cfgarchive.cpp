@@ -236,6 +236,8 @@ private slots:
     void refused();
     void hostileCountRefusedQuickly_data();
     void hostileCountRefusedQuickly();
+    void vectorBoundCountsRealItems_data();
+    void vectorBoundCountsRealItems();
     void cutOffDocumentRefused();
     void anotherExceptionEchoIsCapped();
     void randomDocumentsRoundTrip();
@@ -531,6 +533,39 @@ void TestCfgArchive::hostileCountRefusedQuickly()
         QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(error, archiveErrorText("8 = stream error"));
     }
+}
+
+void TestCfgArchive::vectorBoundCountsRealItems_data()
+{
+    QTest::addColumn<int>("items");
+    QTest::addColumn<bool>("read");
+    QTest::newRow("1000 buttons") << 1000 << true;
+    QTest::newRow("1001 buttons") << 1001 << false;
+}
+
+// Documents that hold every item they declare, so that only the bound can refuse them.
+void TestCfgArchive::vectorBoundCountsRealItems()
+{
+    QFETCH(int, items);
+    QFETCH(bool, read);
+    const QString document = golden();
+    // The second button, the first without class information.
+    const QString itemEnd = QStringLiteral("\t\t</item>\n");
+    const qsizetype second
+        = document.indexOf(QLatin1String("\t\t<item>\n"), document.indexOf(QLatin1String("<_tavrinIIButtons")));
+    const qsizetype end = document.indexOf(itemEnd, second) + itemEnd.size();
+    const QString plainItem = document.mid(second, end - second);
+    const QString many = edited(QString(document).insert(end, plainItem.repeated(items - 6)),
+                                QStringLiteral("<count>6</count>"), QStringLiteral("<count>%1</count>").arg(items));
+    QCOMPARE(many.count(QLatin1String("<item")), items + 3);
+
+    QString error;
+    const std::unique_ptr<Tavrin2QtCfg> cfg = Tavrin2QtCfg::thaw(many, error);
+    QCOMPARE(bool(cfg), read);
+    if (read)
+        QCOMPARE(cfg->tavrinIIButtonCount(), items);
+    else
+        QCOMPARE(error, archiveErrorText("8 = stream error"));
 }
 
 void TestCfgArchive::cutOffDocumentRefused()

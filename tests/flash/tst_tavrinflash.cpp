@@ -75,9 +75,19 @@ private slots:
         QCOMPARE(lastLine(run.output), QStringLiteral("Summary:  Total 4   Passed 4   Failed 0"));
     }
 
+    void newerReleasesGetForceAndLaunch_data()
+    {
+        QTest::addColumn<QString>("version");
+        // The first release with the new syntax, and a later one.
+        QTest::newRow("0.7.2") << QStringLiteral("0.7.2");
+        QTest::newRow("1.1.0") << QStringLiteral("1.1.0");
+    }
+
     void newerReleasesGetForceAndLaunch()
     {
-        const Run run = flash(QStringLiteral("[ \"$1\" = --version ] && echo 'dfu-programmer 1.1.0'\nexit 0\n"));
+        QFETCH(QString, version);
+        const Run run
+            = flash(QStringLiteral("[ \"$1\" = --version ] && echo 'dfu-programmer %1'\nexit 0\n").arg(version));
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.calls.mid(2),
                  QStringList({ "at90usb647 erase --force", "at90usb647 flash --force /tmp/my fw/TavrinIIUSB.hex",

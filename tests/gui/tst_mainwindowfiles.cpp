@@ -14,6 +14,8 @@
 
 using kit::Model;
 
+Q_DECLARE_METATYPE(Tavrin2QtCfg)
+
 namespace {
 const QString errorCaption = QStringLiteral("Error");
 const QString saveCaption = QStringLiteral("Save config file as");
@@ -52,6 +54,10 @@ private slots:
 
     void saveNamesTheFile_data();
     void saveNamesTheFile();
+    void saveAsksBeforeReplacingTheAppendedName_data();
+    void saveAsksBeforeReplacingTheAppendedName();
+    void saveRefusesCharactersBeyondLatin1_data();
+    void saveRefusesCharactersBeyondLatin1();
     void savedFileLoadsBack_data();
     void savedFileLoadsBack();
     void cancelledDialogsDoNothing();
@@ -63,7 +69,7 @@ private slots:
     void failedSaveKeepsTheOldFile();
     void filesOfEitherEncodingLoad_data();
     void filesOfEitherEncodingLoad();
-    void saveWritesLatin1();
+    void saveWritesUtf8();
 
 private:
     QString path(const QString& name) const { return dir->filePath(name); }
@@ -120,8 +126,10 @@ void TestMainWindowFiles::saveNamesTheFile_data()
                                << "site.t2c";
     QTest::newRow("upper-case extension") << "SITE.T2C"
                                           << "SITE.T2C";
+    QTest::newRow("mixed-case extension") << "site.T2c"
+                                          << "site.T2c";
     QTest::newRow("two dots") << "a.b.t2c"
-                              << "a.b.t2c.t2c";
+                              << "a.b.t2c";
     QTest::newRow("other extension") << "notes.txt"
                                      << "notes.txt.t2c";
 }
@@ -135,7 +143,65 @@ void TestMainWindowFiles::saveNamesTheFile()
     QCOMPARE(dialog.text, QStringLiteral("Save File"));
     QCOMPARE(dialog.items, QStringList { QStringLiteral("Tavrin Config (*.t2c)") });
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList { written });
-    QCOMPARE(contentsOf(path(written)), documentOf(window->uiSettings()).toLatin1());
+    QCOMPARE(contentsOf(path(written)), documentOf(window->uiSettings()).toUtf8());
+}
+
+void TestMainWindowFiles::saveAsksBeforeReplacingTheAppendedName_data()
+{
+    QTest::addColumn<QString>("typed");
+    // -1: no question expected.
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("appended name, replace") << "site" << 0 << true;
+    QTest::newRow("appended name, keep") << "site" << 1 << false;
+    // The save dialog itself asked about this name.
+    QTest::newRow("typed name") << "site.t2c" << -1 << true;
+}
+
+void TestMainWindowFiles::saveAsksBeforeReplacingTheAppendedName()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+    QFETCH(bool, replaced);
+    const QByteArray old = "the previous site.t2c";
+    QVERIFY(writeBytes(path(QStringLiteral("site.t2c")), old));
+    window->spinBoxSysID->setValue(9);
+
+    prompter->expectSaveFile(saveCaption, path(typed));
+    if (answer >= 0)
+        prompter->expectQuestion(saveCaption, QStringLiteral("site.t2c already exists.\nDo you want to replace it?"),
+                                 answer);
+    window->fileSaveConfigurationAction->trigger();
+    QVERIFY(prompter->verifyDone());
+    QCOMPARE(contentsOf(path(QStringLiteral("site.t2c"))), replaced ? documentOf(window->uiSettings()).toUtf8() : old);
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList { QStringLiteral("site.t2c") });
+}
+
+void TestMainWindowFiles::saveRefusesCharactersBeyondLatin1_data()
+{
+    QTest::addColumn<Tavrin2QtCfg>("cfg");
+    QTest::addColumn<QString>("error");
+    const QString refusal = QStringLiteral("The %1 holds the character \"%2\", which Tavrin cannot take.\nPlease "
+                                           "replace it; the file was not saved.");
+    Tavrin2QtCfg cfg;
+    cfg.setLowBatteryPageMsg(QStringLiteral("Batterie \u00e0 changer \u2192 vite"));
+    QTest::newRow("shown page") << cfg
+                                << refusal.arg(QStringLiteral("Low battery page message"), QStringLiteral("\u2192"));
+    cfg = Tavrin2QtCfg();
+    // A file keeps the page not shown as well.
+    cfg.setDtCancelMsg(QStringLiteral("\U0001F6AB Cancelled"));
+    QTest::newRow("page not shown") << cfg
+                                    << refusal.arg(QStringLiteral("Cancel message"), QStringLiteral("\U0001F6AB"));
+}
+
+void TestMainWindowFiles::saveRefusesCharactersBeyondLatin1()
+{
+    QFETCH(Tavrin2QtCfg, cfg);
+    QFETCH(QString, error);
+    // Only a program can put such a text into the form; typing cannot.
+    window->setUISettings(cfg);
+    save(path(QStringLiteral("site")), error);
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
 }
 
 void TestMainWindowFiles::savedFileLoadsBack_data()
@@ -155,7 +221,7 @@ void TestMainWindowFiles::savedFileLoadsBack()
     for (int i = 0; i < 5; ++i) {
         const Tavrin2QtCfg saved = kit::randomRecord(rng, static_cast<TavrinType>(savedType));
         window->setUISettings(saved);
-        save(path(QStringLiteral("round")));
+        save(path(QStringLiteral("round.t2c")));
         window->setUISettings(kit::randomRecord(rng, static_cast<TavrinType>(shownType)));
 
         load(path(QStringLiteral("round.t2c")));
@@ -270,14 +336,18 @@ void TestMainWindowFiles::failedSaveKeepsTheOldFile()
 void TestMainWindowFiles::filesOfEitherEncodingLoad_data()
 {
     QTest::addColumn<bool>("utf8");
-    QTest::newRow("8-bit code page") << false;
-    QTest::newRow("UTF-8") << true;
+    QTest::addColumn<QString>("message");
+    const QString letters = QStringLiteral("Caf\u00e9 cr\u00e8me \u00c0 \u00ff");
+    QTest::newRow("8-bit code page") << false << letters;
+    QTest::newRow("UTF-8") << true << letters;
+    // C9 A0 is also UTF-8, for a character no record holds.
+    QTest::newRow("8-bit code page that is UTF-8") << false << QStringLiteral("CAF\u00c9\u00a0!");
 }
 
 void TestMainWindowFiles::filesOfEitherEncodingLoad()
 {
     QFETCH(bool, utf8);
-    const QString message = QStringLiteral("Caf\u00e9 cr\u00e8me \u00c0 \u00ff");
+    QFETCH(QString, message);
     Tavrin2QtCfg cfg;
     cfg.setLowBatteryPageMsg(message);
     cfg.setDtCancelMsg(message);
@@ -289,17 +359,19 @@ void TestMainWindowFiles::filesOfEitherEncodingLoad()
     QCOMPARE(window->lineEditDTCancelMsg->text(), message);
 }
 
-void TestMainWindowFiles::saveWritesLatin1()
+void TestMainWindowFiles::saveWritesUtf8()
 {
-    window->lineEditLowBatteryPageMsg->setText(QStringLiteral("Caf\u00e9"));
+    // Written as Latin-1, "\u00c2\u00a3" would be the bytes C2 A3, which read back as "\u00a3".
+    const QString message = QStringLiteral("\u00c2\u00a35");
+    window->lineEditLowBatteryPageMsg->setText(message);
     save(path(QStringLiteral("letters")));
     const QByteArray bytes = contentsOf(path(QStringLiteral("letters.t2c")));
-    QVERIFY(bytes.contains(QByteArray("<ascii>Caf\xe9</ascii>")));
-    QVERIFY(!bytes.contains(QByteArray("Caf\xc3\xa9")));
+    QVERIFY(bytes.contains(QByteArray("<ascii>\xc3\x82\xc2\xa3"
+                                      "5</ascii>")));
 
     window->lineEditLowBatteryPageMsg->clear();
     load(path(QStringLiteral("letters.t2c")));
-    QCOMPARE(window->lineEditLowBatteryPageMsg->text(), QStringLiteral("Caf\u00e9"));
+    QCOMPARE(window->lineEditLowBatteryPageMsg->text(), message);
 }
 
 QTEST_MAIN(TestMainWindowFiles)

@@ -1,5 +1,6 @@
 #include "MainWindowKit.h"
 
+#include "support/KeyboardText.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QRegularExpressionValidator>
@@ -64,8 +65,8 @@ private slots:
     void lockoutModes_data();
     void lockoutModes();
     void groupPagingNoteFollowsTheShownPage();
-    void messageFieldsRefuseCommas_data();
-    void messageFieldsRefuseCommas();
+    void messageFieldsRefuseWhatTheUnitCannotTake_data();
+    void messageFieldsRefuseWhatTheUnitCannotTake();
     void recordOfAnotherModelSwitchesFirst();
     void unshowableRecordChangesNothing_data();
     void unshowableRecordChangesNothing();
@@ -366,7 +367,7 @@ void TestMainWindowMapping::groupPagingNoteFollowsTheShownPage()
     QVERIFY(window->textLabelWillPageGrpMsg->sizePolicy().retainSizeWhenHidden());
 }
 
-void TestMainWindowMapping::messageFieldsRefuseCommas_data()
+void TestMainWindowMapping::messageFieldsRefuseWhatTheUnitCannotTake_data()
 {
     QTest::addColumn<QString>("edit");
     for (const char* name : { "lineEditDTBtn1SettingMsg", "lineEditDTBtn2SettingMsg", "lineEditDTLowBatteryPageMsg",
@@ -376,7 +377,7 @@ void TestMainWindowMapping::messageFieldsRefuseCommas_data()
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
-void TestMainWindowMapping::messageFieldsRefuseCommas()
+void TestMainWindowMapping::messageFieldsRefuseWhatTheUnitCannotTake()
 {
     QFETCH(QString, edit);
     auto* lineEdit = window->findChild<QLineEdit*>(edit);
@@ -391,6 +392,10 @@ void TestMainWindowMapping::messageFieldsRefuseCommas()
     lineEdit->clear();
     QTest::keyClicks(lineEdit, QStringLiteral("Fire, door 2,"));
     QCOMPARE(lineEdit->text(), QStringLiteral("Fire door 2"));
+    // Nor a character beyond Latin-1, which the unit would show as "?".
+    lineEdit->clear();
+    typeText(lineEdit, QStringLiteral("\u00c9t\u00e9 \u20ac5 \U0001F6AA\u00ff"));
+    QCOMPARE(lineEdit->text(), QStringLiteral("\u00c9t\u00e9 5 \u00ff"));
 }
 
 void TestMainWindowMapping::recordOfAnotherModelSwitchesFirst()

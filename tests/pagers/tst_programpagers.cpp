@@ -1,4 +1,5 @@
 #include "pagers/FrmProgramPagers.h"
+#include "support/KeyboardText.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QAbstractButton>
@@ -424,7 +425,7 @@ private slots:
         QVERIFY(dialog->lineEditGroup2->isEnabled());
     }
 
-    void groupNameRefusesCommas_data()
+    void groupNameRefusesWhatTheUnitCannotTake_data()
     {
         QTest::addColumn<int>("group");
         QTest::addColumn<QString>("expected");
@@ -434,7 +435,7 @@ private slots:
             QTest::addRow("group %d", i) << i << QStringLiteral("BarGrill and PatioD");
     }
 
-    void groupNameRefusesCommas()
+    void groupNameRefusesWhatTheUnitCannotTake()
     {
         QFETCH(int, group);
         QFETCH(QString, expected);
@@ -447,6 +448,9 @@ private slots:
         name->clear();
         name->insert(QStringLiteral(","));
         QCOMPARE(name->text(), QString());
+        // Nor a character beyond Latin-1, which would reach the pager as "?".
+        typeText(name, QStringLiteral("Caf\u00e9\u2192 \U0001F37A!"));
+        QCOMPARE(name->text(), QStringLiteral("Caf\u00e9 !"));
     }
 
     void zellPagerFlags_data()

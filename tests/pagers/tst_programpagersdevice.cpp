@@ -39,7 +39,8 @@ private:
         dialog.tabWidgetPagerTypes->setCurrentWidget(dialog.tabAlpha);
         dialog.spinBoxAlphaPgrNum->setValue(120);
         dialog.spinBoxAlphaPgrAllPage->setValue(100);
-        dialog.spinBoxAlphaSysID->setValue(3);
+        // Not the Zell/Coaster tab's system ID, which the dialog starts with.
+        dialog.spinBoxAlphaSysID->setValue(5);
         dialog.textEditWelcomeMsg->setPlainText(QStringLiteral("Welcome\nto the bar"));
         dialog.spinBoxGroup1->setValue(5);
         dialog.lineEditGroup1->setText(QStringLiteral("Bar"));
@@ -62,7 +63,7 @@ private slots:
         press(dialog);
         QVERIFY(clock.elapsed() < 1000);
         QCOMPARE(programmingLines(),
-                 QStringList({ "FPROG,120,100,3", "WPROG,Welcome\nto the bar", "GNPROG,1,Bar", "GPROG,1,5", "GNPROG,2,",
+                 QStringList({ "FPROG,120,100,5", "WPROG,Welcome\nto the bar", "GNPROG,1,Bar", "GPROG,1,5", "GNPROG,2,",
                                "GPROG,2,99", "GNPROG,3,", "GPROG,3,7", "GNPROG,4,", "GPROG,4,99", "GNPROG,5,",
                                "GPROG,5,99" }));
         QVERIFY(m_sim->elapsedMs() >= 24000);
@@ -109,6 +110,7 @@ private slots:
         attach(VirtualTavrin::Model::TavrinII);
         ScriptedPrompter prompter;
         FrmProgramPagers dialog(false, false, 4);
+        dialog.spinBoxAlphaSysID->setValue(9);
         dialog.tabWidgetPagerTypes->setCurrentWidget(dialog.tabZellCoaster);
         dialog.spinBoxZellCoasterPgrNum->setValue(20);
         (manager ? dialog.radioButtonManager : dialog.radioButtonGuest)->setChecked(true);
@@ -183,7 +185,7 @@ private slots:
             m_sim->replug();
         m_sim->clearTranscript();
         press(dialog);
-        QCOMPARE(programmingLines().value(0), QStringLiteral("FPROG,120,100,3"));
+        QCOMPARE(programmingLines().value(0), QStringLiteral("FPROG,120,100,5"));
         prompter.verifyDone();
     }
 };

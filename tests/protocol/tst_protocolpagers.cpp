@@ -142,6 +142,11 @@ void TestProtocolPagers::unsendableAlphaPagersSendNothing_data()
     data.welcomeMsg = QStringLiteral("Hello, guest");
     QTest::newRow("welcome message comma") << data << commaRefusal("The Welcome message");
     QTest::newRow("group name comma") << alphaPagerData(true, "Unused, really") << commaRefusal("The Group 4 name");
+    data.welcomeMsg = QStringLiteral("Welcome \u2192 bar");
+    QTest::newRow("welcome message arrow")
+        << data
+        << QStringLiteral("The Welcome message holds the character \"\u2192\", which Tavrin cannot take.\nPlease "
+                          "replace it; nothing was sent.");
     data = alphaPagerData(true);
     data.groupModelVector[2].name = QString(250, 'k');
     QTest::newRow("group name too long")

@@ -335,6 +335,12 @@ void TestProtocolUpdate::unsendableRecordsSendNothing_data()
     QTest::newRow("one character over") << Model::TavrinII << withButton1(QString(240, 'x'))
                                         << tooLong.arg("The Alpha message of Button 1").arg(254);
     QTest::newRow("a full line") << Model::TavrinII << withButton1(QString(239, 'x')) << QString();
+    // Beyond Latin-1 the text would reach the unit with "?" in its place; the highest Latin-1 letter goes.
+    const QString foreign = QStringLiteral("%1 holds the character \"%2\", which Tavrin cannot take.\nPlease replace "
+                                           "it; nothing was sent.");
+    QTest::newRow("euro sign") << Model::TavrinII << withButton1(QStringLiteral("5 \u20ac"))
+                               << foreign.arg("The Alpha message of Button 1", QStringLiteral("\u20ac"));
+    QTest::newRow("y with diaeresis") << Model::TavrinII << withButton1(QStringLiteral("\u00ff")) << QString();
 
     Tavrin2QtCfg cfg = tavrinIIRecord();
     TavrinIIButton input = cfg.tavrinIIButtonVectorAtIndex(5);
@@ -361,6 +367,10 @@ void TestProtocolUpdate::unsendableRecordsSendNothing_data()
     cfg = dalenRecord(DalenTavrin);
     cfg.setDtBtn1SettingMsg("Ready, steady");
     QTest::newRow("Dalen button comma") << Model::DalenTavrin << cfg << comma.arg("The message of the Button");
+    cfg = dalenRecord(DalenTavrin);
+    cfg.setDtLowBatteryPageMsg(QStringLiteral("Battery \U0001F50B low"));
+    QTest::newRow("Dalen low battery emoji")
+        << Model::DalenTavrin << cfg << foreign.arg("The Low battery page message", QStringLiteral("\U0001F50B"));
     cfg = dalenRecord(DalenTavrin);
     cfg.setDtCancelMsg(QString(260, 'c'));
     QTest::newRow("Dalen cancel message too long")

@@ -277,7 +277,7 @@ void TestSaveFailure::saveOverAnExistingFileReplacesItWhole()
     const QStringList lines = runChild({}, { target() }, &exitCode);
     QCOMPARE(exitCode, 0);
     QString error;
-    const QByteArray next = kit::shownPart(nextRecord()).freeze(error).toLatin1();
+    const QByteArray next = kit::shownPart(nextRecord()).freeze(error).toUtf8();
     QCOMPARE(lines, QStringList({ QStringLiteral("target ") + hashOf(next), QStringLiteral("entries ") + targetName }));
 }
 
