@@ -6,6 +6,8 @@
 #include "uisupport/Prompter.h"
 #include "usb/UsbHid.h"
 
+#include <QCoreApplication>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <exception>
@@ -15,6 +17,7 @@ namespace {
 bool firstDetection = true;
 
 constexpr int detectionIntervalMs = 3000;
+constexpr int confirmationMs = 10000;
 } // namespace
 
 FrmTavrin2Qt::FrmTavrin2Qt(QWidget* parent, const char* name, Qt::WindowFlags flags)
@@ -55,6 +58,27 @@ bool FrmTavrin2Qt::isFirstDetection()
 void FrmTavrin2Qt::resetFirstDetection()
 {
     firstDetection = true;
+}
+
+void FrmTavrin2Qt::keepResponsiveDuringDeviceWork()
+{
+    // Input stays queued until the operation ends, as if the thread were blocked: nothing the user does
+    // reaches the window meanwhile.
+    Tavrin2QtComm::instance()->setWaitHook([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+}
+
+bool FrmTavrin2Qt::operationInProgress() const
+{
+    const Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    if (!comm->isBusy() && !comm->isFlashing())
+        return false;
+    qCDebug(lcApp, "FrmTavrin2Qt: a device operation is in progress; nothing else starts");
+    return true;
+}
+
+void FrmTavrin2Qt::showConfirmation(const QString& text)
+{
+    statusBar()->showMessage(text, confirmationMs);
 }
 
 void FrmTavrin2Qt::showError(const QString& text)
@@ -143,6 +167,9 @@ void FrmTavrin2Qt::tools_Reset_Action_activated()
 
 void FrmTavrin2Qt::detectTavrin()
 {
+    // The timer fires while an operation waits for the device; the device link is that operation's.
+    if (Tavrin2QtComm::instance()->isBusy())
+        return;
     try {
         const TavrinType type = Tavrin2QtComm::instance()->connectTavrin();
         if (firstDetection) {
@@ -186,9 +213,10 @@ void FrmTavrin2Qt::tools_ProgramPagers_Action_activated()
     const bool dalen = selectedTavrinType == DalenTavrin || selectedTavrinType == DalenTavrin2Button;
     const bool grpPaging = dalen ? checkBoxDTEnableGrpPaging->isChecked() : checkBoxEnableGrpPaging->isChecked();
     const int sysID = dalen ? spinBoxDTSysID->value() : spinBoxSysID->value();
-    if (programPagersDialog)
+    if (programPagersDialog || operationInProgress())
         return;
     programPagersDialog = new FrmProgramPagers(grpPaging, dalen, sysID, this);
+    connect(programPagersDialog, &FrmProgramPagers::pagerProgrammed, this, &FrmTavrin2Qt::showConfirmation);
     programPagersDialog->exec();
     delete programPagersDialog.data();
     programPagersDialog = nullptr;
@@ -206,6 +234,8 @@ void FrmTavrin2Qt::pushButtonDTUpdateFirmware_clicked()
 
 void FrmTavrin2Qt::updateTavrinFirmware()
 {
+    if (operationInProgress())
+        return;
     qCDebug(lcApp, "FrmTavrin2Qt::updateTavrinFirmware()");
     detectTavrin();
     try {

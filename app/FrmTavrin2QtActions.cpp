@@ -5,6 +5,7 @@
 #include "app/AppLogging.h"
 #include "config/CfgFile.h"
 #include "protocol/Tavrin2QtComm.h"
+#include "uisupport/BusyCursor.h"
 #include "uisupport/Prompter.h"
 
 #include <QFileInfo>
@@ -17,9 +18,11 @@ const QString configFileExtension = QStringLiteral("t2c");
 
 void FrmTavrin2Qt::pushButtonRead_clicked()
 {
+    if (operationInProgress())
+        return;
     try {
         detectTavrin();
-        const Tavrin2QtCfg cfg = Tavrin2QtComm::instance()->readTavrin();
+        const Tavrin2QtCfg cfg = underBusyCursor([] { return Tavrin2QtComm::instance()->readTavrin(); });
         setUISettings(cfg);
     } catch (const std::exception& e) {
         showError(QString::fromUtf8(e.what()));
@@ -28,12 +31,16 @@ void FrmTavrin2Qt::pushButtonRead_clicked()
 
 void FrmTavrin2Qt::pushButtonUpdateUnit_clicked()
 {
+    if (operationInProgress())
+        return;
     qCDebug(lcApp, "FrmTavrin2Qt::pushButtonUpdateUnit_clicked()");
     updateUnit();
 }
 
 void FrmTavrin2Qt::toolsInitializeAction_activated()
 {
+    if (operationInProgress())
+        return;
     qCWarning(lcApp, "FrmTavrin2Qt::toolsInitializeAction_activated(): Not implemented yet");
     qCDebug(lcApp, "FrmTavrin2Qt::pushButtonUpdateUnit_pressed()");
     updateUnit();
@@ -44,7 +51,12 @@ void FrmTavrin2Qt::updateUnit()
     try {
         detectTavrin();
         const Tavrin2QtCfg cfg = uiSettings();
-        Tavrin2QtComm::instance()->updateTavrin(cfg);
+        Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+        underBusyCursor([&] { comm->updateTavrin(cfg); });
+        // The update refuses a record of another model, so the form's model is the device's.
+        showConfirmation(tr("Settings written to %1 %2")
+                             .arg(Tavrin2QtComm::tavrinTypeName(cfg.tavrinType()), comm->serialNumber())
+                             .trimmed());
     } catch (const std::exception& e) {
         showError(QString::fromUtf8(e.what()));
     }
@@ -52,11 +64,16 @@ void FrmTavrin2Qt::updateUnit()
 
 void FrmTavrin2Qt::fileSaveConfigurationAction_activated()
 {
+    // The file dialog's own event loop would hold up the operation until it is closed.
+    if (operationInProgress())
+        return;
     saveConfiguration();
 }
 
 void FrmTavrin2Qt::fileLoadConfigurationAction_activated()
 {
+    if (operationInProgress())
+        return;
     loadConfiguration();
 }
 
@@ -86,8 +103,11 @@ void FrmTavrin2Qt::saveConfiguration()
     }
 
     // Through a temporary file: a failed write leaves the previous file as it was.
-    if (!CfgFile::writeDocument(fileName, text, error))
+    if (!CfgFile::writeDocument(fileName, text, error)) {
         showError(error);
+        return;
+    }
+    showConfirmation(tr("Saved %1").arg(QFileInfo(fileName).fileName()));
 }
 
 void FrmTavrin2Qt::loadConfiguration()
@@ -122,4 +142,5 @@ void FrmTavrin2Qt::loadConfiguration()
     if (cfg->replaceOutOfRangeValues())
         qCWarning(lcApp, "loadConfiguration(): values out of range replaced by their defaults");
     setUISettings(*cfg);
+    showConfirmation(tr("Loaded %1").arg(QFileInfo(fileName).fileName()));
 }

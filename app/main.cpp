@@ -94,6 +94,8 @@ int main(int argc, char* argv[])
     }
 
     auto* window = new FrmTavrin2Qt;
+    // After construction: the first detection runs before there is a window to keep drawn.
+    FrmTavrin2Qt::keepResponsiveDuringDeviceWork();
     window->setAttribute(Qt::WA_DeleteOnClose);
     fitAndCentre(window);
     if (qEnvironmentVariableIntValue("T2Q_EXIT_AFTER_PAINT") == 1)

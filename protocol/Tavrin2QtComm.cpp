@@ -4,6 +4,7 @@
 #include "usb/UsbHid.h"
 
 #include <QLoggingCategory>
+#include <QScopeGuard>
 
 Q_LOGGING_CATEGORY(lcProtocol, "tavrin.protocol")
 
@@ -13,6 +14,9 @@ constexpr int ReadWindowMs = 100;
 // these counts is broken, and counting keeps the bound independent of how time passes.
 constexpr int MaxLinesPerExchange = 1000;
 constexpr int MaxReportsPerExchange = 8192;
+// With a wait hook a read window is waited in slices of at most this, so the front end's event loop
+// never stops for much longer than a frame.
+constexpr int WaitSliceMs = 15;
 
 QTime localTime()
 {
@@ -43,6 +47,7 @@ void Tavrin2QtComm::reset()
     _progressDialog.reset();
     _detectedType = Unknown;
     m_connectionStatus = NotFound;
+    m_serialNumber.clear();
 }
 
 void Tavrin2QtComm::setClock(Clock clock)
@@ -52,6 +57,7 @@ void Tavrin2QtComm::setClock(Clock clock)
 
 TavrinType Tavrin2QtComm::connectTavrin()
 {
+    refuseWhileBusy();
     UsbHid* link = UsbHid::instance();
     link->resolveHidFunctions();
     const UsbHid::InterfaceSet interfaces = link->getClassDevs();
@@ -123,21 +129,60 @@ QString Tavrin2QtComm::dtModeCode(int mode)
 
 void Tavrin2QtComm::exchange(const QString& command, int windowMs, QStringList& response)
 {
-    UsbHid::instance()->write(command);
+    send(command);
     collectResponse(windowMs, response);
+}
+
+void Tavrin2QtComm::send(const QString& command)
+{
+    refuseWhileBusy();
+    UsbHid::instance()->write(command);
 }
 
 void Tavrin2QtComm::collectResponse(int windowMs, QStringList& response)
 {
     UsbHid* link = UsbHid::instance();
     const int linesBefore = int(response.size());
-    for (int reports = 1; link->read(response, windowMs) != 0; ++reports) {
-        if (reports >= MaxReportsPerExchange || response.size() - linesBefore >= MaxLinesPerExchange) {
-            qCWarning(lcProtocol, "Tavrin does not stop sending (%d reports, %d lines); giving up", reports,
-                      int(response.size()) - linesBefore);
-            fail(LostCommunication);
+    const int sliceMs = m_waitHook ? qMin(windowMs, WaitSliceMs) : windowMs;
+    // Silence adds up across the slices and every report starts it anew, so the window closes after
+    // exactly windowMs without a report, as one wait would. Only the wait that closes it drops a
+    // partial line.
+    int silentMs = 0;
+    int reports = 0;
+    for (;;) {
+        const int waitMs = qMin(sliceMs, windowMs - silentMs);
+        const bool closing = silentMs + waitMs >= windowMs;
+        if ((closing ? link->read(response, waitMs) : link->readSlice(response, waitMs)) != 0) {
+            silentMs = 0;
+            if (++reports >= MaxReportsPerExchange || response.size() - linesBefore >= MaxLinesPerExchange) {
+                qCWarning(lcProtocol, "Tavrin does not stop sending (%d reports, %d lines); giving up", reports,
+                          int(response.size()) - linesBefore);
+                fail(LostCommunication);
+            }
+        } else if (closing) {
+            return;
+        } else {
+            silentMs += waitMs;
         }
+        runWaitHook();
     }
+}
+
+void Tavrin2QtComm::runWaitHook()
+{
+    if (!m_waitHook)
+        return;
+    ++m_waitDepth;
+    const auto leave = qScopeGuard([this] { --m_waitDepth; });
+    m_waitHook();
+}
+
+void Tavrin2QtComm::refuseWhileBusy() const
+{
+    if (!isBusy())
+        return;
+    qCWarning(lcProtocol, "A device operation was started while another one waits for the device; refused");
+    throw UsbHidException(tr("Tavrin is busy with another operation."));
 }
 
 Tavrin2QtCfg Tavrin2QtComm::readTavrin()
@@ -151,13 +196,14 @@ Tavrin2QtCfg Tavrin2QtComm::readTavrin()
     progress->show();
     progress->setTotalSteps(2);
 
-    UsbHid::instance()->write(QStringLiteral("READ"));
+    send(QStringLiteral("READ"));
     progress->setProgress(1);
     collectResponse(ReadWindowMs, lines);
     qCDebug(lcProtocol, "Finished read()");
     progress->setProgress(2);
 
     parseDeviceSettings(cfg, lines);
+    m_serialNumber = cfg.serNum();
     return cfg;
 }
 
@@ -169,6 +215,7 @@ Tavrin2QtCfg Tavrin2QtComm::readTavrinNoGui()
     exchange(QStringLiteral("READ"), ReadWindowMs, lines);
     qCDebug(lcProtocol, "Finished no gui read()");
     parseDeviceSettings(cfg, lines);
+    m_serialNumber = cfg.serNum();
     return cfg;
 }
 

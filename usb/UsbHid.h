@@ -96,6 +96,8 @@ public:
     // Waits at most timeoutMs for one input report; appends every line it completes.
     // Returns the bytes delivered, 0 on time-out. Throws ReadFailed.
     int read(QStringList& lines, int timeoutMs);
+    // As read, but a time-out keeps the partial line: for one slice of a wait that goes on.
+    int readSlice(QStringList& lines, int timeoutMs);
 
     int productId() const { return m_productId; }
     QString devicePath() const { return _device_path; }
