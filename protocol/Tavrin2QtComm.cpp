@@ -142,18 +142,20 @@ void Tavrin2QtComm::send(const QString& command)
 void Tavrin2QtComm::collectResponse(int windowMs, QStringList& response)
 {
     UsbHid* link = UsbHid::instance();
+    HidBackend* clock = link->backend();
     const int linesBefore = int(response.size());
     const int sliceMs = m_waitHook ? qMin(windowMs, WaitSliceMs) : windowMs;
-    // Silence adds up across the slices and every report starts it anew, so the window closes after
-    // exactly windowMs without a report, as one wait would. Only the wait that closes it drops a
-    // partial line.
-    int silentMs = 0;
+    // Silence is measured on the link's clock from the last report, the time the hook takes included,
+    // so the window closes after exactly windowMs without a report, as one wait would. Only the wait
+    // that closes it drops a partial line; a report that came while the hook ran is still taken.
+    qint64 silentSince = clock->nowMs();
     int reports = 0;
     for (;;) {
-        const int waitMs = qMin(sliceMs, windowMs - silentMs);
+        const qint64 silentMs = clock->nowMs() - silentSince;
+        const int waitMs = int(qBound(qint64(0), windowMs - silentMs, qint64(sliceMs)));
         const bool closing = silentMs + waitMs >= windowMs;
         if ((closing ? link->read(response, waitMs) : link->readSlice(response, waitMs)) != 0) {
-            silentMs = 0;
+            silentSince = clock->nowMs();
             if (++reports >= MaxReportsPerExchange || response.size() - linesBefore >= MaxLinesPerExchange) {
                 qCWarning(lcProtocol, "Tavrin does not stop sending (%d reports, %d lines); giving up", reports,
                           int(response.size()) - linesBefore);
@@ -161,8 +163,6 @@ void Tavrin2QtComm::collectResponse(int windowMs, QStringList& response)
             }
         } else if (closing) {
             return;
-        } else {
-            silentMs += waitMs;
         }
         runWaitHook();
     }

@@ -96,6 +96,7 @@ public:
     bool writeReport(Handle handle, const QByteArray& report) override;
     int readReport(Handle handle, QByteArray* data, int timeoutMs) override;
     QString lastErrorText() override { return m_lastError; }
+    qint64 nowMs() override { return m_clock.now(); }
 
 private:
     struct Interface
