@@ -36,6 +36,8 @@ FrmTavrin2Qt* openMainWindow(const StartOptions& options)
     }
 
     auto* window = new FrmTavrin2Qt;
+    // After construction: the first detection runs before there is a window to keep drawn.
+    FrmTavrin2Qt::keepResponsiveDuringDeviceWork();
     window->setAttribute(Qt::WA_DeleteOnClose);
     fitAndCentre(window);
     if (options.quitAfterFirstPaint)

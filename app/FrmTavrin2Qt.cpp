@@ -7,6 +7,7 @@
 #include "usb/UsbHid.h"
 
 #include <QApplication>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <array>
@@ -18,6 +19,7 @@ namespace {
 bool firstDetection = true;
 
 constexpr int detectionIntervalMs = 3000;
+constexpr int confirmationMs = 10000;
 } // namespace
 
 FrmTavrin2Qt::FrmTavrin2Qt(QWidget* parent, const char* name, Qt::WindowFlags flags)
@@ -61,6 +63,27 @@ bool FrmTavrin2Qt::isFirstDetection()
 void FrmTavrin2Qt::resetFirstDetection()
 {
     firstDetection = true;
+}
+
+void FrmTavrin2Qt::keepResponsiveDuringDeviceWork()
+{
+    // Input stays queued until the operation ends, as if the thread were blocked: nothing the user does
+    // reaches the window meanwhile.
+    Tavrin2QtComm::instance()->setWaitHook([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+}
+
+bool FrmTavrin2Qt::operationInProgress() const
+{
+    const Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    if (!comm->isBusy() && !comm->isFlashing())
+        return false;
+    qCDebug(lcApp, "FrmTavrin2Qt: a device operation is in progress; nothing else starts");
+    return true;
+}
+
+void FrmTavrin2Qt::showConfirmation(const QString& text)
+{
+    statusBar()->showMessage(text, confirmationMs);
 }
 
 void FrmTavrin2Qt::showError(const QString& text)
@@ -241,6 +264,9 @@ void FrmTavrin2Qt::tools_Reset_Action_activated()
 
 void FrmTavrin2Qt::detectTavrin()
 {
+    // The timer fires while an operation waits for the device; the device link is that operation's.
+    if (Tavrin2QtComm::instance()->isBusy())
+        return;
     try {
         // Only the start-up detection asks which of several units to use; the timer's stay silent
         // and the next device action asks.
@@ -323,9 +349,10 @@ void FrmTavrin2Qt::tools_ProgramPagers_Action_activated()
     const bool dalen = selectedTavrinType == DalenTavrin || selectedTavrinType == DalenTavrin2Button;
     const bool grpPaging = dalen ? checkBoxDTEnableGrpPaging->isChecked() : checkBoxEnableGrpPaging->isChecked();
     const int sysID = dalen ? spinBoxDTSysID->value() : spinBoxSysID->value();
-    if (programPagersDialog)
+    if (programPagersDialog || operationInProgress())
         return;
     programPagersDialog = new FrmProgramPagers(grpPaging, dalen, sysID, this);
+    connect(programPagersDialog, &FrmProgramPagers::pagerProgrammed, this, &FrmTavrin2Qt::showConfirmation);
     programPagersDialog->exec();
     delete programPagersDialog.data();
     programPagersDialog = nullptr;
@@ -344,6 +371,8 @@ void FrmTavrin2Qt::pushButtonDTUpdateFirmware_clicked()
 
 void FrmTavrin2Qt::updateTavrinFirmware()
 {
+    if (operationInProgress())
+        return;
     qCDebug(lcApp, "FrmTavrin2Qt::updateTavrinFirmware()");
     try {
         detect(true);

@@ -50,6 +50,10 @@ public:
     static bool isFirstDetection();
     static void resetFirstDetection();
 
+    // The window's events (painting, timers; not user input) are processed while an operation waits
+    // for the device, so the window and its progress dialog stay drawn. Installed once by the entry point.
+    static void keepResponsiveDuringDeviceWork();
+
     void showError(const QString& text);
     void saveConfiguration();
     void loadConfiguration();
@@ -132,6 +136,11 @@ private:
     void detect(bool mayAskForUnit);
     // The chosen unit's path, or empty when the operator cancelled.
     QString askForUnit();
+    // True while an operation talks to the device or the flashing tool runs: whatever the events
+    // processed meanwhile ask for (a queued call, a timer) must not start another one.
+    bool operationInProgress() const;
+    // A short note in the status bar that goes away by itself.
+    void showConfirmation(const QString& text);
 
     void refreshButtonRow(int index);
     Tavrin2QtCfg::TavrinIIAutoOnOffTime autoOnOffRow(int row) const;

@@ -5,6 +5,7 @@
 #include "app/AppLogging.h"
 #include "config/CfgFile.h"
 #include "protocol/Tavrin2QtComm.h"
+#include "uisupport/BusyCursor.h"
 #include "uisupport/Prompter.h"
 
 #include <QDropEvent>
@@ -20,10 +21,13 @@ const QString configFileExtension = QStringLiteral("t2c");
 
 void FrmTavrin2Qt::pushButtonRead_clicked()
 {
+    if (operationInProgress())
+        return;
     try {
         detect(true);
         QStringList unreported;
-        const Tavrin2QtCfg cfg = Tavrin2QtComm::instance()->readTavrin(&unreported);
+        const Tavrin2QtCfg cfg
+            = underBusyCursor([&unreported] { return Tavrin2QtComm::instance()->readTavrin(&unreported); });
         setUISettings(cfg);
         // What was read is shown, but defaults must not pass for the unit's settings.
         if (!unreported.isEmpty())
@@ -35,12 +39,16 @@ void FrmTavrin2Qt::pushButtonRead_clicked()
 
 void FrmTavrin2Qt::pushButtonUpdateUnit_clicked()
 {
+    if (operationInProgress())
+        return;
     qCDebug(lcApp, "FrmTavrin2Qt::pushButtonUpdateUnit_clicked()");
     updateUnit();
 }
 
 void FrmTavrin2Qt::toolsInitializeAction_activated()
 {
+    if (operationInProgress())
+        return;
     qCWarning(lcApp, "FrmTavrin2Qt::toolsInitializeAction_activated(): Not implemented yet");
     qCDebug(lcApp, "FrmTavrin2Qt::pushButtonUpdateUnit_pressed()");
     updateUnit();
@@ -51,7 +59,12 @@ void FrmTavrin2Qt::updateUnit()
     try {
         detect(true);
         const Tavrin2QtCfg cfg = uiSettings();
-        Tavrin2QtComm::instance()->updateTavrin(cfg);
+        Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+        underBusyCursor([&] { comm->updateTavrin(cfg); });
+        // The update refuses a record of another model, so the form's model is the device's.
+        showConfirmation(tr("Settings written to %1 %2")
+                             .arg(Tavrin2QtComm::tavrinTypeName(cfg.tavrinType()), comm->serialNumber())
+                             .trimmed());
     } catch (const std::exception& e) {
         showError(QString::fromUtf8(e.what()));
     }
@@ -59,11 +72,16 @@ void FrmTavrin2Qt::updateUnit()
 
 void FrmTavrin2Qt::fileSaveConfigurationAction_activated()
 {
+    // The file dialog's own event loop would hold up the operation until it is closed.
+    if (operationInProgress())
+        return;
     saveConfiguration();
 }
 
 void FrmTavrin2Qt::fileLoadConfigurationAction_activated()
 {
+    if (operationInProgress())
+        return;
     loadConfiguration();
 }
 
@@ -102,8 +120,11 @@ void FrmTavrin2Qt::saveConfiguration()
     }
 
     // Through a temporary file: a failed write leaves the previous file as it was.
-    if (!CfgFile::writeDocument(fileName, text, error))
+    if (!CfgFile::writeDocument(fileName, text, error)) {
         showError(error);
+        return;
+    }
+    showConfirmation(tr("Saved %1").arg(QFileInfo(fileName).fileName()));
 }
 
 bool FrmTavrin2Qt::confirmReplace(const QString& fileName)
@@ -154,6 +175,7 @@ void FrmTavrin2Qt::loadConfigurationFile(const QString& fileName)
     if (cfg->replaceOutOfRangeValues())
         qCWarning(lcApp, "loadConfigurationFile(): values out of range replaced by their defaults");
     setUISettings(*cfg);
+    showConfirmation(tr("Loaded %1").arg(QFileInfo(fileName).fileName()));
 }
 
 QString FrmTavrin2Qt::droppedConfigFile(const QMimeData* data)

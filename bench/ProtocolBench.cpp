@@ -1,6 +1,7 @@
 // Protocol overhead: each operation's wall time on a device that waits as hardware does, against the
 // waits its command sequence cannot avoid (read windows in silence and the device's reply delay),
-// which a replay of the same operation in virtual time adds up exactly.
+// which a replay of the same operation in virtual time adds up exactly. In the same runs, how long
+// the event loop went without a pass, and whether the progress dialog was painted meanwhile.
 #include "BenchDevice.h"
 #include "BenchFigures.h"
 #include "BenchOptions.h"
@@ -13,6 +14,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMap>
+#include <QTimer>
+#include <QWidget>
 
 #include <exception>
 #include <functional>
@@ -20,6 +23,8 @@
 
 namespace {
 constexpr double OverheadLimit = 1.05;
+// About three frames: longer, and the window visibly stops following its own repaints.
+constexpr double StallLimitMs = 50;
 
 struct Operation
 {
@@ -31,9 +36,59 @@ struct Operation
     std::function<void(FrmTavrin2Qt&)> prepare;
 };
 
+// While it lives: the longest time between two passes of the event loop (a zero timer fires once per
+// pass), and the paint events the progress dialog got while the operation waited for the device.
+class LoopWatch : public QObject
+{
+public:
+    LoopWatch()
+    {
+        connect(&m_pass, &QTimer::timeout, this, [this] { pass(); });
+        qApp->installEventFilter(this);
+        m_clock.start();
+        m_pass.start(0);
+    }
+    ~LoopWatch() override { qApp->removeEventFilter(this); }
+
+    // The longest stall in ms, the time since the last pass included.
+    double finish()
+    {
+        pass();
+        m_pass.stop();
+        return double(m_longestNs) / 1e6;
+    }
+    int paintsWhileWaiting() const { return m_paints; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && Tavrin2QtComm::instance()->isBusy()) {
+            const auto* widget = qobject_cast<QWidget*>(watched);
+            if (widget && widget->window()->objectName() == QLatin1String("Progress"))
+                ++m_paints;
+        }
+        return false;
+    }
+
+private:
+    void pass()
+    {
+        const qint64 now = m_clock.nsecsElapsed();
+        m_longestNs = qMax(m_longestNs, now - m_lastNs);
+        m_lastNs = now;
+    }
+
+    QTimer m_pass;
+    QElapsedTimer m_clock;
+    qint64 m_lastNs = 0;
+    qint64 m_longestNs = 0;
+    int m_paints = 0;
+};
+
 struct Outcome
 {
     Samples wallMs;
+    double longestStallMs = 0;
+    int fewestPaints = -1;
     qint64 unavoidableMs = 0;
     qsizetype commands = 0;
     QString problem;
@@ -94,10 +149,14 @@ Outcome measure(const Operation& operation, AnsweringPrompter& prompter)
     for (int run = 0; run < operation.runs && outcome.problem.isEmpty(); ++run) {
         device->clearTranscript();
         QElapsedTimer clock;
+        LoopWatch loop;
         clock.start();
         outcome.problem = attempt(operation, *window, prompter);
         outcome.wallMs.add(double(clock.nsecsElapsed()) / 1e6);
         outcome.commands = device->transcript().size();
+        outcome.longestStallMs = qMax(outcome.longestStallMs, loop.finish());
+        const int paints = loop.paintsWhileWaiting();
+        outcome.fewestPaints = outcome.fewestPaints < 0 ? paints : qMin(outcome.fewestPaints, paints);
     }
     if (!outcome.problem.isEmpty())
         return outcome;
@@ -155,6 +214,8 @@ void measureProtocol(const BenchOptions& options, BenchTable& table)
     AnsweringPrompter prompter;
     QStringList counts;
     QMap<QString, double> wallMs;
+    // As the utility's entry point does.
+    FrmTavrin2Qt::keepResponsiveDuringDeviceWork();
     for (const Operation& operation : operations(options)) {
         const QString figure = QStringLiteral("2 ") + operation.name;
         const Outcome outcome = measure(operation, prompter);
@@ -168,6 +229,12 @@ void measureProtocol(const BenchOptions& options, BenchTable& table)
                        BenchTable::milliseconds(double(outcome.unavoidableMs)), BenchTable::ratio(ratio),
                        QStringLiteral("<= ") + BenchTable::ratio(OverheadLimit),
                        BenchTable::within(ratio, OverheadLimit) });
+        const bool painted = outcome.fewestPaints > 0;
+        table.addRow(
+            { figure + QStringLiteral(", longest event-loop stall"), BenchTable::milliseconds(outcome.longestStallMs),
+              QStringLiteral("%1 progress paints").arg(outcome.fewestPaints), QString(),
+              QStringLiteral("<= ") + BenchTable::milliseconds(StallLimitMs) + QStringLiteral(", painted"),
+              painted ? BenchTable::within(outcome.longestStallMs, StallLimitMs) : BenchTable::Verdict::Miss });
         counts
             << QStringLiteral("%1 %2x/%3 cmds").arg(operation.name).arg(outcome.wallMs.count()).arg(outcome.commands);
     }
@@ -180,12 +247,16 @@ void measureProtocol(const BenchOptions& options, BenchTable& table)
                        BenchTable::ratio(verifyMs / wallMs.value(checked)), QStringLiteral("-"),
                        BenchTable::Verdict::Info });
     }
+    Tavrin2QtComm::instance()->setWaitHook({});
     table.addNote(QStringLiteral("2: wall time in real time (reply delay %1 ms) against the same operation replayed "
                                  "in virtual time, whose clock sums the silent read windows and reply delays; medians "
                                  "of runs x commands sent: %2. Read and Update are the window's buttons (detection, "
                                  "form mapping and progress dialog included; Update ends with the read that checks "
                                  "what the unit took); the pagers the protocol's calls. Verify: Update's median less "
-                                 "the unchecked one's, against Update's.")
+                                 "the unchecked one's, against Update's. Stall: the longest time in any run between "
+                                 "two passes of the event loop, measured in the same real-time runs; paints: the "
+                                 "fewest paint events any run's progress dialog got while the operation waited for "
+                                 "the device.")
                       .arg(VirtualTavrin::RealTimeReplyDelayMs)
                       .arg(counts.join(QStringLiteral(", "))));
 }

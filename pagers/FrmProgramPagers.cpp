@@ -4,6 +4,7 @@
 #include "pagers/PagersLogging.h"
 #include "protocol/PagerValidation.h"
 #include "protocol/Tavrin2QtComm.h"
+#include "uisupport/BusyCursor.h"
 #include "uisupport/Prompter.h"
 
 #include <QRegularExpression>
@@ -91,6 +92,9 @@ int FrmProgramPagers::zellPagerFlags() const
 
 void FrmProgramPagers::pushButtonProgram_pressed()
 {
+    // Events are processed while a pager is programmed; none of them may start a second programming.
+    if (Tavrin2QtComm::instance()->isBusy())
+        return;
     // Only an Alpha pager receives the welcome message; a Zell pager or coaster must not be held up by it.
     if (tabWidgetPagerTypes->currentWidget() == tabAlpha && !checkWelcomeMsg()) {
         releaseProgramButton();
@@ -122,11 +126,16 @@ void FrmProgramPagers::programCurrentTab()
     if (tabWidgetPagerTypes->currentWidget() == tabAlpha)
         Tavrin2QtComm::checkAlphaPagerSendable(alphaProgramData());
     comm->connectTavrin();
+    const BusyCursor cursor;
     if (tabWidgetPagerTypes->currentWidget() == tabAlpha) {
         const bool isError = comm->programAlphaPager(alphaProgramData());
         qCDebug(lcPagers, "pushButtonProgram_pressed - Alpha - is_error: %d", isError);
+        emit pagerProgrammed(tr("Alpha pager %1 programmed").arg(spinBoxAlphaPgrNum->value()));
     } else if (tabWidgetPagerTypes->currentWidget() == tabZellCoaster) {
-        comm->programZellPager(spinBoxZellCoasterPgrNum->value(), spinBoxZellCoasterSysID->value(), zellPagerFlags());
+        const int pagerNum = spinBoxZellCoasterPgrNum->value();
+        comm->programZellPager(pagerNum, spinBoxZellCoasterSysID->value(), zellPagerFlags());
+        emit pagerProgrammed(radioButtonCoaster->isChecked() ? tr("Coaster %1 programmed").arg(pagerNum)
+                                                             : tr("Zell pager %1 programmed").arg(pagerNum));
     }
 }
 

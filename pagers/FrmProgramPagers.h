@@ -24,6 +24,10 @@ public:
     // The Zell / Coaster tab's options as ZellPagerFlags bits.
     int zellPagerFlags() const;
 
+signals:
+    // After a pager was programmed, with a short note for the operator.
+    void pagerProgrammed(const QString& confirmation);
+
 public slots:
     void pushButtonProgram_pressed() override;
     void spinBoxGroup1_valueChanged(int value) override;

@@ -4,6 +4,7 @@
 #include "usb/UsbHid.h"
 
 #include <QLoggingCategory>
+#include <QScopeGuard>
 
 Q_LOGGING_CATEGORY(lcProtocol, "tavrin.protocol")
 
@@ -13,6 +14,9 @@ constexpr int ReadWindowMs = 100;
 // these counts is broken, and counting keeps the bound independent of how time passes.
 constexpr int MaxLinesPerExchange = 1000;
 constexpr int MaxReportsPerExchange = 8192;
+// With a wait hook a read window is waited in slices of at most this, so the front end's event loop
+// never stops for much longer than a frame.
+constexpr int WaitSliceMs = 15;
 
 QTime localTime()
 {
@@ -44,6 +48,7 @@ void Tavrin2QtComm::reset()
     _detectedType = Unknown;
     m_connectionStatus = NotFound;
     UsbHid::instance()->setOnlyPath(QString());
+    m_serialNumber.clear();
 }
 
 void Tavrin2QtComm::setClock(Clock clock)
@@ -53,6 +58,7 @@ void Tavrin2QtComm::setClock(Clock clock)
 
 TavrinType Tavrin2QtComm::connectTavrin()
 {
+    refuseWhileBusy();
     UsbHid* link = UsbHid::instance();
     link->resolveHidFunctions();
     const UsbHid::InterfaceSet interfaces = link->getClassDevs();
@@ -190,21 +196,60 @@ QString Tavrin2QtComm::dtModeCode(int mode)
 
 void Tavrin2QtComm::exchange(const QString& command, int windowMs, QStringList& response)
 {
-    UsbHid::instance()->write(command);
+    send(command);
     collectResponse(windowMs, response);
+}
+
+void Tavrin2QtComm::send(const QString& command)
+{
+    refuseWhileBusy();
+    UsbHid::instance()->write(command);
 }
 
 void Tavrin2QtComm::collectResponse(int windowMs, QStringList& response)
 {
     UsbHid* link = UsbHid::instance();
+    HidBackend* clock = link->backend();
     const int linesBefore = int(response.size());
-    for (int reports = 1; link->read(response, windowMs) != 0; ++reports) {
-        if (reports >= MaxReportsPerExchange || response.size() - linesBefore >= MaxLinesPerExchange) {
-            qCWarning(lcProtocol, "Tavrin does not stop sending (%d reports, %d lines); giving up", reports,
-                      int(response.size()) - linesBefore);
-            fail(LostCommunication);
+    const int sliceMs = m_waitHook ? qMin(windowMs, WaitSliceMs) : windowMs;
+    // Silence is measured on the link's clock from the last report, the time the hook takes included,
+    // so the window closes after exactly windowMs without a report, as one wait would. Only the wait
+    // that closes it drops a partial line; a report that came while the hook ran is still taken.
+    qint64 silentSince = clock->nowMs();
+    int reports = 0;
+    for (;;) {
+        const qint64 silentMs = clock->nowMs() - silentSince;
+        const int waitMs = int(qBound(qint64(0), windowMs - silentMs, qint64(sliceMs)));
+        const bool closing = silentMs + waitMs >= windowMs;
+        if ((closing ? link->read(response, waitMs) : link->readSlice(response, waitMs)) != 0) {
+            silentSince = clock->nowMs();
+            if (++reports >= MaxReportsPerExchange || response.size() - linesBefore >= MaxLinesPerExchange) {
+                qCWarning(lcProtocol, "Tavrin does not stop sending (%d reports, %d lines); giving up", reports,
+                          int(response.size()) - linesBefore);
+                fail(LostCommunication);
+            }
+        } else if (closing) {
+            return;
         }
+        runWaitHook();
     }
+}
+
+void Tavrin2QtComm::runWaitHook()
+{
+    if (!m_waitHook)
+        return;
+    ++m_waitDepth;
+    const auto leave = qScopeGuard([this] { --m_waitDepth; });
+    m_waitHook();
+}
+
+void Tavrin2QtComm::refuseWhileBusy() const
+{
+    if (!isBusy())
+        return;
+    qCWarning(lcProtocol, "A device operation was started while another one waits for the device; refused");
+    throw UsbHidException(tr("Tavrin is busy with another operation."));
 }
 
 Tavrin2QtCfg Tavrin2QtComm::readTavrin(QStringList* unreported)
@@ -218,13 +263,14 @@ Tavrin2QtCfg Tavrin2QtComm::readTavrin(QStringList* unreported)
     progress->show();
     progress->setTotalSteps(2);
 
-    UsbHid::instance()->write(QStringLiteral("READ"));
+    send(QStringLiteral("READ"));
     progress->setProgress(1);
     collectSettings(lines);
     qCDebug(lcProtocol, "Finished read()");
     progress->setProgress(2);
 
     parseDeviceSettings(cfg, lines, unreported);
+    m_serialNumber = cfg.serNum();
     return cfg;
 }
 
@@ -233,10 +279,11 @@ Tavrin2QtCfg Tavrin2QtComm::readTavrinNoGui(QStringList* unreported)
     qCDebug(lcProtocol, "Tavrin2QtComm::readTavrinNoGui()");
     Tavrin2QtCfg cfg;
     QStringList lines;
-    UsbHid::instance()->write(QStringLiteral("READ"));
+    send(QStringLiteral("READ"));
     collectSettings(lines);
     qCDebug(lcProtocol, "Finished no gui read()");
     parseDeviceSettings(cfg, lines, unreported);
+    m_serialNumber = cfg.serNum();
     return cfg;
 }
 

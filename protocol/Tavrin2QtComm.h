@@ -33,6 +33,17 @@ public:
     using Clock = std::function<QTime()>;
     void setClock(Clock clock);
 
+    // Run between the slices of every read window: a front end with an event loop processes its
+    // events there (user input excluded), so its windows stay painted while the device answers.
+    // Unset (the command line), a read window is one wait.
+    using WaitHook = std::function<void()>;
+    void setWaitHook(WaitHook hook) { m_waitHook = std::move(hook); }
+    // True while the hook runs, that is while an operation waits for the device: whatever those
+    // events start must not talk to the device (a second conversation would interleave with the first).
+    bool isBusy() const { return m_waitDepth > 0; }
+    // The serial number the device gave in its last READ answer; empty before one.
+    QString serialNumber() const { return m_serialNumber; }
+
     // Finds and opens the device when needed and returns its model. Keeps to the unit it opened (or
     // the one chosen) until that unit is gone. With several attached and none chosen it opens none
     // and throws SeveralTavrinsAttached.
@@ -125,10 +136,14 @@ private:
     // One command and its response: write the line, then read with the window until a
     // window passes in silence, appending every completed line to the response.
     void exchange(const QString& command, int windowMs, QStringList& response);
+    // Writes one command line; refused while the wait hook runs.
+    void send(const QString& command);
     // The read half of the exchange; a device that never stops sending fails with LostCommunication.
     void collectResponse(int windowMs, QStringList& response);
     // The answer to READ just sent; an answer cut off in the middle of a line is lost communication.
     void collectSettings(QStringList& lines);
+    void runWaitHook();
+    void refuseWhileBusy() const;
     // The device's answer to READ into the record. Throws LostCommunication for an answer of which not one
     // line is a settings line: it was garbled on the way, and its defaults must not pass for the device's.
     static void parseDeviceSettings(Tavrin2QtCfg& cfg, const QStringList& lines, QStringList* unreported);
@@ -145,6 +160,9 @@ private:
     TavrinType _detectedType = Unknown;
     int m_connectionStatus = 1; // NotFound: the first search is forced
     Clock m_clock;
+    WaitHook m_waitHook;
+    int m_waitDepth = 0;
+    QString m_serialNumber;
 
     QProcess* _batchisp = nullptr;
     QString _batchispOutput;

@@ -97,6 +97,7 @@ std::vector<QString> VirtualTavrin::enumerate(quint16 vendorIdHint)
 {
     // Every interface is listed whatever the hint, so the link's own matching is what decides.
     Q_UNUSED(vendorIdHint)
+    ++m_enumerations;
     leaveBusIfDue();
     std::vector<QString> paths;
     for (const Interface& other : m_otherInterfaces)
@@ -180,11 +181,13 @@ int VirtualTavrin::readReport(Handle handle, QByteArray* data, int timeoutMs)
             ++m_reportsDelivered;
             if (m_reportsLeft > 0)
                 --m_reportsLeft;
+            m_silentWaitMs = 0;
             return int(data->size());
         }
     }
     m_clock.waitUntil(deadline);
-    if (m_input.isEmpty())
+    m_silentWaitMs += qMax(timeoutMs, 0);
+    if (m_input.isEmpty() && m_silentWaitMs >= DepartureSilenceMs)
         leaveBusIfDue();
     return 0;
 }
@@ -217,6 +220,7 @@ const VirtualTavrin::OpenHandle* VirtualTavrin::usableHandle(Handle handle, std:
 
 void VirtualTavrin::receive(const QByteArray& data)
 {
+    m_silentWaitMs = 0;
     m_received += data;
     // Zero bytes between lines are the sender's terminator and padding.
     int start = 0;
@@ -289,7 +293,7 @@ void VirtualTavrin::queueReport(const QByteArray& data)
 }
 
 // A device that was told to leave (BL, or the unplug-after fault) goes once its last answer has
-// been fetched and the host has waited one read window in silence, or as soon as the host turns
+// been fetched and the host has waited DepartureSilenceMs in silence, or as soon as the host turns
 // to anything else: the host's exchange ends normally, and what follows finds the device gone.
 void VirtualTavrin::leaveBusIfDue()
 {

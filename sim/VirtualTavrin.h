@@ -27,6 +27,9 @@ public:
 
     static constexpr int RealTimeReplyDelayMs = 5;
     static constexpr int BabbleIntervalMs = 10;
+    // A device told to leave goes once the host has waited this long in silence: the shortest read
+    // window, whether the host waits it at once or in slices.
+    static constexpr int DepartureSilenceMs = 100;
 
     explicit VirtualTavrin(Model model, const QString& path = QStringLiteral("/dev/virtual-tavrin"));
 
@@ -85,6 +88,8 @@ public:
     void clearFaults();
 
     bool isPresent() const { return m_present; }
+    // How often the host has searched the bus.
+    int enumerations() const { return m_enumerations; }
     // After "BL": the device has left the HID bus for its boot loader, until replug().
     bool isInBootLoader() const { return m_inBootLoader; }
 
@@ -103,6 +108,7 @@ public:
     bool writeReport(Handle handle, const QByteArray& report) override;
     int readReport(Handle handle, QByteArray* data, int timeoutMs) override;
     QString lastErrorText() override { return m_lastError; }
+    qint64 nowMs() override { return m_clock.now(); }
 
 private:
     struct Interface
@@ -144,6 +150,8 @@ private:
     QString m_lastError;
     QString m_lastOpenError;
     int m_replyDelayMs = 0;
+    qint64 m_silentWaitMs = 0; // waited by the host since the last report or command
+    int m_enumerations = 0;
     int m_generation = 1;
     int m_commandCount = 0;
     int m_failAtCommand = 0;

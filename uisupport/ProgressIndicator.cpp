@@ -19,7 +19,9 @@ public:
         m_dialog->setAutoReset(false);
         m_dialog->setMinimumDuration(0);
         m_dialog->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
-        // QProgressDialog shows itself from its constructor's timer; the operation decides when.
+        // QProgressDialog shows itself from its constructor's timer, and events are processed while the
+        // operation waits for the device; the operation decides when it is shown (reset stops that timer).
+        m_dialog->reset();
         m_dialog->hide();
     }
     ~DialogProgress() override { delete m_dialog.data(); }
@@ -34,7 +36,7 @@ public:
         if (!m_dialog)
             return;
         m_dialog->show();
-        // The exchange that follows blocks the GUI thread without processing events; paint now.
+        // Painted now, label and bar included, whether or not events are processed before the first wait.
         m_dialog->repaint();
     }
     void setTotalSteps(int steps) override

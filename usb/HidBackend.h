@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <chrono>
 #include <vector>
 
 // The platform half of the HID link: what the operating system (or a test) provides.
@@ -42,4 +43,12 @@ public:
     virtual int readReport(Handle handle, QByteArray* data, int timeoutMs) = 0;
     // The system's text for the last failure, ending in a line break; may be empty.
     virtual QString lastErrorText() = 0;
+    // Milliseconds on the clock that readReport waits by: the system's steady clock for hardware. A
+    // backend whose waits cost no real time keeps its own, so that time spent between reads is not
+    // taken for silence.
+    virtual qint64 nowMs()
+    {
+        using namespace std::chrono;
+        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    }
 };

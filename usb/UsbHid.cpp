@@ -205,15 +205,21 @@ void UsbHid::write(const QString& line)
 
 int UsbHid::read(QStringList& lines, int timeoutMs)
 {
+    const int count = readSlice(lines, timeoutMs);
+    m_lineCutOff = count == 0 && !m_partialLine.isEmpty();
+    if (count == 0)
+        m_partialLine.clear();
+    return count;
+}
+
+int UsbHid::readSlice(QStringList& lines, int timeoutMs)
+{
     QByteArray data;
     const int count = m_backend->readReport(m_readHandle, &data, timeoutMs);
     if (count < 0)
         failAndRelease(ReadFailed);
-    m_lineCutOff = count == 0 && !m_partialLine.isEmpty();
-    if (count == 0) {
-        m_partialLine.clear();
+    if (count == 0)
         return 0;
-    }
     const int examined = qMin(int(data.size()), ReportDataSize);
     for (int i = 0; i < examined; ++i) {
         const char byte = data.at(i);

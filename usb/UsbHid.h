@@ -112,6 +112,8 @@ public:
     int read(QStringList& lines, int timeoutMs);
     // Whether the last time-out discarded the bytes of a line that had no CR yet: the answer was cut off.
     bool lineCutOff() const { return m_lineCutOff; }
+    // As read, but a time-out keeps the partial line: for one slice of a wait that goes on.
+    int readSlice(QStringList& lines, int timeoutMs);
 
     int productId() const { return m_productId; }
     QString devicePath() const { return _device_path; }

@@ -1,9 +1,11 @@
 #include "MainWindowKit.h"
 
+#include "pagers/FrmProgramPagers.h"
 #include "support/ProgressRecorder.h"
 #include "sim/VirtualTavrinBus.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QStatusBar>
 #include <QtTest>
 
 #include <memory>
@@ -108,6 +110,8 @@ private slots:
     void severalUnitsAskWhichOne();
     void readOfAnIncompleteAnswerWarns();
     void updateListsWhatTheUnitDidNotTake();
+    void oneOperationAtATime_data();
+    void oneOperationAtATime();
 
 private:
     VirtualTavrin* open(Model model);
@@ -126,6 +130,7 @@ void TestMainWindowDevice::init()
 
 void TestMainWindowDevice::cleanup()
 {
+    Tavrin2QtComm::instance()->setWaitHook({});
     window.reset();
     prompter->verifyDone();
     prompter.reset();
@@ -396,6 +401,85 @@ void TestMainWindowDevice::updateListsWhatTheUnitDidNotTake()
     // Everything was sent, then read back once.
     QCOMPARE(sim->transcript().constLast(), QStringLiteral("READ"));
     QCOMPARE(sim->settingLine(QStringLiteral("RID")), QStringLiteral("RID,7"));
+}
+
+void TestMainWindowDevice::oneOperationAtATime_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("confirmation");
+    QTest::newRow("Read") << "Read"
+                          << "";
+    QTest::newRow("Update") << "Update"
+                            << "Settings written to Tavrin II %1";
+    QTest::newRow("Zell pager") << "Zell"
+                                << "";
+}
+
+// While an operation waits for the device the window processes events: the detection timer fires and
+// queued calls run. None of them may reach the device or start a second operation, and the waits in
+// slices must leave the exchange as it was, in commands and in time.
+void TestMainWindowDevice::oneOperationAtATime()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, confirmation);
+    // The protocol refuses a second conversation too, but the window must not even ask.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("refused")));
+    VirtualTavrin* sim = open(Model::TavrinII);
+    FrmProgramPagers pagers(false, false, 0, window.get());
+    pagers.tabWidgetPagerTypes->setCurrentWidget(pagers.tabZellCoaster);
+    pagers.spinBoxZellCoasterPgrNum->setValue(7);
+    const auto run = [&] {
+        sim->clearTranscript();
+        sim->resetElapsed();
+        if (operation == QLatin1String("Read"))
+            window->pushButtonRead->click();
+        else if (operation == QLatin1String("Update"))
+            window->pushButtonUpdateUnit->click();
+        else
+            pagers.pushButtonProgram_pressed();
+    };
+    run();
+    const QStringList unhookedTranscript = sim->transcript();
+    const qint64 unhookedMs = sim->elapsedMs();
+    window->statusBar()->clearMessage();
+
+    // Due at every pass of the event loop.
+    window->detectionTimer()->start(0);
+    QSignalSpy detections(window->detectionTimer(), &QTimer::timeout);
+    int waits = 0;
+    bool busyCursor = true;
+    Tavrin2QtComm::instance()->setWaitHook([&] {
+        ++waits;
+        busyCursor = busyCursor && QGuiApplication::overrideCursor()
+            && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        const qsizetype sent = sim->transcript().size();
+        const int searches = sim->enumerations();
+        // A refused operation is silent: the scripted prompter fails on any message box.
+        window->pushButtonRead->click();
+        window->pushButtonUpdateUnit->click();
+        window->toolsInitializeAction->trigger();
+        window->fileSaveConfigurationAction->trigger();
+        window->fileLoadConfigurationAction->trigger();
+        pagers.pushButtonProgram_pressed();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QCOMPARE(sim->transcript().size(), sent);
+        QCOMPARE(sim->enumerations(), searches);
+    });
+    run();
+    QVERIFY(waits > 0);
+    QVERIFY(detections.count() > 0);
+    QVERIFY(busyCursor);
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QCOMPARE(sim->transcript(), unhookedTranscript);
+    QCOMPARE(sim->elapsedMs(), unhookedMs);
+    if (!confirmation.isEmpty())
+        confirmation = confirmation.arg(sim->firmware().serialNumber());
+    QCOMPARE(window->statusBar()->currentMessage(), confirmation);
+
+    // Once it has ended, the next one runs as usual.
+    const int searches = sim->enumerations();
+    window->detectTavrin();
+    QCOMPARE(sim->enumerations(), searches + 1);
 }
 
 QTEST_MAIN(TestMainWindowDevice)

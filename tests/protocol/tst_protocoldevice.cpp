@@ -2,9 +2,13 @@
 #include "sim/VirtualTavrin.h"
 #include "support/ProgressRecorder.h"
 #include "support/ProtocolTestSupport.h"
+#include "support/ScriptedHidBackend.h"
 #include "usb/UsbHid.h"
 
 #include <QtTest>
+
+#include <algorithm>
+#include <numeric>
 
 using Model = VirtualTavrin::Model;
 using namespace ProtocolTestSupport;
@@ -34,6 +38,7 @@ private slots:
     void failedReadsCloseTheDialog_data();
     void failedReadsCloseTheDialog();
     void babblingDeviceLosesCommunication();
+    void windowInSlicesKeepsLinesWhole();
 };
 
 void TestProtocolDevice::identifiesTheModelOnce_data()
@@ -215,6 +220,46 @@ void TestProtocolDevice::babblingDeviceLosesCommunication()
     QVERIFY2(sim->elapsedMs() <= 1000 * VirtualTavrin::BabbleIntervalMs + 1000,
              qPrintable(QString::number(sim->elapsedMs())));
     QVERIFY(clock.elapsed() < 5000);
+}
+
+// With a wait hook the window is waited in short slices: silence adds up across them, a report starts it
+// anew, and only the close of the window drops a partial line.
+void TestProtocolDevice::windowInSlicesKeepsLinesWhole()
+{
+    auto* backend = static_cast<ScriptedHidBackend*>(UsbHid::setBackend(std::make_unique<ScriptedHidBackend>()));
+    backend->addInterface(QStringLiteral("/dev/tavrin"), UsbHid::VendorId, UsbHid::TavrinIIProductId);
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    comm->reset();
+    queueLine(backend, "VER,5V1.0");
+    backend->queueTimeout();
+    comm->connectTavrin();
+    int hookRuns = 0;
+    comm->setWaitHook([&hookRuns] { ++hookRuns; });
+    const qsizetype readsBefore = backend->readTimeouts().size();
+
+    // The halves of a line two silent slices apart, then a whole line.
+    backend->queueReport("SERIAL,1");
+    backend->queueTimeout();
+    backend->queueTimeout();
+    backend->queueReport("23\r");
+    backend->queueReport("VER,5V1\r");
+    const Tavrin2QtCfg first = comm->readTavrinNoGui();
+    const QList<int> waits = backend->readTimeouts().mid(readsBefore);
+    const int hookRunsInFirst = hookRuns;
+    // The start of a line that the window's close cuts off: reported, and not glued to the next answer.
+    backend->queueReport("VER,5V1.");
+    QVERIFY_THROWS_EXCEPTION(UsbHidException, comm->readTavrinNoGui());
+    queueLine(backend, "VER,5V2.0");
+    const Tavrin2QtCfg second = comm->readTavrinNoGui();
+    comm->setWaitHook({});
+
+    QCOMPARE(first.serNum(), QStringLiteral("123"));
+    QCOMPARE(second.firmware(), QStringLiteral("5V2.0"));
+    QVERIFY(*std::max_element(waits.begin(), waits.end()) <= 20);
+    // After the last report, silent slices make up exactly one window.
+    QCOMPARE(std::accumulate(waits.begin() + 5, waits.end(), 0), 100);
+    // Between every two waits of the window; none after the one that closes it.
+    QCOMPARE(hookRunsInFirst, int(waits.size()) - 1);
 }
 
 QTEST_MAIN(TestProtocolDevice)

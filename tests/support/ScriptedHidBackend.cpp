@@ -124,6 +124,8 @@ int ScriptedHidBackend::readReport(Handle handle, QByteArray* data, int timeoutM
     m_readTimeouts.append(timeoutMs);
     if (!usable(handle, Access::Read))
         return -1;
+    if (m_input.isEmpty() || m_input.constFirst().kind == InputKind::Timeout)
+        m_nowMs += qMax(timeoutMs, 0);
     if (m_input.isEmpty())
         return 0;
     const Input input = m_input.takeFirst();

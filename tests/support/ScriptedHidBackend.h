@@ -67,6 +67,8 @@ public:
     bool writeReport(Handle handle, const QByteArray& report) override;
     int readReport(Handle handle, QByteArray* data, int timeoutMs) override;
     QString lastErrorText() override { return m_lastError; }
+    // Time passes only by reads that time out, each by its whole time-out.
+    qint64 nowMs() override { return m_nowMs; }
 
 private:
     enum class InputKind
@@ -94,6 +96,7 @@ private:
     QList<WrittenReport> m_written;
     QStringList m_log;
     QList<int> m_readTimeouts;
+    qint64 m_nowMs = 0;
     std::map<Handle, OpenHandle> m_handles;
     Handle m_nextHandle = 1;
     int m_writesUntilFailure = 0;
