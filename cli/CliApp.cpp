@@ -29,6 +29,14 @@ void writeLatin1(QTextStream& out, const QString& text)
     out.flush();
     out.setEncoding(encoding);
 }
+
+// Messages that carry the system's text already end in a line break.
+void printLine(QTextStream& stream, const QString& text)
+{
+    stream << text;
+    if (!text.endsWith(QLatin1Char('\n')))
+        stream << '\n';
+}
 } // namespace
 
 int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
@@ -53,13 +61,13 @@ int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err
         runCommand();
     } catch (const CliFailure& failure) {
         status = failure.status();
-        err << failure.message() << '\n';
+        printLine(err, failure.message());
     } catch (const UsbHidException& e) {
         status = ExitFailure;
-        err << e.message() << '\n';
+        printLine(err, e.message());
     } catch (const std::exception& e) {
         status = ExitFailure;
-        err << QString::fromUtf8(e.what()) << '\n';
+        printLine(err, QString::fromUtf8(e.what()));
     }
     out.flush();
     // A wrong command line ran nothing to write down.
@@ -200,6 +208,6 @@ bool CliApp::writeTranscript()
     QString error;
     if (CfgFile::writeDocument(path, text, error))
         return true;
-    *m_err << error << '\n';
+    printLine(*m_err, error);
     return false;
 }

@@ -123,6 +123,9 @@ QString Tavrin2QtComm::dtModeCode(int mode)
 
 void Tavrin2QtComm::exchange(const QString& command, int windowMs, QStringList& response)
 {
+    // The last search found none (never one, or it has gone): say so, not what a dead handle says.
+    if (m_connectionStatus == NotFound)
+        fail(NoDeviceFound);
     UsbHid::instance()->write(command);
     collectResponse(windowMs, response);
 }

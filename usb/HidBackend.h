@@ -42,4 +42,7 @@ public:
     virtual int readReport(Handle handle, QByteArray* data, int timeoutMs) = 0;
     // The system's text for the last failure, ending in a line break; may be empty.
     virtual QString lastErrorText() = 0;
+    // After a failed writeReport or readReport: whether the device has left the system (unplugged)
+    // rather than refused that one transfer.
+    virtual bool deviceGone() const { return false; }
 };
