@@ -91,6 +91,7 @@ public:
     bool writeReport(Handle handle, const QByteArray& report) override;
     int readReport(Handle handle, QByteArray* data, int timeoutMs) override;
     QString lastErrorText() override { return m_lastError; }
+    bool deviceGone() const override { return m_deviceGone; }
 
 private:
     struct Interface
@@ -144,6 +145,7 @@ private:
     bool m_babbling = false;
     bool m_garbage = false;
     bool m_openable = true;
+    bool m_deviceGone = false;
     QString m_failKeyword;
     QRandomGenerator m_random { 20240611 };
 };

@@ -208,8 +208,9 @@ QString HidapiBackend::describeOpenFailure(const QString& path, int errorNumber,
 
 void HidapiBackend::transferFailed(Handle handle, bool reading, int errorNumber, const QString& reason)
 {
-    m_lastError = reason.isEmpty() && errorNumber ? endingInLineBreak(QString::fromLocal8Bit(std::strerror(errorNumber)))
-                                                  : reason;
+    m_lastError = reason.isEmpty() && errorNumber
+        ? endingInLineBreak(QString::fromLocal8Bit(std::strerror(errorNumber)))
+        : reason;
     const auto found = m_handles.find(handle);
     m_deviceGone = leftTheSystem(reading, errorNumber, found != m_handles.end() ? found->second.path : QString());
 }

@@ -19,10 +19,9 @@ constexpr int HidrawMajor = 240;
 constexpr int ReportSize = 9;
 
 // Vendor page, one collection with an 8-byte input and an 8-byte output report, unnumbered.
-const unsigned char ReportDescriptor[] = { 0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x09, 0x02, 0x15, 0x00,
-                                           0x26, 0xFF, 0x00, 0x75, 0x08, 0x95, 0x08, 0x81, 0x02, 0x09, 0x03,
-                                           0x15, 0x00, 0x26, 0xFF, 0x00, 0x75, 0x08, 0x95, 0x08, 0x91, 0x02,
-                                           0xC0 };
+const unsigned char ReportDescriptor[]
+    = { 0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x09, 0x02, 0x15, 0x00, 0x26, 0xFF, 0x00, 0x75, 0x08, 0x95,
+        0x08, 0x81, 0x02, 0x09, 0x03, 0x15, 0x00, 0x26, 0xFF, 0x00, 0x75, 0x08, 0x95, 0x08, 0x91, 0x02, 0xC0 };
 
 QString sysfsRoot()
 {
@@ -428,8 +427,9 @@ void HidrawUnit::notify(OpenFile& file)
 
 QString HidrawUnit::hidName() const
 {
-    return QStringLiteral("0003:03EB:%1.%2").arg(m_productId, 4, 16, QLatin1Char('0')).arg(m_number + 1, 4, 16,
-                                                                                           QLatin1Char('0'));
+    return QStringLiteral("0003:03EB:%1.%2")
+        .arg(m_productId, 4, 16, QLatin1Char('0'))
+        .arg(m_number + 1, 4, 16, QLatin1Char('0'));
 }
 
 QString HidrawUnit::deviceDirectory() const
@@ -467,8 +467,8 @@ bool HidrawUnit::writeSysfs(QString* error)
         && QFile::link(QStringLiteral("/sys/bus/usb"), usbInterface + QStringLiteral("/subsystem"))
         && writeFile(hidDevice + QStringLiteral("/uevent"),
                      "HID_ID=0003:000003EB:0000" + productHex.toUpper() + "\nHID_NAME=Orvenna " + product
-                         + "\nHID_PHYS=usb-virtual-" + QByteArray::number(m_number + 1) + "/input0\nHID_UNIQ="
-                         + serial + '\n')
+                         + "\nHID_PHYS=usb-virtual-" + QByteArray::number(m_number + 1) + "/input0\nHID_UNIQ=" + serial
+                         + '\n')
         && writeFile(hidDevice + QStringLiteral("/report_descriptor"),
                      QByteArray(reinterpret_cast<const char*>(ReportDescriptor), sizeof ReportDescriptor))
         && QFile::link(QStringLiteral("/sys/bus/hid"), hidDevice + QStringLiteral("/subsystem"))

@@ -28,13 +28,13 @@ public:
     // Faults of this path only; the command language's own faults stay with VirtualTavrin.
     struct Faults
     {
-        int muteAfterReports = -1;     // input reports still sent before the unit falls silent
-        int unplugAfterReports = -1;   // input reports still sent before the unit is unplugged
-        int unplugAfterCommands = -1;  // commands still answered; the next output report unplugs it
-        int writeErrno = 0;            // every write fails with this errno
-        bool stallWrites = false;      // every write blocks StallTime, then fails with ETIMEDOUT
-        bool shortWrites = false;      // every write takes one byte less than offered
-        int descriptorSizeErrno = 0;   // HIDIOCGRDESCSIZE fails with this errno
+        int muteAfterReports = -1; // input reports still sent before the unit falls silent
+        int unplugAfterReports = -1; // input reports still sent before the unit is unplugged
+        int unplugAfterCommands = -1; // commands still answered; the next output report unplugs it
+        int writeErrno = 0; // every write fails with this errno
+        bool stallWrites = false; // every write blocks StallTime, then fails with ETIMEDOUT
+        bool shortWrites = false; // every write takes one byte less than offered
+        int descriptorSizeErrno = 0; // HIDIOCGRDESCSIZE fails with this errno
     };
 
     HidrawUnit(const QString& name, VirtualTavrin::Model model, int number, quint16 productId);

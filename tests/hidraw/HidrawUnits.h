@@ -42,8 +42,8 @@ inline QString order(const QString& line)
     answer = answer.trimmed();
     if (answer == "ok" || answer.startsWith("ok "))
         return QString::fromLatin1(answer.mid(3));
-    QTest::qFail(qPrintable(QStringLiteral("unit server, \"%1\": %2").arg(line, QString::fromLatin1(answer))),
-                 __FILE__, __LINE__);
+    QTest::qFail(qPrintable(QStringLiteral("unit server, \"%1\": %2").arg(line, QString::fromLatin1(answer))), __FILE__,
+                 __LINE__);
     return QString();
 }
 

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QLoggingCategory>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -43,6 +44,8 @@ private:
 
     int m_control = -1;
     std::map<QByteArray, std::unique_ptr<HidrawUnit>> m_units;
+    // Unplugged units replaced by a new one of the same name, kept while files of theirs are open.
+    std::vector<std::unique_ptr<HidrawUnit>> m_retired;
 };
 
 bool UnitServer::listen(const QByteArray& socketPath)
@@ -60,13 +63,19 @@ void UnitServer::run()
 {
     for (;;) {
         std::vector<pollfd> fds { pollfd { m_control, POLLIN, 0 } };
+        m_retired.erase(std::remove_if(m_retired.begin(), m_retired.end(),
+                                       [](const std::unique_ptr<HidrawUnit>& unit) { return !unit->isServing(); }),
+                        m_retired.end());
         std::vector<HidrawUnit*> serving;
-        std::optional<HidrawUnit::Clock::time_point> deadline;
         for (auto& [name, unit] : m_units) {
-            if (unit->isServing()) {
-                fds.push_back(pollfd { unit->sessionFd(), POLLIN, 0 });
+            if (unit->isServing())
                 serving.push_back(unit.get());
-            }
+        }
+        for (auto& unit : m_retired)
+            serving.push_back(unit.get());
+        std::optional<HidrawUnit::Clock::time_point> deadline;
+        for (HidrawUnit* unit : serving) {
+            fds.push_back(pollfd { unit->sessionFd(), POLLIN, 0 });
             if (const auto next = unit->nextDeadline(); next && (!deadline || *next < *deadline))
                 deadline = next;
         }
@@ -78,7 +87,7 @@ void UnitServer::run()
         if (::poll(fds.data(), fds.size(), timeoutMs) < 0 && errno != EINTR)
             return;
         const auto now = HidrawUnit::Clock::now();
-        for (auto& [name, unit] : m_units)
+        for (HidrawUnit* unit : serving)
             unit->expireStalls(now);
         for (size_t i = 1; i < fds.size(); ++i) {
             if (fds[i].revents)
@@ -117,6 +126,8 @@ QByteArray UnitServer::command(const QList<QByteArray>& words, const QByteArray&
     if (verb == "plug")
         return plug(words);
     auto found = m_units.find(words.at(1));
+    if (found == m_units.end() && verb == "unplug")
+        return "ok";
     if (found == m_units.end())
         return "error: no unit " + words.at(1);
     HidrawUnit& unit = *found->second;
@@ -145,8 +156,11 @@ QByteArray UnitServer::plug(const QList<QByteArray>& words)
     const std::optional<VirtualTavrin::Model> model = VirtualTavrin::modelFromName(QString::fromLatin1(words.at(2)));
     if (!model)
         return "error: unknown model " + words.at(2);
-    if (m_units.count(words.at(1)) && m_units[words.at(1)]->isServing())
-        return "error: unit " + words.at(1) + " is still served";
+    if (auto previous = m_units.find(words.at(1)); previous != m_units.end()) {
+        previous->second->unplug();
+        m_retired.push_back(std::move(previous->second));
+        m_units.erase(previous);
+    }
     const quint16 defaultId = *model == VirtualTavrin::Model::TavrinII ? 0xAA55 : 0xAA57;
     const quint16 productId = words.size() > 3 ? quint16(words.at(3).toUInt(nullptr, 16)) : defaultId;
     auto unit = std::make_unique<HidrawUnit>(QString::fromLatin1(words.at(1)), *model, freeNumber(), productId);
@@ -188,8 +202,11 @@ int UnitServer::freeNumber() const
 {
     for (int number = 0;; ++number) {
         bool taken = false;
+        const QString node = QStringLiteral("/dev/hidraw%1").arg(number);
         for (const auto& [name, unit] : m_units)
-            taken = taken || (unit->isServing() && unit->nodePath().endsWith(QStringLiteral("hidraw%1").arg(number)));
+            taken = taken || (unit->isServing() && unit->nodePath() == node);
+        for (const auto& unit : m_retired)
+            taken = taken || unit->nodePath() == node;
         if (!taken)
             return number;
     }
