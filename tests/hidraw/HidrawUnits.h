@@ -5,8 +5,6 @@
 // hidraw-namespace.sh names in T2Q_HIDRAW_CONTROL.
 
 #include <QByteArray>
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTest>
