@@ -30,6 +30,14 @@ void writeDocumentText(QTextStream& out, const QString& text)
     out.flush();
     out.setEncoding(encoding);
 }
+
+// Messages that carry the system's text already end in a line break.
+void printLine(QTextStream& stream, const QString& text)
+{
+    stream << text;
+    if (!text.endsWith(QLatin1Char('\n')))
+        stream << '\n';
+}
 } // namespace
 
 int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
@@ -57,13 +65,13 @@ int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err
         runCommand();
     } catch (const CliFailure& failure) {
         status = failure.status();
-        err << failure.message() << '\n';
+        printLine(err, failure.message());
     } catch (const UsbHidException& e) {
         status = ExitFailure;
-        err << e.message() << '\n';
+        printLine(err, e.message());
     } catch (const std::exception& e) {
         status = ExitFailure;
-        err << QString::fromUtf8(e.what()) << '\n';
+        printLine(err, QString::fromUtf8(e.what()));
     }
     out.flush();
     // A wrong command line ran nothing to write down; a refusal to pick one of several virtual units
@@ -278,6 +286,6 @@ bool CliApp::writeTranscript()
     // Byte for byte as the unit received it.
     if (CfgFile::writeBytes(path, text.toLatin1(), error))
         return true;
-    *m_err << error << '\n';
+    printLine(*m_err, error);
     return false;
 }

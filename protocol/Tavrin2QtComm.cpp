@@ -99,6 +99,7 @@ QList<TavrinUnit> Tavrin2QtComm::describeUnits()
             link->setOnlyPath(unit.path);
             if (link->findDevice({ unit.path }, true) != Opened)
                 fail(NoDeviceFound);
+            m_connectionStatus = Opened;
             const Tavrin2QtCfg reported = readTavrinNoGui();
             entry.firmware = reported.firmware();
             entry.serialNumber = reported.serNum();
@@ -203,6 +204,9 @@ void Tavrin2QtComm::exchange(const QString& command, int windowMs, QStringList& 
 void Tavrin2QtComm::send(const QString& command)
 {
     refuseWhileBusy();
+    // The last search found none (never one, or it has gone): say so, not what a dead handle says.
+    if (m_connectionStatus == NotFound)
+        fail(NoDeviceFound);
     UsbHid::instance()->write(command);
 }
 

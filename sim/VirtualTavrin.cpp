@@ -203,6 +203,7 @@ const VirtualTavrin::Interface* VirtualTavrin::otherInterface(const QString& pat
 
 const VirtualTavrin::OpenHandle* VirtualTavrin::usableHandle(Handle handle, std::optional<Access> access)
 {
+    m_deviceGone = false;
     auto found = m_handles.find(handle);
     if (found == m_handles.end() || (access && found->second.access != *access)) {
         // Using the handle of a failed open fails for the reason the open did.
@@ -213,6 +214,7 @@ const VirtualTavrin::OpenHandle* VirtualTavrin::usableHandle(Handle handle, std:
     const int generation = found->second.generation;
     if (generation != 0 && (!m_present || generation != m_generation)) {
         m_lastError = QStringLiteral("No such device\n");
+        m_deviceGone = true;
         return nullptr;
     }
     return &found->second;

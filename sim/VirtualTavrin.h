@@ -109,6 +109,7 @@ public:
     int readReport(Handle handle, QByteArray* data, int timeoutMs) override;
     QString lastErrorText() override { return m_lastError; }
     qint64 nowMs() override { return m_clock.now(); }
+    bool deviceGone() const override { return m_deviceGone; }
 
 private:
     struct Interface
@@ -166,6 +167,7 @@ private:
     bool m_babbling = false;
     bool m_garbage = false;
     bool m_openable = true;
+    bool m_deviceGone = false;
     QString m_failKeyword;
     QString m_ignoreKeyword;
     QRandomGenerator m_random { 20240611 };

@@ -51,4 +51,7 @@ public:
         using namespace std::chrono;
         return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
     }
+    // After a failed writeReport or readReport: whether the device has left the system (unplugged)
+    // rather than refused that one transfer.
+    virtual bool deviceGone() const { return false; }
 };

@@ -9,8 +9,10 @@
 
 #include <cerrno>
 #include <cstring>
+#include <cwchar>
 
 #ifdef Q_OS_LINUX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -28,6 +30,21 @@ QString endingInLineBreak(QString text)
 bool accessDenied(int errorNumber)
 {
     return errorNumber == EACCES || errorNumber == EPERM;
+}
+
+// An unplugged device: writes and ioctls fail with ENODEV, reads with EIO, poll reports a hang-up
+// (hidapi fails the read without a system error), and the node disappears.
+bool leftTheSystem(bool reading, int errorNumber, const QString& path)
+{
+    if (errorNumber == ENODEV || (reading && (errorNumber == EIO || errorNumber == 0)))
+        return true;
+#ifdef Q_OS_LINUX
+    struct stat status;
+    return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &status) != 0 && errno == ENOENT;
+#else
+    Q_UNUSED(path)
+    return false;
+#endif
 }
 
 } // namespace
@@ -95,6 +112,7 @@ HidBackend::Handle HidapiBackend::open(const QString& path, Access access)
         }
         if (auto found = m_enumerated.find(path); found != m_enumerated.end())
             open.ids = found->second;
+        open.path = path;
     }
     const Handle handle = m_nextHandle++;
     m_handles.emplace(handle, open);
@@ -128,8 +146,18 @@ bool HidapiBackend::writeReport(Handle handle, const QByteArray& report)
     hid_device_* device = deviceOf(handle);
     if (!device)
         return false;
-    if (hid_write(device, reinterpret_cast<const unsigned char*>(report.constData()), size_t(report.size())) < 0) {
-        m_lastError = libraryError(device);
+    errno = 0;
+    const int written
+        = hid_write(device, reinterpret_cast<const unsigned char*>(report.constData()), size_t(report.size()));
+    if (written < 0) {
+        transferFailed(handle, false, errno, libraryError(device));
+        return false;
+    }
+    if (written < report.size()) {
+        transferFailed(handle, false, EIO,
+                       QCoreApplication::translate("UsbHid", "The Tavrin device took %1 of %2 bytes of a report.\n")
+                           .arg(written)
+                           .arg(report.size()));
         return false;
     }
     return true;
@@ -142,9 +170,10 @@ int HidapiBackend::readReport(Handle handle, QByteArray* data, int timeoutMs)
         return -1;
     // hidapi hands over an unnumbered report without its report ID byte, as the link expects.
     unsigned char buffer[InputBufferSize] = {};
+    errno = 0;
     const int count = hid_read_timeout(device, buffer, sizeof buffer, timeoutMs);
     if (count < 0) {
-        m_lastError = libraryError(device);
+        transferFailed(handle, true, errno, libraryError(device));
         return -1;
     }
     *data = QByteArray(reinterpret_cast<const char*>(buffer), count);
@@ -177,12 +206,22 @@ QString HidapiBackend::describeOpenFailure(const QString& path, int errorNumber,
     return QStringLiteral("Cannot open %1.\n").arg(path);
 }
 
+void HidapiBackend::transferFailed(Handle handle, bool reading, int errorNumber, const QString& reason)
+{
+    m_lastError = reason.isEmpty() && errorNumber
+        ? endingInLineBreak(QString::fromLocal8Bit(std::strerror(errorNumber)))
+        : reason;
+    const auto found = m_handles.find(handle);
+    m_deviceGone = leftTheSystem(reading, errorNumber, found != m_handles.end() ? found->second.path : QString());
+}
+
 hid_device_* HidapiBackend::deviceOf(Handle handle)
 {
     auto found = m_handles.find(handle);
     if (found != m_handles.end() && found->second.device)
         return found->second.device;
     // The open that should have produced this handle failed; its reason is the useful one.
+    m_deviceGone = false;
     m_lastError = m_lastOpenError.isEmpty() ? QStringLiteral("The Tavrin device is not open.\n") : m_lastOpenError;
     return nullptr;
 }
@@ -190,5 +229,9 @@ hid_device_* HidapiBackend::deviceOf(Handle handle)
 QString HidapiBackend::libraryError(hid_device_* device)
 {
     const wchar_t* text = hid_error(device);
-    return text ? endingInLineBreak(QString::fromWCharArray(text)) : QString();
+    // hidapi's placeholder where it recorded nothing; an open that fails after open() succeeded
+    // records its reason on the device it has just freed, and leaves this behind.
+    if (!text || std::wcscmp(text, L"Success") == 0)
+        return QString();
+    return endingInLineBreak(QString::fromWCharArray(text));
 }

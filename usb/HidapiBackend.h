@@ -25,6 +25,7 @@ public:
     bool writeReport(Handle handle, const QByteArray& report) override;
     int readReport(Handle handle, QByteArray* data, int timeoutMs) override;
     QString lastErrorText() override;
+    bool deviceGone() const override { return m_deviceGone; }
 
     // The text for a failed open of path: the permission hint when errorNumber (errno right after
     // the open) says access was denied, else libraryText.
@@ -40,9 +41,12 @@ private:
     {
         hid_device_* device = nullptr; // none for a probe
         Ids ids;
+        QString path;
     };
 
     hid_device_* deviceOf(Handle handle);
+    // Notes the failure of a transfer through handle: its reason, and whether the device has left.
+    void transferFailed(Handle handle, bool reading, int errorNumber, const QString& reason);
     static QString libraryError(hid_device_* device);
 
     std::map<QString, Ids> m_enumerated;
@@ -50,4 +54,5 @@ private:
     Handle m_nextHandle = 1;
     QString m_lastError;
     QString m_lastOpenError;
+    bool m_deviceGone = false;
 };

@@ -199,7 +199,7 @@ void UsbHid::write(const QString& line)
         for (int i = 0; i < ReportSize; ++i)
             qCDebug(lcUsb, "report_buffer[%d] = %c", i, report.at(i));
         if (!m_backend->writeReport(m_writeHandle, report))
-            failAndRelease(WriteFailed);
+            failAndRelease(m_backend->deviceGone() ? LostCommunication : WriteFailed);
     }
 }
 
@@ -217,7 +217,7 @@ int UsbHid::readSlice(QStringList& lines, int timeoutMs)
     QByteArray data;
     const int count = m_backend->readReport(m_readHandle, &data, timeoutMs);
     if (count < 0)
-        failAndRelease(ReadFailed);
+        failAndRelease(m_backend->deviceGone() ? LostCommunication : ReadFailed);
     if (count == 0)
         return 0;
     const int examined = qMin(int(data.size()), ReportDataSize);

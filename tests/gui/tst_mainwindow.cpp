@@ -506,8 +506,8 @@ void TestMainWindow::upgradeFailureIsShown()
     prompter->expectOpenFile(QStringLiteral("Choose a firmware file to load"), QStringLiteral("/tmp/tavriniiusb.hex"));
     prompter->expectCritical(errorCaption);
     window->pushButtonUpdateFirmware->click();
-    // The boot-loader command meets the unplugged device.
-    QCOMPARE(prompter->calls().constLast().text, kit::linkMessage(WriteFailed));
+    // The boot-loader command finds no device.
+    QCOMPARE(prompter->calls().constLast().text, kit::linkMessage(NoDeviceFound));
     QCOMPARE(progress->alive(), 0);
 }
 

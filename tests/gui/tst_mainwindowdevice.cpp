@@ -268,8 +268,8 @@ void TestMainWindowDevice::deviceFailuresAreShown_data()
     QTest::addColumn<QString>("fault");
     QTest::addColumn<bool>("read");
     QTest::addColumn<int>("code");
-    QTest::newRow("Read, unplugged") << "unplug" << true << int(WriteFailed);
-    QTest::newRow("Update, unplugged") << "unplug" << false << int(WriteFailed);
+    QTest::newRow("Read, unplugged") << "unplug" << true << int(NoDeviceFound);
+    QTest::newRow("Update, unplugged") << "unplug" << false << int(NoDeviceFound);
     QTest::newRow("Read, error answer") << "fail READ" << true << int(DeviceReportedError);
     QTest::newRow("Update, error answer") << "fail SETT" << false << int(DeviceReportedError);
     QTest::newRow("Read, silent") << "silent" << true << int(LostCommunication);

@@ -76,9 +76,6 @@ QString textOf(const QString& outcome)
         return kit::linkMessage(NoDeviceFound);
     if (outcome == QLatin1String("Unsupported"))
         return kit::linkMessage(UnsupportedVersion);
-    // The device's handles are gone: the virtual bus says so as the system would.
-    if (outcome == QLatin1String("WriteFailed"))
-        return QStringLiteral("WriteFile failed\nNo such device\n");
     if (outcome == QLatin1String("InvalidWelcome"))
         return invalidWelcome;
     if (outcome == QLatin1String("TooLong:Button1"))
@@ -108,7 +105,7 @@ QString outcomeOf(const QString& shownText)
         if (textOf(outcome) == shownText)
             return outcome;
     }
-    for (const char* name : { "LostCommunication", "DeviceError", "NoDevice", "Unsupported", "WriteFailed",
+    for (const char* name : { "LostCommunication", "DeviceError", "NoDevice", "Unsupported",
                               "InvalidWelcome", "TooLong:Button1", "TooLong:Group1" }) {
         if (textOf(QLatin1String(name)) == shownText)
             return QLatin1String(name);
@@ -161,7 +158,7 @@ QString cellName(const Cell& cell)
     return QString();
 }
 
-// Runs of equal outcomes over the unplug-after-n cells: "1-21 WriteFailed, 22 ok".
+// Runs of equal outcomes over the unplug-after-n cells: "1-21 LostCommunication, 22 ok".
 QString runsOf(const QStringList& outcomes)
 {
     QStringList runs;
@@ -271,20 +268,20 @@ void TestFaultMatrix::everyOperationAgainstEveryFault_data()
     // unplugged before, silent, Err first, Err later, babbling, garbage, over-long, stops one report short.
     // Err later is the last command: for an update the read that checks what the unit took.
     QTest::newRow("Read Tavrin II") << Operation::Read << Model::TavrinII
-                                    << Expectations { "WriteFailed", "LostCommunication", "DeviceError",
+                                    << Expectations { "NoDevice",    "LostCommunication", "DeviceError",
                                                       "DeviceError", "LostCommunication", "LostCommunication",
                                                       notApplicable, "LostCommunication" };
     QTest::newRow("Read Dalen Tavrin - 2 Button")
         << Operation::Read << Model::DalenTavrin2Button
-        << Expectations { "WriteFailed",       "LostCommunication", "DeviceError", "DeviceError",
+        << Expectations { "NoDevice",       "LostCommunication", "DeviceError", "DeviceError",
                           "LostCommunication", "LostCommunication", notApplicable, "LostCommunication" };
     QTest::newRow("Update Tavrin II") << Operation::Update << Model::TavrinII
-                                      << Expectations { "WriteFailed",     "LostCommunication", "DeviceError",
+                                      << Expectations { "NoDevice",     "LostCommunication", "DeviceError",
                                                         "DeviceError",     "LostCommunication", "LostCommunication",
                                                         "TooLong:Button1", "Unchecked" };
     // The Dalen message fields hold 64 characters: no command of theirs reaches the limit.
     QTest::newRow("Update Dalen Tavrin") << Operation::Update << Model::DalenTavrin
-                                         << Expectations { "WriteFailed",
+                                         << Expectations { "NoDevice",
                                                            "LostCommunication",
                                                            "DeviceError",
                                                            "DeviceError",
@@ -293,7 +290,7 @@ void TestFaultMatrix::everyOperationAgainstEveryFault_data()
                                                            ok,
                                                            "Unchecked" };
     QTest::newRow("Update Dalen Tavrin - 2 Button")
-        << Operation::Update << Model::DalenTavrin2Button << Expectations { "WriteFailed",
+        << Operation::Update << Model::DalenTavrin2Button << Expectations { "NoDevice",
                                                                             "LostCommunication",
                                                                             "DeviceError",
                                                                             "DeviceError",
@@ -320,7 +317,7 @@ void TestFaultMatrix::everyOperationAgainstEveryFault_data()
     // The answer to BL is not examined; the device is identified already, so BL is the only command.
     QTest::newRow("Firmware BL")
         << Operation::Firmware << Model::TavrinII
-        << Expectations { "WriteFailed", ok, ok, notApplicable, "LostCommunication", ok, notApplicable, notApplicable };
+        << Expectations { "NoDevice", ok, ok, notApplicable, "LostCommunication", ok, notApplicable, notApplicable };
 }
 
 void TestFaultMatrix::everyOperationAgainstEveryFault()
@@ -353,7 +350,8 @@ void TestFaultMatrix::everyOperationAgainstEveryFault()
     QList<std::pair<Cell, QString>> cells;
     cells.append({ Cell { Fault::Unplugged, 0 }, expected.unpluggedBefore });
     for (int after = 1; after <= commandCount; ++after)
-        cells.append({ Cell { Fault::Unplugged, after }, after == commandCount ? ok : QStringLiteral("WriteFailed") });
+        cells.append(
+            { Cell { Fault::Unplugged, after }, after == commandCount ? ok : QStringLiteral("LostCommunication") });
     cells.append({ Cell { Fault::Silent, 0 }, expected.silent });
     cells.append({ Cell { Fault::ErrFirst, 1 }, expected.errFirst });
     cells.append({ Cell { Fault::ErrLater, commandCount }, expected.errLater });

@@ -1,0 +1,232 @@
+// Serves virtual Tavrin units behind hidraw nodes until it is killed, and takes orders on a Unix
+// socket, one line per connection, answered by one line ("ok ..." or "error ..."):
+//   plug NAME MODEL [PRODUCT_ID_HEX]   a unit ("tavrin2", "dalen", "dalen2"); answers its node
+//   unplug NAME
+//   fault NAME KIND [N]                mute-after, unplug-after-reports, unplug-after-commands,
+//                                      write-errno, stall-writes, short-writes, descriptor-errno, none
+//   execute NAME LINE                  a command straight to the firmware; answers its lines
+//   setting NAME KEYWORD               the unit's READ line of that keyword
+//   transcript NAME                    the command lines received over the node, tab-separated
+//   opens NAME                         how often the node was opened
+// Meant to run inside the private namespaces that tests/hidraw/hidraw-namespace.sh sets up.
+#include "HidrawUnit.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLoggingCategory>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+class UnitServer
+{
+public:
+    bool listen(const QByteArray& socketPath);
+    void run();
+
+private:
+    void serveControl();
+    QByteArray command(const QList<QByteArray>& words, const QByteArray& line);
+    QByteArray plug(const QList<QByteArray>& words);
+    QByteArray fault(HidrawUnit& unit, const QList<QByteArray>& words);
+    int freeNumber() const;
+
+    int m_control = -1;
+    std::map<QByteArray, std::unique_ptr<HidrawUnit>> m_units;
+    // Unplugged units replaced by a new one of the same name, kept while files of theirs are open.
+    std::vector<std::unique_ptr<HidrawUnit>> m_retired;
+};
+
+bool UnitServer::listen(const QByteArray& socketPath)
+{
+    m_control = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, socketPath.constData(), sizeof address.sun_path - 1);
+    ::unlink(socketPath.constData());
+    return m_control >= 0 && ::bind(m_control, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0
+        && ::listen(m_control, 8) == 0;
+}
+
+void UnitServer::run()
+{
+    for (;;) {
+        std::vector<pollfd> fds { pollfd { m_control, POLLIN, 0 } };
+        m_retired.erase(std::remove_if(m_retired.begin(), m_retired.end(),
+                                       [](const std::unique_ptr<HidrawUnit>& unit) { return !unit->isServing(); }),
+                        m_retired.end());
+        std::vector<HidrawUnit*> serving;
+        for (auto& [name, unit] : m_units) {
+            if (unit->isServing())
+                serving.push_back(unit.get());
+        }
+        for (auto& unit : m_retired)
+            serving.push_back(unit.get());
+        std::optional<HidrawUnit::Clock::time_point> deadline;
+        for (HidrawUnit* unit : serving) {
+            fds.push_back(pollfd { unit->sessionFd(), POLLIN, 0 });
+            if (const auto next = unit->nextDeadline(); next && (!deadline || *next < *deadline))
+                deadline = next;
+        }
+        int timeoutMs = -1;
+        if (deadline) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(*deadline - HidrawUnit::Clock::now());
+            timeoutMs = int(qMax<qint64>(0, left.count()));
+        }
+        if (::poll(fds.data(), fds.size(), timeoutMs) < 0 && errno != EINTR)
+            return;
+        const auto now = HidrawUnit::Clock::now();
+        for (HidrawUnit* unit : serving)
+            unit->expireStalls(now);
+        for (size_t i = 1; i < fds.size(); ++i) {
+            if (fds[i].revents)
+                serving[i - 1]->serveRequest();
+        }
+        if (fds[0].revents & POLLIN)
+            serveControl();
+    }
+}
+
+void UnitServer::serveControl()
+{
+    const int connection = ::accept4(m_control, nullptr, nullptr, SOCK_CLOEXEC);
+    if (connection < 0)
+        return;
+    QByteArray line;
+    char buffer[4096];
+    while (!line.contains('\n')) {
+        const ssize_t count = ::read(connection, buffer, sizeof buffer);
+        if (count <= 0)
+            break;
+        line.append(buffer, int(count));
+    }
+    line = line.left(line.indexOf('\n'));
+    const QByteArray answer = command(line.split(' '), line) + '\n';
+    if (::write(connection, answer.constData(), size_t(answer.size())) < 0)
+        std::perror("control answer");
+    ::close(connection);
+}
+
+QByteArray UnitServer::command(const QList<QByteArray>& words, const QByteArray& line)
+{
+    if (words.size() < 2)
+        return "error: no unit named";
+    const QByteArray& verb = words.at(0);
+    if (verb == "plug")
+        return plug(words);
+    auto found = m_units.find(words.at(1));
+    if (found == m_units.end() && verb == "unplug")
+        return "ok";
+    if (found == m_units.end())
+        return "error: no unit " + words.at(1);
+    HidrawUnit& unit = *found->second;
+    if (verb == "unplug") {
+        unit.unplug();
+        return "ok";
+    }
+    if (verb == "fault")
+        return fault(unit, words);
+    const QString rest = QString::fromLatin1(line.mid(verb.size() + words.at(1).size() + 2));
+    if (verb == "execute")
+        return "ok " + unit.unit().execute(rest).join(QLatin1Char('\t')).toLatin1();
+    if (verb == "setting")
+        return "ok " + unit.unit().settingLine(rest).toLatin1();
+    if (verb == "transcript")
+        return "ok " + unit.unit().transcript().join(QLatin1Char('\t')).toLatin1();
+    if (verb == "opens")
+        return "ok " + QByteArray::number(unit.openCount());
+    return "error: unknown order " + verb;
+}
+
+QByteArray UnitServer::plug(const QList<QByteArray>& words)
+{
+    if (words.size() < 3)
+        return "error: plug NAME MODEL [PRODUCT_ID_HEX]";
+    const std::optional<VirtualTavrin::Model> model = VirtualTavrin::modelFromName(QString::fromLatin1(words.at(2)));
+    if (!model)
+        return "error: unknown model " + words.at(2);
+    if (auto previous = m_units.find(words.at(1)); previous != m_units.end()) {
+        previous->second->unplug();
+        m_retired.push_back(std::move(previous->second));
+        m_units.erase(previous);
+    }
+    const quint16 defaultId = *model == VirtualTavrin::Model::TavrinII ? 0xAA55 : 0xAA57;
+    const quint16 productId = words.size() > 3 ? quint16(words.at(3).toUInt(nullptr, 16)) : defaultId;
+    auto unit = std::make_unique<HidrawUnit>(QString::fromLatin1(words.at(1)), *model, freeNumber(), productId);
+    QString error;
+    if (!unit->plug(&error))
+        return "error: " + error.toLocal8Bit();
+    const QByteArray node = QFile::encodeName(unit->nodePath());
+    m_units[words.at(1)] = std::move(unit);
+    return "ok " + node;
+}
+
+QByteArray UnitServer::fault(HidrawUnit& unit, const QList<QByteArray>& words)
+{
+    const QByteArray kind = words.value(2);
+    const int n = words.value(3).toInt();
+    HidrawUnit::Faults& faults = unit.faults();
+    if (kind == "none")
+        faults = HidrawUnit::Faults();
+    else if (kind == "mute-after")
+        faults.muteAfterReports = n;
+    else if (kind == "unplug-after-reports")
+        faults.unplugAfterReports = n;
+    else if (kind == "unplug-after-commands")
+        faults.unplugAfterCommands = n;
+    else if (kind == "write-errno")
+        faults.writeErrno = n;
+    else if (kind == "stall-writes")
+        faults.stallWrites = true;
+    else if (kind == "short-writes")
+        faults.shortWrites = true;
+    else if (kind == "descriptor-errno")
+        faults.descriptorSizeErrno = n;
+    else
+        return "error: unknown fault " + kind;
+    return "ok";
+}
+
+int UnitServer::freeNumber() const
+{
+    for (int number = 0;; ++number) {
+        bool taken = false;
+        const QString node = QStringLiteral("/dev/hidraw%1").arg(number);
+        for (const auto& [name, unit] : m_units)
+            taken = taken || (unit->isServing() && unit->nodePath() == node);
+        for (const auto& unit : m_retired)
+            taken = taken || unit->nodePath() == node;
+        if (!taken)
+            return number;
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s CONTROL_SOCKET\n", argv[0]);
+        return 2;
+    }
+    UnitServer server;
+    if (!server.listen(argv[1])) {
+        std::fprintf(stderr, "cannot listen on %s: %s\n", argv[1], std::strerror(errno));
+        return 1;
+    }
+    server.run();
+    return 1;
+}
