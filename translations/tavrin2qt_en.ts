@@ -14,12 +14,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+8"/>
+        <location line="+41"/>
         <source>Button %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-41"/>
+        <location line="+43"/>
         <source>External input</source>
         <translation type="unfinished"></translation>
     </message>
@@ -100,7 +102,9 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-107"/>
+        <location line="+8"/>
+        <location line="+52"/>
         <location line="+48"/>
         <source>Low battery page message</source>
         <translation type="unfinished"></translation>
@@ -116,7 +120,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-61"/>
+        <location line="+62"/>
         <source>Acknowledge page message</source>
         <translation type="unfinished"></translation>
     </message>
@@ -150,7 +155,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-98"/>
+        <location line="+7"/>
+        <location line="+1"/>
+        <location line="+72"/>
         <location line="+2"/>
         <location line="+10"/>
         <location line="+5"/>
@@ -158,17 +166,20 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-90"/>
+        <location line="+83"/>
         <source>Button 2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-83"/>
+        <location line="+83"/>
         <source>Button</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-82"/>
+        <location line="+87"/>
         <source>Button 1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -198,7 +209,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-97"/>
+        <location line="+98"/>
         <source>Cancel message</source>
         <translation type="unfinished"></translation>
     </message>
@@ -347,7 +359,7 @@
 <context>
     <name>CfgFile</name>
     <message>
-        <location filename="../config/CfgFile.cpp" line="+16"/>
+        <location filename="../config/CfgFile.cpp" line="+19"/>
         <location line="+6"/>
         <location line="+7"/>
         <location line="+5"/>
@@ -360,12 +372,18 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+20"/>
         <source>Could not write to %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../config/CfgFile.h" line="+42"/>
+        <location line="+46"/>
+        <source>The %1 holds the character &quot;%2&quot;, which Tavrin cannot take.
+Please replace it; the file was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../config/CfgFile.h" line="+53"/>
         <source>Unable to load config file</source>
         <translation type="unfinished"></translation>
     </message>
@@ -376,9 +394,47 @@
     </message>
 </context>
 <context>
+    <name>CliApp</name>
+    <message>
+        <location filename="../cli/CliApp.cpp" line="+117"/>
+        <source>Several Tavrin units are attached; choose one with --device PATH or --serial SERIAL. Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>No Tavrin unit is attached at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>No attached Tavrin unit has the serial number %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Several attached Tavrin units have the serial number %1; choose one with --device PATH.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No Tavrin unit is attached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Not every attached unit answered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Nothing was written; --allow-incomplete writes them with their defaults.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CliCommandLine</name>
     <message>
-        <location filename="../cli/CliCommandLine.cpp" line="+53"/>
+        <location filename="../cli/CliCommandLine.cpp" line="+54"/>
         <source>Show the attached unit&apos;s model, firmware and serial number.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -413,7 +469,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+1"/>
+        <source>List the attached units: device path, model, firmware and serial number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <source>No command given.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -443,6 +504,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>--device and --serial both choose the unit: give one of them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+23"/>
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <translation type="unfinished"></translation>
@@ -468,18 +534,68 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Talk to a virtual unit instead of USB: tavrin2, dalen or dalen2. It answers at once.</source>
+        <location line="+1"/>
+        <source>Also print the traces of the device talk on standard error.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>The virtual unit starts with FILE&apos;s settings (and its model, unless --simulate is given).</source>
+        <source>Talk to a virtual unit instead of USB: tavrin2, dalen or dalen2. It answers at once. Several models separated by commas (tavrin2,dalen) attach several units, with serial numbers 00012345, 00012346 and so on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The virtual unit (the first of several) starts with FILE&apos;s settings (and its model, unless --simulate is given).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Write the file also when the unit did not report some settings (they keep their defaults); without it such a read fails and writes nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Options of write:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Do not read the unit back to check that it holds what was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Options of detect, show, diff and list:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>Exit status: 0 on success, 1 when the unit or a file failed, 2 for a wrong command line or when several units are attached and none was chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-76"/>
         <source>Write every line the virtual unit received to FILE, one per line (a line break in a line as \n), also on failure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Options of detect, read, write, program-alpha and program-zell:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Use the unit at this device path (see list).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Use the unit with this serial number (see list).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>With several units attached one of these is required: the command refuses and lists them.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -493,12 +609,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Options of detect, show and diff:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>Print JSON for scripts.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -574,21 +685,16 @@
 and lists and compares configuration files (.t2c) of the window and of this command.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <location line="+13"/>
-        <source>Exit status: 0 on success, 1 when the unit or a file failed, 2 for a wrong command line.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>CliSimulation</name>
     <message>
-        <location filename="../cli/CliSimulation.cpp" line="+37"/>
+        <location filename="../cli/CliSimulation.cpp" line="+39"/>
         <source>Unknown model &quot;%1&quot; for --simulate: use tavrin2, dalen or dalen2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>%1 holds the settings of no model the virtual unit can be.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -598,7 +704,7 @@ and lists and compares configuration files (.t2c) of the window and of this comm
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+47"/>
         <source>The virtual unit cannot take the settings of %1:
 %2</source>
         <translation type="unfinished"></translation>
@@ -607,7 +713,7 @@ and lists and compares configuration files (.t2c) of the window and of this comm
 <context>
     <name>FrmProgramPagers</name>
     <message>
-        <location filename="../pagers/FrmProgramPagers.cpp" line="+95"/>
+        <location filename="../pagers/FrmProgramPagers.cpp" line="+102"/>
         <location line="+9"/>
         <source>Error</source>
         <translation type="unfinished"></translation>
@@ -619,11 +725,26 @@ up to 3 lines and 48 characters max
 - no commas allowed</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+30"/>
+        <source>Alpha pager %1 programmed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Coaster %1 programmed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zell pager %1 programmed</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FrmTavrin2Qt</name>
     <message>
-        <location filename="../app/FrmTavrin2Qt.cpp" line="+26"/>
+        <location filename="../app/FrmTavrin2Qt.cpp" line="+31"/>
         <source>VIBE 1</source>
         <comment>zell pgr vibration mode 1</comment>
         <translation type="unfinished"></translation>
@@ -689,12 +810,178 @@ up to 3 lines and 48 characters max
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+49"/>
         <source>Error</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+19"/>
+        <source>Button %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>External input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+119"/>
+        <source>%1 pager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-118"/>
+        <source>%1 setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+118"/>
+        <source>%1 mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-117"/>
+        <source>%1 Zell message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Alpha message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+114"/>
+        <source>%1 message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-107"/>
+        <location line="+19"/>
+        <source>Low battery page enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <location line="+19"/>
+        <source>Low battery pager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <location line="+19"/>
+        <source>Low battery message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <source>Acknowledge page enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Acknowledge pager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Acknowledge message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Auto on/off 1 enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Auto on/off 1 on time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Auto on/off 1 off time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Auto on/off 2 enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Auto on/off 2 on time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Auto on/off 2 off time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Auto on/off 3 enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Auto on/off 3 on time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Auto on/off 3 off time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Secondary page enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Secondary pager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel message enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Repage enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Repage interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tavrin II unit with buttons 1 to 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+68"/>
         <source>Button</source>
         <translation type="unfinished"></translation>
     </message>
@@ -709,7 +996,17 @@ up to 3 lines and 48 characters max
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+3"/>
+        <source>Dalen Tavrin - 2 Button unit with buttons 1 and 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dalen Tavrin unit with one button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>About</source>
         <translation type="unfinished"></translation>
     </message>
@@ -731,7 +1028,27 @@ then re-attach Tavrin to PC</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+49"/>
+        <source>%1, serial number %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, not answering (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Several Tavrin Devices Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please select the Tavrin to use:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>No Tavrin Device Found</source>
         <translation type="unfinished"></translation>
     </message>
@@ -741,7 +1058,17 @@ then re-attach Tavrin to PC</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/FrmTavrin2QtActions.cpp" line="+65"/>
+        <location filename="../app/FrmTavrin2QtActions.cpp" line="+34"/>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Settings written to %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>Tavrin Config (*.%1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -752,11 +1079,33 @@ then re-attach Tavrin to PC</source>
     </message>
     <message>
         <location line="+0"/>
+        <location line="+37"/>
         <source>Save config file as</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="-6"/>
+        <source>Saved %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Load File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -766,7 +1115,17 @@ then re-attach Tavrin to PC</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/FrmTavrin2QtMapping.cpp" line="+361"/>
+        <location line="+21"/>
+        <source>This file is not a Tavrin configuration, or it is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Loaded %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/FrmTavrin2QtMapping.cpp" line="+366"/>
         <source>The configuration is incomplete: it holds %1 of %2 button settings
 and %3 of %4 auto on/off times.</source>
         <translation type="unfinished"></translation>
@@ -806,7 +1165,7 @@ UI with a connected type %1 device.</source>
         <location line="+136"/>
         <location line="+278"/>
         <location line="+43"/>
-        <location line="+246"/>
+        <location line="+244"/>
         <location line="+37"/>
         <location line="+30"/>
         <location line="+43"/>
@@ -814,19 +1173,19 @@ UI with a connected type %1 device.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-1241"/>
+        <location line="-1239"/>
         <location line="+440"/>
         <location line="+408"/>
         <location line="+43"/>
         <location line="+65"/>
         <location line="+53"/>
-        <location line="+128"/>
+        <location line="+126"/>
         <location line="+67"/>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;PAGER&lt;/b&gt;&lt;/p&gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-1198"/>
+        <location line="-1196"/>
         <location line="+440"/>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;TYPE&lt;/b&gt;&lt;/p&gt;</source>
         <translation type="unfinished"></translation>
@@ -846,13 +1205,13 @@ UI with a connected type %1 device.</source>
         <location line="+43"/>
         <location line="+65"/>
         <location line="+53"/>
-        <location line="+159"/>
+        <location line="+157"/>
         <location line="+36"/>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;MESSAGE&lt;/b&gt;&lt;/p&gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-1186"/>
+        <location line="-1184"/>
         <source>&lt;p align=&quot;left&quot;&gt;1&lt;/p&gt;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1288,13 +1647,13 @@ UI with a connected type %1 device.</source>
         <location line="+4"/>
         <location line="+116"/>
         <location line="+30"/>
-        <location line="+302"/>
-        <location line="+14"/>
+        <location line="+301"/>
+        <location line="+13"/>
         <source>Enabled</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-457"/>
+        <location line="-455"/>
         <source>&lt;b&gt;LOCKOUT SETTINGS&lt;/b&gt;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1316,12 +1675,12 @@ UI with a connected type %1 device.</source>
     <message>
         <location line="+6"/>
         <location line="+122"/>
-        <location line="+445"/>
+        <location line="+443"/>
         <source> (seconds)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-564"/>
+        <location line="-562"/>
         <source>Lockout duration</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1360,59 +1719,59 @@ UI with a connected type %1 device.</source>
     </message>
     <message>
         <location line="-326"/>
-        <location line="+332"/>
+        <location line="+331"/>
         <source>Check to enable group paging</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-320"/>
-        <location line="+493"/>
+        <location line="-319"/>
+        <location line="+491"/>
         <source>Upgrade Firmware</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-489"/>
-        <location line="+493"/>
+        <location line="-487"/>
+        <location line="+491"/>
         <source>Upgrade</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-492"/>
-        <location line="+493"/>
+        <location line="-490"/>
+        <location line="+491"/>
         <source>Push to upgrade firmware</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-485"/>
-        <location line="+440"/>
+        <location line="-483"/>
+        <location line="+438"/>
         <source>Repage</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-434"/>
-        <location line="+451"/>
+        <location line="-432"/>
+        <location line="+449"/>
         <source>Check to enable repaging</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-446"/>
+        <location line="-444"/>
         <source>&lt;b&gt;INTERVAL&lt;/b&gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+445"/>
+        <location line="+443"/>
         <source>Interval at which to repage</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-425"/>
-        <location line="+356"/>
+        <location line="-423"/>
+        <location line="+354"/>
         <source>Low Battery Page</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-334"/>
+        <location line="-332"/>
         <location line="+43"/>
         <source>Check to enable low battery page</source>
         <translation type="unfinished"></translation>
@@ -1533,12 +1892,12 @@ UI with a connected type %1 device.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Beep</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Check to enable beep</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1577,7 +1936,7 @@ UI with a connected type %1 device.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+56"/>
         <source>Read
 Tavrin</source>
         <translation type="unfinished"></translation>
@@ -1588,7 +1947,7 @@ Tavrin</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Update
 Tavrin</source>
         <translation type="unfinished"></translation>
@@ -1677,21 +2036,21 @@ Tavrin</source>
     </message>
     <message>
         <location line="+3"/>
-        <source>T&amp;avrin II</source>
+        <source>&amp;Tavrin II</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
+        <source>&amp;Dalen Tavrin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-3"/>
         <source>Select Tavrin II device</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>D&amp;alen Tavrin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Select Dalen Tavrin device</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1739,6 +2098,16 @@ Tavrin</source>
     <message>
         <location line="+3"/>
         <source>&amp;Initialize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/FrmTavrin2QtBase.cpp" line="+127"/>
+        <source>Alt+R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt+U</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1795,7 +2164,7 @@ up to 3 lines and 48 characters max
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../app/FrmTavrin2Qt.cpp" line="-147"/>
+        <location filename="../app/FrmTavrin2Qt.cpp" line="-305"/>
         <source>Tavrin II</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1813,12 +2182,22 @@ up to 3 lines and 48 characters max
 <context>
     <name>SettingsPrinter</name>
     <message>
-        <location filename="../cli/SettingsPrinter.cpp" line="+53"/>
+        <location filename="../cli/SettingsPrinter.cpp" line="+76"/>
+        <source>%1: %2, not answering (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: %2, firmware %3, serial number %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>(none)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../cli/SettingsPrinter.h" line="+26"/>
+        <location filename="../cli/SettingsPrinter.h" line="+31"/>
         <source>Model</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1848,7 +2227,13 @@ up to 3 lines and 48 characters max
 <context>
     <name>Tavrin2QtComm</name>
     <message>
-        <location filename="../protocol/Tavrin2QtComm.cpp" line="+93"/>
+        <location filename="../protocol/Tavrin2QtComm.cpp" line="+69"/>
+        <source>Several Tavrin devices are attached and none was chosen.
+Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+93"/>
         <source>Dalen Tavrin</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1868,12 +2253,17 @@ up to 3 lines and 48 characters max
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+88"/>
+        <source>Tavrin is busy with another operation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Reading Tavrin...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../protocol/Tavrin2QtCommFirmware.cpp" line="+21"/>
+        <location filename="../protocol/Tavrin2QtCommFirmware.cpp" line="+22"/>
         <source>For DalenTavrin - Please unplug then re-plug USB cable.
 
 For TavrinII - Momentarily press the Acknowledgment button on the side.
@@ -1887,14 +2277,26 @@ NOTE: if &quot;New Hardware Wizard&quot; comes up, do following:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+13"/>
+        <source>For DalenTavrin - Please unplug then re-plug USB cable.
+
+For TavrinII - Momentarily press the Acknowledgment button on the side.
+
+NOTE: the update is written with dfu-programmer, which must be installed.
+Without root, the udev rule 70-tavrin.rules (installed with this utility)
+lets your user reach the boot loader (USB device 03eb:2ff9).
+Wait a few seconds for the boot loader to attach, then press OK below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+58"/>
         <source>Updating Firmware...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../protocol/Tavrin2QtComm.cpp" line="+3"/>
         <location filename="../protocol/Tavrin2QtCommFirmware.cpp" line="+1"/>
-        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+189"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+212"/>
         <source>Please Wait</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1958,7 +2360,7 @@ Please unplug then re-plug USB cable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-107"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-129"/>
         <source>The Alpha message of the External input</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1968,13 +2370,19 @@ Please unplug then re-plug USB cable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+32"/>
+        <source>Tavrin refused %1 (%2), answering &quot;%3&quot;.
+The commands before it were applied; the ones after it were not sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>You are trying to program a %1
 device with the %2 UI selected.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+46"/>
         <source>Updating Dalen Tavrin...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1990,7 +2398,7 @@ device with the %2 UI selected.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+38"/>
         <source>The message of Button 2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2005,13 +2413,24 @@ device with the %2 UI selected.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+41"/>
-        <location line="+48"/>
+        <location line="+13"/>
+        <source>An unused button, switched off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+64"/>
+        <source>Clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <location line="+52"/>
         <source>The Low battery page message</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-40"/>
+        <location line="-44"/>
         <source>The Cancel message</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2022,25 +2441,222 @@ Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+37"/>
+        <source>Acknowledge page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>The Acknowledge page message</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+24"/>
+        <source>Pager number, all-page ID and system ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>The Welcome message</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>Welcome message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+7"/>
+        <source>Group %1 name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>The Group %1 name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Group %1 pager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Pager number, system ID and options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../protocol/Tavrin2QtCommParse.cpp" line="+321"/>
+        <source>Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Serial Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-141"/>
+        <source>Dalen Tavrin ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+4"/>
+        <location line="+63"/>
+        <source>System ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-43"/>
+        <location line="+54"/>
+        <source>Repage interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-83"/>
+        <source>Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+0"/>
+        <source>Button 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+1"/>
+        <source>Button 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-176"/>
+        <source>Button %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+0"/>
+        <source>External input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+278"/>
+        <source>Auto on/off %1 on time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+3"/>
+        <source>Auto on/off %1 off time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+5"/>
+        <source>Lockout sequence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+2"/>
+        <source>Lockout time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Acknowledge page and repage enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-81"/>
+        <location line="+54"/>
+        <source>Repage enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-49"/>
+        <source>Beep enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-2"/>
+        <location line="+54"/>
+        <source>Group paging enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-48"/>
+        <location line="+52"/>
+        <source>Low battery page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-48"/>
+        <source>Secondary page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+5"/>
+        <source>Cancel message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Tavrin&apos;s answer lacked these settings, which show their defaults instead of the unit&apos;s:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../protocol/Tavrin2QtCommVerify.cpp" line="+65"/>
+        <source>nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Model: sent %1, Tavrin holds %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: sent %2, Tavrin holds %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Tavrin answered every command, but when read back it did not report these settings, so the update could not be checked:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Tavrin answered every command, but when read back it does not hold these settings:
+%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>UsbHid</name>
     <message>
-        <location filename="../usb/HidapiBackend.cpp" line="+170"/>
+        <location filename="../usb/HidapiBackend.cpp" line="+158"/>
+        <source>The Tavrin device took %1 of %2 bytes of a report.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+41"/>
         <source>Permission denied opening the Tavrin device. Install the udev rule 70-tavrin.rules (see README) and re-plug the device.
 </source>
         <translation type="unfinished"></translation>
@@ -2140,12 +2756,12 @@ Please contact Orvenna to upgrade.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+134"/>
+        <location line="+157"/>
         <source>Command line too long for Tavrin (%1 characters, at most %2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+49"/>
         <source>WARNING: unknown exception</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2154,7 +2770,7 @@ Please contact Orvenna to upgrade.</source>
     <name>frmProgramPagersBase</name>
     <message>
         <location filename="../pagers/frmProgramPagersBase.ui" line="+14"/>
-        <location filename="../pagers/frmProgramPagersBase.cpp" line="+42"/>
+        <location filename="../pagers/frmProgramPagersBase.cpp" line="+50"/>
         <source>Program Pagers</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2324,14 +2940,14 @@ Please contact Orvenna to upgrade.</source>
     </message>
     <message>
         <location line="+16"/>
-        <location line="+48"/>
+        <location line="+51"/>
         <location filename="../pagers/frmProgramPagersBase.cpp" line="+6"/>
         <location line="+3"/>
         <source>Group Paging</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-42"/>
+        <location line="-45"/>
         <location filename="../pagers/frmProgramPagersBase.cpp" line="-2"/>
         <source>Enabled</source>
         <translation type="unfinished"></translation>
@@ -2349,7 +2965,7 @@ Please contact Orvenna to upgrade.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <location filename="../pagers/frmProgramPagersBase.cpp" line="+1"/>
         <source>Message that will appear after re-inserting Alpha pager battery</source>
         <translation type="unfinished"></translation>
