@@ -20,6 +20,8 @@ private slots:
     void detectReadWriteAndReadBack_data();
     void detectReadWriteAndReadBack();
     void unitOfAnotherProductIdIsIgnored();
+    void answerCutAnywhereNeverSavesOtherSettings();
+    void twoUnitsNeedAChoice();
     void failuresOnTheNodeEndInOneClearMessage_data();
     void failuresOnTheNodeEndInOneClearMessage();
 
@@ -139,6 +141,61 @@ void TestHidrawCli::unitOfAnotherProductIdIsIgnored()
     QVERIFY2(both.out.contains(QStringLiteral("Tavrin II")), qPrintable(both.out));
     QCOMPARE(hidraw::opens(QStringLiteral("other")), 0);
     QCOMPARE(hidraw::transcript(QStringLiteral("other")), QStringList());
+}
+
+// A read is three READ answers of some 41 reports each (identification, version check, the read):
+// wherever the unit falls silent, the command fails and writes nothing, or saves the unit's settings.
+void TestHidrawCli::answerCutAnywhereNeverSavesOtherSettings()
+{
+    m_units << QStringLiteral("unit");
+    QVERIFY(!hidraw::plug(QStringLiteral("unit"), QStringLiteral("tavrin2")).isEmpty());
+    hidraw::order(QStringLiteral("execute unit SLCKT,45"));
+    const QString reference = m_dir.filePath(QStringLiteral("reference.t2c"));
+    const Result whole = run({ QStringLiteral("read"), QStringLiteral("--output"), reference });
+    QVERIFY2(whole.status == 0, qPrintable(whole.err));
+    QFile referenceFile(reference);
+    QVERIFY(referenceFile.open(QIODevice::ReadOnly));
+    const QByteArray expected = referenceFile.readAll();
+
+    for (int reports : { 1, 20, 41, 60, 83, 100, 118, 124 }) {
+        hidraw::fault(QStringLiteral("unit"), QStringLiteral("mute-after"), reports);
+        const QString path = m_dir.filePath(QStringLiteral("cut-%1.t2c").arg(reports));
+        const Result cut = run({ QStringLiteral("read"), QStringLiteral("--output"), path });
+        hidraw::fault(QStringLiteral("unit"), QStringLiteral("none"), 0);
+        qInfo("cut after %d reports: exit %d", reports, cut.status);
+        QFile saved(path);
+        if (cut.status != 0) {
+            QVERIFY2(!saved.exists(), qPrintable(path));
+            QVERIFY2(!cut.err.isEmpty(), qPrintable(QString::number(reports)));
+            continue;
+        }
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY2(saved.readAll() == expected, qPrintable(QStringLiteral("cut after %1 reports").arg(reports)));
+    }
+}
+
+// Two units on the bus: hidapi lists both, and nothing is read until one is chosen.
+void TestHidrawCli::twoUnitsNeedAChoice()
+{
+    m_units << QStringLiteral("first") << QStringLiteral("second");
+    const QString first = hidraw::plug(QStringLiteral("first"), QStringLiteral("tavrin2"));
+    const QString second = hidraw::plug(QStringLiteral("second"), QStringLiteral("dalen"));
+    QVERIFY(!first.isEmpty() && !second.isEmpty());
+
+    const Result refused = run({ QStringLiteral("read") });
+    QCOMPARE(refused.status, 2);
+    QVERIFY2(refused.err.contains(first) && refused.err.contains(second), qPrintable(refused.err));
+    QCOMPARE(refused.out, QString());
+
+    const Result listed = run({ QStringLiteral("list") });
+    QCOMPARE(listed.status, 0);
+    QVERIFY2(listed.out.contains(first + QStringLiteral(": Tavrin II"))
+                 && listed.out.contains(second + QStringLiteral(": Dalen Tavrin")),
+             qPrintable(listed.out));
+
+    const Result chosen = run({ QStringLiteral("detect"), QStringLiteral("--device"), second });
+    QVERIFY2(chosen.status == 0, qPrintable(chosen.err));
+    QVERIFY2(chosen.out.contains(QStringLiteral("Dalen Tavrin")), qPrintable(chosen.out));
 }
 
 void TestHidrawCli::failuresOnTheNodeEndInOneClearMessage_data()
