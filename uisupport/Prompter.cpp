@@ -84,9 +84,11 @@ QString QtPrompter::getItem(QWidget* parent, const QString& caption, const QStri
     dialog.setWindowTitle(caption);
     dialog.setLabelText(label);
     dialog.setComboBoxItems(items);
-    dialog.setComboBoxEditable(editable);
+    // The item before the entry turns editable, as QInputDialog::getItem does: otherwise the first Return
+    // only settles the entry's text and does not accept the box.
     if (current >= 0 && current < items.size())
         dialog.setTextValue(items.at(current));
+    dialog.setComboBoxEditable(editable);
     dialog.adjustSize();
     // Sized by its contents alone, the box cuts its caption short; the title bar also holds an icon and the
     // window buttons. It is asked before the main window is shown, so it is centred on the screen, not its parent.

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QTimerEvent>
 #include <QtTest>
 
@@ -86,6 +87,7 @@ private slots:
     void languageChangeKeepsTheModelTexts();
     void startUpWithoutDeviceAsksOnce_data();
     void startUpWithoutDeviceAsksOnce();
+    void modelChoiceTakesReturn();
     void startUpWithDeviceShowsItsModel_data();
     void startUpWithDeviceShowsItsModel();
     void unsupportedFirmwareIsReportedOnce();
@@ -285,6 +287,29 @@ void TestMainWindow::languageChangeKeepsTheModelTexts()
     QCOMPARE(window->windowTitle(), QStringLiteral("Dalen Tavrin - 2 Button"));
     QCOMPARE(window->buttonGroupBtn1->title(), QStringLiteral("Button 2"));
     QCOMPARE(window->buttonGroupBtn2->title(), QStringLiteral("Button 1"));
+}
+
+// The real item choice (the model question at start-up): one Return accepts the item shown.
+void TestMainWindow::modelChoiceTakesReturn()
+{
+    QtPrompter real;
+    bool ok = false;
+    QString chosen;
+    const bool seen = whileModal<QInputDialog>(
+        [&] {
+            chosen = real.getItem(nullptr, choiceCaption, QStringLiteral("Please select your Tavrin type:"),
+                                  { QStringLiteral("Dalen Tavrin"), QStringLiteral("Dalen Tavrin - 2 Button"),
+                                    QStringLiteral("Tavrin II") },
+                                  2, true, &ok);
+        },
+        [](QInputDialog* dialog) {
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+    QVERIFY(seen);
+    QVERIFY(ok);
+    QCOMPARE(chosen, QStringLiteral("Tavrin II"));
 }
 
 void TestMainWindow::startUpWithoutDeviceAsksOnce_data()
