@@ -35,7 +35,10 @@ t2q_ensure_packages() {
 t2q_build() {
     local dir=$1
     shift
-    cmake -S "$T2Q_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    local launcher=()
+    # Several checkouts of the tree build the same sources: a compiler cache, where one is installed, shares them.
+    command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S "$T2Q_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
     cmake --build "$dir" -j "$(nproc)"
 }
 
