@@ -49,3 +49,9 @@ t2q_sanitizer_environment() {
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
     export LSAN_OPTIONS="suppressions=$T2Q_ROOT/tests/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 }
+
+# ThreadSanitizer settings: a report fails the test; tests/tsan.supp holds only frames of Qt's own
+# (uninstrumented) libraries, each with its reason.
+t2q_thread_sanitizer_environment() {
+    export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$T2Q_ROOT/tests/tsan.supp${TSAN_OPTIONS:+:$TSAN_OPTIONS}"
+}
