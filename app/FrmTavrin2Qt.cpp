@@ -278,6 +278,7 @@ void FrmTavrin2Qt::detectTavrin()
 void FrmTavrin2Qt::detect(bool mayAskForUnit)
 {
     Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    bool connected = false;
     try {
         TavrinType type = Unknown;
         try {
@@ -288,7 +289,10 @@ void FrmTavrin2Qt::detect(bool mayAskForUnit)
                 throw;
             comm->chooseUnit(path);
             type = comm->connectTavrin();
+            // Chosen by the operator: this unit is the one in use from now on.
+            m_unitSerial = comm->serialNumber();
         }
+        connected = true;
         if (firstDetection) {
             selectedTavrinType = type;
             selectModel(type);
@@ -300,11 +304,53 @@ void FrmTavrin2Qt::detect(bool mayAskForUnit)
         handleDetectionFailure(QString::fromUtf8(e.what()));
     }
     firstDetection = false;
+    if (connected)
+        keepToChosenUnit(mayAskForUnit);
+}
+
+void FrmTavrin2Qt::keepToChosenUnit(bool mayAskForUnit)
+{
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    const QString serial = comm->serialNumber();
+    if (m_unitSerial.isEmpty() || serial == m_unitSerial) {
+        m_unitSerial = serial;
+        return;
+    }
+    // The unit in use went away (another port, its boot loader) and another one answers.
+    if (!mayAskForUnit)
+        return;
+    const QList<TavrinUnit> units = comm->describeUnits();
+    QString path;
+    int sameSerial = 0;
+    for (const TavrinUnit& unit : units) {
+        if (unit.failure.isEmpty() && unit.serialNumber == m_unitSerial) {
+            path = unit.path;
+            ++sameSerial;
+        }
+    }
+    // The unit in use, found at another node, is kept to without a question.
+    if (sameSerial != 1)
+        path
+            = askForUnit(units, tr("Another Tavrin Device Found"),
+                         tr("The Tavrin with serial number %1 is no longer attached.\nPlease select the Tavrin to use:")
+                             .arg(m_unitSerial));
+    if (path.isEmpty())
+        throw UsbHidException(
+            tr("The Tavrin with serial number %1 is no longer attached, and no other was chosen.\nNothing was sent.")
+                .arg(m_unitSerial));
+    comm->chooseUnit(path);
+    comm->connectTavrin();
+    m_unitSerial = comm->serialNumber();
 }
 
 QString FrmTavrin2Qt::askForUnit()
 {
-    const QList<TavrinUnit> units = Tavrin2QtComm::instance()->describeUnits();
+    return askForUnit(Tavrin2QtComm::instance()->describeUnits(), tr("Several Tavrin Devices Found"),
+                      tr("Please select the Tavrin to use:"));
+}
+
+QString FrmTavrin2Qt::askForUnit(const QList<TavrinUnit>& units, const QString& caption, const QString& label)
+{
     QStringList items;
     for (const TavrinUnit& unit : units) {
         const QString model = Tavrin2QtComm::tavrinTypeName(unit.model);
@@ -312,8 +358,7 @@ QString FrmTavrin2Qt::askForUnit()
                                          : tr("%1, not answering (%2)").arg(model, unit.path));
     }
     bool ok = false;
-    const QString choice = Prompter::instance().getItem(this, tr("Several Tavrin Devices Found"),
-                                                        tr("Please select the Tavrin to use:"), items, 0, false, &ok);
+    const QString choice = Prompter::instance().getItem(this, caption, label, items, 0, false, &ok);
     const int position = int(items.indexOf(choice));
     return ok && position >= 0 ? units.at(position).path : QString();
 }
@@ -352,6 +397,8 @@ void FrmTavrin2Qt::tools_ProgramPagers_Action_activated()
     if (programPagersDialog || operationInProgress())
         return;
     programPagersDialog = new FrmProgramPagers(grpPaging, dalen, sysID, this);
+    // The unit is found as Read and Update find it: the choice among several, and never another unit unasked.
+    programPagersDialog->setUnitCheck([this] { detect(true); });
     connect(programPagersDialog, &FrmProgramPagers::pagerProgrammed, this, &FrmTavrin2Qt::showConfirmation);
     programPagersDialog->exec();
     delete programPagersDialog.data();

@@ -5,6 +5,7 @@
 #include "config/Tavrin2QtCfg.h"
 #include "config/TavrinIIButton.h"
 #include "config/TavrinType.h"
+#include "protocol/TavrinUnit.h"
 
 #include <QList>
 #include <QPointer>
@@ -136,6 +137,10 @@ private:
     void detect(bool mayAskForUnit);
     // The chosen unit's path, or empty when the operator cancelled.
     QString askForUnit();
+    QString askForUnit(const QList<TavrinUnit>& units, const QString& caption, const QString& label);
+    // After a detection that reached a unit: a unit other than the one in use (by serial number) is
+    // never used unasked. A device action asks; the timer leaves it to the next action.
+    void keepToChosenUnit(bool mayAskForUnit);
     // True while an operation talks to the device or the flashing tool runs: whatever the events
     // processed meanwhile ask for (a queued call, a timer) must not start another one.
     bool operationInProgress() const;
@@ -170,6 +175,8 @@ private:
     QString m_invalidPagerMode;
     QString m_unableToLoad;
     QString m_unableToSave;
+    // The serial number of the unit in use: the one chosen, or the first one found; empty before.
+    QString m_unitSerial;
     // The Dalen model whose group titles the form shows, so a language change can put them back;
     // Unknown while the form's own titles stand.
     TavrinType m_dalenTitlesFor = Unknown;

@@ -125,7 +125,10 @@ void FrmProgramPagers::programCurrentTab()
     // A text the unit cannot take is refused before the unit is asked anything.
     if (tabWidgetPagerTypes->currentWidget() == tabAlpha)
         Tavrin2QtComm::checkAlphaPagerSendable(alphaProgramData());
-    comm->connectTavrin();
+    if (m_unitCheck)
+        m_unitCheck();
+    else
+        comm->connectTavrin();
     const BusyCursor cursor;
     if (tabWidgetPagerTypes->currentWidget() == tabAlpha) {
         const bool isError = comm->programAlphaPager(alphaProgramData());

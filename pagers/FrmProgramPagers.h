@@ -4,6 +4,7 @@
 #include "protocol/AlphaProgramData.h"
 
 #include <array>
+#include <functional>
 
 // The program pagers dialog: checks the settings of one pager and programs it through the
 // attached device on each press of Program, staying open until Cancel.
@@ -23,6 +24,11 @@ public:
     AlphaProgramData alphaProgramData() const;
     // The Zell / Coaster tab's options as ZellPagerFlags bits.
     int zellPagerFlags() const;
+
+    // Finds the unit to program before each programming, throwing when there is none to use. Unset, the
+    // only attached unit (or the one chosen before) is used.
+    using UnitCheck = std::function<void()>;
+    void setUnitCheck(UnitCheck check) { m_unitCheck = std::move(check); }
 
 signals:
     // After a pager was programmed, with a short note for the operator.
@@ -52,4 +58,5 @@ private:
     void releaseProgramButton();
 
     bool m_disableZellCoasterTab;
+    UnitCheck m_unitCheck;
 };

@@ -108,6 +108,8 @@ private slots:
     void initializeUpdatesTheDevice();
     void severalUnitsAskWhichOne_data();
     void severalUnitsAskWhichOne();
+    void anotherUnitIsNeverUsedUnasked();
+    void programPagersAsksWhichUnit();
     void readOfAnIncompleteAnswerWarns();
     void updateListsWhatTheUnitDidNotTake();
     void oneOperationAtATime_data();
@@ -310,50 +312,143 @@ void TestMainWindowDevice::initializeUpdatesTheDevice()
 
 void TestMainWindowDevice::severalUnitsAskWhichOne_data()
 {
-    QTest::addColumn<bool>("choose");
-    QTest::newRow("the second unit chosen") << true;
-    QTest::newRow("the choice cancelled") << false;
+    QTest::addColumn<int>("choice");
+    QTest::newRow("the first unit chosen") << 0;
+    QTest::newRow("the second unit chosen") << 1;
+    QTest::newRow("the choice cancelled") << -1;
 }
 
 void TestMainWindowDevice::severalUnitsAskWhichOne()
 {
-    QFETCH(bool, choose);
+    QFETCH(int, choice);
     auto bus = std::make_unique<VirtualTavrinBus>();
-    VirtualTavrin* tavrinII = bus->addUnit(std::make_unique<VirtualTavrin>(Model::TavrinII, "/dev/hidraw2"));
-    VirtualTavrin* dalen = bus->addUnit(std::make_unique<VirtualTavrin>(Model::DalenTavrin, "/dev/hidraw7"));
-    tavrinII->setSerialNumber("A-1");
-    dalen->setSerialNumber("B-2");
+    VirtualTavrin* dalen = bus->addUnit(std::make_unique<VirtualTavrin>(Model::DalenTavrin, "/dev/hidraw2"));
+    VirtualTavrin* tavrinII = bus->addUnit(std::make_unique<VirtualTavrin>(Model::TavrinII, "/dev/hidraw7"));
+    dalen->setSerialNumber("A-1");
+    tavrinII->setSerialNumber("B-2");
     UsbHid::setBackend(std::move(bus));
     Tavrin2QtComm::instance()->reset();
     const QString caption = QStringLiteral("Several Tavrin Devices Found");
-    const QString chosen = QStringLiteral("Dalen Tavrin, serial number B-2 (/dev/hidraw7)");
+    const QStringList items { "Dalen Tavrin, serial number A-1 (/dev/hidraw2)",
+                              "Tavrin II, serial number B-2 (/dev/hidraw7)" };
+    VirtualTavrin* chosen = choice == 0 ? dalen : tavrinII;
+    VirtualTavrin* other = choice == 0 ? tavrinII : dalen;
 
-    prompter->expectItem(caption, choose ? chosen : QString());
+    prompter->expectItem(caption, choice >= 0 ? items.at(choice) : QString());
     window = std::make_unique<FrmTavrin2Qt>();
-    QCOMPARE(prompter->calls().constLast().items,
-             (QStringList { "Tavrin II, serial number A-1 (/dev/hidraw2)", chosen }));
-    QCOMPARE(window->selectedType(), choose ? DalenTavrin : TavrinII);
-    tavrinII->clearTranscript();
+    QCOMPARE(prompter->calls().constLast().items, items);
+    // Unchosen, the form keeps its own model.
+    QCOMPARE(window->selectedType(), choice == 0 ? DalenTavrin : TavrinII);
     dalen->clearTranscript();
+    tavrinII->clearTranscript();
 
     // The timer neither asks nor picks a unit.
     QTimerEvent tick(window->detectionTimer()->timerId());
     QCoreApplication::sendEvent(window->detectionTimer(), &tick);
-    QVERIFY(tavrinII->transcript().isEmpty());
+    QVERIFY(other->transcript().isEmpty());
 
-    if (choose) {
+    if (choice >= 0) {
         // Kept to, also when Read asks for detection.
         window->pushButtonRead->click();
-        QCOMPARE(window->lineEditSerNum->text(), QStringLiteral("B-2"));
-        QVERIFY(tavrinII->transcript().isEmpty());
+        QCOMPARE(window->lineEditSerNum->text(), chosen->firmware().serialNumber());
+        QVERIFY(chosen->transcript().contains(QStringLiteral("READ")));
+        QVERIFY(other->transcript().isEmpty());
     } else {
         prompter->expectItem(caption, QString());
         prompter->expectCritical(errorCaption,
                                  "Several Tavrin devices are attached and none was chosen.\nNothing was sent.");
         window->pushButtonUpdateUnit->click();
-        QCOMPARE(setCommands(dalen->transcript()), QStringList());
+        QCOMPARE(setCommands(tavrinII->transcript()), QStringList());
     }
-    QCOMPARE(setCommands(tavrinII->transcript()), QStringList());
+    QCOMPARE(setCommands(other->transcript()), QStringList());
+}
+
+// The unit in use is unplugged and another answers on the same bus: nothing reaches the other one until
+// the operator chose it, and the unit in use, back at another node, is used again without a question.
+void TestMainWindowDevice::anotherUnitIsNeverUsedUnasked()
+{
+    auto ownBus = std::make_unique<VirtualTavrinBus>();
+    VirtualTavrinBus* bus = ownBus.get();
+    VirtualTavrin* inUse = bus->addUnit(std::make_unique<VirtualTavrin>(Model::TavrinII, "/dev/hidraw2"));
+    inUse->setSerialNumber("A-1");
+    UsbHid::setBackend(std::move(ownBus));
+    Tavrin2QtComm::instance()->reset();
+    window = std::make_unique<FrmTavrin2Qt>();
+    QTimerEvent tick(window->detectionTimer()->timerId());
+    const auto detectionTick = [&] { QCoreApplication::sendEvent(window->detectionTimer(), &tick); };
+
+    inUse->unplug();
+    detectionTick();
+    VirtualTavrin* other = bus->addUnit(std::make_unique<VirtualTavrin>(Model::TavrinII, "/dev/hidraw5"));
+    other->setSerialNumber("B-2");
+    detectionTick();
+
+    const QString caption = QStringLiteral("Another Tavrin Device Found");
+    prompter->expectItem(caption, QString());
+    prompter->expectCritical(errorCaption,
+                             "The Tavrin with serial number A-1 is no longer attached, and no other "
+                             "was chosen.\nNothing was sent.");
+    window->pushButtonUpdateUnit->click();
+    QCOMPARE(setCommands(other->transcript()), QStringList());
+    QVERIFY(prompter->verifyDone());
+    QCOMPARE(prompter->calls().at(prompter->calls().size() - 2).items,
+             QStringList { "Tavrin II, serial number B-2 (/dev/hidraw5)" });
+
+    // The same unit at another node.
+    VirtualTavrin* moved = bus->addUnit(std::make_unique<VirtualTavrin>(Model::TavrinII, "/dev/hidraw9"));
+    moved->setSerialNumber("A-1");
+    moved->execute(QStringLiteral("RID,11"));
+    other->clearTranscript();
+    window->pushButtonRead->click();
+    QCOMPARE(window->spinBoxSysID->value(), 11);
+    QCOMPARE(setCommands(other->transcript()), QStringList());
+
+    // Gone again: the other unit is reached once chosen, and then kept to.
+    moved->unplug();
+    detectionTick();
+    prompter->expectItem(caption, QStringLiteral("Tavrin II, serial number B-2 (/dev/hidraw5)"));
+    other->clearTranscript();
+    window->pushButtonRead->click();
+    QCOMPARE(window->lineEditSerNum->text(), QStringLiteral("B-2"));
+    QVERIFY(other->transcript().contains(QStringLiteral("READ")));
+    moved->clearTranscript();
+    window->pushButtonUpdateUnit->click();
+    QVERIFY(setCommands(other->transcript()).contains(QStringLiteral("RID,%1").arg(window->spinBoxSysID->value())));
+    QVERIFY(moved->transcript().isEmpty());
+}
+
+// Program Pagers offers the choice among several units as Read does, and programs the unit chosen.
+void TestMainWindowDevice::programPagersAsksWhichUnit()
+{
+    auto bus = std::make_unique<VirtualTavrinBus>();
+    VirtualTavrin* first = bus->addUnit(std::make_unique<VirtualTavrin>(Model::TavrinII, "/dev/hidraw2"));
+    VirtualTavrin* second = bus->addUnit(std::make_unique<VirtualTavrin>(Model::TavrinII, "/dev/hidraw7"));
+    first->setSerialNumber("A-1");
+    second->setSerialNumber("B-2");
+    UsbHid::setBackend(std::move(bus));
+    Tavrin2QtComm::instance()->reset();
+    const QString caption = QStringLiteral("Several Tavrin Devices Found");
+    prompter->expectItem(caption, QString());
+    window = std::make_unique<FrmTavrin2Qt>();
+    first->clearTranscript();
+    second->clearTranscript();
+
+    prompter->expectItem(caption, QStringLiteral("Tavrin II, serial number B-2 (/dev/hidraw7)"));
+    bool programmed = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        auto* dialog = window->findChild<FrmProgramPagers*>();
+        QVERIFY(dialog);
+        dialog->tabWidgetPagerTypes->setCurrentWidget(dialog->tabZellCoaster);
+        dialog->spinBoxZellCoasterPgrNum->setValue(20);
+        dialog->pushButtonProgram_pressed();
+        programmed = true;
+        dialog->reject();
+    });
+    window->tools_ProgramPagers_Action->trigger();
+    QVERIFY(programmed);
+    QCOMPARE(setCommands(second->transcript()),
+             QStringList { QStringLiteral("LPROG,20,%1,2").arg(window->spinBoxSysID->value()) });
+    QCOMPARE(setCommands(first->transcript()), QStringList());
 }
 
 // The unit stops answering right after its LOCK line: the form shows what came, and a warning names the
