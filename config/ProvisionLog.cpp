@@ -312,7 +312,8 @@ QByteArray ProvisionLog::headerLine()
 QByteArray ProvisionLog::rowLine(const ProvisionRow& row)
 {
     const QStringList fields = {
-        row.time.toUTC().toString(Qt::ISODate),
+        // A row without its time would never read back as a row.
+        (row.time.isValid() ? row.time : QDateTime::currentDateTimeUtc()).toUTC().toString(Qt::ISODate),
         row.device,
         row.port,
         row.serial,
