@@ -110,6 +110,8 @@ public:
     QString lastErrorText() override { return m_lastError; }
     qint64 nowMs() override { return m_clock.now(); }
     bool deviceGone() const override { return m_deviceGone; }
+    // A unit alone: the first port of the first bus.
+    QString portPath(const QString& path) override { return owns(path) ? QStringLiteral("1-1") : QString(); }
 
 private:
     struct Interface

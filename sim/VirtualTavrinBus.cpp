@@ -16,6 +16,15 @@ std::vector<QString> VirtualTavrinBus::enumerate(quint16 vendorIdHint)
     return paths;
 }
 
+QString VirtualTavrinBus::portPath(const QString& path)
+{
+    for (size_t i = 0; i < m_units.size(); ++i) {
+        if (m_units[i]->owns(path))
+            return QStringLiteral("1-1.%1").arg(i + 1);
+    }
+    return QString();
+}
+
 HidBackend::Handle VirtualTavrinBus::open(const QString& path, Access access)
 {
     for (const auto& unit : m_units) {

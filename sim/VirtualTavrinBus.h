@@ -26,6 +26,8 @@ public:
     bool writeReport(Handle handle, const QByteArray& report) override;
     int readReport(Handle handle, QByteArray* data, int timeoutMs) override;
     QString lastErrorText() override { return m_lastError; }
+    // The units sit on one hub, in the order they were added: "1-1.1", "1-1.2", ...
+    QString portPath(const QString& path) override;
 
 private:
     struct UnitHandle

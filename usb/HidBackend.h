@@ -1,5 +1,7 @@
 #pragma once
 
+#include "usb/UsbPort.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -54,4 +56,6 @@ public:
     // After a failed writeReport or readReport: whether the device has left the system (unplugged)
     // rather than refused that one transfer.
     virtual bool deviceGone() const { return false; }
+    // The USB port the interface at path is plugged into ("1-1.3"); empty when unknown.
+    virtual QString portPath(const QString& path) { return usbPortPath(path); }
 };

@@ -1,9 +1,11 @@
 #include "HidrawUnits.h"
 
 #include "config/CfgFile.h"
+#include "usb/UsbPort.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -181,6 +183,14 @@ void TestHidrawCli::twoUnitsNeedAChoice()
     const QString first = hidraw::plug(QStringLiteral("first"), QStringLiteral("tavrin2"));
     const QString second = hidraw::plug(QStringLiteral("second"), QStringLiteral("dalen"));
     QVERIFY(!first.isEmpty() && !second.isEmpty());
+
+    // Each node's own USB device, the port an installer finds on the hub.
+    static const QRegularExpression portPattern(QStringLiteral("^[0-9]+-[0-9]+(\\.[0-9]+)*$"));
+    const QString firstPort = usbPortPath(first);
+    QVERIFY2(portPattern.match(firstPort).hasMatch(), qPrintable(firstPort));
+    QVERIFY2(portPattern.match(usbPortPath(second)).hasMatch() && usbPortPath(second) != firstPort,
+             qPrintable(usbPortPath(second)));
+    QCOMPARE(usbPortPath(QStringLiteral("/dev/null")), QString());
 
     const Result refused = run({ QStringLiteral("read") });
     QCOMPARE(refused.status, 2);

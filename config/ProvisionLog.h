@@ -1,0 +1,66 @@
+#pragma once
+
+#include "config/ProvisionRow.h"
+#include "config/Tavrin2QtCfg.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QList>
+#include <QMutex>
+#include <QString>
+
+// The provisioning log: a CSV file (RFC 4180) with one row per unit that was tried, appended by the
+// window and the command line alike. A row is on disk before append returns, so a crash or a power cut
+// loses no unit that was reported.
+//
+// append may be called from several threads at once; rows never interleave. Across programs the file is
+// locked (flock) while a row is written, and holdForStation keeps it locked for a whole run.
+class ProvisionLog
+{
+    Q_DECLARE_TR_FUNCTIONS(ProvisionLog)
+
+public:
+    explicit ProvisionLog(const QString& path);
+    ~ProvisionLog();
+    ProvisionLog(const ProvisionLog&) = delete;
+    ProvisionLog& operator=(const ProvisionLog&) = delete;
+
+    QString path() const { return m_path; }
+
+    // Opens the file for appending, creating it; false and the message to show when it cannot be
+    // written or a station of another program holds it.
+    bool open(QString& error);
+    // After open: keeps the log to this object until it is destroyed; another object or program that
+    // opens or holds the same file is refused meanwhile.
+    bool holdForStation(QString& error);
+    // Writes, flushes and syncs one row, after the header row when the file is empty. Thread-safe.
+    bool append(const ProvisionRow& row, QString& error);
+
+    // The complete rows of a log; a missing file has none. Lines that are not a complete row (the header,
+    // a row cut short by a crash, a line edited out of shape) are passed over.
+    static bool read(const QString& path, QList<ProvisionRow>& rows, QString& error);
+
+    // The profile of the window's own settings.
+    static QString formProfile() { return QStringLiteral("form"); }
+    // The SHA-256 (lowercase hex) of the document Save writes for the record; a null string and the
+    // message to show when it cannot be saved.
+    static QString profileSha256(const Tavrin2QtCfg& profile, QString& error);
+    // A text on one line: its lines joined with " / ", empty lines left out.
+    static QString oneLine(const QString& text);
+    static QString resultName(ProvisionRow::Result result);
+
+    static QByteArray headerLine();
+    static QByteArray rowLine(const ProvisionRow& row);
+    // False when the line is not a complete row.
+    static bool parseRow(const QByteArray& line, ProvisionRow& row);
+
+private:
+    bool lockForRow(QString& error);
+    void unlockAfterRow();
+    bool writeAll(const QByteArray& bytes);
+
+    QString m_path;
+    int m_fd = -1;
+    bool m_held = false;
+    QMutex m_mutex;
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "config/ProvisionHistory.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QList>
+#include <QMutex>
+#include <QSet>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+// Gives each unit of a run its own number (a Dalen unit's ID, the "{n}" of its messages).
+//
+// Numbers are given in the order units are first seen. A number is used up only when its unit is
+// verified; a unit that fails gives it back, and the first free number goes to the next unit. A unit the
+// log shows with a number keeps it, and no other unit ever gets that number. Thread-safe.
+class UnitNumbering
+{
+    Q_DECLARE_TR_FUNCTIONS(UnitNumbering)
+
+public:
+    static constexpr int FirstNumber = 1;
+    static constexpr int LastNumber = 9999;
+
+    // "12,14,20-35": the numbers in that order; nullopt and the message to show for a list that is not
+    // one, holds a number twice or one outside FirstNumber to LastNumber.
+    static std::optional<QList<int>> parseList(const QString& text, QString& error);
+    // "--number-from N"; nullopt and the message to show when N is no number in range.
+    static std::optional<int> parseFirst(const QString& text, QString& error);
+
+    // The numbering of a run: from the first number or through the list given, else after the highest
+    // number of the log; nullptr when neither was given and the log holds no number (no numbering).
+    static std::unique_ptr<UnitNumbering> forRun(std::optional<int> first, const std::optional<QList<int>>& list,
+                                                 const ProvisionHistory& history);
+
+    UnitNumbering(QList<int> numbers, const ProvisionHistory& history);
+
+    // The unit's number: the one it holds already, else the first free one; 0 and "no number left" when
+    // every number is taken.
+    int acquire(const QString& serial, QString& error);
+    // The unit was verified: its number is used up.
+    void confirm(const QString& serial);
+    // The unit failed: its number goes back, unless the log or this run verified it with it before.
+    void release(const QString& serial);
+
+    static QString noNumberLeftText() { return tr("no number left"); }
+
+private:
+    QList<int> m_numbers;
+    ProvisionHistory m_history;
+    QHash<QString, int> m_given;
+    QSet<QString> m_confirmed;
+    QMutex m_mutex;
+};

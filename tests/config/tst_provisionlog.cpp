@@ -1,0 +1,212 @@
+#include "config/CfgFile.h"
+#include "config/ProvisionHistory.h"
+#include "config/ProvisionLog.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <thread>
+#include <vector>
+
+namespace {
+ProvisionRow row(const QString& serial, ProvisionRow::Result result, int number = 0,
+                 const QString& sha = QStringLiteral("ab12"))
+{
+    ProvisionRow row;
+    row.time = QDateTime(QDate(2026, 12, 7), QTime(9, 30, 5), Qt::UTC);
+    row.device = QStringLiteral("/dev/hidraw3");
+    row.port = QStringLiteral("1-1.3");
+    row.serial = serial;
+    row.model = QStringLiteral("Tavrin II");
+    row.firmware = QStringLiteral("5V1.07");
+    row.profile = QStringLiteral("site.t2c");
+    row.profileSha256 = sha;
+    row.result = result;
+    row.seconds = 2.94;
+    row.number = number;
+    return row;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void appendBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QList<ProvisionRow> readBack(const QString& path)
+{
+    QList<ProvisionRow> rows;
+    QString error;
+    if (!ProvisionLog::read(path, rows, error))
+        qWarning() << error;
+    return rows;
+}
+} // namespace
+
+class TestProvisionLog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(m_dir.isValid()); }
+
+    // The file's bytes are fixed: spreadsheets and scripts read them.
+    void rowsAreQuotedAndReadBack()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("rows.csv"));
+        ProvisionRow failed = row(QStringLiteral("0001,\"2\""), ProvisionRow::Result::Failed);
+        failed.message = QStringLiteral("Button 3 differs\nAcknowledge page message differs\n");
+        ProvisionRow numbered = row(QStringLiteral("00012345"), ProvisionRow::Result::Verified, 12);
+        numbered.profile = ProvisionLog::formProfile();
+
+        ProvisionLog log(path);
+        QString error;
+        QVERIFY(log.open(error));
+        QVERIFY(log.append(failed, error));
+        QVERIFY(log.append(numbered, error));
+
+        QCOMPARE(
+            fileBytes(path),
+            QByteArray("time,device,port,serial,model,firmware,profile,profile_sha256,result,seconds,message,number\n"
+                       "2026-12-07T09:30:05Z,/dev/hidraw3,1-1.3,\"0001,\"\"2\"\"\",Tavrin II,5V1.07,site.t2c,ab12,"
+                       "failed,2.9,Button 3 differs / Acknowledge page message differs,\"\"\n"
+                       "2026-12-07T09:30:05Z,/dev/hidraw3,1-1.3,00012345,Tavrin II,5V1.07,form,ab12,verified,2.9,,"
+                       "\"12\"\n"));
+        const QList<ProvisionRow> rows = readBack(path);
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.at(0).serial, failed.serial);
+        QCOMPARE(rows.at(0).message, ProvisionLog::oneLine(failed.message));
+        QCOMPARE(rows.at(1).number, 12);
+        QCOMPARE(rows.at(1).time, numbered.time);
+        QCOMPARE(rows.at(1).result, ProvisionRow::Result::Verified);
+    }
+
+    // Whatever part of a row a crash left behind is never read as a row, nor spoils the next one.
+    void aRowCutShortIsNeverRead()
+    {
+        const QByteArray whole
+            = ProvisionLog::rowLine(row(QStringLiteral("00012346"), ProvisionRow::Result::Verified, 12));
+        for (qsizetype cut = 1; cut < whole.size() - 1; ++cut) {
+            const QString path = m_dir.filePath(QStringLiteral("torn%1.csv").arg(cut));
+            {
+                ProvisionLog log(path);
+                QString error;
+                QVERIFY(log.open(error));
+                QVERIFY(log.append(row(QStringLiteral("00012345"), ProvisionRow::Result::Verified, 11), error));
+            }
+            appendBytes(path, whole.left(cut));
+            QCOMPARE(readBack(path).size(), 1);
+
+            ProvisionLog log(path);
+            QString error;
+            QVERIFY(log.open(error));
+            QVERIFY(log.append(row(QStringLiteral("00012347"), ProvisionRow::Result::Verified, 13), error));
+            const QList<ProvisionRow> rows = readBack(path);
+            QCOMPARE(rows.size(), 2);
+            QCOMPARE(rows.at(1).serial, QStringLiteral("00012347"));
+            QCOMPARE(ProvisionHistory(rows).holderOf(12), QString());
+        }
+    }
+
+    void rowsFromManyThreadsStayWhole()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("threads.csv"));
+        ProvisionLog log(path);
+        QString error;
+        QVERIFY(log.open(error));
+        constexpr int Threads = 8;
+        constexpr int RowsEach = 25;
+        std::vector<std::thread> workers;
+        for (int t = 0; t < Threads; ++t) {
+            workers.emplace_back([&log, t] {
+                for (int i = 0; i < RowsEach; ++i) {
+                    ProvisionRow unit = row(QStringLiteral("%1-%2").arg(t).arg(i), ProvisionRow::Result::Failed);
+                    unit.message = QString(300, QLatin1Char('x'));
+                    QString rowError;
+                    if (!log.append(unit, rowError))
+                        qWarning() << rowError;
+                }
+            });
+        }
+        for (std::thread& worker : workers)
+            worker.join();
+        QCOMPARE(readBack(path).size(), Threads * RowsEach);
+        QCOMPARE(fileBytes(path).count("time,device"), 1);
+    }
+
+    // One station per log; the holder itself keeps writing.
+    void aHeldLogRefusesEveryoneElse()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("held.csv"));
+        const QString inUse = QStringLiteral("The log %1 is in use by another program.").arg(path);
+        QString error;
+        {
+            ProvisionLog station(path);
+            QVERIFY(station.open(error));
+            QVERIFY(station.holdForStation(error));
+            QVERIFY(station.append(row(QStringLiteral("1"), ProvisionRow::Result::Verified), error));
+
+            ProvisionLog second(path);
+            QVERIFY(!second.open(error));
+            QCOMPARE(error, inUse);
+            QVERIFY(!second.append(row(QStringLiteral("2"), ProvisionRow::Result::Verified), error));
+        }
+        ProvisionLog after(path);
+        QVERIFY(after.open(error));
+        QVERIFY(after.holdForStation(error));
+        QVERIFY(after.append(row(QStringLiteral("3"), ProvisionRow::Result::Verified), error));
+        QCOMPARE(readBack(path).size(), 2);
+    }
+
+    void historyHonoursWhatUnitsHold()
+    {
+        const ProvisionHistory history({
+            row(QStringLiteral("A"), ProvisionRow::Result::Verified, 12, QStringLiteral("old")),
+            row(QStringLiteral("B"), ProvisionRow::Result::Failed, 13),
+            row(QStringLiteral("C"), ProvisionRow::Result::WrittenUnverified, 14),
+            row(QStringLiteral("A"), ProvisionRow::Result::Verified, 12, QStringLiteral("new")),
+            row(QStringLiteral("D"), ProvisionRow::Result::Verified),
+        });
+        QVERIFY(history.verifiedWith(QStringLiteral("A"), QStringLiteral("old")));
+        QVERIFY(history.verifiedWith(QStringLiteral("A"), QStringLiteral("new")));
+        QVERIFY(!history.verifiedWith(QStringLiteral("B"), QStringLiteral("ab12")));
+        QVERIFY(!history.verifiedWith(QStringLiteral("C"), QStringLiteral("ab12")));
+        QCOMPARE(history.numberOf(QStringLiteral("A")), 12);
+        QCOMPARE(history.numberOf(QStringLiteral("B")), 0);
+        QCOMPARE(history.holderOf(13), QString());
+        QCOMPARE(history.holderOf(14), QStringLiteral("C"));
+        QCOMPARE(history.highestNumber(), 14);
+    }
+
+    // The window and the command line must agree: the hash is of the bytes Save writes.
+    void profileHashIsOfTheSavedFile()
+    {
+        Tavrin2QtCfg cfg;
+        QVERIFY(!cfg.setTavrinType(DalenTavrin));
+        cfg.setDtBtn1SettingMsg(QStringLiteral("Table {n}"));
+        const QString path = m_dir.filePath(QStringLiteral("site.t2c"));
+        QString error;
+        QVERIFY(CfgFile::save(cfg, path, error));
+        const QString expected
+            = QString::fromLatin1(QCryptographicHash::hash(fileBytes(path), QCryptographicHash::Sha256).toHex());
+        QCOMPARE(ProvisionLog::profileSha256(cfg, error), expected);
+
+        cfg.setDtBtn1SettingMsg(QStringLiteral("Table \u0100"));
+        QVERIFY(ProvisionLog::profileSha256(cfg, error).isNull());
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_GUILESS_MAIN(TestProvisionLog)
+#include "tst_provisionlog.moc"
