@@ -6,8 +6,11 @@
 #include "usb/OpenRetry.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 #include <sys/resource.h>
 
@@ -205,6 +208,11 @@ void tst_HidrawHotplug::measure()
         latencies.push_back(double(clock.nsecsElapsed()) / 1e6);
         hidraw::unplug(name);
         QTRY_VERIFY_WITH_TIMEOUT(monitor.units().isEmpty(), DeadlineMs);
+        // Plug-ins at any moment of the polling period, not right after a look.
+        QEventLoop pause;
+        QTimer::singleShot(int(QRandomGenerator::global()->bounded(HotplugMonitor::PollIntervalMs)), &pause,
+                           &QEventLoop::quit);
+        pause.exec();
     }
     std::sort(latencies.begin(), latencies.end());
     qInfo("plug-to-report over %d plug-ins: median %.1f ms, max %.1f ms", plugs, latencies[latencies.size() / 2],
@@ -215,7 +223,10 @@ void tst_HidrawHotplug::measure()
     const double cpuBefore = cpuSeconds();
     QElapsedTimer clock;
     clock.start();
-    QTest::qWait(idleSeconds * 1000);
+    // Not qWait, which wakes every few milliseconds itself.
+    QEventLoop idle;
+    QTimer::singleShot(idleSeconds * 1000, &idle, &QEventLoop::quit);
+    idle.exec();
     const double share = (cpuSeconds() - cpuBefore) / (double(clock.elapsed()) / 1000.0);
     qInfo("idle, no unit, %d s: %.3f %% of a core", idleSeconds, share * 100.0);
 }
