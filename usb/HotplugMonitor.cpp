@@ -241,10 +241,17 @@ bool HotplugMonitor::start(Method method)
 
 void HotplugMonitor::stop()
 {
-    delete m_notifier;
-    m_notifier = nullptr;
-    delete m_pollTimer;
-    m_pollTimer = nullptr;
+    // Later: stop() may be called from a slot of their own signals.
+    if (m_notifier) {
+        m_notifier->setEnabled(false);
+        m_notifier->deleteLater();
+        m_notifier = nullptr;
+    }
+    if (m_pollTimer) {
+        m_pollTimer->stop();
+        m_pollTimer->deleteLater();
+        m_pollTimer = nullptr;
+    }
     m_udev.reset();
     m_units.clear();
     m_running = false;
