@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
 
 #ifdef T2Q_HAVE_LIBUDEV
 #include <libudev.h>
@@ -104,9 +105,16 @@ void HotplugMonitor::readUdevEvents()
 {
     // A slot may stop the monitor: nothing of it is used after a signal.
     while (m_udev) {
+        errno = 0;
         udev_device* device = udev_monitor_receive_device(m_udev->monitor);
-        if (!device)
+        if (!device) {
+            // Events were dropped (a burst beyond the socket's buffer): a look at what is present catches up.
+            if (errno == ENOBUFS) {
+                qCWarning(lcUsb, "udev events were lost; enumerating the units again");
+                poll();
+            }
             return;
+        }
         const QByteArray action = udev_device_get_action(device);
         Seen unit;
         if (action == "add") {
