@@ -4,13 +4,13 @@
 
 #include <QFileInfo>
 
-#ifdef T2Q_HAVE_UDEV
+#ifdef T2Q_HAVE_LIBUDEV
 #include <libudev.h>
 #endif
 
 QString usbPortPath(const QString& devicePath)
 {
-#ifdef T2Q_HAVE_UDEV
+#ifdef T2Q_HAVE_LIBUDEV
     const QString name = QFileInfo(devicePath).fileName();
     if (!name.startsWith(QLatin1String("hidraw")))
         return QString();

@@ -5,8 +5,8 @@ T2Q_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 T2Q_PACKAGES=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
     qt6-l10n-tools qt6-translations-l10n desktop-file-utils appstream
-    libgl-dev libboost-serialization-dev libhidapi-dev libudev-dev
-    libfuse3-dev fuse3 util-linux)
+    libgl-dev libboost-serialization-dev libhidapi-dev
+    libfuse3-dev fuse3 util-linux libudev-dev)
 
 t2q_missing_packages() {
     local pkg

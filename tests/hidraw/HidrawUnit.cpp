@@ -1,5 +1,7 @@
 #include "HidrawUnit.h"
 
+#include "UdevAnnouncer.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -17,6 +19,7 @@ namespace {
 constexpr fuse_ino_t RootInode = 1;
 constexpr int HidrawMajor = 240;
 constexpr int ReportSize = 9;
+int hidInstances = 0;
 
 // Vendor page, one collection with an 8-byte input and an 8-byte output report, unnumbered.
 const unsigned char ReportDescriptor[]
@@ -128,13 +131,16 @@ struct HidrawUnitOps
     }
 };
 
-HidrawUnit::HidrawUnit(const QString& name, VirtualTavrin::Model model, int number, quint16 productId)
+HidrawUnit::HidrawUnit(const QString& name, VirtualTavrin::Model model, int number, quint16 productId,
+                       const QString& serialNumber)
     : m_name(name)
     , m_number(number)
+    , m_instance(++hidInstances)
     , m_productId(productId)
     , m_unit(model, QStringLiteral("/dev/hidraw%1").arg(number))
 {
-    m_unit.setSerialNumber(QStringLiteral("%1").arg(10000 + number, 8, 10, QLatin1Char('0')));
+    m_unit.setSerialNumber(serialNumber.isEmpty() ? QStringLiteral("%1").arg(10000 + number, 8, 10, QLatin1Char('0'))
+                                                  : serialNumber);
     m_unitWrite = m_unit.open(m_unit.path(), HidBackend::Access::Write);
     m_unitRead = m_unit.open(m_unit.path(), HidBackend::Access::Read);
 }
@@ -156,8 +162,9 @@ QString HidrawUnit::nodePath() const
     return m_unit.path();
 }
 
-bool HidrawUnit::plug(QString* error)
+bool HidrawUnit::plug(QString* error, UdevAnnouncer* announcer)
 {
+    m_announcer = announcer;
     const QByteArray node = QFile::encodeName(nodePath());
     if (!writeFile(nodePath(), QByteArray())) {
         *error = QStringLiteral("cannot create %1").arg(nodePath());
@@ -179,6 +186,7 @@ bool HidrawUnit::plug(QString* error)
         unplug();
         return false;
     }
+    announce("add");
     return true;
 }
 
@@ -199,6 +207,16 @@ void HidrawUnit::unplug()
         answerPendingRead(*file);
         notify(*file);
     }
+    announce("remove");
+}
+
+void HidrawUnit::announce(const QByteArray& action)
+{
+    if (!m_announcer)
+        return;
+    const QByteArray syspath = QFile::encodeName(hidrawDirectory());
+    const QByteArray devpath = syspath.startsWith("/sys/") ? syspath.mid(4) : syspath;
+    m_announcer->announce(action, devpath, QFile::encodeName(nodePath()), HidrawMajor, m_number);
 }
 
 int HidrawUnit::sessionFd() const
@@ -239,6 +257,11 @@ void HidrawUnit::open(fuse_req* request, int, unsigned long* fh)
 {
     if (!m_present) {
         fuse_reply_err(request, ENODEV);
+        return;
+    }
+    if (m_faults.deniedOpens > 0) {
+        --m_faults.deniedOpens;
+        fuse_reply_err(request, EACCES);
         return;
     }
     auto* file = new OpenFile;
@@ -429,7 +452,13 @@ QString HidrawUnit::hidName() const
 {
     return QStringLiteral("0003:03EB:%1.%2")
         .arg(m_productId, 4, 16, QLatin1Char('0'))
-        .arg(m_number + 1, 4, 16, QLatin1Char('0'));
+        .arg(m_instance, 4, 16, QLatin1Char('0'));
+}
+
+QString HidrawUnit::hidrawDirectory() const
+{
+    return deviceDirectory()
+        + QStringLiteral("/%1-1/%1-1:1.0/%2/hidraw/hidraw%3").arg(m_number + 1).arg(hidName()).arg(m_number);
 }
 
 QString HidrawUnit::deviceDirectory() const
@@ -450,7 +479,7 @@ bool HidrawUnit::writeSysfs(QString* error)
     const QString usbDevice = deviceDirectory() + QStringLiteral("/%1-1").arg(m_number + 1);
     const QString usbInterface = usbDevice + QStringLiteral("/%1-1:1.0").arg(m_number + 1);
     const QString hidDevice = usbInterface + QLatin1Char('/') + hidName();
-    const QString hidraw = hidDevice + QStringLiteral("/hidraw/hidraw%1").arg(m_number);
+    const QString hidraw = hidrawDirectory();
     const QString link = sysfsRoot() + QStringLiteral("/hidraw%1").arg(m_number);
 
     const bool written = QDir().mkpath(hidraw)

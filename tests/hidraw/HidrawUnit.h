@@ -12,6 +12,8 @@
 #include <optional>
 #include <set>
 
+class UdevAnnouncer;
+
 // One virtual unit behind a hidraw node: a FUSE file system whose root is the regular file
 // /dev/hidrawN, and the sysfs entries libudev reads to list it. The unit itself is VirtualTavrin,
 // so the command language is the one every other test talks to. It behaves as the kernel's hidraw
@@ -35,15 +37,19 @@ public:
         bool stallWrites = false; // every write blocks StallTime, then fails with ETIMEDOUT
         bool shortWrites = false; // every write takes one byte less than offered
         int descriptorSizeErrno = 0; // HIDIOCGRDESCSIZE fails with this errno
+        int deniedOpens = 0; // opens still refused with EACCES, as before udev has applied the seat's access
     };
 
-    HidrawUnit(const QString& name, VirtualTavrin::Model model, int number, quint16 productId);
+    // serialNumber empty: one made from number.
+    HidrawUnit(const QString& name, VirtualTavrin::Model model, int number, quint16 productId,
+               const QString& serialNumber = QString());
     ~HidrawUnit();
     HidrawUnit(const HidrawUnit&) = delete;
     HidrawUnit& operator=(const HidrawUnit&) = delete;
 
-    // Creates the node, mounts it and writes the sysfs entries; false with *error on failure.
-    bool plug(QString* error);
+    // Creates the node, mounts it, writes the sysfs entries and announces it through announcer, if any, as
+    // udevd would; false with *error on failure. The announcer must outlive the unit.
+    bool plug(QString* error, UdevAnnouncer* announcer = nullptr);
     void unplug();
 
     QString name() const { return m_name; }
@@ -93,10 +99,14 @@ private:
     void removeSysfs();
     QString hidName() const;
     QString deviceDirectory() const;
+    QString hidrawDirectory() const;
+    void announce(const QByteArray& action);
 
     QString m_name;
     int m_number;
+    int m_instance; // the kernel numbers HID devices anew with every plug-in
     quint16 m_productId;
+    UdevAnnouncer* m_announcer = nullptr;
     VirtualTavrin m_unit;
     HidBackend::Handle m_unitWrite = HidBackend::NoHandle;
     HidBackend::Handle m_unitRead = HidBackend::NoHandle;

@@ -50,12 +50,19 @@ inline bool available()
     return !qEnvironmentVariableIsEmpty("T2Q_HIDRAW_CONTROL");
 }
 
-// Plugs a unit ("tavrin2", "dalen", "dalen2"); returns its node. productId 0: the model's own.
-inline QString plug(const QString& name, const QString& model, quint16 productId = 0)
+// Plugs a unit ("tavrin2", "dalen", "dalen2"); returns its node. productId 0: the model's own; serialNumber
+// empty: one of the server's; deniedOpens: the node's first opens refused with EACCES, as when udev applies
+// the seat's access after it announced the node.
+inline QString plug(const QString& name, const QString& model, quint16 productId = 0,
+                    const QString& serialNumber = QString(), int deniedOpens = 0)
 {
     QString line = QStringLiteral("plug %1 %2").arg(name, model);
     if (productId)
         line += QStringLiteral(" %1").arg(productId, 0, 16);
+    if (!serialNumber.isEmpty())
+        line += QStringLiteral(" serial=") + serialNumber;
+    if (deniedOpens)
+        line += QStringLiteral(" deny-opens=%1").arg(deniedOpens);
     return order(line);
 }
 

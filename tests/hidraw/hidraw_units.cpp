@@ -1,15 +1,20 @@
 // Serves virtual Tavrin units behind hidraw nodes until it is killed, and takes orders on a Unix
 // socket, one line per connection, answered by one line ("ok ..." or "error ..."):
-//   plug NAME MODEL [PRODUCT_ID_HEX]   a unit ("tavrin2", "dalen", "dalen2"); answers its node
+//   plug NAME MODEL [PRODUCT_ID_HEX] [serial=SERIAL] [deny-opens=N]
+//                                      a unit ("tavrin2", "dalen", "dalen2"), its first N opens refused
+//                                      with EACCES; answers its node
 //   unplug NAME
 //   fault NAME KIND [N]                mute-after, unplug-after-reports, unplug-after-commands,
-//                                      write-errno, stall-writes, short-writes, descriptor-errno, none
+//                                      write-errno, stall-writes, short-writes, descriptor-errno,
+//                                      deny-opens, none
 //   execute NAME LINE                  a command straight to the firmware; answers its lines
 //   setting NAME KEYWORD               the unit's READ line of that keyword
 //   transcript NAME                    the command lines received over the node, tab-separated
 //   opens NAME                         how often the node was opened
-// Meant to run inside the private namespaces that tests/hidraw/hidraw-namespace.sh sets up.
+// Plug and unplug are announced as udevd announces them. Meant to run inside the private namespaces that
+// tests/hidraw/hidraw-namespace.sh sets up.
 #include "HidrawUnit.h"
+#include "UdevAnnouncer.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -43,6 +48,7 @@ private:
     int freeNumber() const;
 
     int m_control = -1;
+    UdevAnnouncer m_announcer; // outlives the units
     std::map<QByteArray, std::unique_ptr<HidrawUnit>> m_units;
     // Unplugged units replaced by a new one of the same name, kept while files of theirs are open.
     std::vector<std::unique_ptr<HidrawUnit>> m_retired;
@@ -56,7 +62,7 @@ bool UnitServer::listen(const QByteArray& socketPath)
     std::strncpy(address.sun_path, socketPath.constData(), sizeof address.sun_path - 1);
     ::unlink(socketPath.constData());
     return m_control >= 0 && ::bind(m_control, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0
-        && ::listen(m_control, 8) == 0;
+        && ::listen(m_control, 32) == 0;
 }
 
 void UnitServer::run()
@@ -152,20 +158,33 @@ QByteArray UnitServer::command(const QList<QByteArray>& words, const QByteArray&
 QByteArray UnitServer::plug(const QList<QByteArray>& words)
 {
     if (words.size() < 3)
-        return "error: plug NAME MODEL [PRODUCT_ID_HEX]";
+        return "error: plug NAME MODEL [PRODUCT_ID_HEX] [serial=SERIAL] [deny-opens=N]";
     const std::optional<VirtualTavrin::Model> model = VirtualTavrin::modelFromName(QString::fromLatin1(words.at(2)));
     if (!model)
         return "error: unknown model " + words.at(2);
+    quint16 productId = *model == VirtualTavrin::Model::TavrinII ? 0xAA55 : 0xAA57;
+    QString serialNumber;
+    int deniedOpens = 0;
+    for (const QByteArray& word : words.mid(3)) {
+        if (word.startsWith("serial="))
+            serialNumber = QString::fromLatin1(word.mid(7));
+        else if (word.startsWith("deny-opens="))
+            deniedOpens = word.mid(11).toInt();
+        else if (const uint id = word.toUInt(nullptr, 16); id > 0 && id <= 0xFFFF)
+            productId = quint16(id);
+        else
+            return "error: plug: what is " + word + "?";
+    }
     if (auto previous = m_units.find(words.at(1)); previous != m_units.end()) {
         previous->second->unplug();
         m_retired.push_back(std::move(previous->second));
         m_units.erase(previous);
     }
-    const quint16 defaultId = *model == VirtualTavrin::Model::TavrinII ? 0xAA55 : 0xAA57;
-    const quint16 productId = words.size() > 3 ? quint16(words.at(3).toUInt(nullptr, 16)) : defaultId;
-    auto unit = std::make_unique<HidrawUnit>(QString::fromLatin1(words.at(1)), *model, freeNumber(), productId);
+    auto unit
+        = std::make_unique<HidrawUnit>(QString::fromLatin1(words.at(1)), *model, freeNumber(), productId, serialNumber);
+    unit->faults().deniedOpens = deniedOpens;
     QString error;
-    if (!unit->plug(&error))
+    if (!unit->plug(&error, &m_announcer))
         return "error: " + error.toLocal8Bit();
     const QByteArray node = QFile::encodeName(unit->nodePath());
     m_units[words.at(1)] = std::move(unit);
@@ -193,6 +212,8 @@ QByteArray UnitServer::fault(HidrawUnit& unit, const QList<QByteArray>& words)
         faults.shortWrites = true;
     else if (kind == "descriptor-errno")
         faults.descriptorSizeErrno = n;
+    else if (kind == "deny-opens")
+        faults.deniedOpens = n;
     else
         return "error: unknown fault " + kind;
     return "ok";
