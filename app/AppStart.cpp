@@ -1,13 +1,11 @@
 #include "app/AppStart.h"
 
 #include "app/FrmTavrin2Qt.h"
+#include "sim/VirtualTavrinBus.h"
 #include "uisupport/FitAndCentre.h"
-#include "usb/UsbHid.h"
 
 #include <QCoreApplication>
 #include <QEvent>
-
-#include <memory>
 
 namespace {
 // The paint still completes before the event loop returns.
@@ -29,10 +27,9 @@ public:
 FrmTavrin2Qt* openMainWindow(const StartOptions& options)
 {
     // Before the window: its construction runs the first detection.
-    if (options.simulatedModel) {
-        auto* device
-            = static_cast<VirtualTavrin*>(UsbHid::setBackend(std::make_unique<VirtualTavrin>(*options.simulatedModel)));
-        device->setRealTime(true);
+    if (!options.simulatedModels.isEmpty()) {
+        for (VirtualTavrin* unit : VirtualTavrinBus::install(options.simulatedModels))
+            unit->setRealTime(true);
     }
 
     auto* window = new FrmTavrin2Qt;

@@ -2,16 +2,16 @@
 
 #include "sim/VirtualTavrin.h"
 
+#include <QList>
 #include <QString>
-
-#include <optional>
 
 class FrmTavrin2Qt;
 
 // What the window's command line asks for, once the arguments are checked.
 struct StartOptions
 {
-    std::optional<VirtualTavrin::Model> simulatedModel;
+    // Virtual units in place of USB, in this order; several share a virtual bus, as on a hub.
+    QList<VirtualTavrin::Model> simulatedModels;
     // Loaded as File > Load Configuration would once the window shows; empty for none.
     QString file;
     // The benchmark's stop watch: the program ends once the window is first painted, so start-up can be

@@ -1,4 +1,5 @@
 #include "app/AppStart.h"
+#include "sim/VirtualTavrinBus.h"
 #include "uisupport/Translations.h"
 
 #include <QApplication>
@@ -33,7 +34,8 @@ int main(int argc, char* argv[])
     parser.addVersionOption();
     const QCommandLineOption simulateOption(
         QStringLiteral("simulate"),
-        QStringLiteral("Run against a virtual device of the given model: tavrin2, dalen or dalen2."),
+        QStringLiteral("Run against a virtual device of the given model: tavrin2, dalen or dalen2. Several models "
+                       "separated by commas (tavrin2,dalen) attach several devices."),
         QStringLiteral("MODEL"));
     parser.addOption(simulateOption);
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
@@ -61,13 +63,15 @@ int main(int argc, char* argv[])
                                                                  : QStringLiteral("tavrin.*.debug=false"));
     StartOptions options;
     if (parser.isSet(simulateOption)) {
-        const QString name = parser.value(simulateOption);
-        options.simulatedModel = VirtualTavrin::modelFromName(name);
-        if (!options.simulatedModel) {
+        QString unknown;
+        const std::optional<QList<VirtualTavrin::Model>> models
+            = VirtualTavrinBus::modelsFromNames(parser.value(simulateOption), &unknown);
+        if (!models) {
             std::fprintf(stderr, "tavrin2qt: unknown model \"%s\" for --simulate (use tavrin2, dalen or dalen2)\n",
-                         qPrintable(name));
+                         qPrintable(unknown));
             return usageExitCode;
         }
+        options.simulatedModels = *models;
     }
 
     QApplication app(argc, argv);

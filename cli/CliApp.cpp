@@ -63,6 +63,7 @@ int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err
             return ExitSuccess;
         }
         runCommand();
+        status = m_status;
     } catch (const CliFailure& failure) {
         status = failure.status();
         printLine(err, failure.message());
@@ -167,6 +168,9 @@ void CliApp::list()
 {
     const QList<TavrinUnit> units = Tavrin2QtComm::instance()->describeUnits();
     SettingsPrinter(json()).printUnits(*m_out, units);
+    // A script's loop over the listed units must not run on as though all were well.
+    if (units.isEmpty())
+        throw CliFailure::failure(tr("No Tavrin device found"));
     for (const TavrinUnit& unit : units) {
         if (!unit.failure.isEmpty())
             throw CliFailure::failure(tr("Not every attached unit answered."));
@@ -212,8 +216,18 @@ void CliApp::read()
 void CliApp::write()
 {
     // A file that cannot be loaded never reaches the device.
-    const std::unique_ptr<Tavrin2QtCfg> cfg = load(m_commandLine.commandArguments().at(0));
-    // As the window sends it: a value the form has no place for goes as its default.
+    const QString path = m_commandLine.commandArguments().at(0);
+    const std::unique_ptr<Tavrin2QtCfg> cfg = load(path);
+    // Nor one the unit would get defaults from in place of what it says.
+    const QList<CfgOutOfRange> outOfRange = CfgFieldList::outOfRangeFields(*cfg);
+    if (!outOfRange.isEmpty()) {
+        QString message = tr("%1 holds values out of range; nothing was sent:").arg(path);
+        for (const CfgOutOfRange& field : outOfRange)
+            message += QStringLiteral("\n  ")
+                + tr("%1: %2 (allowed: %3)").arg(field.label, SettingsPrinter::displayText(field.value), field.allowed);
+        throw CliFailure::failure(message);
+    }
+    // The other model's settings, never sent, as the window would keep them.
     cfg->replaceOutOfRangeValues();
     Tavrin2QtComm* comm = Tavrin2QtComm::instance();
     // Nor does a record with a text the unit cannot take.
@@ -226,13 +240,22 @@ void CliApp::show()
 {
     const std::unique_ptr<Tavrin2QtCfg> cfg = load(m_commandLine.commandArguments().at(0));
     SettingsPrinter(json()).printSettings(*m_out, Tavrin2QtComm::tavrinTypeName(cfg->tavrinType()),
-                                          CfgFieldList::fields(*cfg));
+                                          CfgFieldList::fields(*cfg), CfgFieldList::outOfRangeFields(*cfg));
 }
 
 void CliApp::diff()
 {
-    const std::unique_ptr<Tavrin2QtCfg> first = load(m_commandLine.commandArguments().at(0));
-    const std::unique_ptr<Tavrin2QtCfg> second = load(m_commandLine.commandArguments().at(1));
+    // As diff(1) has it: 1 means "they differ", so a file that cannot be read is trouble of its own.
+    const auto loadCompared = [](const QString& path) {
+        QString error;
+        std::unique_ptr<Tavrin2QtCfg> cfg = CfgFile::load(path, error);
+        if (!cfg)
+            throw CliFailure(ExitDiffTrouble,
+                             tr("Cannot compare: %1 cannot be read.").arg(path) + QLatin1Char('\n') + error);
+        return cfg;
+    };
+    const std::unique_ptr<Tavrin2QtCfg> first = loadCompared(m_commandLine.commandArguments().at(0));
+    const std::unique_ptr<Tavrin2QtCfg> second = loadCompared(m_commandLine.commandArguments().at(1));
     QList<CfgFieldDifference> differences;
     if (first->tavrinType() != second->tavrinType())
         differences.append(CfgFieldDifference { SettingsPrinter::modelLabel(),
@@ -240,6 +263,8 @@ void CliApp::diff()
                                                 Tavrin2QtComm::tavrinTypeName(second->tavrinType()) });
     differences += CfgFieldList::differences(*first, *second);
     SettingsPrinter(json()).printDifferences(*m_out, differences);
+    if (!differences.isEmpty())
+        m_status = ExitFailure;
 }
 
 void CliApp::programAlpha()

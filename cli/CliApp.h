@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CliCommandLine.h"
+#include "cli/CliFailure.h"
 #include "cli/CliSimulation.h"
 
 #include <QCoreApplication>
@@ -43,6 +44,8 @@ private:
     // Writes the transcript if asked; false when it could not be written.
     bool writeTranscript();
 
+    // The status of a command that ends without a failure: diff's "the files differ".
+    CliExitStatus m_status = ExitSuccess;
     CliCommandLine m_commandLine;
     CliSimulation m_simulation;
     QTextStream* m_out = nullptr;

@@ -57,10 +57,10 @@ CliCommandLine::CliCommandLine()
         { Show, { QStringLiteral("FILE") }, tr("List the settings of a configuration file.") },
         { Diff,
           { QStringLiteral("FILE1"), QStringLiteral("FILE2") },
-          tr("List the settings in which two configuration files differ.") },
+          tr("List the settings in which two configuration files differ (exit status 1 when they do).") },
         { ProgramAlpha, {}, tr("Program an Alpha pager through the unit.") },
         { ProgramZell, {}, tr("Program a Zell pager or a coaster through the unit.") },
-        { List, {}, tr("List the attached units: device path, model, firmware and serial number.") },
+        { List, {}, tr("List the attached units: device path, model, firmware and serial number; fails without any.") },
     };
     const QStringList unitCommands = { Detect, Read, Write, ProgramAlpha, ProgramZell };
 
@@ -140,6 +140,14 @@ void CliCommandLine::checkOptions() const
         throw CliFailure::usage(tr("--transcript needs --simulate or --simulate-from.") + usageHint());
     if (isSet(QStringLiteral("device")) && isSet(QStringLiteral("serial")))
         throw CliFailure::usage(tr("--device and --serial both choose the unit: give one of them.") + usageHint());
+    // An empty choice (a script's unset variable) would otherwise read as no choice: the only unit attached.
+    for (const QString& choice : { QStringLiteral("device"), QStringLiteral("serial") }) {
+        if (isSet(choice) && value(choice).isEmpty())
+            throw CliFailure::usage(
+                tr("--%1 is empty: give the unit's %2 (see list).")
+                    .arg(choice, choice == QLatin1String("device") ? tr("device path") : tr("serial number"))
+                + usageHint());
+    }
 }
 
 const CliCommandLine::CommandEntry* CliCommandLine::findCommand(const QString& name) const
@@ -268,7 +276,8 @@ QString CliCommandLine::helpText() const
     }
     text += QLatin1Char('\n');
     text += tr("Exit status: 0 on success, 1 when the unit or a file failed, 2 for a wrong command line or when "
-               "several units are attached and none was chosen.");
+               "several units are attached and none was chosen. diff: 0 when the files hold the same settings, 1 "
+               "when they differ, 2 when a file cannot be read.");
     text += QLatin1Char('\n');
     return text;
 }

@@ -11,7 +11,9 @@ enum CliExitStatus
     // The device or a file failed.
     ExitFailure = 1,
     // The command line itself is wrong.
-    ExitUsage = 2
+    ExitUsage = 2,
+    // diff, where 1 says that the files differ: a file could not be read.
+    ExitDiffTrouble = 2
 };
 
 // Ends a command with a message for standard error and an exit status.

@@ -32,13 +32,12 @@ void CliSimulation::setUp(const QString& modelNames, const QString& fromFile)
 {
     QList<Model> models;
     if (!modelNames.isEmpty()) {
-        for (const QString& name : modelNames.split(QLatin1Char(','))) {
-            const std::optional<Model> model = VirtualTavrin::modelFromName(name);
-            if (!model)
-                throw CliFailure::usage(
-                    tr("Unknown model \"%1\" for --simulate: use tavrin2, dalen or dalen2.").arg(name));
-            models.append(*model);
-        }
+        QString unknown;
+        const std::optional<QList<Model>> named = VirtualTavrinBus::modelsFromNames(modelNames, &unknown);
+        if (!named)
+            throw CliFailure::usage(
+                tr("Unknown model \"%1\" for --simulate: use tavrin2, dalen or dalen2.").arg(unknown));
+        models = *named;
     }
 
     std::unique_ptr<Tavrin2QtCfg> cfg;
@@ -68,23 +67,8 @@ void CliSimulation::setUp(const QString& modelNames, const QString& fromFile)
 
 void CliSimulation::install(const QList<Model>& models)
 {
-    if (models.size() == 1) {
-        m_device = static_cast<VirtualTavrin*>(UsbHid::setBackend(std::make_unique<VirtualTavrin>(models.first())));
-        m_units = { m_device };
-        return;
-    }
-    auto bus = std::make_unique<VirtualTavrinBus>();
-    for (int i = 0; i < models.size(); ++i) {
-        const QString path
-            = i == 0 ? QStringLiteral("/dev/virtual-tavrin") : QStringLiteral("/dev/virtual-tavrin-%1").arg(i + 1);
-        VirtualTavrin* unit = bus->addUnit(std::make_unique<VirtualTavrin>(models.at(i), path));
-        // Units told apart by serial number must not share one.
-        unit->setSerialNumber(
-            QStringLiteral("%1").arg(unit->firmware().serialNumber().toInt() + i, 8, 10, QLatin1Char('0')));
-        m_units.append(unit);
-    }
+    m_units = VirtualTavrinBus::install(models);
     m_device = m_units.constFirst();
-    UsbHid::setBackend(std::move(bus));
 }
 
 void CliSimulation::preload(const QString& fromFile, const Tavrin2QtCfg& cfg)

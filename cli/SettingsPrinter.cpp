@@ -13,20 +13,35 @@ void printJson(QTextStream& out, const QJsonObject& object)
 }
 } // namespace
 
-void SettingsPrinter::printSettings(QTextStream& out, const QString& modelName, const QList<CfgField>& fields) const
+void SettingsPrinter::printSettings(QTextStream& out, const QString& modelName, const QList<CfgField>& fields,
+                                    const QList<CfgOutOfRange>& outOfRange) const
 {
+    auto allowed = [&outOfRange](const QString& label) -> std::optional<QString> {
+        for (const CfgOutOfRange& field : outOfRange) {
+            if (field.label == label)
+                return field.allowed;
+        }
+        return std::nullopt;
+    };
     if (m_json) {
         QJsonArray settings;
-        for (const CfgField& field : fields)
-            settings.append(
-                QJsonObject { { QStringLiteral("name"), field.label }, { QStringLiteral("value"), field.value } });
+        for (const CfgField& field : fields) {
+            QJsonObject setting { { QStringLiteral("name"), field.label }, { QStringLiteral("value"), field.value } };
+            if (const std::optional<QString> range = allowed(field.label))
+                setting.insert(QStringLiteral("outOfRange"), *range);
+            settings.append(setting);
+        }
         printJson(out,
                   QJsonObject { { QStringLiteral("model"), modelName }, { QStringLiteral("settings"), settings } });
         return;
     }
     out << modelLabel() << ": " << modelName << '\n';
-    for (const CfgField& field : fields)
-        out << field.label << ": " << displayText(field.value) << '\n';
+    for (const CfgField& field : fields) {
+        out << field.label << ": " << displayText(field.value);
+        if (const std::optional<QString> range = allowed(field.label))
+            out << "  " << tr("(out of range; allowed: %1)").arg(*range);
+        out << '\n';
+    }
 }
 
 void SettingsPrinter::printDifferences(QTextStream& out, const QList<CfgFieldDifference>& differences) const

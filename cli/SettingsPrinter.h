@@ -20,8 +20,9 @@ public:
     {
     }
 
-    // The model's display name first, then the fields.
-    void printSettings(QTextStream& out, const QString& modelName, const QList<CfgField>& fields) const;
+    // The model's display name first, then the fields; those out of range say what they take.
+    void printSettings(QTextStream& out, const QString& modelName, const QList<CfgField>& fields,
+                       const QList<CfgOutOfRange>& outOfRange = {}) const;
     void printDifferences(QTextStream& out, const QList<CfgFieldDifference>& differences) const;
     // One line per unit for people; JSON for scripts.
     void printUnits(QTextStream& out, const QList<TavrinUnit>& units) const;

@@ -15,7 +15,28 @@ QString number(int value)
 {
     return QString::number(value);
 }
+
+QString rangeText(const ValueRange& range)
+{
+    return QStringLiteral("%1-%2").arg(range.low).arg(range.high);
+}
 } // namespace
+
+// The fields of a record, and those of them whose values are out of range.
+struct CfgFieldList::Collector
+{
+    QList<CfgField> fields;
+    QList<CfgOutOfRange> outOfRange;
+
+    void add(const QString& label, const QString& value) { fields.append(CfgField { label, value }); }
+    // A setting of a ranged setter, shown as shown.
+    void add(const QString& label, const QString& shown, int value, const ValueRange& range)
+    {
+        add(label, shown);
+        if (!range.contains(value))
+            outOfRange.append(CfgOutOfRange { label, number(value), rangeText(range) });
+    }
+};
 
 QList<CfgField> CfgFieldList::identityFields(const Tavrin2QtCfg& cfg)
 {
@@ -48,101 +69,130 @@ QList<CfgField> CfgFieldList::textFields(const Tavrin2QtCfg& cfg)
 
 QList<CfgField> CfgFieldList::fields(const Tavrin2QtCfg& cfg)
 {
-    QList<CfgField> fields = identityFields(cfg);
+    Collector out;
+    collect(cfg, out);
+    return out.fields;
+}
+
+QList<CfgOutOfRange> CfgFieldList::outOfRangeFields(const Tavrin2QtCfg& cfg)
+{
+    Collector out;
+    collect(cfg, out);
+    return out.outOfRange;
+}
+
+void CfgFieldList::collect(const Tavrin2QtCfg& cfg, Collector& out)
+{
+    out.fields = identityFields(cfg);
     switch (cfg.tavrinType()) {
     case TavrinII:
-        addTavrinIIFields(cfg, fields);
+        addTavrinIIFields(cfg, out);
         break;
     case DalenTavrin:
     case DalenTavrin2Button:
-        addDalenFields(cfg, fields);
+        addDalenFields(cfg, out);
         break;
     default:
         // No model, no settings of its own.
         break;
     }
-    return fields;
 }
 
-void CfgFieldList::addTavrinIIFields(const Tavrin2QtCfg& cfg, QList<CfgField>& fields)
+void CfgFieldList::addTavrinIIFields(const Tavrin2QtCfg& cfg, Collector& out)
 {
     // The device takes buttons 1 to 5 and the external input; further entries of an edited file are
     // never sent.
     const int buttons = std::min(cfg.tavrinIIButtonCount(), ExtInputIndex + 1);
     for (int i = 0; i < buttons && i < TavrinIIButtonRows; ++i)
-        addTavrinIIButton(tr("Button %1").arg(i + 1), cfg.tavrinIIButtonVectorAtIndex(i), false, fields);
+        addTavrinIIButton(tr("Button %1").arg(i + 1), cfg.tavrinIIButtonVectorAtIndex(i), false, out);
     if (buttons > ExtInputIndex)
-        addTavrinIIButton(tr("External input"), cfg.tavrinIIButtonVectorAtIndex(ExtInputIndex), true, fields);
+        addTavrinIIButton(tr("External input"), cfg.tavrinIIButtonVectorAtIndex(ExtInputIndex), true, out);
 
     for (int j = 0; j < cfg.tavrinIIAutoOnOffTimeCount(); ++j) {
         const Tavrin2QtCfg::TavrinIIAutoOnOffTime pair = cfg.tavrinIIAutoOnOffTimeVectorAtIndex(j);
-        add(fields, tr("Auto on/off %1 enabled").arg(j + 1), yesNo(pair.isEnabled()));
-        add(fields, tr("Auto on/off %1 on time").arg(j + 1), timeText(pair.autoOnTime()));
-        add(fields, tr("Auto on/off %1 off time").arg(j + 1), timeText(pair.autoOffTime()));
+        out.add(tr("Auto on/off %1 enabled").arg(j + 1), yesNo(pair.isEnabled()));
+        out.add(tr("Auto on/off %1 on time").arg(j + 1), timeText(pair.autoOnTime()));
+        out.add(tr("Auto on/off %1 off time").arg(j + 1), timeText(pair.autoOffTime()));
     }
 
-    add(fields, tr("Lockout"), lockoutName(cfg.lockoutTimeMode()));
-    add(fields, tr("Lockout time (seconds)"), number(cfg.lockoutTime()));
-    add(fields, tr("Lockout sequence 1"), number(cfg.extInputDisable1()));
-    add(fields, tr("Lockout sequence 2"), number(cfg.extInputDisable2()));
-    add(fields, tr("Lockout sequence 3"), number(cfg.extInputDisable3()));
-    add(fields, tr("System ID"), number(cfg.sysID()));
-    add(fields, tr("Group paging enabled"), yesNo(cfg.enableGrpPaging()));
-    add(fields, tr("Repage enabled"), yesNo(cfg.repageEnabled()));
-    add(fields, tr("Repage interval (seconds)"), number(cfg.repageInterval()));
-    add(fields, tr("Low battery page enabled"), yesNo(cfg.lowBatteryPageEnabled()));
-    add(fields, tr("Low battery page pager"), number(cfg.lowBatteryPager()));
-    add(fields, tr("Low battery page message"), cfg.lowBatteryPageMsg());
-    add(fields, tr("Acknowledge page enabled"), yesNo(cfg.ackPageEnabled()));
-    add(fields, tr("Acknowledge page pager"), number(cfg.ackPager()));
-    add(fields, tr("Acknowledge page message"), cfg.ackPageMsg());
+    out.add(tr("Lockout"), lockoutName(cfg.lockoutTimeMode()), cfg.lockoutTimeMode(),
+            Tavrin2QtCfg::LockoutTimeModeRange);
+    out.add(tr("Lockout time (seconds)"), number(cfg.lockoutTime()), cfg.lockoutTime(), Tavrin2QtCfg::LockoutTimeRange);
+    out.add(tr("Lockout sequence 1"), number(cfg.extInputDisable1()));
+    out.add(tr("Lockout sequence 2"), number(cfg.extInputDisable2()));
+    out.add(tr("Lockout sequence 3"), number(cfg.extInputDisable3()));
+    out.add(tr("System ID"), number(cfg.sysID()), cfg.sysID(), Tavrin2QtCfg::SysIDRange);
+    out.add(tr("Group paging enabled"), yesNo(cfg.enableGrpPaging()));
+    out.add(tr("Repage enabled"), yesNo(cfg.repageEnabled()));
+    out.add(tr("Repage interval (seconds)"), number(cfg.repageInterval()), cfg.repageInterval(),
+            Tavrin2QtCfg::RepageIntervalRange);
+    out.add(tr("Low battery page enabled"), yesNo(cfg.lowBatteryPageEnabled()));
+    out.add(tr("Low battery page pager"), number(cfg.lowBatteryPager()), cfg.lowBatteryPager(),
+            Tavrin2QtCfg::PagerRange);
+    out.add(tr("Low battery page message"), cfg.lowBatteryPageMsg());
+    out.add(tr("Acknowledge page enabled"), yesNo(cfg.ackPageEnabled()));
+    out.add(tr("Acknowledge page pager"), number(cfg.ackPager()), cfg.ackPager(), Tavrin2QtCfg::PagerRange);
+    out.add(tr("Acknowledge page message"), cfg.ackPageMsg());
 }
 
-void CfgFieldList::addTavrinIIButton(const QString& name, const TavrinIIButton& button, bool isExtInput,
-                                     QList<CfgField>& fields)
+void CfgFieldList::addTavrinIIButton(const QString& name, const TavrinIIButton& button, bool isExtInput, Collector& out)
 {
-    add(fields, tr("%1 enabled").arg(name), yesNo(button.buttonEnabled()));
+    out.add(tr("%1 enabled").arg(name), yesNo(button.buttonEnabled()));
     if (isExtInput)
-        add(fields, tr("%1 setting").arg(name), extInputSettingName(button.extInputSetting()));
-    add(fields, tr("%1 pager").arg(name), number(button.pagerNum()));
-    add(fields, tr("%1 type").arg(name), pagerTypeName(button.type()));
+        out.add(tr("%1 setting").arg(name), extInputSettingName(button.extInputSetting()), button.extInputSetting(),
+                TavrinIIButton::ExtInputSettingRange);
+    out.add(tr("%1 pager").arg(name), number(button.pagerNum()), button.pagerNum(), TavrinIIButton::PagerRange);
+    out.add(tr("%1 type").arg(name), pagerTypeName(button.type()), button.type(), TavrinIIButton::TypeRange);
     // What the type leaves greyed out in the window is not a setting of the button.
-    if (button.type() != TavrinIIButton::AlphaType)
-        add(fields, tr("%1 mode").arg(name), buttonModeName(button.type(), button.mode()));
+    if (button.type() != TavrinIIButton::AlphaType) {
+        const QString label = tr("%1 mode").arg(name);
+        out.add(label, buttonModeName(button.type(), button.mode()));
+        // The modes a type takes are the setter's to say; a wrong type is named on its own.
+        TavrinIIButton probe;
+        probe.setType(button.type());
+        if (TavrinIIButton::TypeRange.contains(button.type()) && probe.setMode(button.mode()))
+            out.outOfRange.append(CfgOutOfRange { label, number(button.mode()), tr("1, 2 or 10") });
+    }
     if (button.type() == TavrinIIButton::ZellType)
-        add(fields, tr("%1 message").arg(name), number(button.zellMsgInt()));
+        out.add(tr("%1 message").arg(name), number(button.zellMsgInt()), button.zellMsgInt(),
+                TavrinIIButton::ZellMsgRange);
     else if (button.type() == TavrinIIButton::AlphaType)
-        add(fields, tr("%1 message").arg(name), button.alphaMsg());
+        out.add(tr("%1 message").arg(name), button.alphaMsg());
 }
 
-void CfgFieldList::addDalenFields(const Tavrin2QtCfg& cfg, QList<CfgField>& fields)
+void CfgFieldList::addDalenFields(const Tavrin2QtCfg& cfg, Collector& out)
 {
     // Named as the window titles the button groups: "Button" on the one-button unit; on the two-button
     // unit the first group (button index 0) is "Button 2" and the second "Button 1".
     const bool twoButton = cfg.tavrinType() == DalenTavrin2Button;
     const QString first = twoButton ? tr("Button 2") : tr("Button");
-    add(fields, tr("%1 pager").arg(first), number(cfg.dtBtn1PagerNum()));
-    add(fields, tr("%1 message").arg(first), cfg.dtBtn1SettingMsg());
-    add(fields, tr("%1 mode").arg(first), dalenModeName(cfg.dtBtn1Mode()));
+    out.add(tr("%1 pager").arg(first), number(cfg.dtBtn1PagerNum()), cfg.dtBtn1PagerNum(), Tavrin2QtCfg::PagerRange);
+    out.add(tr("%1 message").arg(first), cfg.dtBtn1SettingMsg());
+    out.add(tr("%1 mode").arg(first), dalenModeName(cfg.dtBtn1Mode()), cfg.dtBtn1Mode(), Tavrin2QtCfg::DalenModeRange);
     if (twoButton) {
         const QString second = tr("Button 1");
-        add(fields, tr("%1 pager").arg(second), number(cfg.dtBtn2PagerNum()));
-        add(fields, tr("%1 message").arg(second), cfg.dtBtn2SettingMsg());
-        add(fields, tr("%1 mode").arg(second), dalenModeName(cfg.dtBtn2Mode()));
+        out.add(tr("%1 pager").arg(second), number(cfg.dtBtn2PagerNum()), cfg.dtBtn2PagerNum(),
+                Tavrin2QtCfg::PagerRange);
+        out.add(tr("%1 message").arg(second), cfg.dtBtn2SettingMsg());
+        out.add(tr("%1 mode").arg(second), dalenModeName(cfg.dtBtn2Mode()), cfg.dtBtn2Mode(),
+                Tavrin2QtCfg::DalenModeRange);
     }
-    add(fields, tr("Dalen Tavrin ID"), number(cfg.dtTavrinID()));
-    add(fields, tr("System ID"), number(cfg.dtSysID()));
-    add(fields, tr("Group paging enabled"), yesNo(cfg.dtEnableGrpPaging()));
-    add(fields, tr("Beep enabled"), yesNo(cfg.dtBeepEnabled()));
-    add(fields, tr("Secondary page enabled"), yesNo(cfg.dtSecondaryPageEnabled()));
-    add(fields, tr("Secondary page pager"), number(cfg.dtSecondaryPager()));
-    add(fields, tr("Cancel message enabled"), yesNo(cfg.dtCancelMsgEnabled()));
-    add(fields, tr("Cancel message"), cfg.dtCancelMsg());
-    add(fields, tr("Low battery page enabled"), yesNo(cfg.dtLowBatteryPageEnabled()));
-    add(fields, tr("Low battery page pager"), number(cfg.dtLowBatteryPager()));
-    add(fields, tr("Low battery page message"), cfg.dtLowBatteryPageMsg());
-    add(fields, tr("Repage enabled"), yesNo(cfg.dtRepageEnabled()));
-    add(fields, tr("Repage interval (seconds)"), number(cfg.dtRepageInterval()));
+    out.add(tr("Dalen Tavrin ID"), number(cfg.dtTavrinID()), cfg.dtTavrinID(), Tavrin2QtCfg::DtTavrinIDRange);
+    out.add(tr("System ID"), number(cfg.dtSysID()), cfg.dtSysID(), Tavrin2QtCfg::SysIDRange);
+    out.add(tr("Group paging enabled"), yesNo(cfg.dtEnableGrpPaging()));
+    out.add(tr("Beep enabled"), yesNo(cfg.dtBeepEnabled()));
+    out.add(tr("Secondary page enabled"), yesNo(cfg.dtSecondaryPageEnabled()));
+    out.add(tr("Secondary page pager"), number(cfg.dtSecondaryPager()), cfg.dtSecondaryPager(),
+            Tavrin2QtCfg::PagerRange);
+    out.add(tr("Cancel message enabled"), yesNo(cfg.dtCancelMsgEnabled()));
+    out.add(tr("Cancel message"), cfg.dtCancelMsg());
+    out.add(tr("Low battery page enabled"), yesNo(cfg.dtLowBatteryPageEnabled()));
+    out.add(tr("Low battery page pager"), number(cfg.dtLowBatteryPager()), cfg.dtLowBatteryPager(),
+            Tavrin2QtCfg::PagerRange);
+    out.add(tr("Low battery page message"), cfg.dtLowBatteryPageMsg());
+    out.add(tr("Repage enabled"), yesNo(cfg.dtRepageEnabled()));
+    out.add(tr("Repage interval (seconds)"), number(cfg.dtRepageInterval()), cfg.dtRepageInterval(),
+            Tavrin2QtCfg::RepageIntervalRange);
 }
 
 QList<CfgFieldDifference> CfgFieldList::differences(const Tavrin2QtCfg& first, const Tavrin2QtCfg& second)

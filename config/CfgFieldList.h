@@ -26,6 +26,16 @@ struct CfgFieldDifference
     std::optional<QString> second;
 };
 
+// A setting whose value lies outside what the form and the unit take (a hand-edited file): the form
+// shows, and Update sends, its default in its place.
+struct CfgOutOfRange
+{
+    QString label;
+    QString value;
+    // The values it takes: "0-13", or "1, 2 or 10" for the mode of a Zell or Guest button.
+    QString allowed;
+};
+
 // The settings of a configuration that belong to its model, in the window's order, for listing and
 // comparing records outside the window. The model itself is not a field: its display name is the
 // protocol's (Tavrin2QtComm::tavrinTypeName).
@@ -35,6 +45,8 @@ class CfgFieldList
 
 public:
     static QList<CfgField> fields(const Tavrin2QtCfg& cfg);
+    // Those of fields() whose values are out of range, in the same order.
+    static QList<CfgOutOfRange> outOfRangeFields(const Tavrin2QtCfg& cfg);
     // What the device reported about itself: firmware and serial number (the first fields of fields()).
     static QList<CfgField> identityFields(const Tavrin2QtCfg& cfg);
     // Every text the record holds, of both models (a file keeps both pages of the window), labelled as
@@ -55,8 +67,9 @@ public:
     static QString timeText(const QTime& time);
 
 private:
-    static void addTavrinIIFields(const Tavrin2QtCfg& cfg, QList<CfgField>& fields);
-    static void addTavrinIIButton(const QString& name, const TavrinIIButton& button, bool isExtInput,
-                                  QList<CfgField>& fields);
-    static void addDalenFields(const Tavrin2QtCfg& cfg, QList<CfgField>& fields);
+    struct Collector;
+    static void collect(const Tavrin2QtCfg& cfg, Collector& out);
+    static void addTavrinIIFields(const Tavrin2QtCfg& cfg, Collector& out);
+    static void addTavrinIIButton(const QString& name, const TavrinIIButton& button, bool isExtInput, Collector& out);
+    static void addDalenFields(const Tavrin2QtCfg& cfg, Collector& out);
 };

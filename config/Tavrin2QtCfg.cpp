@@ -1,7 +1,6 @@
 #include "config/Tavrin2QtCfg.h"
 
 #include "config/CfgArchive.h"
-#include "config/StoreInRange.h"
 
 #include <stdexcept>
 
@@ -40,22 +39,22 @@ bool Tavrin2QtCfg::setTavrinType(int type)
 
 bool Tavrin2QtCfg::setRepageInterval(int seconds)
 {
-    return storeInRange(_spinBoxRepageInterval, seconds, 10, 300, 300);
+    return storeInRange(_spinBoxRepageInterval, seconds, RepageIntervalRange);
 }
 
 bool Tavrin2QtCfg::setLockoutTimeMode(int mode)
 {
-    return storeInRange(_lockoutTimeMode, mode, 0, 2, 0);
+    return storeInRange(_lockoutTimeMode, mode, LockoutTimeModeRange);
 }
 
 bool Tavrin2QtCfg::setLockoutTime(int seconds)
 {
-    return storeInRange(_spinBoxLockoutTime, seconds, 1, 179, 1);
+    return storeInRange(_spinBoxLockoutTime, seconds, LockoutTimeRange);
 }
 
 bool Tavrin2QtCfg::setSysID(int id)
 {
-    return storeInRange(_spinBoxSysID, id, 0, 13, 0);
+    return storeInRange(_spinBoxSysID, id, SysIDRange);
 }
 
 TavrinIIButton Tavrin2QtCfg::tavrinIIButtonVectorAtIndex(int index) const
@@ -84,57 +83,57 @@ void Tavrin2QtCfg::setTavrinIIAutoOnOffTimeVectorAtIndex(int index, const Tavrin
 
 bool Tavrin2QtCfg::setLowBatteryPager(int pager)
 {
-    return storeInRange(_spinBoxLowBatteryPager, pager, 1, 9999, 1);
+    return storeInRange(_spinBoxLowBatteryPager, pager, PagerRange);
 }
 
 bool Tavrin2QtCfg::setAckPager(int pager)
 {
-    return storeInRange(_spinBoxAckPager, pager, 1, 9999, 1);
+    return storeInRange(_spinBoxAckPager, pager, PagerRange);
 }
 
 bool Tavrin2QtCfg::setDtBtn1PagerNum(int pager)
 {
-    return storeInRange(_spinBoxDTBtn1PagerNum, pager, 1, 9999, 1);
+    return storeInRange(_spinBoxDTBtn1PagerNum, pager, PagerRange);
 }
 
 bool Tavrin2QtCfg::setDtBtn2PagerNum(int pager)
 {
-    return storeInRange(_spinBoxDTBtn2PagerNum, pager, 1, 9999, 1);
+    return storeInRange(_spinBoxDTBtn2PagerNum, pager, PagerRange);
 }
 
 bool Tavrin2QtCfg::setDtSysID(int id)
 {
-    return storeInRange(_spinBoxDTSysID, id, 0, 13, 0);
+    return storeInRange(_spinBoxDTSysID, id, SysIDRange);
 }
 
 bool Tavrin2QtCfg::setDtTavrinID(int id)
 {
-    return storeInRange(_spinBoxDTTavrinID, id, 1, 9999, 1);
+    return storeInRange(_spinBoxDTTavrinID, id, DtTavrinIDRange);
 }
 
 bool Tavrin2QtCfg::setDtRepageInterval(int seconds)
 {
-    return storeInRange(_spinBoxDTRepageInterval, seconds, 10, 300, 300);
+    return storeInRange(_spinBoxDTRepageInterval, seconds, RepageIntervalRange);
 }
 
 bool Tavrin2QtCfg::setDtLowBatteryPager(int pager)
 {
-    return storeInRange(_spinBoxDTLowBatteryPager, pager, 1, 9999, 1);
+    return storeInRange(_spinBoxDTLowBatteryPager, pager, PagerRange);
 }
 
 bool Tavrin2QtCfg::setDtBtn1Mode(int mode)
 {
-    return storeInRange(_comboBoxDTBtn1Mode, mode, 0, 10, 0);
+    return storeInRange(_comboBoxDTBtn1Mode, mode, DalenModeRange);
 }
 
 bool Tavrin2QtCfg::setDtBtn2Mode(int mode)
 {
-    return storeInRange(_comboBoxDTBtn2Mode, mode, 0, 10, 0);
+    return storeInRange(_comboBoxDTBtn2Mode, mode, DalenModeRange);
 }
 
 bool Tavrin2QtCfg::setDtSecondaryPager(int pager)
 {
-    return storeInRange(_spinBoxDTSecondaryPager, pager, 1, 9999, 1);
+    return storeInRange(_spinBoxDTSecondaryPager, pager, PagerRange);
 }
 
 bool Tavrin2QtCfg::replaceOutOfRangeValues()

@@ -51,6 +51,15 @@ public:
     static constexpr int DefaultButtonCount = 6; // buttons 1 to 5, then the external input
     static constexpr int DefaultAutoOnOffTimeCount = 3;
 
+    // What the ranged setters take; pager numbers as TavrinIIButton::PagerRange.
+    static constexpr ValueRange RepageIntervalRange { 10, 300, 300 };
+    static constexpr ValueRange LockoutTimeModeRange { 0, 2, 0 };
+    static constexpr ValueRange LockoutTimeRange { 1, 179, 1 };
+    static constexpr ValueRange SysIDRange { 0, 13, 0 };
+    static constexpr ValueRange PagerRange = TavrinIIButton::PagerRange;
+    static constexpr ValueRange DtTavrinIDRange { 1, 9999, 1 };
+    static constexpr ValueRange DalenModeRange { 0, 10, 0 };
+
     Tavrin2QtCfg();
 
     TavrinType tavrinType() const { return _tavrinType; }

@@ -1,20 +1,18 @@
 #include "config/TavrinIIButton.h"
 
-#include "config/StoreInRange.h"
-
 bool TavrinIIButton::setPagerNum(int pagerNum)
 {
-    return storeInRange(_pager_num, pagerNum, 1, 9999, 1);
+    return storeInRange(_pager_num, pagerNum, PagerRange);
 }
 
 bool TavrinIIButton::setExtInputSetting(int setting)
 {
-    return storeInRange(_ext_input_setting, setting, 0, 1, 0);
+    return storeInRange(_ext_input_setting, setting, ExtInputSettingRange);
 }
 
 bool TavrinIIButton::setType(int type)
 {
-    return storeInRange(_type, type, ZellType, GuestType, ZellType);
+    return storeInRange(_type, type, TypeRange);
 }
 
 bool TavrinIIButton::setMode(int mode)
@@ -42,7 +40,7 @@ bool TavrinIIButton::setMode(int mode)
 
 bool TavrinIIButton::setZellMsgInt(int messageNumber)
 {
-    return storeInRange(_zellMsgInt, messageNumber, 0, 9, 0);
+    return storeInRange(_zellMsgInt, messageNumber, ZellMsgRange);
 }
 
 bool TavrinIIButton::operator==(const TavrinIIButton& other) const

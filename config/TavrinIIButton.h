@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/StoreInRange.h"
+
 #include <QString>
 
 class CfgArchive;
@@ -44,6 +46,12 @@ public:
     static constexpr int GuestType = 2;
     static constexpr int DefaultMode = 10;
     static constexpr int AlphaMode = 0;
+
+    // Pager numbers, of the record's other settings too.
+    static constexpr ValueRange PagerRange { 1, 9999, 1 };
+    static constexpr ValueRange ExtInputSettingRange { 0, 1, 0 };
+    static constexpr ValueRange TypeRange { ZellType, GuestType, ZellType };
+    static constexpr ValueRange ZellMsgRange { 0, 9, 0 };
 
 private:
     friend class CfgArchive;

@@ -395,7 +395,8 @@ QString Tavrin2QtComm::unreportedText(const QStringList& unreported)
 bool Tavrin2QtComm::parseButtonOutput(int variant, int index, const QStringList& fields, Tavrin2QtCfg& cfg)
 {
     if (variant == DalenTavrin && index != 1) {
-        qCWarning(lcProtocol, "Button index %d is invalid for Dalen Tavrin", index);
+        // The one-button unit reports its unused button 0 in every answer: normal, not a fault.
+        qCDebug(lcProtocol, "Button index %d is invalid for Dalen Tavrin", index);
         return false;
     }
     if (variant == DalenTavrin2Button && index != 0 && index != 1) {

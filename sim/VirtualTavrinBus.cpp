@@ -1,5 +1,40 @@
 #include "sim/VirtualTavrinBus.h"
 
+#include "usb/UsbHid.h"
+
+std::optional<QList<VirtualTavrin::Model>> VirtualTavrinBus::modelsFromNames(const QString& names, QString* unknown)
+{
+    QList<VirtualTavrin::Model> models;
+    for (const QString& name : names.split(QLatin1Char(','))) {
+        const std::optional<VirtualTavrin::Model> model = VirtualTavrin::modelFromName(name);
+        if (!model) {
+            if (unknown)
+                *unknown = name;
+            return std::nullopt;
+        }
+        models.append(*model);
+    }
+    return models;
+}
+
+QList<VirtualTavrin*> VirtualTavrinBus::install(const QList<VirtualTavrin::Model>& models)
+{
+    if (models.size() == 1)
+        return { static_cast<VirtualTavrin*>(UsbHid::setBackend(std::make_unique<VirtualTavrin>(models.first()))) };
+    auto bus = std::make_unique<VirtualTavrinBus>();
+    QList<VirtualTavrin*> units;
+    for (int i = 0; i < models.size(); ++i) {
+        const QString path
+            = i == 0 ? QStringLiteral("/dev/virtual-tavrin") : QStringLiteral("/dev/virtual-tavrin-%1").arg(i + 1);
+        VirtualTavrin* unit = bus->addUnit(std::make_unique<VirtualTavrin>(models.at(i), path));
+        unit->setSerialNumber(
+            QStringLiteral("%1").arg(unit->firmware().serialNumber().toInt() + i, 8, 10, QLatin1Char('0')));
+        units.append(unit);
+    }
+    UsbHid::setBackend(std::move(bus));
+    return units;
+}
+
 VirtualTavrin* VirtualTavrinBus::addUnit(std::unique_ptr<VirtualTavrin> unit)
 {
     m_units.push_back(std::move(unit));

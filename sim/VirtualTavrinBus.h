@@ -3,8 +3,12 @@
 #include "sim/VirtualTavrin.h"
 #include "usb/HidBackend.h"
 
+#include <QList>
+#include <QString>
+
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // Several virtual Tavrin units on one virtual HID bus, as on a hub: enumeration lists the interfaces
@@ -13,6 +17,16 @@
 class VirtualTavrinBus : public HidBackend
 {
 public:
+    // The models of a --simulate list ("tavrin2,dalen"), in order, each name as
+    // VirtualTavrin::modelFromName takes it; nullopt, and *unknown set to it, for the first name that is
+    // no model.
+    static std::optional<QList<VirtualTavrin::Model>> modelsFromNames(const QString& names, QString* unknown);
+    // Puts units of these models behind the HID link: one alone at /dev/virtual-tavrin, several on a
+    // bus at /dev/virtual-tavrin, /dev/virtual-tavrin-2 and so on, their serial numbers counting up
+    // from the first's (units told apart by serial number must not share one). Returns the units in
+    // order, owned by the link.
+    static QList<VirtualTavrin*> install(const QList<VirtualTavrin::Model>& models);
+
     // The unit's path must be its own on this bus. Returns the unit, owned by the bus.
     VirtualTavrin* addUnit(std::unique_ptr<VirtualTavrin> unit);
     int unitCount() const { return int(m_units.size()); }

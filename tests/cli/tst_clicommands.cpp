@@ -157,6 +157,7 @@ private slots:
     void readCutOffNeverPassesForTheUnit();
     void writeFailsWhenTheUnitDoesNotTakeIt_data();
     void writeFailsWhenTheUnitDoesNotTakeIt();
+    void valuesOutOfRangeAreNamedNotSent();
 
     void detectNamesTheUnit_data();
     void detectNamesTheUnit();
@@ -165,11 +166,13 @@ private slots:
     void severalUnitsNeedAChoice_data();
     void severalUnitsNeedAChoice();
     void listShowsEveryUnit();
+    void listWithoutAUnitFails();
 
     void showListsLabelledValues();
     void showAsJson();
     void diffListsOnlyDifferences();
     void diffOfTwoModelsComparesTheSharedSettings();
+    void diffOfAnUnreadableFileIsTrouble();
 
     void programmingSendsTheDialogsCommands_data();
     void programmingSendsTheDialogsCommands();
@@ -179,6 +182,7 @@ private slots:
     void usageErrors_data();
     void usageErrors();
     void helpMentionsEveryCommandAndOption();
+    void manualPageOffersTheParsersOptions();
 
 private:
     QString save(const Tavrin2QtCfg& cfg, const QString& name);
@@ -463,6 +467,64 @@ void TestCliCommands::writeFailsWhenTheUnitDoesNotTakeIt()
     QCOMPARE(sim->transcript().constLast(), lastSent);
 }
 
+// A hand-edited file: the unit would get defaults in place of these values, while write reported success.
+void TestCliCommands::valuesOutOfRangeAreNamedNotSent()
+{
+    QString error;
+    QString text = tavrinIIDocument().freeze(error);
+    const QList<QPair<QString, QString>> edits = {
+        { "<_zellMsgInt>3</_zellMsgInt>", "<_zellMsgInt>12</_zellMsgInt>" },
+        { "<_type>2</_type>\n\t\t\t<_mode>2</_mode>", "<_type>2</_type>\n\t\t\t<_mode>7</_mode>" },
+        { "<_pager_num>9999</_pager_num>", "<_pager_num>10000</_pager_num>" },
+        { "<_spinBoxSysID>7</_spinBoxSysID>", "<_spinBoxSysID>14</_spinBoxSysID>" },
+        { "<_spinBoxAckPager>13</_spinBoxAckPager>", "<_spinBoxAckPager>0</_spinBoxAckPager>" },
+    };
+    for (const auto& [from, to] : edits) {
+        QCOMPARE(text.count(from), 1);
+        text.replace(from, to);
+    }
+    const QString path = writeFile("edited.t2c", text.toLatin1());
+
+    const QString transcript = m_dir->filePath("transcript.txt");
+    const CliRun write = runCli({ "--simulate", "tavrin2", "--transcript", transcript, "write", path });
+    QCOMPARE(write.status, 1);
+    QCOMPARE(write.err,
+             path
+                 + " holds values out of range; nothing was sent:\n"
+                   "  Button 1 message: 12 (allowed: 0-9)\n"
+                   "  Button 3 mode: 7 (allowed: 1, 2 or 10)\n"
+                   "  Button 4 pager: 10000 (allowed: 1-9999)\n"
+                   "  System ID: 14 (allowed: 0-13)\n"
+                   "  Acknowledge page pager: 0 (allowed: 1-9999)\n");
+    QCOMPARE(readLines(transcript), QStringList());
+
+    const CliRun show = runCli({ "show", path });
+    QCOMPARE(show.status, 0);
+    QVERIFY2(show.out.contains("\nSystem ID: 14  (out of range; allowed: 0-13)\n"), qPrintable(show.out));
+    QVERIFY(show.out.contains("\nButton 3 mode: 7  (out of range; allowed: 1, 2 or 10)\n"));
+    QVERIFY(show.out.contains("\nButton 2 pager: 102\n"));
+    const CliRun json = runCli({ "show", "--json", path });
+    QStringList marked;
+    for (const QJsonValue& setting : QJsonDocument::fromJson(json.out.toUtf8()).object().value("settings").toArray()) {
+        if (setting.toObject().contains("outOfRange"))
+            marked << setting.toObject().value("name").toString() + "="
+                    + setting.toObject().value("outOfRange").toString();
+    }
+    QCOMPARE(marked,
+             QStringList({ "Button 1 message=0-9", "Button 3 mode=1, 2 or 10", "Button 4 pager=1-9999",
+                           "System ID=0-13", "Acknowledge page pager=1-9999" }));
+
+    // Values of the other model's page are not sent: no reason to refuse.
+    const QString dalen
+        = writeFile("dalen.t2c",
+                    dalenDocument(DalenTavrin)
+                        .freeze(error)
+                        .replace("<_spinBoxSysID>0</_spinBoxSysID>", "<_spinBoxSysID>99</_spinBoxSysID>")
+                        .toLatin1());
+    const CliRun other = runCli({ "--simulate", "dalen", "write", dalen });
+    QVERIFY2(other.status == 0, qPrintable(other.err));
+}
+
 void TestCliCommands::detectNamesTheUnit_data()
 {
     QTest::addColumn<QString>("model");
@@ -615,6 +677,21 @@ void TestCliCommands::listShowsEveryUnit()
     QCOMPARE(settings.filter("/dev/virtual-tavrin-2: ").size(), settings.size());
 }
 
+void TestCliCommands::listWithoutAUnitFails()
+{
+    UsbHid::setBackend(std::make_unique<VirtualTavrinBus>());
+    Tavrin2QtComm::instance()->reset();
+    const CliRun run = runCli({ "list" });
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out, QString());
+    QCOMPARE(run.err, QString("No Tavrin device found\n"));
+
+    const CliRun json = runCli({ "list", "--json" });
+    QCOMPARE(json.status, 1);
+    QCOMPARE(json.out.simplified(), QString("{ \"units\": [ ] }"));
+    QCOMPARE(json.err, run.err);
+}
+
 void TestCliCommands::showListsLabelledValues()
 {
     Tavrin2QtCfg document = tavrinIIDocument();
@@ -684,7 +761,7 @@ void TestCliCommands::diffListsOnlyDifferences()
     Tavrin2QtCfg emptyAck = document;
     emptyAck.setAckPageMsg("");
     const CliRun run = runCli({ "diff", path, save(changed, "b.t2c") });
-    QCOMPARE(run.status, 0);
+    QCOMPARE(run.status, 1);
     QCOMPARE(run.out,
              QString("Button 3 type: Guest -> Zell\n"
                      "Button 3 mode: 5 Min -> VIBE 2\n"
@@ -694,6 +771,7 @@ void TestCliCommands::diffListsOnlyDifferences()
     QCOMPARE(runCli({ "diff", save(emptyAck, "c.t2c"), save(changed, "b.t2c") }).out.contains("Acknowledge"), false);
 
     const CliRun json = runCli({ "diff", "--json", path, path });
+    QCOMPARE(json.status, 0);
     QCOMPARE(json.out.simplified(), QString("{ \"differences\": [ ] }"));
 }
 
@@ -701,7 +779,7 @@ void TestCliCommands::diffOfTwoModelsComparesTheSharedSettings()
 {
     const CliRun run
         = runCli({ "diff", "--json", save(tavrinIIDocument(), "t2.t2c"), save(dalenDocument(DalenTavrin), "d.t2c") });
-    QCOMPARE(run.status, 0);
+    QCOMPARE(run.status, 1);
     QMap<QString, QPair<QJsonValue, QJsonValue>> differences;
     for (const QJsonValue& value : QJsonDocument::fromJson(run.out.toUtf8()).object().value("differences").toArray()) {
         const QJsonObject d = value.toObject();
@@ -720,6 +798,21 @@ void TestCliCommands::diffOfTwoModelsComparesTheSharedSettings()
     QCOMPARE(differences.value("Dalen Tavrin ID").second.toString(), QString("77"));
     QVERIFY(!differences.contains("Group paging enabled"));
     QVERIFY(!differences.contains("Firmware"));
+}
+
+// Status 1 says "they differ"; a file that cannot be read must not pass for a difference.
+void TestCliCommands::diffOfAnUnreadableFileIsTrouble()
+{
+    const QString good = save(tavrinIIDocument(), "good.t2c");
+    const QString broken = writeFile("broken.t2c", "<?xml version=\"1.0\"?>\nnot a configuration");
+    const QString missing = m_dir->filePath("missing.t2c");
+    for (const QStringList& files : { QStringList { good, missing }, QStringList { broken, good } }) {
+        const QString unreadable = files.at(0) == good ? files.at(1) : files.at(0);
+        const CliRun run = runCli(QStringList { "diff" } + files);
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.out, QString());
+        QVERIFY2(run.err.startsWith("Cannot compare: " + unreadable + " cannot be read.\n"), qPrintable(run.err));
+    }
 }
 
 void TestCliCommands::programmingSendsTheDialogsCommands_data()
@@ -829,6 +922,11 @@ void TestCliCommands::usageErrors_data()
                                   << "--pager is given more than once.";
     QTest::newRow("transcript without a virtual unit")
         << QStringList { "detect", "--transcript", "t" } << "--transcript needs --simulate or --simulate-from.";
+    // A script's unset variable must not choose whichever unit happens to be alone.
+    QTest::newRow("empty serial number") << QStringList { "--simulate", "tavrin2", "--serial", "", "read" }
+                                         << "--serial is empty: give the unit's serial number (see list).";
+    QTest::newRow("empty device path") << QStringList { "--simulate", "tavrin2", "write", "--device=", "f.t2c" }
+                                       << "--device is empty: give the unit's device path (see list).";
     QTest::newRow("unknown model") << QStringList { "--simulate", "tavrin3", "detect" }
                                    << "Unknown model \"tavrin3\" for --simulate: use tavrin2, dalen or dalen2.";
 }
@@ -859,6 +957,32 @@ void TestCliCommands::helpMentionsEveryCommandAndOption()
     for (const QString& word : mentioned + QStringList { "--allow-incomplete", "--no-verify" })
         QVERIFY2(run.out.contains(word), qPrintable(word));
     QCOMPARE(runCli({ "detect", "--help" }).out, run.out);
+}
+
+// Every option the manual page offers is one the parser takes, and the manual page names every
+// option --help lists (the groups may be given as a range: "--group2 to --group5").
+void TestCliCommands::manualPageOffersTheParsersOptions()
+{
+    QFile page(QStringLiteral(T2Q_TEST_DATA_DIR "/../../packaging/linux/man/tavrin2qt-cli.1.in"));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString manual = QString::fromUtf8(page.readAll()).remove("\\");
+    const QRegularExpression option("(?<![\\w-])--([a-z][a-z0-9-]*)");
+    QSet<QString> offered;
+    for (const QRegularExpressionMatch& match : option.globalMatch(manual))
+        offered.insert(match.captured(1));
+    const QRegularExpression range("--group(\\d+)\\s*\n(?:to|\\.B to)\\n\\.BR? --group(\\d+)");
+    for (const QRegularExpressionMatch& match : range.globalMatch(manual)) {
+        for (int group = match.captured(1).toInt(); group <= match.captured(2).toInt(); ++group)
+            offered.insert(QStringLiteral("group%1").arg(group));
+    }
+    QVERIFY(offered.contains("group3"));
+    for (const QString& name : offered) {
+        const CliRun run = runCli({ "--help", "--" + name });
+        QVERIFY2(!run.err.startsWith("Unknown option"), qPrintable(name));
+    }
+    const QString help = runCli({ "--help" }).out;
+    for (const QRegularExpressionMatch& match : option.globalMatch(help))
+        QVERIFY2(offered.contains(match.captured(1)), qPrintable(match.captured(1)));
 }
 
 QTEST_MAIN(TestCliCommands)

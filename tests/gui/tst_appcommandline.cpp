@@ -81,6 +81,7 @@ private slots:
     void unknownModelIsRefused();
     void simulatedDeviceIsFoundAtStartUp_data();
     void simulatedDeviceIsFoundAtStartUp();
+    void severalSimulatedDevicesOfferTheChoice();
     void fileAtStartLoadsAsLoadDoes_data();
     void fileAtStartLoadsAsLoadDoes();
     void droppedConfigFileLoads_data();
@@ -88,10 +89,15 @@ private slots:
     void fileDialogsStartInTheLastFolder();
     void exitsAfterFirstPaintWhenAsked_data();
     void exitsAfterFirstPaintWhenAsked();
+    void fileArgumentOfTheProgramLoads();
     void init();
     void cleanup();
 
 private:
+    // Runs the program until it has painted its window once; false (the test failed) when it did not
+    // end by itself, successfully.
+    bool runUntilFirstPaint(const QStringList& arguments, QByteArray* err);
+
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<ScriptedPrompter> m_prompter;
     QPointer<FrmTavrin2Qt> m_window;
@@ -176,13 +182,29 @@ void TestAppCommandLine::simulatedDeviceIsFoundAtStartUp()
     QFETCH(QString, caption);
     QFETCH(QString, page);
     StartOptions options;
-    options.simulatedModel = VirtualTavrin::modelFromName(model);
+    options.simulatedModels = { *VirtualTavrin::modelFromName(model) };
     m_window = openMainWindow(options);
     QVERIFY(m_window->isVisible());
     QCOMPARE(int(m_window->selectedType()), type);
     QCOMPARE(m_window->windowTitle(), caption);
     QCOMPARE(pageName(*m_window), page);
     QCOMPARE(m_prompter->calls().size(), 0);
+}
+
+// Several virtual units, as --simulate tavrin2,dalen attaches them: the window asks which one to use.
+void TestAppCommandLine::severalSimulatedDevicesOfferTheChoice()
+{
+    m_prompter->expectItem(QStringLiteral("Several Tavrin Devices Found"),
+                           QStringLiteral("Dalen Tavrin, serial number 00012346 (/dev/virtual-tavrin-2)"));
+    StartOptions options;
+    options.simulatedModels = { VirtualTavrin::Model::TavrinII, VirtualTavrin::Model::DalenTavrin };
+    m_window = openMainWindow(options);
+    QVERIFY(m_prompter->verifyDone());
+    QCOMPARE(m_prompter->calls().constFirst().items,
+             QStringList({ "Tavrin II, serial number 00012345 (/dev/virtual-tavrin)",
+                           "Dalen Tavrin, serial number 00012346 (/dev/virtual-tavrin-2)" }));
+    QCOMPARE(int(m_window->selectedType()), int(DalenTavrin));
+    QCOMPARE(pageName(*m_window), QStringLiteral("pgDalenTavrin"));
 }
 
 void TestAppCommandLine::fileAtStartLoadsAsLoadDoes_data()
@@ -217,7 +239,7 @@ void TestAppCommandLine::fileAtStartLoadsAsLoadDoes()
         m_prompter->expectCritical(QStringLiteral("Error"));
 
     StartOptions options;
-    options.simulatedModel = VirtualTavrin::Model::TavrinII;
+    options.simulatedModels = { VirtualTavrin::Model::TavrinII };
     options.file = path;
     m_window = openMainWindow(options);
     QVERIFY(m_window->isVisible());
@@ -312,6 +334,8 @@ void TestAppCommandLine::exitsAfterFirstPaintWhenAsked_data()
     QTest::addColumn<bool>("verbose");
     QTest::newRow("tavrin2") << QStringLiteral("tavrin2") << false;
     QTest::newRow("dalen2") << QStringLiteral("dalen2") << false;
+    // The one-button unit's answer names its unused button 0, which is no problem.
+    QTest::newRow("dalen") << QStringLiteral("dalen") << false;
     QTest::newRow("tavrin2 --verbose") << QStringLiteral("tavrin2") << true;
 }
 
@@ -321,6 +345,36 @@ void TestAppCommandLine::exitsAfterFirstPaintWhenAsked()
 {
     QFETCH(QString, model);
     QFETCH(bool, verbose);
+    QStringList arguments { QStringLiteral("--simulate"), model };
+    if (verbose)
+        arguments << QStringLiteral("--verbose");
+    QByteArray err;
+    QVERIFY(runUntilFirstPaint(arguments, &err));
+    if (verbose)
+        QVERIFY2(err.contains("tavrin.protocol: "), err.constData());
+    else
+        QCOMPARE(err, QByteArray());
+}
+
+// The program's own handling of its arguments, not only openMainWindow: the toolkit's options are gone
+// before the file is taken.
+void TestAppCommandLine::fileArgumentOfTheProgramLoads()
+{
+    Tavrin2QtCfg cfg;
+    cfg.setTavrinType(DalenTavrin);
+    cfg.setDtCancelMsg(QStringLiteral("Cancelled"));
+    const QString path = writeConfigFile(m_dir->filePath(QStringLiteral("site.t2c")), cfg);
+    QByteArray err;
+    QVERIFY(runUntilFirstPaint({ QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--simulate"),
+                                 QStringLiteral("tavrin2"), QStringLiteral("--verbose"), path },
+                               &err));
+    QVERIFY2(err.contains("loadConfigurationFile() filename: " + path.toUtf8() + "\n"), err.constData());
+    QVERIFY2(err.contains("loadConfigurationFile() " + QByteArray::number(QFileInfo(path).size()) + " characters read"),
+             err.constData());
+}
+
+bool TestAppCommandLine::runUntilFirstPaint(const QStringList& arguments, QByteArray* err)
+{
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -330,23 +384,19 @@ void TestAppCommandLine::exitsAfterFirstPaintWhenAsked()
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir.path());
     environment.insert(QStringLiteral("T2Q_EXIT_AFTER_PAINT"), QStringLiteral("1"));
     process.setProcessEnvironment(environment);
-    QStringList arguments { QStringLiteral("--simulate"), model };
-    if (verbose)
-        arguments << QStringLiteral("--verbose");
     process.start(programPath(), arguments);
     const bool ended = process.waitForFinished(30000);
     if (!ended) {
         process.kill();
         process.waitForFinished();
     }
-    QVERIFY2(ended, "still running 30 s after start");
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(process.exitCode(), 0);
-    const QByteArray err = process.readAllStandardError();
-    if (verbose)
-        QVERIFY2(err.contains("tavrin.protocol: "), err.constData());
-    else
-        QCOMPARE(err, QByteArray());
+    *err = process.readAllStandardError();
+    [&] {
+        QVERIFY2(ended, "still running 30 s after start");
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(process.exitCode() == 0, err->constData());
+    }();
+    return !QTest::currentTestFailed();
 }
 
 QTEST_MAIN(TestAppCommandLine)

@@ -477,10 +477,6 @@ void TestProtocolUpdate::roundTrip()
     QFETCH(Tavrin2QtCfg, cfg);
     VirtualTavrin* sim = attach(model);
     Tavrin2QtComm* comm = Tavrin2QtComm::instance();
-    // Reading the one-button model meets its unused BUT0 line.
-    if (model == Model::DalenTavrin)
-        QTest::ignoreMessage(QtWarningMsg, "Button index 0 is invalid for Dalen Tavrin");
-
     comm->updateTavrin(cfg);
     const Tavrin2QtCfg readBack = comm->readTavrin();
     Tavrin2QtCfg expected = cfg;
