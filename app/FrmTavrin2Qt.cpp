@@ -3,10 +3,14 @@
 #include "app/AppLogging.h"
 #include "pagers/FrmProgramPagers.h"
 #include "protocol/Tavrin2QtComm.h"
+#include "uisupport/InputDiscarder.h"
+#include "uisupport/ProgressIndicator.h"
 #include "uisupport/Prompter.h"
 #include "usb/UsbHid.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -67,18 +71,51 @@ void FrmTavrin2Qt::resetFirstDetection()
 
 void FrmTavrin2Qt::keepResponsiveDuringDeviceWork()
 {
-    // Input stays queued until the operation ends, as if the thread were blocked: nothing the user does
-    // reaches the window meanwhile.
-    Tavrin2QtComm::instance()->setWaitHook([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    // Input that were only held back would be replayed when the operation ends, against a form already
+    // sent: it is dropped instead, as a modal progress dialog drops input to the window it blocks.
+    InputDiscarder::install([] { return Tavrin2QtComm::instance()->isBusy(); });
+    Tavrin2QtComm::instance()->setWaitHook([] { QCoreApplication::processEvents(); });
 }
 
 bool FrmTavrin2Qt::operationInProgress() const
 {
     const Tavrin2QtComm* comm = Tavrin2QtComm::instance();
-    if (!comm->isBusy() && !comm->isFlashing())
+    if (m_runningActions == 0 && !comm->isBusy() && !comm->isFlashing())
         return false;
-    qCDebug(lcApp, "FrmTavrin2Qt: a device operation is in progress; nothing else starts");
+    qCDebug(lcApp, "FrmTavrin2Qt: an operation is in progress; nothing else starts");
     return true;
+}
+
+QScopeGuard<std::function<void()>> FrmTavrin2Qt::beginAction()
+{
+    statusBar()->clearMessage();
+    ++m_runningActions;
+    return QScopeGuard<std::function<void()>>([self = QPointer<FrmTavrin2Qt>(this)] {
+        if (!self || --self->m_runningActions > 0 || self->m_droppedDuringAction.isEmpty())
+            return;
+        QMetaObject::invokeMethod(
+            self, [self] { self->loadDroppedFile(std::exchange(self->m_droppedDuringAction, QString())); },
+            Qt::QueuedConnection);
+    });
+}
+
+void FrmTavrin2Qt::showBusyNote(const QString& text)
+{
+    statusBar()->showMessage(text, confirmationMs);
+}
+
+void FrmTavrin2Qt::closeEvent(QCloseEvent* event)
+{
+    const bool pagersBusy = programPagersDialog && Tavrin2QtComm::instance()->isBusy();
+    if (operationInProgress() || pagersBusy) {
+        event->ignore();
+        showBusyNote(tr("The window stays open until the Tavrin operation has ended."));
+        return;
+    }
+    // The dialog belongs to the window; its own event loop ends before the window goes.
+    if (programPagersDialog)
+        programPagersDialog->reject();
+    FrmTavrin2QtBase::closeEvent(event);
 }
 
 void FrmTavrin2Qt::showConfirmation(const QString& text)
@@ -253,7 +290,8 @@ void FrmTavrin2Qt::tools_SelectDevice_DalenTavrin2Btn_Action_activated()
 void FrmTavrin2Qt::helpAboutAction_activated()
 {
     Prompter::instance().about(this, tr("About"),
-                               tr("USB Tavrin Configuration Utility\nVersion Date: %2").arg(QLatin1String(__DATE__)));
+                               tr("USB Tavrin Configuration Utility\nVersion %1\nVersion Date: %2")
+                                   .arg(QStringLiteral(T2Q_VERSION), QLatin1String(__DATE__)));
 }
 
 void FrmTavrin2Qt::tools_Reset_Action_activated()
@@ -264,8 +302,9 @@ void FrmTavrin2Qt::tools_Reset_Action_activated()
 
 void FrmTavrin2Qt::detectTavrin()
 {
-    // The timer fires while an operation waits for the device; the device link is that operation's.
-    if (Tavrin2QtComm::instance()->isBusy())
+    // The timer fires while an operation waits for the device, and while the flashing tool has the unit
+    // in its boot loader: the device link is that operation's.
+    if (operationInProgress())
         return;
     try {
         // Only the start-up detection asks which of several units to use; the timer's stay silent
@@ -396,11 +435,17 @@ void FrmTavrin2Qt::tools_ProgramPagers_Action_activated()
     const int sysID = dalen ? spinBoxDTSysID->value() : spinBoxSysID->value();
     if (programPagersDialog || operationInProgress())
         return;
+    statusBar()->clearMessage();
     programPagersDialog = new FrmProgramPagers(grpPaging, dalen, sysID, this);
     // The unit is found as Read and Update find it: the choice among several, and never another unit unasked.
     programPagersDialog->setUnitCheck([this] { detect(true); });
     connect(programPagersDialog, &FrmProgramPagers::pagerProgrammed, this, &FrmTavrin2Qt::showConfirmation);
+    connect(programPagersDialog, &FrmProgramPagers::busyNote, this, &FrmTavrin2Qt::showBusyNote);
+    const QPointer<FrmTavrin2Qt> self(this);
     programPagersDialog->exec();
+    // Closed while the dialog was open (a logout): the window may be gone with it.
+    if (!self)
+        return;
     delete programPagersDialog.data();
     programPagersDialog = nullptr;
     takeBackKeyboardFocus();
@@ -420,9 +465,11 @@ void FrmTavrin2Qt::updateTavrinFirmware()
 {
     if (operationInProgress())
         return;
+    const auto action = beginAction();
     qCDebug(lcApp, "FrmTavrin2Qt::updateTavrinFirmware()");
     try {
         detect(true);
+        const ProgressIndicator::Owner owner(this);
         Tavrin2QtComm::instance()->updateFirmware();
     } catch (const std::exception& e) {
         showError(QString::fromUtf8(e.what()));

@@ -9,11 +9,14 @@
 
 #include <QList>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class FrmProgramPagers;
+class QCloseEvent;
 class QMimeData;
 class QTimer;
 
@@ -51,8 +54,9 @@ public:
     static bool isFirstDetection();
     static void resetFirstDetection();
 
-    // The window's events (painting, timers; not user input) are processed while an operation waits
-    // for the device, so the window and its progress dialog stay drawn. Installed once by the entry point.
+    // The window's events are processed while an operation waits for the device, so the window and its
+    // progress dialog stay drawn; input that comes meanwhile is dropped, not kept for later. Installed
+    // once by the entry point.
     static void keepResponsiveDuringDeviceWork();
 
     void showError(const QString& text);
@@ -106,6 +110,8 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Closing deletes the window: refused while an action or a device operation still uses it.
+    void closeEvent(QCloseEvent* event) override;
 
 protected slots:
     void languageChange() override;
@@ -141,9 +147,18 @@ private:
     // After a detection that reached a unit: a unit other than the one in use (by serial number) is
     // never used unasked. A device action asks; the timer leaves it to the next action.
     void keepToChosenUnit(bool mayAskForUnit);
-    // True while an operation talks to the device or the flashing tool runs: whatever the events
-    // processed meanwhile ask for (a queued call, a timer) must not start another one.
+    // True while an operation talks to the device, the flashing tool runs or one of the window's actions
+    // has not ended: whatever the events processed meanwhile ask for (a queued call, a timer) must not
+    // start another one.
     bool operationInProgress() const;
+    // The start of an action: the previous action's note leaves the status bar, and the window stays
+    // open until the returned guard ends the action.
+    [[nodiscard]] QScopeGuard<std::function<void()>> beginAction();
+    // What the status bar says when the operator asks for something an operation in progress forbids.
+    void showBusyNote(const QString& text);
+    // A dropped file is loaded once no operation runs any more; it may have been dropped just before
+    // one started.
+    void loadDroppedFile(const QString& fileName);
     // A short note in the status bar that goes away by itself.
     void showConfirmation(const QString& text);
 
@@ -180,4 +195,8 @@ private:
     // The Dalen model whose group titles the form shows, so a language change can put them back;
     // Unknown while the form's own titles stand.
     TavrinType m_dalenTitlesFor = Unknown;
+    // The window's actions that have begun and not ended (a box of one may run its own event loop).
+    int m_runningActions = 0;
+    // A file dropped just before an action began, loaded when it has ended.
+    QString m_droppedDuringAction;
 };

@@ -6,11 +6,14 @@
 #include "config/CfgFile.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "uisupport/BusyCursor.h"
+#include "uisupport/ProgressIndicator.h"
 #include "uisupport/Prompter.h"
 
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QPointer>
+#include <QStatusBar>
 #include <QUrl>
 
 #include <exception>
@@ -23,8 +26,10 @@ void FrmTavrin2Qt::pushButtonRead_clicked()
 {
     if (operationInProgress())
         return;
+    const auto action = beginAction();
     try {
         detect(true);
+        const ProgressIndicator::Owner owner(this);
         QStringList unreported;
         const Tavrin2QtCfg cfg
             = underBusyCursor([&unreported] { return Tavrin2QtComm::instance()->readTavrin(&unreported); });
@@ -41,6 +46,7 @@ void FrmTavrin2Qt::pushButtonUpdateUnit_clicked()
 {
     if (operationInProgress())
         return;
+    const auto action = beginAction();
     qCDebug(lcApp, "FrmTavrin2Qt::pushButtonUpdateUnit_clicked()");
     updateUnit();
 }
@@ -49,6 +55,7 @@ void FrmTavrin2Qt::toolsInitializeAction_activated()
 {
     if (operationInProgress())
         return;
+    const auto action = beginAction();
     qCWarning(lcApp, "FrmTavrin2Qt::toolsInitializeAction_activated(): Not implemented yet");
     qCDebug(lcApp, "FrmTavrin2Qt::pushButtonUpdateUnit_pressed()");
     updateUnit();
@@ -58,8 +65,10 @@ void FrmTavrin2Qt::updateUnit()
 {
     try {
         detect(true);
+        // What the form shows now is what is sent: input made while the unit is written is dropped.
         const Tavrin2QtCfg cfg = uiSettings();
         Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+        const ProgressIndicator::Owner owner(this);
         underBusyCursor([&] { comm->updateTavrin(cfg); });
         // The update refuses a record of another model, so the form's model is the device's.
         showConfirmation(tr("Settings written to %1 %2")
@@ -75,6 +84,7 @@ void FrmTavrin2Qt::fileSaveConfigurationAction_activated()
     // The file dialog's own event loop would hold up the operation until it is closed.
     if (operationInProgress())
         return;
+    const auto action = beginAction();
     saveConfiguration();
 }
 
@@ -82,6 +92,7 @@ void FrmTavrin2Qt::fileLoadConfigurationAction_activated()
 {
     if (operationInProgress())
         return;
+    const auto action = beginAction();
     loadConfiguration();
 }
 
@@ -174,8 +185,35 @@ void FrmTavrin2Qt::loadConfigurationFile(const QString& fileName)
     // would keep the previous configuration's values next to the file's.
     if (cfg->replaceOutOfRangeValues())
         qCWarning(lcApp, "loadConfigurationFile(): values out of range replaced by their defaults");
+    const TavrinType shownBefore = selectedTavrinType;
     setUISettings(*cfg);
-    showConfirmation(tr("Loaded %1").arg(QFileInfo(fileName).fileName()));
+    const QString name = QFileInfo(fileName).fileName();
+    // The form has moved to another model's page: said, so it is not taken for this unit's settings.
+    if (cfg->tavrinType() != shownBefore)
+        showConfirmation(tr("Loaded %1: settings of a %2").arg(name, Tavrin2QtComm::tavrinTypeName(cfg->tavrinType())));
+    else
+        showConfirmation(tr("Loaded %1").arg(name));
+}
+
+void FrmTavrin2Qt::loadDroppedFile(const QString& fileName)
+{
+    // Dropped while nothing ran, and reached once an operation has begun: loaded when it has ended, so
+    // neither the form nor an error box changes in the middle of it.
+    if (m_runningActions > 0) {
+        m_droppedDuringAction = fileName;
+        return;
+    }
+    if (Tavrin2QtComm::instance()->isBusy()) {
+        QMetaObject::invokeMethod(
+            this, [this, fileName] { loadDroppedFile(fileName); }, Qt::QueuedConnection);
+        return;
+    }
+    if (operationInProgress()) {
+        showBusyNote(tr("%1 was not loaded: a Tavrin operation is in progress.").arg(QFileInfo(fileName).fileName()));
+        return;
+    }
+    const auto action = beginAction();
+    loadConfigurationFile(fileName);
 }
 
 QString FrmTavrin2Qt::droppedConfigFile(const QMimeData* data)
@@ -216,10 +254,17 @@ bool FrmTavrin2Qt::eventFilter(QObject* watched, QEvent* event)
         const QString fileName = droppedConfigFile(drop->mimeData());
         if (fileName.isEmpty())
             break;
+        // A drop is no input event: it reaches the window in the middle of an operation too.
+        if (operationInProgress()) {
+            drop->ignore();
+            showBusyNote(
+                tr("%1 was not loaded: a Tavrin operation is in progress.").arg(QFileInfo(fileName).fileName()));
+            return true;
+        }
         drop->acceptProposedAction();
         // After the drop has finished: the drag's source waits for it, and Load may open an error box.
         QMetaObject::invokeMethod(
-            this, [this, fileName] { loadConfigurationFile(fileName); }, Qt::QueuedConnection);
+            this, [this, fileName] { loadDroppedFile(fileName); }, Qt::QueuedConnection);
         return true;
     }
     default:

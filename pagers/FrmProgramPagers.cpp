@@ -5,6 +5,7 @@
 #include "protocol/PagerValidation.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "uisupport/BusyCursor.h"
+#include "uisupport/ProgressIndicator.h"
 #include "uisupport/Prompter.h"
 
 #include <QRegularExpression>
@@ -90,10 +91,21 @@ int FrmProgramPagers::zellPagerFlags() const
     return flags;
 }
 
+void FrmProgramPagers::reject()
+{
+    if (Tavrin2QtComm::instance()->isBusy()) {
+        emit busyNote(tr("Program Pagers stays open until the pager is programmed."));
+        return;
+    }
+    frmProgramPagersBase::reject();
+}
+
 void FrmProgramPagers::pushButtonProgram_pressed()
 {
-    // Events are processed while a pager is programmed; none of them may start a second programming.
-    if (Tavrin2QtComm::instance()->isBusy())
+    // Events are processed while a pager is programmed; none of them may start a second programming,
+    // nor may one start while the flashing tool holds the unit.
+    const Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    if (comm->isBusy() || comm->isFlashing())
         return;
     // Only an Alpha pager receives the welcome message; a Zell pager or coaster must not be held up by it.
     if (tabWidgetPagerTypes->currentWidget() == tabAlpha && !checkWelcomeMsg()) {
@@ -129,6 +141,8 @@ void FrmProgramPagers::programCurrentTab()
         m_unitCheck();
     else
         comm->connectTavrin();
+    // The progress dialog is this dialog's, above it even when the main window was activated meanwhile.
+    const ProgressIndicator::Owner owner(this);
     const BusyCursor cursor;
     if (tabWidgetPagerTypes->currentWidget() == tabAlpha) {
         const bool isError = comm->programAlphaPager(alphaProgramData());

@@ -33,9 +33,14 @@ public:
 signals:
     // After a pager was programmed, with a short note for the operator.
     void pagerProgrammed(const QString& confirmation);
+    // Why the dialog did not do what it was asked (it stays open while a pager is programmed).
+    void busyNote(const QString& note);
 
 public slots:
     void pushButtonProgram_pressed() override;
+    // Cancel and the close button: refused while a pager is programmed, so the dialog is not deleted
+    // under its operation.
+    void reject() override;
     void spinBoxGroup1_valueChanged(int value) override;
     void spinBoxGroup2_valueChanged(int value) override;
     void spinBoxGroup3_valueChanged(int value) override;

@@ -88,6 +88,8 @@ std::vector<UsbHid::Unit> Tavrin2QtComm::attachedUnits()
 
 QList<TavrinUnit> Tavrin2QtComm::describeUnits()
 {
+    // It opens and closes every unit: never under an operation that waits for one.
+    refuseWhileBusy();
     UsbHid* link = UsbHid::instance();
     const QString chosen = link->onlyPath();
     QList<TavrinUnit> described;
@@ -119,6 +121,7 @@ QList<TavrinUnit> Tavrin2QtComm::describeUnits()
 
 void Tavrin2QtComm::chooseUnit(const QString& path)
 {
+    refuseWhileBusy();
     UsbHid* link = UsbHid::instance();
     if (path == link->onlyPath())
         return;

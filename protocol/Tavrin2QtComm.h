@@ -122,6 +122,10 @@ public slots:
 private slots:
     void onProcessError(QProcess::ProcessError error);
 
+private:
+    // A line of the flashing tool's output, for the progress shown while it runs.
+    void followFlashingTool(const QString& line);
+
 signals:
     // After the outcome box of a firmware update was shown.
     void firmwareUpdateFinished(bool success);

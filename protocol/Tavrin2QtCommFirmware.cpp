@@ -2,14 +2,18 @@
 #include "protocol/Tavrin2QtComm.h"
 
 #include "uisupport/Prompter.h"
+#include "usb/UsbHid.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTimer>
 
 Q_DECLARE_LOGGING_CATEGORY(lcProtocol)
 
@@ -62,12 +66,24 @@ bool Tavrin2QtComm::firmwareFileNameFits(int type, const QString& path)
 
 QStringList Tavrin2QtComm::batchispArguments(const QString& firmwareFile)
 {
-    return { QStringLiteral("batchisp"), QStringLiteral("-device"),    QStringLiteral("at90usb647"),
-             QStringLiteral("-hardware"), QStringLiteral("usb"),       QStringLiteral("-operation"),
-             QStringLiteral("erase"),     QStringLiteral("f"),         QStringLiteral("memory"),
-             QStringLiteral("flash"),     QStringLiteral("blankcheck"), QStringLiteral("loadbuffer"),
-             firmwareFile,                QStringLiteral("program"),   QStringLiteral("verify"),
-             QStringLiteral("start"),     QStringLiteral("reset"),     QStringLiteral("0") };
+    return { QStringLiteral("batchisp"),
+             QStringLiteral("-device"),
+             QStringLiteral("at90usb647"),
+             QStringLiteral("-hardware"),
+             QStringLiteral("usb"),
+             QStringLiteral("-operation"),
+             QStringLiteral("erase"),
+             QStringLiteral("f"),
+             QStringLiteral("memory"),
+             QStringLiteral("flash"),
+             QStringLiteral("blankcheck"),
+             QStringLiteral("loadbuffer"),
+             firmwareFile,
+             QStringLiteral("program"),
+             QStringLiteral("verify"),
+             QStringLiteral("start"),
+             QStringLiteral("reset"),
+             QStringLiteral("0") };
 }
 
 QString Tavrin2QtComm::flashProgram()
@@ -87,8 +103,16 @@ QString Tavrin2QtComm::flashProgram()
 
 void Tavrin2QtComm::updateFirmware()
 {
+    refuseWhileBusy();
     QStringList response;
     _progressDialog.reset();
+    // No file is asked for, and no progress shown, before a unit is known to be attached.
+    if (m_connectionStatus == NotFound)
+        throw UsbHidException(UsbHid::instance()->errorMessage(NoDeviceFound));
+    if (!getFirmwareFile()) {
+        qCDebug(lcProtocol, "User canceled getting firmware file - can't update");
+        return;
+    }
 
     _progressDialog = ProgressIndicator::create(tr("Updating Firmware..."), true);
     _progressDialog->setCaption(tr("Please Wait"));
@@ -97,15 +121,9 @@ void Tavrin2QtComm::updateFirmware()
     _progressDialog->setProgress(1);
 
     try {
-        if (!getFirmwareFile()) {
-            qCDebug(lcProtocol, "User canceled getting firmware file - can't update");
-            _progressDialog.reset();
-            return;
-        }
-        _progressDialog->setProgress(2);
         exchange(QStringLiteral("BL"), BootLoaderReadWindowMs, response);
         qCDebug(lcProtocol, "Finished BL read()");
-        _progressDialog->setProgress(3);
+        _progressDialog->setProgress(2);
     } catch (...) {
         _progressDialog.reset();
         throw;
@@ -113,7 +131,42 @@ void Tavrin2QtComm::updateFirmware()
 
     Prompter::instance().information(QApplication::activeWindow(), tr("Start boot-loader"), bootLoaderInstructions());
 
-    startBatchisp(batchispArguments(_firmwareFile));
+    if (startBatchisp(batchispArguments(_firmwareFile)) && _progressDialog)
+        _progressDialog->setProgress(3);
+}
+
+// The flashing tool first waits for the boot loader, up to the time its first line names: the progress
+// says so and counts the seconds, rather than standing still for that long.
+void Tavrin2QtComm::followFlashingTool(const QString& line)
+{
+    static const QRegularExpression waiting(QStringLiteral("^Waiting up to (\\d+) seconds for the boot loader"));
+    const QRegularExpressionMatch match = waiting.match(line);
+    QTimer* ticker = _batchisp ? _batchisp->findChild<QTimer*>(QStringLiteral("bootLoaderWait")) : nullptr;
+    if (match.hasMatch() && !ticker && _batchisp) {
+        const int limit = match.captured(1).toInt();
+        ticker = new QTimer(_batchisp);
+        ticker->setObjectName(QStringLiteral("bootLoaderWait"));
+        QElapsedTimer clock;
+        clock.start();
+        const auto show = [this, clock, limit] {
+            if (!_progressDialog)
+                return;
+            _progressDialog->setLabel(
+                tr("Waiting for the boot loader: %1 s (at most %2 s)...").arg(clock.elapsed() / 1000).arg(limit));
+        };
+        connect(ticker, &QTimer::timeout, this, show);
+        ticker->start(1000);
+        if (_progressDialog)
+            _progressDialog->setTotalSteps(0);
+        show();
+    } else if (line.startsWith(QLatin1String("Boot loader found")) && ticker) {
+        delete ticker;
+        if (_progressDialog) {
+            _progressDialog->setTotalSteps(4);
+            _progressDialog->setProgress(3);
+            _progressDialog->setLabel(tr("Writing the firmware..."));
+        }
+    }
 }
 
 bool Tavrin2QtComm::getFirmwareFile()
@@ -183,11 +236,17 @@ void Tavrin2QtComm::onReadyReadStdout()
         if (line.endsWith('\r'))
             line.chop(1);
         _batchispOutput += QString::fromLocal8Bit(line) + QLatin1Char('\n');
+        followFlashingTool(QString::fromLocal8Bit(line));
     }
 }
 
 void Tavrin2QtComm::onProcessComplete()
 {
+    // No box inside another operation's wait (its answer would be lost meanwhile): after it.
+    if (isBusy()) {
+        QMetaObject::invokeMethod(this, &Tavrin2QtComm::onProcessComplete, Qt::QueuedConnection);
+        return;
+    }
     onReadyReadStdout();
     // A last line without its line break still counts: it may be the verdict.
     if (!m_partialOutput.isEmpty()) {
@@ -215,6 +274,11 @@ void Tavrin2QtComm::onProcessError(QProcess::ProcessError error)
     // Only a start failure ends here: other errors are followed by finished().
     if (error != QProcess::FailedToStart || !_batchisp)
         return;
+    if (isBusy()) {
+        QMetaObject::invokeMethod(
+            this, [this, error] { onProcessError(error); }, Qt::QueuedConnection);
+        return;
+    }
     const QString message
         = tr("The flashing tool %1 could not be started:\n%2").arg(_batchisp->program(), _batchisp->errorString());
     qCWarning(lcProtocol, "%s", qUtf8Printable(message));

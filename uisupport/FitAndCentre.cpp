@@ -33,14 +33,15 @@ void fitAndCentre(QWidget* window)
 
     if (frame.width() > aw)
         window->setFixedWidth(aw);
-    // Shrinks by one decoration height only; the window is not forced to fit.
+    // The whole frame fits, title bar included, as far as the window's minimum height allows.
     if (frame.height() > ah)
-        window->resize(client.width(), client.height() - decoration);
+        window->resize(client.width(), qMax(window->minimumHeight(), ah - decoration));
 
     QCoreApplication::sendPostedEvents(window, QEvent::Resize);
 
+    // Centred; a window that still does not fit keeps its title bar on the screen and runs off the bottom.
     const QRect fitted = window->frameGeometry();
-    const QPoint target(aw / 2 - fitted.width() / 2, ah / 2 - fitted.height() / 2);
+    const QPoint target(qMax(0, aw / 2 - fitted.width() / 2), qMax(0, ah / 2 - fitted.height() / 2));
     if (window->pos() != target)
         window->move(target);
 }

@@ -6,19 +6,22 @@
 
 namespace {
 ProgressIndicator::Factory installedFactory;
+QPointer<QWidget> currentOwner;
 
 class DialogProgress : public ProgressIndicator
 {
 public:
     DialogProgress(const QString& label, bool modal)
-        : m_dialog(new QProgressDialog(label, QString(), 0, 0, QApplication::activeWindow()))
+        : m_dialog(new QProgressDialog(label, QString(), 0, 0,
+                                       currentOwner ? currentOwner->window() : QApplication::activeWindow()))
     {
         m_dialog->setObjectName(QStringLiteral("Progress"));
         m_dialog->setCancelButton(nullptr);
         m_dialog->setAutoClose(false);
         m_dialog->setAutoReset(false);
         m_dialog->setMinimumDuration(0);
-        m_dialog->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+        // Modal to its window at least: the window's input is not for it while the device works.
+        m_dialog->setWindowModality(modal ? Qt::ApplicationModal : Qt::WindowModal);
         // QProgressDialog shows itself from its constructor's timer, and events are processed while the
         // operation waits for the device; the operation decides when it is shown (reset stops that timer).
         m_dialog->reset();
@@ -54,6 +57,14 @@ public:
             m_dialog->repaint();
     }
     int progress() const override { return m_value; }
+    void setLabel(const QString& label) override
+    {
+        if (!m_dialog)
+            return;
+        m_dialog->setLabelText(label);
+        if (m_dialog->isVisible())
+            m_dialog->repaint();
+    }
 
 private:
     // Guarded: the parent window may be destroyed first.
@@ -72,4 +83,15 @@ std::unique_ptr<ProgressIndicator> ProgressIndicator::create(const QString& labe
 void ProgressIndicator::setFactory(Factory factory)
 {
     installedFactory = std::move(factory);
+}
+
+ProgressIndicator::Owner::Owner(QWidget* window)
+    : m_previous(currentOwner)
+{
+    currentOwner = window;
+}
+
+ProgressIndicator::Owner::~Owner()
+{
+    currentOwner = m_previous;
 }

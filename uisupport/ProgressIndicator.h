@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 
 #include <functional>
 #include <memory>
 
+class QWidget;
+
 // The progress dialog shown around a device operation. The product shows a QProgressDialog
-// (no cancel button, object name "Progress", parent the active window); tests install a factory
-// that records what the operation does with it.
+// (no cancel button, object name "Progress", parent the owner's window or else the active window,
+// modal to that window); tests install a factory that records what the operation does with it.
 class ProgressIndicator
 {
 public:
@@ -18,6 +21,8 @@ public:
     virtual void setTotalSteps(int steps) = 0;
     virtual void setProgress(int value) = 0;
     virtual int progress() const = 0;
+    // A new label for what the operation does now; shown by those that show a label.
+    virtual void setLabel(const QString& label) { Q_UNUSED(label); }
 
     using Factory = std::function<std::unique_ptr<ProgressIndicator>(const QString& label, bool modal)>;
 
@@ -25,4 +30,18 @@ public:
     static std::unique_ptr<ProgressIndicator> create(const QString& label, bool modal);
     // An empty factory restores the QProgressDialog one.
     static void setFactory(Factory factory);
+
+    // The window whose operation runs, for as long as it lives: the progress dialogs created meanwhile
+    // belong to it and stay above it, whichever window the operator activated last.
+    class Owner
+    {
+    public:
+        explicit Owner(QWidget* window);
+        ~Owner();
+        Owner(const Owner&) = delete;
+        Owner& operator=(const Owner&) = delete;
+
+    private:
+        QPointer<QWidget> m_previous;
+    };
 };

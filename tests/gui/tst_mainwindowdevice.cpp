@@ -5,7 +5,13 @@
 #include "sim/VirtualTavrinBus.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QCheckBox>
+#include <QMimeData>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QStatusBar>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <QtTest>
 
 #include <memory>
@@ -114,6 +120,10 @@ private slots:
     void updateListsWhatTheUnitDidNotTake();
     void oneOperationAtATime_data();
     void oneOperationAtATime();
+    void inputDuringAnOperationIsDropped();
+    void dropsDuringAnOperationWaitForItsEnd();
+    void detectionLeavesTheUnitToTheFlashingTool();
+    void closingWaitsForTheOperation();
 
 private:
     VirtualTavrin* open(Model model);
@@ -575,6 +585,183 @@ void TestMainWindowDevice::oneOperationAtATime()
     const int searches = sim->enumerations();
     window->detectTavrin();
     QCOMPARE(sim->enumerations(), searches + 1);
+}
+
+namespace {
+// The lines of one set command ("SBUT4,...") in a transcript.
+QStringList linesOf(const QStringList& transcript, const QString& command)
+{
+    QStringList lines;
+    for (const QString& line : transcript)
+        if (line.startsWith(command + QLatin1Char(',')))
+            lines << line;
+    return lines;
+}
+
+void dropFile(QWidget* target, const QString& path)
+{
+    QMimeData data;
+    data.setUrls({ QUrl::fromLocalFile(path) });
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+}
+
+// A click where a check box takes it: on its indicator.
+void clickBox(QCheckBox* box)
+{
+    QStyleOptionButton option;
+    option.initFrom(box);
+    QTest::mouseClick(box, Qt::LeftButton, {},
+                      box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).center());
+}
+} // namespace
+
+// Clicks made while Update runs (the window processes its events during the waits): the box clicked
+// keeps what was sent, and neither a second click nor a double click on Update writes again, cycle
+// after cycle.
+void TestMainWindowDevice::inputDuringAnOperationIsDropped()
+{
+    VirtualTavrin* sim = open(Model::TavrinII);
+    window->show();
+    FrmTavrin2Qt::keepResponsiveDuringDeviceWork();
+    QCheckBox* box = window->checkBoxBtn5Enable;
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        sim->clearTranscript();
+        const bool shown = box->isChecked();
+        bool clicked = false;
+        QTimer::singleShot(0, window.get(), [&] {
+            clicked = true;
+            clickBox(box);
+            QTest::mouseClick(window->pushButtonUpdateUnit, Qt::LeftButton);
+            QTest::mouseDClick(window->pushButtonUpdateUnit, Qt::LeftButton);
+        });
+        QTest::mouseClick(window->pushButtonUpdateUnit, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY(clicked);
+        QCOMPARE(box->isChecked(), shown);
+        const QStringList written = linesOf(sim->transcript(), QStringLiteral("SBUT4"));
+        QCOMPARE(written.size(), 1);
+        QVERIFY2(written.constFirst().startsWith(shown ? QLatin1String("SBUT4,1") : QLatin1String("SBUT4,0")),
+                 qPrintable(written.constFirst()));
+        // Between operations a click counts.
+        clickBox(box);
+        QCOMPARE(box->isChecked(), !shown);
+    }
+}
+
+// A file dropped during an operation is not loaded into the form being sent; one dropped just before
+// it began is loaded after it, and its error box too waits for the end.
+void TestMainWindowDevice::dropsDuringAnOperationWaitForItsEnd()
+{
+    VirtualTavrin* sim = open(Model::TavrinII);
+    QTemporaryDir dir;
+    Tavrin2QtCfg other;
+    other.setTavrinType(TavrinII);
+    other.setSysID(9);
+    QString error;
+    const QString good = dir.filePath(QStringLiteral("other.t2c"));
+    const QString broken = dir.filePath(QStringLiteral("broken.t2c"));
+    {
+        QFile file(good);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(other.freeze(error).toLatin1());
+        QFile damaged(broken);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("<?xml version=\"1.0\"?>\n<boost_serialization");
+    }
+    window->spinBoxSysID->setValue(4);
+    Tavrin2QtComm::instance()->setWaitHook([] { QCoreApplication::processEvents(); });
+
+    QString note;
+    QTimer::singleShot(0, window.get(), [&] {
+        dropFile(window.get(), good);
+        QCoreApplication::processEvents();
+        note = window->statusBar()->currentMessage();
+    });
+    window->pushButtonUpdateUnit->click();
+    QCoreApplication::processEvents();
+    QCOMPARE(note, QStringLiteral("other.t2c was not loaded: a Tavrin operation is in progress."));
+    QCOMPARE(window->spinBoxSysID->value(), 4);
+    QCOMPARE(sim->settingLine(QStringLiteral("RID")), QStringLiteral("RID,4"));
+
+    // Dropped while idle, its load queued; Update starts before the queue is reached.
+    dropFile(window.get(), broken);
+    sim->clearTranscript();
+    prompter->expectCritical(errorCaption);
+    window->pushButtonUpdateUnit->click();
+    QVERIFY(!linesOf(sim->transcript(), QStringLiteral("RID")).isEmpty());
+    QCOMPARE(prompter->pending(), 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(prompter->pending(), 0);
+}
+
+// While the flashing tool has the unit in its boot loader, the detection timer leaves the bus alone: a
+// unit seen again meanwhile would be opened and read under the tool.
+void TestMainWindowDevice::detectionLeavesTheUnitToTheFlashingTool()
+{
+    VirtualTavrin* sim = open(Model::TavrinII);
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    // A stand-in for the tool that runs until it is stopped.
+    QVERIFY(comm->startBatchisp({ QStringLiteral("/bin/sh"), QStringLiteral("-c"), QStringLiteral("read line") }));
+    QVERIFY(comm->isFlashing());
+    sim->unplug();
+    sim->replug();
+    const int searches = sim->enumerations();
+    QTimerEvent tick(window->detectionTimer()->timerId());
+    QCoreApplication::sendEvent(window->detectionTimer(), &tick);
+    QCOMPARE(sim->enumerations(), searches);
+    QVERIFY(sim->transcript().isEmpty());
+    comm->terminateBatchisp();
+
+    QCoreApplication::sendEvent(window->detectionTimer(), &tick);
+    QCOMPARE(sim->enumerations(), searches + 1);
+}
+
+// Closing (File > Exit, the close button, a logout) while an operation runs: the window, which deletes
+// itself on close, and the pagers dialog stay open until it has ended, and the status bar says so.
+void TestMainWindowDevice::closingWaitsForTheOperation()
+{
+    kit::attach(Model::TavrinII);
+    const QPointer<FrmTavrin2Qt> main = new FrmTavrin2Qt;
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    main->show();
+    Tavrin2QtComm::instance()->setWaitHook([] { QCoreApplication::processEvents(); });
+
+    int closes = 0;
+    QString note;
+    QTimer::singleShot(0, main.data(), [&] {
+        ++closes;
+        QVERIFY(!main->close());
+        note = main->statusBar()->currentMessage();
+    });
+    main->pushButtonUpdateUnit->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(main);
+    QCOMPARE(closes, 1);
+    QCOMPARE(note, QStringLiteral("The window stays open until the Tavrin operation has ended."));
+    QVERIFY(main->isVisible());
+    QVERIFY(main->statusBar()->currentMessage().startsWith(QLatin1String("Settings written")));
+
+    auto* pagers = new FrmProgramPagers(false, false, 0, main.data());
+    pagers->tabWidgetPagerTypes->setCurrentWidget(pagers->tabZellCoaster);
+    pagers->show();
+    QSignalSpy notes(pagers, &FrmProgramPagers::busyNote);
+    bool pagersClosed = true;
+    QTimer::singleShot(0, pagers, [&] { pagersClosed = pagers->close(); });
+    pagers->pushButtonProgram_pressed();
+    QVERIFY(!pagersClosed);
+    QVERIFY(pagers->isVisible());
+    QCOMPARE(notes.size(), 1);
+    QCOMPARE(notes.constFirst().constFirst().toString(),
+             QStringLiteral("Program Pagers stays open until the pager is programmed."));
+
+    // Once it has ended, the window closes (and goes) as usual.
+    QVERIFY(pagers->close());
+    QVERIFY(main->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!main);
 }
 
 QTEST_MAIN(TestMainWindowDevice)

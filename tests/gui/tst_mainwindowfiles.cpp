@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -70,6 +71,7 @@ private slots:
     void filesOfEitherEncodingLoad_data();
     void filesOfEitherEncodingLoad();
     void saveWritesUtf8();
+    void statusBarSaysWhatTheLastActionDid();
 
 private:
     QString path(const QString& name) const { return dir->filePath(name); }
@@ -372,6 +374,26 @@ void TestMainWindowFiles::saveWritesUtf8()
     window->lineEditLowBatteryPageMsg->clear();
     load(path(QStringLiteral("letters.t2c")));
     QCOMPARE(window->lineEditLowBatteryPageMsg->text(), message);
+}
+
+// A file of another model moves the form to that model's page: the status bar names it. The next action
+// starts with an empty status bar, so a failure does not stand next to the previous success.
+void TestMainWindowFiles::statusBarSaysWhatTheLastActionDid()
+{
+    Tavrin2QtCfg dalen;
+    dalen.setTavrinType(DalenTavrin);
+    const QString path = dir->filePath(QStringLiteral("dalen-site.t2c"));
+    QVERIFY(writeBytes(path, documentOf(dalen).toLatin1()));
+    load(path);
+    QCOMPARE(window->statusBar()->currentMessage(),
+             QStringLiteral("Loaded dalen-site.t2c: settings of a Dalen Tavrin"));
+    load(path);
+    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Loaded dalen-site.t2c"));
+
+    kit::attachUnplugged();
+    prompter->expectCritical(errorCaption);
+    window->pushButtonRead->click();
+    QCOMPARE(window->statusBar()->currentMessage(), QString());
 }
 
 QTEST_MAIN(TestMainWindowFiles)

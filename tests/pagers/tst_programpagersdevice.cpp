@@ -5,7 +5,9 @@
 #include "support/ScriptedPrompter.h"
 #include "usb/UsbHid.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QProgressDialog>
 #include <QTest>
 
 // The program pagers dialog end to end: the real dialog, the real protocol, the virtual device.
@@ -187,6 +189,35 @@ private slots:
         press(dialog);
         QCOMPARE(programmingLines().value(0), QStringLiteral("FPROG,120,100,5"));
         prompter.verifyDone();
+    }
+
+    // The operator clicks the main window while an Alpha pager is programmed: the progress dialog stays
+    // the pager dialog's, modal to it and so above it.
+    void progressStaysWithTheDialogThatProgrammes()
+    {
+        attach(VirtualTavrin::Model::TavrinII);
+        ScriptedPrompter prompter;
+        QWidget mainWindow;
+        mainWindow.show();
+        FrmProgramPagers dialog(false, false, 3, &mainWindow);
+        dialog.show();
+        fillAlphaTab(dialog);
+        QApplication::setActiveWindow(&mainWindow);
+        QList<QPair<QWidget*, Qt::WindowModality>> seen;
+        Tavrin2QtComm::instance()->setWaitHook([&] {
+            const QList<QWidget*> widgets = QApplication::allWidgets();
+            for (QWidget* widget : widgets)
+                if (auto* progress = qobject_cast<QProgressDialog*>(widget); progress && progress->isVisible())
+                    seen.append({ progress->parentWidget(), progress->windowModality() });
+        });
+        dialog.pushButtonProgram_pressed();
+        Tavrin2QtComm::instance()->setWaitHook({});
+        QVERIFY(!seen.isEmpty());
+        for (const auto& [parent, modality] : seen) {
+            QCOMPARE(parent, &dialog);
+            QCOMPARE(modality, Qt::WindowModal);
+        }
+        QVERIFY(!programmingLines().isEmpty());
     }
 };
 

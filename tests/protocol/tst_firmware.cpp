@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QSignalSpy>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -169,10 +170,8 @@ private slots:
         prompter.expectOpenFile(FirmwareCaption, QString());
         Tavrin2QtComm::instance()->updateFirmware();
         QVERIFY(m_sim->transcript().isEmpty());
-        QCOMPARE(progress.records().size(), 1);
-        QCOMPARE(progress.records().at(0).label, QStringLiteral("Updating Firmware..."));
-        QVERIFY(progress.records().at(0).modal);
-        QCOMPARE(progress.alive(), 0);
+        // Progress is shown once there is a file to write, not behind the file chooser.
+        QCOMPARE(progress.records().size(), 0);
         QVERIFY(!Tavrin2QtComm::instance()->isFlashing());
         prompter.verifyDone();
     }
@@ -233,6 +232,50 @@ private slots:
         QVERIFY(prompter.calls().constLast().text.contains(QLatin1String("tavrin-flash")));
         QCOMPARE(progress.alive(), 0);
         QVERIFY(!Tavrin2QtComm::instance()->isFlashing());
+        prompter.verifyDone();
+    }
+
+    // Without a unit nothing is asked for: no file chooser, no progress, only the reason.
+    void noUnitNoQuestions()
+    {
+        attach(VirtualTavrin::Model::TavrinII);
+        m_sim->unplug();
+        QVERIFY_THROWS_EXCEPTION(UsbHidException, Tavrin2QtComm::instance()->connectTavrin());
+        ScriptedPrompter prompter;
+        ProgressRecorder progress;
+        try {
+            Tavrin2QtComm::instance()->updateFirmware();
+            QFAIL("no failure");
+        } catch (const UsbHidException& e) {
+            QCOMPARE(e.message(), UsbHid::instance()->errorMessage(NoDeviceFound));
+        }
+        QVERIFY(prompter.calls().isEmpty());
+        QVERIFY(progress.records().isEmpty());
+        QVERIFY(!Tavrin2QtComm::instance()->isFlashing());
+    }
+
+    // While the tool waits for the boot loader the progress says so, with the time it may take, and the
+    // bar does not stand at a step; once the boot loader is there it shows the writing.
+    void waitingForTheBootLoaderIsShown()
+    {
+        attach(VirtualTavrin::Model::TavrinII);
+        installFakeTool("echo 'Waiting up to 20 seconds for the boot loader to appear...'\n"
+                        "echo 'Boot loader found: 1.0.4'\necho 'Summary:  Total 4   Passed 4   FAILED 0'\n");
+        ScriptedPrompter prompter;
+        ProgressRecorder progress;
+        QVERIFY(upgradeWith(prompter, QStringLiteral("/fw/TavrinIIUSB.hex"),
+                            [&] { prompter.expectInformation(QStringLiteral("Success")); }));
+        QCOMPARE(progress.records().size(), 1);
+        const ProgressRecorder::Record& dialog = progress.records().at(0);
+        QVERIFY2(dialog.labels.size() >= 2, qPrintable(dialog.labels.join('|')));
+        QVERIFY2(QRegularExpression(QStringLiteral("^Waiting for the boot loader: \\d+ s \\(at most 20 s\\)\\.\\.\\.$"))
+                     .match(dialog.labels.constFirst())
+                     .hasMatch(),
+                 qPrintable(dialog.labels.constFirst()));
+        QCOMPARE(dialog.labels.constLast(), QStringLiteral("Writing the firmware..."));
+        QCOMPARE(dialog.totalSteps, 4);
+        QCOMPARE(dialog.values, QList<int>({ 1, 2, 3, 3, 4 }));
+        QCOMPARE(progress.alive(), 0);
         prompter.verifyDone();
     }
 

@@ -8,7 +8,9 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <functional>
 #include <numeric>
+#include <utility>
 
 using Model = VirtualTavrin::Model;
 using namespace ProtocolTestSupport;
@@ -39,6 +41,7 @@ private slots:
     void failedReadsCloseTheDialog();
     void babblingDeviceLosesCommunication();
     void windowInSlicesKeepsLinesWhole();
+    void operationsStartedInsideAWaitAreRefused();
 };
 
 void TestProtocolDevice::identifiesTheModelOnce_data()
@@ -256,6 +259,61 @@ void TestProtocolDevice::windowInSlicesKeepsLinesWhole()
     QCOMPARE(std::accumulate(waits.begin() + 5, waits.end(), 0), 100);
     // Between every two waits of the window; none after the one that closes it.
     QCOMPARE(hookRunsInFirst, int(waits.size()) - 1);
+}
+
+// Whatever the events processed during a wait start (a queued call, a timer, another window), not only
+// the window's own actions: refused with one message, before anything reaches a unit, and the
+// operation that waits ends as it would have.
+void TestProtocolDevice::operationsStartedInsideAWaitAreRefused()
+{
+    auto* sim = static_cast<VirtualTavrin*>(UsbHid::setBackend(std::make_unique<VirtualTavrin>(Model::TavrinII)));
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    comm->reset();
+    comm->connectTavrin();
+    sim->clearTranscript();
+    const ProgressRecorder progress;
+    Tavrin2QtCfg cfg;
+    cfg.setTavrinType(TavrinII);
+    const std::pair<QString, std::function<void()>> nested[] = {
+        { QStringLiteral("connectTavrin"), [&] { comm->connectTavrin(); } },
+        { QStringLiteral("chooseUnit"), [&] { comm->chooseUnit(QStringLiteral("/dev/other")); } },
+        { QStringLiteral("describeUnits"), [&] { comm->describeUnits(); } },
+        { QStringLiteral("readTavrin"), [&] { comm->readTavrin(); } },
+        { QStringLiteral("readTavrinNoGui"), [&] { comm->readTavrinNoGui(); } },
+        { QStringLiteral("updateTavrin"), [&] { comm->updateTavrin(cfg); } },
+        { QStringLiteral("programAlphaPager"), [&] { comm->programAlphaPager(AlphaProgramData()); } },
+        { QStringLiteral("programZellPager"), [&] { comm->programZellPager(5, 1, 0); } },
+        { QStringLiteral("updateFirmware"), [&] { comm->updateFirmware(); } },
+    };
+    QStringList expected;
+    for (const auto& entry : nested)
+        expected << entry.first;
+    QStringList refused;
+    bool nestedRan = false;
+    qsizetype sentMeanwhile = 0;
+    comm->setWaitHook([&] {
+        if (std::exchange(nestedRan, true))
+            return;
+        const qsizetype sent = sim->transcript().size();
+        for (const auto& [name, call] : nested) {
+            try {
+                call();
+            } catch (const UsbHidException& e) {
+                if (e.message() == QLatin1String("Tavrin is busy with another operation."))
+                    refused << name;
+            }
+        }
+        sentMeanwhile = sim->transcript().size() - sent;
+    });
+    for (qsizetype i = 0; i < expected.size(); ++i)
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("started while another one waits for the device")));
+    const Tavrin2QtCfg read = comm->readTavrinNoGui();
+    comm->setWaitHook({});
+    QCOMPARE(refused, expected);
+    QCOMPARE(sentMeanwhile, 0);
+    QCOMPARE(sim->transcript(), QStringList { QStringLiteral("READ") });
+    QCOMPARE(read.serNum(), sim->firmware().serialNumber());
 }
 
 QTEST_MAIN(TestProtocolDevice)

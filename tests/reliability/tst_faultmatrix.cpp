@@ -198,7 +198,7 @@ private:
     QString runCell(Operation operation, const Cell& cell, const QString& expected, int commandCount);
     void operate(Operation operation, const Cell& cell);
     void programPager(Operation operation, const Cell& cell);
-    void expectDialogs(Operation operation, const QString& outcome);
+    void expectDialogs(Operation operation, const Cell& cell, const QString& outcome);
     QString shownOutcome(Operation operation) const;
     void inject(const Cell& cell, int commandCount);
     // The operator removes the device (the detection timer sees it gone), plugs it back in, and tries again.
@@ -431,7 +431,7 @@ QString TestFaultMatrix::runCell(Operation operation, const Cell& cell, const QS
     m_progress->clear();
     m_sim->clearTranscript();
     m_sim->resetElapsed();
-    expectDialogs(operation, expected);
+    expectDialogs(operation, cell, expected);
     inject(cell, commandCount);
     operate(operation, cell);
     m_sim->clearFaults();
@@ -475,9 +475,11 @@ void TestFaultMatrix::inject(const Cell& cell, int commandCount)
     }
 }
 
-void TestFaultMatrix::expectDialogs(Operation operation, const QString& outcome)
+void TestFaultMatrix::expectDialogs(Operation operation, const Cell& cell, const QString& outcome)
 {
-    if (operation == Operation::Firmware) {
+    // Upgrade looks for the unit before it asks for a file.
+    const bool absentBefore = cell.fault == Fault::Unplugged && cell.after == 0;
+    if (operation == Operation::Firmware && !absentBefore) {
         // A name that fits the model: no question about it.
         m_prompter->expectOpenFile(firmwareCaption, QStringLiteral("/fw/TavrinIIUSB_2.hex"));
         if (outcome == ok) {

@@ -20,6 +20,7 @@ public:
         record().values.append(value);
     }
     int progress() const override { return m_value; }
+    void setLabel(const QString& label) override { record().labels.append(label); }
 
 private:
     ProgressRecorder::Record& record() { return (*m_records)[m_index]; }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -20,6 +21,8 @@ public:
         bool shown = false;
         int totalSteps = 0;
         QList<int> values;
+        // The labels set after the first, in order.
+        QStringList labels;
         bool destroyed = false;
     };
 

@@ -89,6 +89,26 @@ private slots:
         QCOMPARE(window.maximumWidth(), usable.width());
         QCOMPARE(window.x(), 0);
     }
+
+    // Taller than the screen: shrunk so that the whole frame fits; one that cannot shrink so far starts
+    // at the top, where its title bar stays reachable.
+    void tooTallWindowKeepsItsTitleBarOnTheScreen()
+    {
+        const QSize usable = usableSize();
+        QWidget window;
+        window.resize(301, usable.height() + 200);
+        fitAndCentre(&window);
+        QCOMPARE(window.frameGeometry().height(), usable.height());
+        QCOMPARE(window.frameGeometry().top(), 0);
+
+        QWidget rigid;
+        rigid.setMinimumHeight(usable.height() + 100);
+        rigid.resize(301, usable.height() + 100);
+        rigid.move(0, -300);
+        fitAndCentre(&rigid);
+        QCOMPARE(rigid.frameGeometry().top(), 0);
+        QCOMPARE(rigid.x(), usable.width() / 2 - 301 / 2);
+    }
 };
 
 QTEST_MAIN(TestFitAndCentre)
