@@ -62,12 +62,24 @@ bool Tavrin2QtComm::firmwareFileNameFits(int type, const QString& path)
 
 QStringList Tavrin2QtComm::batchispArguments(const QString& firmwareFile)
 {
-    return { QStringLiteral("batchisp"), QStringLiteral("-device"),    QStringLiteral("at90usb647"),
-             QStringLiteral("-hardware"), QStringLiteral("usb"),       QStringLiteral("-operation"),
-             QStringLiteral("erase"),     QStringLiteral("f"),         QStringLiteral("memory"),
-             QStringLiteral("flash"),     QStringLiteral("blankcheck"), QStringLiteral("loadbuffer"),
-             firmwareFile,                QStringLiteral("program"),   QStringLiteral("verify"),
-             QStringLiteral("start"),     QStringLiteral("reset"),     QStringLiteral("0") };
+    return { QStringLiteral("batchisp"),
+             QStringLiteral("-device"),
+             QStringLiteral("at90usb647"),
+             QStringLiteral("-hardware"),
+             QStringLiteral("usb"),
+             QStringLiteral("-operation"),
+             QStringLiteral("erase"),
+             QStringLiteral("f"),
+             QStringLiteral("memory"),
+             QStringLiteral("flash"),
+             QStringLiteral("blankcheck"),
+             QStringLiteral("loadbuffer"),
+             firmwareFile,
+             QStringLiteral("program"),
+             QStringLiteral("verify"),
+             QStringLiteral("start"),
+             QStringLiteral("reset"),
+             QStringLiteral("0") };
 }
 
 QString Tavrin2QtComm::flashProgram()
@@ -90,7 +102,7 @@ void Tavrin2QtComm::updateFirmware()
     QStringList response;
     _progressDialog.reset();
 
-    _progressDialog = ProgressIndicator::create(tr("Updating Firmware..."), true);
+    _progressDialog = createProgress(tr("Updating Firmware..."), true);
     _progressDialog->setCaption(tr("Please Wait"));
     _progressDialog->show();
     _progressDialog->setTotalSteps(4);
@@ -103,6 +115,7 @@ void Tavrin2QtComm::updateFirmware()
             return;
         }
         _progressDialog->setProgress(2);
+        const Operation operation(this);
         exchange(QStringLiteral("BL"), BootLoaderReadWindowMs, response);
         qCDebug(lcProtocol, "Finished BL read()");
         _progressDialog->setProgress(3);

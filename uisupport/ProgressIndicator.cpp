@@ -5,8 +5,6 @@
 #include <QProgressDialog>
 
 namespace {
-ProgressIndicator::Factory installedFactory;
-
 class DialogProgress : public ProgressIndicator
 {
 public:
@@ -64,12 +62,5 @@ private:
 
 std::unique_ptr<ProgressIndicator> ProgressIndicator::create(const QString& label, bool modal)
 {
-    if (installedFactory)
-        return installedFactory(label, modal);
     return std::make_unique<DialogProgress>(label, modal);
-}
-
-void ProgressIndicator::setFactory(Factory factory)
-{
-    installedFactory = std::move(factory);
 }

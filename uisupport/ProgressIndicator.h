@@ -5,9 +5,9 @@
 #include <functional>
 #include <memory>
 
-// The progress dialog shown around a device operation. The product shows a QProgressDialog
-// (no cancel button, object name "Progress", parent the active window); tests install a factory
-// that records what the operation does with it.
+// The progress shown around a device operation. The window's session shows a QProgressDialog
+// (no cancel button, object name "Progress", parent the active window); each session can be given a
+// factory of its own (the command line prints, tests record).
 class ProgressIndicator
 {
 public:
@@ -21,8 +21,6 @@ public:
 
     using Factory = std::function<std::unique_ptr<ProgressIndicator>(const QString& label, bool modal)>;
 
-    // Created with the operation's label and not shown yet.
+    // The progress dialog, created with the operation's label and not shown yet.
     static std::unique_ptr<ProgressIndicator> create(const QString& label, bool modal);
-    // An empty factory restores the QProgressDialog one.
-    static void setFactory(Factory factory);
 };
