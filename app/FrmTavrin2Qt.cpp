@@ -404,8 +404,7 @@ QString FrmTavrin2Qt::askForUnit(const QList<TavrinUnit>& units, const QString& 
 
 void FrmTavrin2Qt::handleDetectionFailure(const QString& message)
 {
-    const UsbHid* hid = UsbHid::instance();
-    if (message == hid->errorMessage(NoDeviceFound)) {
+    if (message == UsbHid::errorText(NoDeviceFound)) {
         if (!firstDetection)
             return;
         qCDebug(lcApp, "FrmTavrin2Qt::detectTavrin() 1");
@@ -419,7 +418,7 @@ void FrmTavrin2Qt::handleDetectionFailure(const QString& message)
             return;
         const int position = items.indexOf(choice);
         selectModel(position == 0 ? DalenTavrin : position == 1 ? DalenTavrin2Button : TavrinII);
-    } else if (message == hid->errorMessage(UnsupportedVersion)) {
+    } else if (message == UsbHid::errorText(UnsupportedVersion)) {
         // Only a freshly opened device reports it; while it stays attached the timer stays quiet.
         if (Tavrin2QtComm::instance()->connectionStatus() != Opened)
             return;

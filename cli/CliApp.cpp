@@ -17,7 +17,7 @@ namespace {
 // Restores the product's progress dialogs however run() ends.
 struct ProgressFactoryGuard
 {
-    ~ProgressFactoryGuard() { ProgressIndicator::setFactory({}); }
+    ~ProgressFactoryGuard() { Tavrin2QtComm::instance()->setProgressFactory({}); }
 };
 
 // The same bytes as the file that -o or the window's Save writes.
@@ -46,7 +46,7 @@ int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err
     m_err = &err;
     ProgressFactoryGuard guard;
     // Nothing may open a progress window; the preload of a virtual unit shows no progress at all.
-    ProgressIndicator::setFactory(CliProgress::factory(nullptr));
+    Tavrin2QtComm::instance()->setProgressFactory(CliProgress::factory(nullptr));
 
     int status = ExitSuccess;
     try {
@@ -94,7 +94,7 @@ void CliApp::runCommand()
 
     m_simulation.setUp(m_commandLine.value(QStringLiteral("simulate")),
                        m_commandLine.value(QStringLiteral("simulate-from")));
-    ProgressIndicator::setFactory(CliProgress::factory(m_err));
+    Tavrin2QtComm::instance()->setProgressFactory(CliProgress::factory(m_err));
 
     try {
         chooseUnit();

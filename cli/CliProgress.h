@@ -17,7 +17,7 @@ public:
     void setProgress(int value) override;
     int progress() const override { return m_value; }
 
-    // A factory for ProgressIndicator::setFactory.
+    // A factory for a session's setProgressFactory.
     static Factory factory(QTextStream* stream);
 
 private:

@@ -67,7 +67,8 @@ class LinkUnderTest
 public:
     LinkUnderTest()
         : m_backend(static_cast<ScriptedHidBackend*>(UsbHid::setBackend(std::make_unique<ScriptedHidBackend>())))
-        , m_link(UsbHid::instance())
+        , m_ownLink(std::make_unique<UsbHid>())
+        , m_link(m_ownLink.get())
     {
         m_backend->addInterface(DevicePath, UsbHid::VendorId, UsbHid::TavrinIIProductId);
         reopen();
@@ -174,6 +175,7 @@ private:
     }
 
     ScriptedHidBackend* m_backend;
+    std::unique_ptr<UsbHid> m_ownLink;
     UsbHid* m_link;
     QStringList m_lines;
     ExpectedLines m_expected;

@@ -48,7 +48,7 @@ std::optional<Tavrin2QtCfg> parseInto(Tavrin2QtCfg cfg, const QStringList& lines
     } catch (const UsbHidException& e) {
         FUZZ_CHECK(refused, e.message());
         const int code = lines.isEmpty() ? LostCommunication : DeviceReportedError;
-        FUZZ_CHECK(e.message() == UsbHid::instance()->errorMessage(code), e.message());
+        FUZZ_CHECK(e.message() == UsbHid::errorText(code), e.message());
         return std::nullopt;
     }
     FUZZ_CHECK(!refused, lines.join(QLatin1Char('\n')));

@@ -1,6 +1,8 @@
 // The protocol's core: the exchange, identification of the attached model and reading its settings.
 #include "protocol/Tavrin2QtComm.h"
 
+#include "usb/HidBackend.h"
+#include "usb/TavrinFinder.h"
 #include "usb/UsbHid.h"
 
 #include <QLoggingCategory>
@@ -25,19 +27,41 @@ QTime localTime()
 
 [[noreturn]] void fail(int code)
 {
-    throw UsbHidException(UsbHid::instance()->errorMessage(code));
+    throw UsbHidException(UsbHid::errorText(code));
 }
+
+// What a session without a progress factory of its own shows: nothing.
+class QuietProgress : public ProgressIndicator
+{
+public:
+    void setCaption(const QString&) override { }
+    void show() override { }
+    void setTotalSteps(int) override { }
+    void setProgress(int value) override { m_value = value; }
+    int progress() const override { return m_value; }
+
+private:
+    int m_value = 0;
+};
 } // namespace
 
-Tavrin2QtComm::Tavrin2QtComm()
-    : m_clock(localTime)
+Tavrin2QtComm::Tavrin2QtComm(std::shared_ptr<HidBackend> backend, QObject* parent)
+    : QObject(parent)
+    , m_fixedBackend(std::move(backend))
+    , m_clock(localTime)
 {
 }
+
+Tavrin2QtComm::~Tavrin2QtComm() = default;
 
 Tavrin2QtComm* Tavrin2QtComm::instance()
 {
-    // Kept until the process ends, like the link.
-    static Tavrin2QtComm* const comm = new Tavrin2QtComm;
+    // The window's session lives as long as the process.
+    static Tavrin2QtComm* const comm = [] {
+        auto* session = new Tavrin2QtComm;
+        session->m_isWindowSession = true;
+        return session;
+    }();
     return comm;
 }
 
@@ -47,8 +71,47 @@ void Tavrin2QtComm::reset()
     _progressDialog.reset();
     _detectedType = Unknown;
     m_connectionStatus = NotFound;
-    UsbHid::instance()->setOnlyPath(QString());
+    // Closed through the backend it was opened with; the next use opens a link on the current one.
+    m_link.reset();
     m_serialNumber.clear();
+}
+
+std::shared_ptr<HidBackend> Tavrin2QtComm::currentBackend() const
+{
+    return m_fixedBackend ? m_fixedBackend : UsbHid::sharedBackend();
+}
+
+UsbHid* Tavrin2QtComm::link()
+{
+    const std::shared_ptr<HidBackend> backend = currentBackend();
+    if (!m_link || m_link->backend() != backend.get()) {
+        // A new backend (a test's, the virtual device's) holds other units: what was open is gone.
+        if (m_link)
+            m_connectionStatus = NotFound;
+        m_link = std::make_unique<UsbHid>(backend);
+    }
+    return m_link.get();
+}
+
+void Tavrin2QtComm::setProgressFactory(ProgressIndicator::Factory factory)
+{
+    m_progressFactory = std::move(factory);
+}
+
+std::unique_ptr<ProgressIndicator> Tavrin2QtComm::createProgress(const QString& label, bool modal) const
+{
+    if (m_progressFactory)
+        return m_progressFactory(label, modal);
+    if (m_isWindowSession)
+        return ProgressIndicator::create(label, modal);
+    return std::make_unique<QuietProgress>();
+}
+
+void Tavrin2QtComm::endOperation()
+{
+    m_trafficStarted = false;
+    if (m_link)
+        m_link->unlockNode();
 }
 
 void Tavrin2QtComm::setClock(Clock clock)
@@ -59,7 +122,8 @@ void Tavrin2QtComm::setClock(Clock clock)
 TavrinType Tavrin2QtComm::connectTavrin()
 {
     refuseWhileBusy();
-    UsbHid* link = UsbHid::instance();
+    const Operation operation(this);
+    UsbHid* link = this->link();
     link->resolveHidFunctions();
     const UsbHid::InterfaceSet interfaces = link->getClassDevs();
     if (link->onlyPath().isEmpty()) {
@@ -81,19 +145,20 @@ TavrinType Tavrin2QtComm::connectTavrin()
 
 std::vector<UsbHid::Unit> Tavrin2QtComm::attachedUnits()
 {
-    UsbHid* link = UsbHid::instance();
-    link->resolveHidFunctions();
-    return link->matchingUnits(link->getClassDevs());
+    link();
+    return TavrinFinder(currentBackend()).attachedUnits();
 }
 
 QList<TavrinUnit> Tavrin2QtComm::describeUnits()
 {
     // It opens and closes every unit: never under an operation that waits for one.
     refuseWhileBusy();
-    UsbHid* link = UsbHid::instance();
+    UsbHid* link = this->link();
     const QString chosen = link->onlyPath();
     QList<TavrinUnit> described;
     for (const UsbHid::Unit& unit : attachedUnits()) {
+        // Each unit's question is an operation of its own, under that unit's lock.
+        const Operation operation(this);
         TavrinUnit entry;
         entry.path = unit.path;
         entry.model = unit.productId == UsbHid::TavrinIIProductId ? TavrinII : DalenTavrin;
@@ -122,7 +187,7 @@ QList<TavrinUnit> Tavrin2QtComm::describeUnits()
 void Tavrin2QtComm::chooseUnit(const QString& path)
 {
     refuseWhileBusy();
-    UsbHid* link = UsbHid::instance();
+    UsbHid* link = this->link();
     if (path == link->onlyPath())
         return;
     link->setOnlyPath(path);
@@ -138,8 +203,9 @@ TavrinType Tavrin2QtComm::detectedTavrinType()
     if (m_connectionStatus == AlreadyOpen)
         return _detectedType;
     qCDebug(lcProtocol, "Tavrin2QtComm::detectedTavrinType() 1");
+    const Operation operation(this);
 
-    switch (UsbHid::instance()->productId()) {
+    switch (link()->productId()) {
     case UsbHid::TavrinIIProductId:
         _detectedType = TavrinII;
         break;
@@ -210,26 +276,33 @@ void Tavrin2QtComm::send(const QString& command)
     // The last search found none (never one, or it has gone): say so, not what a dead handle says.
     if (m_connectionStatus == NotFound)
         fail(NoDeviceFound);
-    UsbHid::instance()->write(command);
+    UsbHid* link = this->link();
+    if (!m_trafficStarted) {
+        // Before the operation's first command: no other program may talk to the unit meanwhile, and
+        // nothing already queued (another program's answers, the end of an earlier operation) is an answer.
+        link->lockNode();
+        link->discardInput();
+        m_trafficStarted = m_operationDepth > 0;
+    }
+    link->write(command);
 }
 
 void Tavrin2QtComm::collectResponse(int windowMs, QStringList& response)
 {
-    UsbHid* link = UsbHid::instance();
-    HidBackend* clock = link->backend();
+    UsbHid* link = this->link();
     const int linesBefore = int(response.size());
     const int sliceMs = m_waitHook ? qMin(windowMs, WaitSliceMs) : windowMs;
     // Silence is measured on the link's clock from the last report, the time the hook takes included,
     // so the window closes after exactly windowMs without a report, as one wait would. Only the wait
     // that closes it drops a partial line; a report that came while the hook ran is still taken.
-    qint64 silentSince = clock->nowMs();
+    qint64 silentSince = link->nowMs();
     int reports = 0;
     for (;;) {
-        const qint64 silentMs = clock->nowMs() - silentSince;
+        const qint64 silentMs = link->nowMs() - silentSince;
         const int waitMs = int(qBound(qint64(0), windowMs - silentMs, qint64(sliceMs)));
         const bool closing = silentMs + waitMs >= windowMs;
         if ((closing ? link->read(response, waitMs) : link->readSlice(response, waitMs)) != 0) {
-            silentSince = clock->nowMs();
+            silentSince = link->nowMs();
             if (++reports >= MaxReportsPerExchange || response.size() - linesBefore >= MaxLinesPerExchange) {
                 qCWarning(lcProtocol, "Tavrin does not stop sending (%d reports, %d lines); giving up", reports,
                           int(response.size()) - linesBefore);
@@ -261,9 +334,10 @@ void Tavrin2QtComm::refuseWhileBusy() const
 
 Tavrin2QtCfg Tavrin2QtComm::readTavrin(QStringList* unreported)
 {
+    const Operation operation(this);
     Tavrin2QtCfg cfg;
     QStringList lines;
-    const std::unique_ptr<ProgressIndicator> progress = ProgressIndicator::create(tr("Reading Tavrin..."), false);
+    const std::unique_ptr<ProgressIndicator> progress = createProgress(tr("Reading Tavrin..."), false);
     if (!softwareSupported())
         fail(UnsupportedVersion);
     progress->setCaption(tr("Please Wait"));
@@ -284,6 +358,7 @@ Tavrin2QtCfg Tavrin2QtComm::readTavrin(QStringList* unreported)
 Tavrin2QtCfg Tavrin2QtComm::readTavrinNoGui(QStringList* unreported)
 {
     qCDebug(lcProtocol, "Tavrin2QtComm::readTavrinNoGui()");
+    const Operation operation(this);
     Tavrin2QtCfg cfg;
     QStringList lines;
     send(QStringLiteral("READ"));
@@ -298,7 +373,7 @@ void Tavrin2QtComm::collectSettings(QStringList& lines)
 {
     collectResponse(ReadWindowMs, lines);
     // The unit stopped in the middle of a line: what follows the cut would show as defaults.
-    if (UsbHid::instance()->lineCutOff()) {
+    if (link()->lineCutOff()) {
         qCWarning(lcProtocol, "Tavrin's answer to READ stopped in the middle of a line after %d lines",
                   int(lines.size()));
         fail(LostCommunication);
@@ -319,6 +394,7 @@ void Tavrin2QtComm::parseDeviceSettings(Tavrin2QtCfg& cfg, const QStringList& li
 bool Tavrin2QtComm::softwareSupported()
 {
     qCDebug(lcProtocol, "Tavrin2QtComm::softwareSupported()");
+    const Operation operation(this);
     const int variant = readTavrinNoGui().tavrinType();
     if (_detectedType == TavrinII && variant != TavrinII)
         return false;

@@ -17,17 +17,33 @@
 
 class CommandPlan;
 
-// The device protocol: every conversation with the attached Tavrin goes through here,
-// and through here alone to the HID link. Every failure is thrown as UsbHidException.
+class UsbHid;
+class HidBackend;
+
+// One Tavrin unit's session: its link, its detected model, firmware and serial number, and the command
+// language run against it (identify, READ, update with verify, pager programming, BL). Every failure is
+// thrown as UsbHidException. A session belongs to the thread that uses it (a worker may own one); it never
+// touches a widget itself: progress goes to its progress factory, and the window's questions are the
+// window's. Each operation holds the advisory lock of the unit's node from its first command to its end.
 class Tavrin2QtComm : public QObject
 {
     Q_OBJECT
 
 public:
+    // The window's own session, on the GUI thread, over the process's backend as it stands.
     static Tavrin2QtComm* instance();
+    // A session of its own over backend (the process's when null). Nothing is opened before it is used.
+    explicit Tavrin2QtComm(std::shared_ptr<HidBackend> backend = {}, QObject* parent = nullptr);
+    ~Tavrin2QtComm() override;
     // Tests and the virtual device: forget what is known of the attached device
     // (status NotFound, type Unknown) and stop any flashing tool.
     void reset();
+
+    // Where this session's progress goes. Empty: the session's default (the window's progress dialog for
+    // the window's session, nothing for others).
+    void setProgressFactory(ProgressIndicator::Factory factory);
+    // The unit this session talks to (created on first use).
+    UsbHid* link();
 
     // The time source of SETT; the local clock unless a test fixes it.
     using Clock = std::function<QTime()>;
@@ -131,7 +147,30 @@ signals:
     void firmwareUpdateFinished(bool success);
 
 private:
-    Tavrin2QtComm();
+    // The frame of one operation: the first command takes the node's lock and drops stale input; the
+    // outermost frame's end releases the lock.
+    class Operation
+    {
+    public:
+        explicit Operation(Tavrin2QtComm* comm)
+            : m_comm(comm)
+        {
+            ++m_comm->m_operationDepth;
+        }
+        ~Operation()
+        {
+            if (--m_comm->m_operationDepth == 0)
+                m_comm->endOperation();
+        }
+        Operation(const Operation&) = delete;
+        Operation& operator=(const Operation&) = delete;
+
+    private:
+        Tavrin2QtComm* m_comm;
+    };
+    void endOperation();
+    std::shared_ptr<HidBackend> currentBackend() const;
+    std::unique_ptr<ProgressIndicator> createProgress(const QString& label, bool modal) const;
 
     // The model sequences, planned in full by updateCommands before anything is sent.
     void updateDalenTavrin(const CommandPlan& plan, QStringList& response);
@@ -161,6 +200,12 @@ private:
     static CommandPlan alphaPagerCommands(const AlphaProgramData& data);
     static CommandPlan zellPagerCommands(int pagerNum, int sysID, int flags);
 
+    std::shared_ptr<HidBackend> m_fixedBackend;
+    std::unique_ptr<UsbHid> m_link;
+    ProgressIndicator::Factory m_progressFactory;
+    bool m_isWindowSession = false;
+    int m_operationDepth = 0;
+    bool m_trafficStarted = false;
     TavrinType _detectedType = Unknown;
     int m_connectionStatus = 1; // NotFound: the first search is forced
     Clock m_clock;

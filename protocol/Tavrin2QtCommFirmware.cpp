@@ -108,19 +108,20 @@ void Tavrin2QtComm::updateFirmware()
     _progressDialog.reset();
     // No file is asked for, and no progress shown, before a unit is known to be attached.
     if (m_connectionStatus == NotFound)
-        throw UsbHidException(UsbHid::instance()->errorMessage(NoDeviceFound));
+        throw UsbHidException(link()->errorMessage(NoDeviceFound));
     if (!getFirmwareFile()) {
         qCDebug(lcProtocol, "User canceled getting firmware file - can't update");
         return;
     }
 
-    _progressDialog = ProgressIndicator::create(tr("Updating Firmware..."), true);
+    _progressDialog = createProgress(tr("Updating Firmware..."), true);
     _progressDialog->setCaption(tr("Please Wait"));
     _progressDialog->show();
     _progressDialog->setTotalSteps(4);
     _progressDialog->setProgress(1);
 
     try {
+        const Operation operation(this);
         exchange(QStringLiteral("BL"), BootLoaderReadWindowMs, response);
         qCDebug(lcProtocol, "Finished BL read()");
         _progressDialog->setProgress(2);

@@ -49,7 +49,7 @@ QString clockFields(const QTime& now)
 
 [[noreturn]] void fail(int code)
 {
-    throw UsbHidException(UsbHid::instance()->errorMessage(code));
+    throw UsbHidException(UsbHid::errorText(code));
 }
 
 // The message field of a Tavrin II button: by its pager type, a Zell message number, the Alpha text or nothing.
@@ -112,7 +112,7 @@ QString lockoutTimeField(const Tavrin2QtCfg& cfg)
 // The message of a command the unit refused: which, what it set, and what of the sequence is in force.
 QString refusalMessage(const CommandPlan::Entry& entry, const QString& answer)
 {
-    return UsbHid::instance()->errorMessage(DeviceReportedError) + QLatin1Char('\n')
+    return UsbHid::errorText(DeviceReportedError) + QLatin1Char('\n')
         + Tavrin2QtComm::tr(
               "Tavrin refused %1 (%2), answering \"%3\".\nThe commands before it were applied; the ones after it "
               "were not sent.")
@@ -123,6 +123,7 @@ QString refusalMessage(const CommandPlan::Entry& entry, const QString& answer)
 
 void Tavrin2QtComm::updateTavrin(const Tavrin2QtCfg& cfg, bool verify)
 {
+    const Operation operation(this);
     QStringList response;
     // A field that cannot be sent whole refuses the update before any traffic at all.
     const CommandPlan plan = updateCommands(cfg);
@@ -187,6 +188,7 @@ void Tavrin2QtComm::updateTavrinII(const CommandPlan& plan, QStringList& respons
 
 bool Tavrin2QtComm::programAlphaPager(const AlphaProgramData& data)
 {
+    const Operation operation(this);
     QStringList response;
     runPlan(tr("Programming pager..."), alphaPagerCommands(data), response);
     checkResponse(response);
@@ -195,6 +197,7 @@ bool Tavrin2QtComm::programAlphaPager(const AlphaProgramData& data)
 
 bool Tavrin2QtComm::programZellPager(int pagerNum, int sysID, int flags)
 {
+    const Operation operation(this);
     QStringList response;
     runPlan(tr("Programming pager..."), zellPagerCommands(pagerNum, sysID, flags), response);
     checkResponse(response);
@@ -205,7 +208,7 @@ void Tavrin2QtComm::runPlan(const QString& label, const CommandPlan& plan, QStri
 {
     // Checked whole before any traffic, the version check's included.
     plan.checkSendable();
-    const std::unique_ptr<ProgressIndicator> progress = ProgressIndicator::create(label, false);
+    const std::unique_ptr<ProgressIndicator> progress = createProgress(label, false);
     if (!softwareSupported())
         fail(UnsupportedVersion);
 

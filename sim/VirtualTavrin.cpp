@@ -107,17 +107,21 @@ std::vector<QString> VirtualTavrin::enumerate(quint16 vendorIdHint)
     return paths;
 }
 
-HidBackend::Handle VirtualTavrin::open(const QString& path, Access access)
+HidBackend::Handle VirtualTavrin::open(const QString& path, Access access, QString* error)
 {
     leaveBusIfDue();
     int generation = 0;
     if (!otherInterface(path)) {
         if (path != m_path || !m_present) {
             m_lastError = QStringLiteral("No such device\n");
+            if (error)
+                *error = m_lastError;
             return NoHandle;
         }
         if (access != Access::Probe && !m_openable) {
-            m_lastError = m_lastOpenError = QStringLiteral("Permission denied\n");
+            m_lastError = QStringLiteral("Permission denied\n");
+            if (error)
+                *error = m_lastError;
             return NoHandle;
         }
         generation = m_generation;
@@ -192,6 +196,17 @@ int VirtualTavrin::readReport(Handle handle, QByteArray* data, int timeoutMs)
     return 0;
 }
 
+int VirtualTavrin::discardInput(Handle handle)
+{
+    const OpenHandle* open = usableHandle(handle, Access::Read);
+    int discarded = 0;
+    while (open && open->generation != 0 && !m_input.isEmpty() && m_input.first().dueAt <= m_clock.now()) {
+        m_input.removeFirst();
+        ++discarded;
+    }
+    return discarded;
+}
+
 const VirtualTavrin::Interface* VirtualTavrin::otherInterface(const QString& path) const
 {
     for (const Interface& other : m_otherInterfaces) {
@@ -206,9 +221,7 @@ const VirtualTavrin::OpenHandle* VirtualTavrin::usableHandle(Handle handle, std:
     m_deviceGone = false;
     auto found = m_handles.find(handle);
     if (found == m_handles.end() || (access && found->second.access != *access)) {
-        // Using the handle of a failed open fails for the reason the open did.
-        m_lastError = handle == NoHandle && !m_lastOpenError.isEmpty() ? m_lastOpenError
-                                                                       : QStringLiteral("Bad file descriptor\n");
+        m_lastError = QStringLiteral("Bad file descriptor\n");
         return nullptr;
     }
     const int generation = found->second.generation;

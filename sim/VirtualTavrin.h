@@ -102,14 +102,17 @@ public:
 
     bool init() override { return true; }
     std::vector<QString> enumerate(quint16 vendorIdHint) override;
-    Handle open(const QString& path, Access access) override;
+    Handle open(const QString& path, Access access, QString* error) override;
     void close(Handle handle) override;
     bool attributes(Handle probe, quint16* vendorId, quint16* productId) override;
     bool writeReport(Handle handle, const QByteArray& report) override;
     int readReport(Handle handle, QByteArray* data, int timeoutMs) override;
-    QString lastErrorText() override { return m_lastError; }
-    qint64 nowMs() override { return m_clock.now(); }
-    bool deviceGone() const override { return m_deviceGone; }
+    // Drops the reports due by now; answers still on their way stay.
+    int discardInput(Handle handle) override;
+    // One unit, used by one thread at a time: its last failure is that of its handles.
+    QString lastErrorText(Handle) override { return m_lastError; }
+    qint64 nowMs(Handle) override { return m_clock.now(); }
+    bool deviceGone(Handle) const override { return m_deviceGone; }
     // A unit alone: the first port of the first bus.
     QString portPath(const QString& path) override { return owns(path) ? QStringLiteral("1-1") : QString(); }
 
@@ -151,7 +154,6 @@ private:
     QList<InputReport> m_input;
     QStringList m_transcript;
     QString m_lastError;
-    QString m_lastOpenError;
     int m_replyDelayMs = 0;
     qint64 m_silentWaitMs = 0; // waited by the host since the last report or command
     int m_enumerations = 0;

@@ -5,7 +5,6 @@
 #include <QProgressDialog>
 
 namespace {
-ProgressIndicator::Factory installedFactory;
 QPointer<QWidget> currentOwner;
 
 class DialogProgress : public ProgressIndicator
@@ -75,14 +74,7 @@ private:
 
 std::unique_ptr<ProgressIndicator> ProgressIndicator::create(const QString& label, bool modal)
 {
-    if (installedFactory)
-        return installedFactory(label, modal);
     return std::make_unique<DialogProgress>(label, modal);
-}
-
-void ProgressIndicator::setFactory(Factory factory)
-{
-    installedFactory = std::move(factory);
 }
 
 ProgressIndicator::Owner::Owner(QWidget* window)

@@ -8,9 +8,10 @@
 
 class QWidget;
 
-// The progress dialog shown around a device operation. The product shows a QProgressDialog
+// The progress shown around a device operation. The window's session shows a QProgressDialog
 // (no cancel button, object name "Progress", parent the owner's window or else the active window,
-// modal to that window); tests install a factory that records what the operation does with it.
+// modal to that window); each session can be given a factory of its own (the command line prints,
+// tests record).
 class ProgressIndicator
 {
 public:
@@ -26,10 +27,8 @@ public:
 
     using Factory = std::function<std::unique_ptr<ProgressIndicator>(const QString& label, bool modal)>;
 
-    // Created with the operation's label and not shown yet.
+    // The progress dialog, created with the operation's label and not shown yet.
     static std::unique_ptr<ProgressIndicator> create(const QString& label, bool modal);
-    // An empty factory restores the QProgressDialog one.
-    static void setFactory(Factory factory);
 
     // The window whose operation runs, for as long as it lives: the progress dialogs created meanwhile
     // belong to it and stay above it, whichever window the operator activated last.

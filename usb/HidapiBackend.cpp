@@ -12,6 +12,8 @@
 #include <cwchar>
 
 #ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -60,6 +62,7 @@ HidapiBackend::~HidapiBackend()
 
 bool HidapiBackend::init()
 {
+    const std::lock_guard<std::mutex> lock(m_mutex);
     if (hid_init() == 0)
         return true;
     m_lastError = libraryError(nullptr);
@@ -67,6 +70,12 @@ bool HidapiBackend::init()
 }
 
 std::vector<QString> HidapiBackend::enumerate(quint16 vendorIdHint)
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return enumerateLocked(vendorIdHint);
+}
+
+std::vector<QString> HidapiBackend::enumerateLocked(quint16 vendorIdHint)
 {
     m_enumerated.clear();
     std::vector<QString> paths;
@@ -85,34 +94,38 @@ std::vector<QString> HidapiBackend::enumerate(quint16 vendorIdHint)
     return paths;
 }
 
-HidBackend::Handle HidapiBackend::open(const QString& path, Access access)
+HidBackend::Handle HidapiBackend::open(const QString& path, Access access, QString* error)
 {
+    const std::lock_guard<std::mutex> lock(m_mutex);
     OpenHandle open;
+    QString failure;
     if (access == Access::Probe) {
         auto found = m_enumerated.find(path);
         if (found == m_enumerated.end()) {
-            enumerate(0);
+            enumerateLocked(0);
             found = m_enumerated.find(path);
         }
-        if (found == m_enumerated.end()) {
-            m_lastError = QStringLiteral("No HID device is present at %1.\n").arg(path);
-            return NoHandle;
-        }
-        open.ids = found->second;
+        if (found == m_enumerated.end())
+            failure = QStringLiteral("No HID device is present at %1.\n").arg(path);
+        else
+            open.ids = found->second;
     } else {
         const QByteArray nativePath = QFile::encodeName(path);
         errno = 0;
         open.device = hid_open_path(nativePath.constData());
         const int openErrno = errno;
         if (!open.device) {
-            m_lastError = describeOpenFailure(path, openErrno, libraryError(nullptr));
-            m_lastOpenError = m_lastError;
-            qCWarning(lcUsb, "cannot open %s: %s", nativePath.constData(), qPrintable(m_lastError.trimmed()));
-            return NoHandle;
-        }
-        if (auto found = m_enumerated.find(path); found != m_enumerated.end())
+            failure = describeOpenFailure(path, openErrno, libraryError(nullptr));
+            qCWarning(lcUsb, "cannot open %s: %s", nativePath.constData(), qPrintable(failure.trimmed()));
+        } else if (auto found = m_enumerated.find(path); found != m_enumerated.end()) {
             open.ids = found->second;
+        }
         open.path = path;
+    }
+    if (!failure.isEmpty()) {
+        if (error)
+            *error = failure;
+        return NoHandle;
     }
     const Handle handle = m_nextHandle++;
     m_handles.emplace(handle, open);
@@ -121,40 +134,58 @@ HidBackend::Handle HidapiBackend::open(const QString& path, Access access)
 
 void HidapiBackend::close(Handle handle)
 {
-    auto found = m_handles.find(handle);
-    if (found == m_handles.end())
-        return;
-    if (found->second.device)
-        hid_close(found->second.device);
-    m_handles.erase(found);
+    hid_device_* device = nullptr;
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        auto found = m_handles.find(handle);
+        if (found == m_handles.end())
+            return;
+        device = found->second.device;
+        m_handles.erase(found);
+    }
+    if (device)
+        hid_close(device);
 }
 
 bool HidapiBackend::attributes(Handle probe, quint16* vendorId, quint16* productId)
 {
+    const std::lock_guard<std::mutex> lock(m_mutex);
     auto found = m_handles.find(probe);
-    if (found == m_handles.end()) {
-        m_lastError = QStringLiteral("Invalid device handle.\n");
+    if (found == m_handles.end())
         return false;
-    }
     *vendorId = found->second.ids.vendorId;
     *productId = found->second.ids.productId;
     return true;
 }
 
+HidapiBackend::OpenHandle* HidapiBackend::entry(Handle handle)
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    auto found = m_handles.find(handle);
+    return found != m_handles.end() ? &found->second : nullptr;
+}
+
+const HidapiBackend::OpenHandle* HidapiBackend::entry(Handle handle) const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    auto found = m_handles.find(handle);
+    return found != m_handles.end() ? &found->second : nullptr;
+}
+
 bool HidapiBackend::writeReport(Handle handle, const QByteArray& report)
 {
-    hid_device_* device = deviceOf(handle);
-    if (!device)
+    OpenHandle* open = entry(handle);
+    if (!open || !open->device)
         return false;
     errno = 0;
     const int written
-        = hid_write(device, reinterpret_cast<const unsigned char*>(report.constData()), size_t(report.size()));
+        = hid_write(open->device, reinterpret_cast<const unsigned char*>(report.constData()), size_t(report.size()));
     if (written < 0) {
-        transferFailed(handle, false, errno, libraryError(device));
+        transferFailed(open, false, errno, libraryError(open->device));
         return false;
     }
     if (written < report.size()) {
-        transferFailed(handle, false, EIO,
+        transferFailed(open, false, EIO,
                        QCoreApplication::translate("UsbHid", "The Tavrin device took %1 of %2 bytes of a report.\n")
                            .arg(written)
                            .arg(report.size()));
@@ -165,24 +196,64 @@ bool HidapiBackend::writeReport(Handle handle, const QByteArray& report)
 
 int HidapiBackend::readReport(Handle handle, QByteArray* data, int timeoutMs)
 {
-    hid_device_* device = deviceOf(handle);
-    if (!device)
+    OpenHandle* open = entry(handle);
+    if (!open || !open->device)
         return -1;
     // hidapi hands over an unnumbered report without its report ID byte, as the link expects.
     unsigned char buffer[InputBufferSize] = {};
     errno = 0;
-    const int count = hid_read_timeout(device, buffer, sizeof buffer, timeoutMs);
+    const int count = hid_read_timeout(open->device, buffer, sizeof buffer, timeoutMs);
     if (count < 0) {
-        transferFailed(handle, true, errno, libraryError(device));
+        transferFailed(open, true, errno, libraryError(open->device));
         return -1;
     }
     *data = QByteArray(reinterpret_cast<const char*>(buffer), count);
     return count;
 }
 
-QString HidapiBackend::lastErrorText()
+QString HidapiBackend::lastErrorText(Handle handle)
 {
-    return m_lastError;
+    if (handle == NoHandle) {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        return m_lastError;
+    }
+    const OpenHandle* open = entry(handle);
+    return open ? open->lastError : QStringLiteral("The Tavrin device is not open.\n");
+}
+
+bool HidapiBackend::deviceGone(Handle handle) const
+{
+    const OpenHandle* open = entry(handle);
+    return open && open->deviceGone;
+}
+
+int HidapiBackend::lockNode(const QString& path)
+{
+#ifdef Q_OS_LINUX
+    // A descriptor of its own: flock belongs to the open file, and hidapi's is not ours to lock.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return NoLock;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        return fd + 1;
+    const int lockErrno = errno;
+    ::close(fd);
+    return lockErrno == EWOULDBLOCK ? NodeInUse : NoLock;
+#else
+    Q_UNUSED(path)
+    return NoLock;
+#endif
+}
+
+void HidapiBackend::unlockNode(int token)
+{
+#ifdef Q_OS_LINUX
+    // Closing the descriptor releases its lock.
+    if (token > 0)
+        ::close(token - 1);
+#else
+    Q_UNUSED(token)
+#endif
 }
 
 QString HidapiBackend::describeOpenFailure(const QString& path, int errorNumber, const QString& libraryText)
@@ -206,24 +277,12 @@ QString HidapiBackend::describeOpenFailure(const QString& path, int errorNumber,
     return QStringLiteral("Cannot open %1.\n").arg(path);
 }
 
-void HidapiBackend::transferFailed(Handle handle, bool reading, int errorNumber, const QString& reason)
+void HidapiBackend::transferFailed(OpenHandle* open, bool reading, int errorNumber, const QString& reason)
 {
-    m_lastError = reason.isEmpty() && errorNumber
+    open->lastError = reason.isEmpty() && errorNumber
         ? endingInLineBreak(QString::fromLocal8Bit(std::strerror(errorNumber)))
         : reason;
-    const auto found = m_handles.find(handle);
-    m_deviceGone = leftTheSystem(reading, errorNumber, found != m_handles.end() ? found->second.path : QString());
-}
-
-hid_device_* HidapiBackend::deviceOf(Handle handle)
-{
-    auto found = m_handles.find(handle);
-    if (found != m_handles.end() && found->second.device)
-        return found->second.device;
-    // The open that should have produced this handle failed; its reason is the useful one.
-    m_deviceGone = false;
-    m_lastError = m_lastOpenError.isEmpty() ? QStringLiteral("The Tavrin device is not open.\n") : m_lastOpenError;
-    return nullptr;
+    open->deviceGone = leftTheSystem(reading, errorNumber, open->path);
 }
 
 QString HidapiBackend::libraryError(hid_device_* device)

@@ -3,12 +3,15 @@
 #include "usb/HidBackend.h"
 
 #include <map>
+#include <mutex>
 
 struct hid_device_;
 
 // The platform backend on hidapi. Probing needs no open device: a probe handle stands for the
 // entry of the last enumeration, so a device that is present but not openable is still matched
 // and its open failure reported where it matters, at the first write or read.
+// hidapi keeps one unlocked process-wide error text for enumerate and open: those, and the handle
+// table, go through one mutex; transfers run unlocked on their own device.
 class HidapiBackend : public HidBackend
 {
 public:
@@ -19,13 +22,16 @@ public:
 
     bool init() override;
     std::vector<QString> enumerate(quint16 vendorIdHint) override;
-    Handle open(const QString& path, Access access) override;
+    Handle open(const QString& path, Access access, QString* error) override;
     void close(Handle handle) override;
     bool attributes(Handle probe, quint16* vendorId, quint16* productId) override;
     bool writeReport(Handle handle, const QByteArray& report) override;
     int readReport(Handle handle, QByteArray* data, int timeoutMs) override;
-    QString lastErrorText() override;
-    bool deviceGone() const override { return m_deviceGone; }
+    int discardInput(Handle handle) override { return discardByReading(handle); }
+    QString lastErrorText(Handle handle) override;
+    bool deviceGone(Handle handle) const override;
+    int lockNode(const QString& path) override;
+    void unlockNode(int token) override;
 
     // The text for a failed open of path: the permission hint when errorNumber (errno right after
     // the open) says access was denied, else libraryText.
@@ -42,17 +48,22 @@ private:
         hid_device_* device = nullptr; // none for a probe
         Ids ids;
         QString path;
+        // Written only by the thread that uses the handle.
+        QString lastError;
+        bool deviceGone = false;
     };
 
-    hid_device_* deviceOf(Handle handle);
+    // The entry of an open handle: stable while the handle is open (map nodes do not move).
+    OpenHandle* entry(Handle handle);
+    const OpenHandle* entry(Handle handle) const;
+    std::vector<QString> enumerateLocked(quint16 vendorIdHint);
     // Notes the failure of a transfer through handle: its reason, and whether the device has left.
-    void transferFailed(Handle handle, bool reading, int errorNumber, const QString& reason);
+    static void transferFailed(OpenHandle* open, bool reading, int errorNumber, const QString& reason);
     static QString libraryError(hid_device_* device);
 
+    mutable std::mutex m_mutex;
     std::map<QString, Ids> m_enumerated;
     std::map<Handle, OpenHandle> m_handles;
     Handle m_nextHandle = 1;
     QString m_lastError;
-    QString m_lastOpenError;
-    bool m_deviceGone = false;
 };

@@ -4,6 +4,7 @@
 #include "usb/UsbLogging.h"
 
 #include <QCoreApplication>
+#include <QMutex>
 
 namespace {
 
@@ -42,9 +43,15 @@ bool appendsSystemText(int code)
         && code != UnsupportedVersion;
 }
 
-std::unique_ptr<UsbHid>& instanceSlot()
+struct SharedBackend
 {
-    static std::unique_ptr<UsbHid> slot;
+    QMutex mutex;
+    std::shared_ptr<HidBackend> backend;
+};
+
+SharedBackend& sharedSlot()
+{
+    static SharedBackend slot;
     return slot;
 }
 
@@ -61,8 +68,8 @@ const char* UsbHidException::what() const noexcept
     return m_what.constData();
 }
 
-UsbHid::UsbHid(std::unique_ptr<HidBackend> backend)
-    : m_backend(std::move(backend))
+UsbHid::UsbHid(std::shared_ptr<HidBackend> backend)
+    : m_backend(backend ? std::move(backend) : sharedBackend())
 {
 }
 
@@ -70,33 +77,32 @@ UsbHid::~UsbHid()
 {
     // No trace here: the logging category may already be gone when the process ends.
     closeAll();
+    unlockNode();
 }
 
-UsbHid* UsbHid::instance()
+std::shared_ptr<HidBackend> UsbHid::sharedBackend()
 {
-    auto& slot = instanceSlot();
-    if (!slot)
-        slot.reset(new UsbHid(std::make_unique<HidapiBackend>()));
-    return slot.get();
+    SharedBackend& slot = sharedSlot();
+    const QMutexLocker lock(&slot.mutex);
+    if (!slot.backend)
+        slot.backend = std::make_shared<HidapiBackend>();
+    return slot.backend;
 }
 
 HidBackend* UsbHid::setBackend(std::unique_ptr<HidBackend> backend)
 {
     if (!backend)
         backend = std::make_unique<HidapiBackend>();
-    auto& slot = instanceSlot();
-    if (!slot) {
-        slot.reset(new UsbHid(std::move(backend)));
-        return slot->backend();
-    }
-    UsbHid* link = slot.get();
-    link->closeAll();
-    link->m_backend = std::move(backend);
-    link->_device_path.clear();
-    link->m_onlyPath.clear();
-    link->m_partialLine.clear();
-    link->m_productId = -1;
-    return link->backend();
+    SharedBackend& slot = sharedSlot();
+    const QMutexLocker lock(&slot.mutex);
+    slot.backend = std::move(backend);
+    return slot.backend.get();
+}
+
+QString UsbHid::errorText(int code)
+{
+    const bool known = code >= 0 && code < errorTextCount;
+    return known ? tr(errorTexts[code]) : tr("WARNING: unknown exception");
 }
 
 void UsbHid::loadHidLibraries()
@@ -124,7 +130,7 @@ FindResult UsbHid::findDevice(const InterfaceSet& interfaces, bool force)
             return AlreadyOpen;
 
         quint16 productId = 0;
-        if (!probeTavrin(path, &m_probeHandle, &productId))
+        if (!isTavrin(m_backend.get(), path, &productId))
             continue;
 
         m_productId = productId;
@@ -132,9 +138,11 @@ FindResult UsbHid::findDevice(const InterfaceSet& interfaces, bool force)
         qCDebug(lcUsb, "_device_path: %s", qPrintable(path));
         closeHandle(m_readHandle);
         closeHandle(m_writeHandle);
+        m_readOpenError.clear();
+        m_writeOpenError.clear();
         // Open failures show up as WriteFailed/ReadFailed at the first use, with the backend's reason.
-        m_readHandle = m_backend->open(path, HidBackend::Access::Read);
-        m_writeHandle = m_backend->open(path, HidBackend::Access::Write);
+        m_readHandle = m_backend->open(path, HidBackend::Access::Read, &m_readOpenError);
+        m_writeHandle = m_backend->open(path, HidBackend::Access::Write, &m_writeOpenError);
         // Bytes from the handle just closed cannot belong to the next line.
         m_partialLine.clear();
         return Opened;
@@ -146,34 +154,28 @@ std::vector<UsbHid::Unit> UsbHid::matchingUnits(const InterfaceSet& interfaces)
 {
     std::vector<Unit> units;
     for (const QString& path : interfaces) {
-        HidBackend::Handle probe = HidBackend::NoHandle;
         quint16 productId = 0;
-        if (probeTavrin(path, &probe, &productId))
-            units.push_back(Unit { path, productId });
-        closeHandle(probe);
+        if (isTavrin(m_backend.get(), path, &productId))
+            units.push_back(Unit { path, productId, QString() });
     }
     return units;
 }
 
-bool UsbHid::probeTavrin(const QString& path, HidBackend::Handle* probe, quint16* productId)
+bool UsbHid::isTavrin(HidBackend* backend, const QString& path, quint16* productId)
 {
-    closeHandle(*probe);
-    *probe = m_backend->open(path, HidBackend::Access::Probe);
-    if (*probe == HidBackend::NoHandle) {
+    const HidBackend::Handle probe = backend->open(path, HidBackend::Access::Probe, nullptr);
+    if (probe == HidBackend::NoHandle) {
         qCDebug(lcUsb, "error: cannot open %s for probing", qPrintable(path));
         return false;
     }
     quint16 vendorId = 0;
-    if (!m_backend->attributes(*probe, &vendorId, productId)) {
+    const bool known = backend->attributes(probe, &vendorId, productId);
+    backend->close(probe);
+    if (!known) {
         qCDebug(lcUsb, "error: HidD_GetAttributes() failed");
-        closeHandle(*probe);
         return false;
     }
-    if (vendorId != VendorId || (*productId != TavrinIIProductId && *productId != DalenProductId)) {
-        closeHandle(*probe);
-        return false;
-    }
-    return true;
+    return vendorId == VendorId && (*productId == TavrinIIProductId || *productId == DalenProductId);
 }
 
 void UsbHid::disconnect()
@@ -199,7 +201,8 @@ void UsbHid::write(const QString& line)
         for (int i = 0; i < ReportSize; ++i)
             qCDebug(lcUsb, "report_buffer[%d] = %c", i, report.at(i));
         if (!m_backend->writeReport(m_writeHandle, report))
-            failAndRelease(m_backend->deviceGone() ? LostCommunication : WriteFailed);
+            failAndRelease(m_backend->deviceGone(m_writeHandle) ? LostCommunication : WriteFailed, m_writeHandle,
+                           m_writeOpenError);
     }
 }
 
@@ -217,7 +220,8 @@ int UsbHid::readSlice(QStringList& lines, int timeoutMs)
     QByteArray data;
     const int count = m_backend->readReport(m_readHandle, &data, timeoutMs);
     if (count < 0)
-        failAndRelease(m_backend->deviceGone() ? LostCommunication : ReadFailed);
+        failAndRelease(m_backend->deviceGone(m_readHandle) ? LostCommunication : ReadFailed, m_readHandle,
+                       m_readOpenError);
     if (count == 0)
         return 0;
     const int examined = qMin(int(data.size()), ReportDataSize);
@@ -233,12 +237,48 @@ int UsbHid::readSlice(QStringList& lines, int timeoutMs)
     return count;
 }
 
+int UsbHid::discardInput()
+{
+    m_partialLine.clear();
+    m_lineCutOff = false;
+    if (m_readHandle == HidBackend::NoHandle)
+        return 0;
+    const int discarded = m_backend->discardInput(m_readHandle);
+    if (discarded > 0)
+        qCDebug(lcUsb, "discarded %d input reports that came before the operation", discarded);
+    return discarded;
+}
+
+qint64 UsbHid::nowMs() const
+{
+    return m_backend->nowMs(m_readHandle);
+}
+
+void UsbHid::lockNode()
+{
+    if (holdsNodeLock() || _device_path.isEmpty())
+        return;
+    const int token = m_backend->lockNode(_device_path);
+    if (token == HidBackend::NodeInUse)
+        throw UsbHidException(tr("The Tavrin at %1 is in use by another program.").arg(_device_path));
+    m_lockToken = token;
+}
+
+void UsbHid::unlockNode()
+{
+    if (!holdsNodeLock())
+        return;
+    m_backend->unlockNode(m_lockToken);
+    m_lockToken = HidBackend::NoLock;
+}
+
 QString UsbHid::errorMessage(int code) const
 {
     const bool known = code >= 0 && code < errorTextCount;
-    QString message = known ? tr(errorTexts[code]) : tr("WARNING: unknown exception");
+    QString message = errorText(code);
     if (!known || appendsSystemText(code))
-        message += QLatin1Char('\n') + m_backend->lastErrorText();
+        message += QLatin1Char('\n')
+            + (m_lastFailure.isEmpty() ? m_backend->lastErrorText(HidBackend::NoHandle) : m_lastFailure);
     return message;
 }
 
@@ -252,7 +292,6 @@ void UsbHid::closeHandle(HidBackend::Handle& handle)
 
 void UsbHid::closeAll()
 {
-    closeHandle(m_probeHandle);
     closeHandle(m_readHandle);
     closeHandle(m_writeHandle);
 }
@@ -264,8 +303,16 @@ bool UsbHid::isOpen() const
 
 // A device that failed a transfer is usually gone or re-plugged (perhaps at the same path):
 // closing it lets the next search open it afresh instead of meeting dead handles forever.
-void UsbHid::failAndRelease(int code)
+void UsbHid::failAndRelease(int code, HidBackend::Handle handle, const QString& openError)
 {
+    if (handle != HidBackend::NoHandle)
+        m_lastFailure = m_backend->lastErrorText(handle);
+    else if (!openError.isEmpty())
+        m_lastFailure = openError;
+    else
+        m_lastFailure = m_backend->lastErrorText(HidBackend::NoHandle);
+    if (m_lastFailure.isEmpty())
+        m_lastFailure = QStringLiteral("The Tavrin device is not open.\n");
     const QString message = errorMessage(code);
     closeAll();
     m_partialLine.clear();

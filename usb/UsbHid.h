@@ -2,7 +2,7 @@
 
 #include "usb/HidBackend.h"
 
-#include <QObject>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -54,11 +54,12 @@ private:
     QByteArray m_what;
 };
 
-// The link to the attached Tavrin device: finds it by vendor and product ID, sends command
-// lines as 9-byte output reports and assembles response lines from input reports.
-class UsbHid : public QObject
+// One Tavrin unit's link: its path, its handles, its half-received line and its product ID. Finds its unit
+// by vendor and product ID, sends command lines as 9-byte output reports and assembles response lines
+// from input reports. A link belongs to the thread that uses it; links share the process's backend.
+class UsbHid
 {
-    Q_OBJECT
+    Q_DECLARE_TR_FUNCTIONS(UsbHid)
 
 public:
     static constexpr quint16 VendorId = 0x03EB;
@@ -74,16 +75,24 @@ public:
     {
         QString path;
         int productId = -1;
+        // Where it is plugged in (such as "1-1.3"); empty where the system does not tell.
+        QString port;
     };
 
-    static UsbHid* instance();
-    // Replaces the platform backend (hidapi by default; nullptr installs a fresh hidapi backend) and
-    // resets the link's state: handles closed through the old backend, no device path, no partial
-    // line, no product ID. Creates the link if needed. Returns the backend.
+    // The process's backend, shared by every link and finder: hidapi unless replaced.
+    static std::shared_ptr<HidBackend> sharedBackend();
+    // Replaces the process's backend (nullptr installs a fresh hidapi backend). Links made before keep
+    // the backend they were made with until they are gone. Returns the new backend.
     static HidBackend* setBackend(std::unique_ptr<HidBackend> backend);
-    HidBackend* backend() const { return m_backend.get(); }
+    // The user text of an error code, without the system's text.
+    static QString errorText(int code);
 
-    ~UsbHid() override;
+    explicit UsbHid(std::shared_ptr<HidBackend> backend = sharedBackend());
+    ~UsbHid();
+    UsbHid(const UsbHid&) = delete;
+    UsbHid& operator=(const UsbHid&) = delete;
+
+    HidBackend* backend() const { return m_backend.get(); }
 
     // Throws HidDllNotLoaded when the platform library cannot be used.
     void loadHidLibraries();
@@ -97,6 +106,8 @@ public:
     // Every interface of the set with the Tavrin vendor and product ID, in order. Probes through
     // handles of its own, so the open device stays as it is.
     std::vector<Unit> matchingUnits(const InterfaceSet& interfaces);
+    // Whether path is a Tavrin interface of backend; its product ID in *productId.
+    static bool isTavrin(HidBackend* backend, const QString& path, quint16* productId);
     // With a path, findDevice considers that interface only (several units may be attached);
     // empty: the first match, as before.
     void setOnlyPath(const QString& path) { m_onlyPath = path; }
@@ -114,29 +125,42 @@ public:
     bool lineCutOff() const { return m_lineCutOff; }
     // As read, but a time-out keeps the partial line: for one slice of a wait that goes on.
     int readSlice(QStringList& lines, int timeoutMs);
+    // Drops the input reports already waiting and any partial line: what came before an operation (another
+    // program's answers, the end of an earlier one) is not its answer. Returns the reports dropped.
+    int discardInput();
+    // The clock the link's reads wait by.
+    qint64 nowMs() const;
+
+    // The advisory lock on the unit's node for one operation. Throws, naming the node, when another
+    // program holds it; lockNode again while locked does nothing.
+    void lockNode();
+    void unlockNode();
+    bool holdsNodeLock() const { return m_lockToken != HidBackend::NoLock; }
 
     int productId() const { return m_productId; }
     QString devicePath() const { return _device_path; }
+    // The code's text and, for the link's own failures, the system's reason for the last one.
     QString errorMessage(int code) const;
 
 private:
-    explicit UsbHid(std::unique_ptr<HidBackend> backend);
     void closeHandle(HidBackend::Handle& handle);
     void closeAll();
     bool isOpen() const;
-    // Opens path as *probe (closing what it held) and reads its IDs; false, with nothing open, when it
-    // is no Tavrin.
-    bool probeTavrin(const QString& path, HidBackend::Handle* probe, quint16* productId);
     [[noreturn]] void raise(int code) const;
-    [[noreturn]] void failAndRelease(int code);
+    [[noreturn]] void failAndRelease(int code, HidBackend::Handle handle, const QString& openError);
 
-    std::unique_ptr<HidBackend> m_backend;
-    HidBackend::Handle m_probeHandle = HidBackend::NoHandle;
+    std::shared_ptr<HidBackend> m_backend;
     HidBackend::Handle m_writeHandle = HidBackend::NoHandle;
     HidBackend::Handle m_readHandle = HidBackend::NoHandle;
+    // Why the handle of that kind could not be opened; reported at its first use.
+    QString m_readOpenError;
+    QString m_writeOpenError;
+    // The system's reason for the link's last failure.
+    QString m_lastFailure;
     QString _device_path;
     QString m_onlyPath;
     QByteArray m_partialLine;
     bool m_lineCutOff = false;
     int m_productId = -1;
+    int m_lockToken = HidBackend::NoLock;
 };

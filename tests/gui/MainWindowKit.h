@@ -48,7 +48,7 @@ inline TavrinType typeOf(Model model)
 
 inline QString linkMessage(int code)
 {
-    return UsbHid::instance()->errorMessage(code);
+    return UsbHid::errorText(code);
 }
 
 // Letters of the 8-bit set included; never a comma, which the message fields refuse.

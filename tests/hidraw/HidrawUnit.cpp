@@ -141,8 +141,8 @@ HidrawUnit::HidrawUnit(const QString& name, VirtualTavrin::Model model, int numb
 {
     m_unit.setSerialNumber(serialNumber.isEmpty() ? QStringLiteral("%1").arg(10000 + number, 8, 10, QLatin1Char('0'))
                                                   : serialNumber);
-    m_unitWrite = m_unit.open(m_unit.path(), HidBackend::Access::Write);
-    m_unitRead = m_unit.open(m_unit.path(), HidBackend::Access::Read);
+    m_unitWrite = m_unit.open(m_unit.path(), HidBackend::Access::Write, nullptr);
+    m_unitRead = m_unit.open(m_unit.path(), HidBackend::Access::Read, nullptr);
 }
 
 HidrawUnit::~HidrawUnit()

@@ -9,6 +9,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 // The built tavrin2qt-cli against virtual units behind hidraw nodes: hidapi, libudev and the
 // node's read, write, poll and ioctl calls as a user's device meets them.
 class TestHidrawCli : public QObject
@@ -24,6 +28,7 @@ private slots:
     void unitOfAnotherProductIdIsIgnored();
     void answerCutAnywhereNeverSavesOtherSettings();
     void twoUnitsNeedAChoice();
+    void aUnitInUseByAnotherProgramIsLeftAlone();
     void failuresOnTheNodeEndInOneClearMessage_data();
     void failuresOnTheNodeEndInOneClearMessage();
 
@@ -177,6 +182,26 @@ void TestHidrawCli::answerCutAnywhereNeverSavesOtherSettings()
 }
 
 // Two units on the bus: hidapi lists both, and nothing is read until one is chosen.
+// Another program holds the node's lock (as a running tavrin2qt does for each operation): the command
+// fails at once, naming the node, and the unit hears nothing.
+void TestHidrawCli::aUnitInUseByAnotherProgramIsLeftAlone()
+{
+    m_units << QStringLiteral("held");
+    const QString node = hidraw::plug(QStringLiteral("held"), QStringLiteral("tavrin2"));
+    QVERIFY(!node.isEmpty());
+    const int fd = ::open(QFile::encodeName(node).constData(), O_RDONLY | O_CLOEXEC);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::flock(fd, LOCK_EX | LOCK_NB), 0);
+
+    const Result refused = run({ QStringLiteral("read") });
+    QCOMPARE(refused.status, 1);
+    QCOMPARE(refused.err, QStringLiteral("The Tavrin at %1 is in use by another program.\n").arg(node));
+    QCOMPARE(hidraw::transcript(QStringLiteral("held")), QStringList());
+
+    ::close(fd);
+    QCOMPARE(run({ QStringLiteral("read") }).status, 0);
+}
+
 void TestHidrawCli::twoUnitsNeedAChoice()
 {
     m_units << QStringLiteral("first") << QStringLiteral("second");

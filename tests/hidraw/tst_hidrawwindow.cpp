@@ -57,7 +57,7 @@ void TestHidrawWindow::init()
 void TestHidrawWindow::cleanup()
 {
     m_window.reset();
-    UsbHid::instance()->disconnect();
+    Tavrin2QtComm::instance()->reset();
     hidraw::unplug(QStringLiteral("unit%1").arg(m_plugged));
     m_prompter->verifyDone();
     m_prompter.reset();
@@ -106,7 +106,7 @@ void TestHidrawWindow::withoutADeviceReadAndUpdateSaySo()
     if (everAttached)
         hidraw::unplug(QStringLiteral("unit%1").arg(m_plugged));
 
-    const QString noDevice = UsbHid::instance()->errorMessage(NoDeviceFound);
+    const QString noDevice = UsbHid::errorText(NoDeviceFound);
     m_prompter->expectCritical(errorCaption, noDevice);
     m_window->pushButtonRead->click();
     m_prompter->expectCritical(errorCaption, noDevice);
@@ -122,7 +122,7 @@ void TestHidrawWindow::unplugDuringReadIsLostCommunication()
     // Read asks twice: once for the version, once for the settings; pulled out in the second answer.
     hidraw::fault(unit, QStringLiteral("unplug-after-reports"), 50);
 
-    m_prompter->expectCritical(errorCaption, UsbHid::instance()->errorMessage(LostCommunication));
+    m_prompter->expectCritical(errorCaption, UsbHid::errorText(LostCommunication));
     m_window->pushButtonRead->click();
     QCOMPARE(m_window->spinBoxSysID->value(), before);
 }

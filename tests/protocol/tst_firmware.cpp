@@ -247,7 +247,7 @@ private slots:
             Tavrin2QtComm::instance()->updateFirmware();
             QFAIL("no failure");
         } catch (const UsbHidException& e) {
-            QCOMPARE(e.message(), UsbHid::instance()->errorMessage(NoDeviceFound));
+            QCOMPARE(e.message(), UsbHid::errorText(NoDeviceFound));
         }
         QVERIFY(prompter.calls().isEmpty());
         QVERIFY(progress.records().isEmpty());

@@ -264,7 +264,7 @@ void TestReadParser::failedResponsesStoreNothing()
 {
     QFETCH(QStringList, lines);
     QFETCH(int, error);
-    const QString expectedText = error < 0 ? QString() : UsbHid::instance()->errorMessage(error);
+    const QString expectedText = error < 0 ? QString() : UsbHid::errorText(error);
     // Every line of these is unknown to the parser, which says so and goes on.
     for (int i = 0; error < 0 && i < lines.size(); ++i)
         QTest::ignoreMessage(QtWarningMsg, qUtf8Printable(unknownOutput));

@@ -10,10 +10,19 @@ Q_DECLARE_METATYPE(VirtualTavrin::Model)
 
 namespace {
 
+// The tests' own link, made afresh on the process's backend whenever that is replaced.
+UsbHid* testLink()
+{
+    static std::unique_ptr<UsbHid> link;
+    if (!link || link->backend() != UsbHid::sharedBackend().get())
+        link = std::make_unique<UsbHid>();
+    return link.get();
+}
+
 // The exchange as the protocol runs it: one command, then reads until a window passes in silence.
 QStringList exchange(const QString& command, int windowMs = 100)
 {
-    UsbHid* link = UsbHid::instance();
+    UsbHid* link = testLink();
     link->write(command);
     QStringList lines;
     for (int reads = 0; link->read(lines, windowMs) != 0; ++reads) {
@@ -71,7 +80,7 @@ private:
 VirtualTavrin* TestVirtualTavrin::attach(Model model)
 {
     auto* sim = static_cast<VirtualTavrin*>(UsbHid::setBackend(std::make_unique<VirtualTavrin>(model)));
-    UsbHid* link = UsbHid::instance();
+    UsbHid* link = testLink();
     link->resolveHidFunctions();
     if (link->findDevice(link->getClassDevs(), true) != Opened)
         qFatal("the virtual device was not found");
@@ -103,7 +112,7 @@ void TestVirtualTavrin::readAnswersTheModelsVocabulary()
     QFETCH(QStringList, keywords);
     attach(model);
 
-    QCOMPARE(UsbHid::instance()->productId(), productId);
+    QCOMPARE(testLink()->productId(), productId);
     const QStringList lines = exchange(QStringLiteral("READ"));
     QStringList seen;
     for (const QString& line : lines) {
@@ -273,7 +282,7 @@ void TestVirtualTavrin::otherInterfacesAreSkipped()
     backend->addInterface(QStringLiteral("/dev/hidraw0"), 0x046D, 0xAA57);
     backend->addInterface(QStringLiteral("/dev/hidraw1"), 0x03EB, 0x2FF9);
     UsbHid::setBackend(std::move(backend));
-    UsbHid* link = UsbHid::instance();
+    UsbHid* link = testLink();
 
     QCOMPARE(link->getClassDevs().size(), size_t(3));
     QCOMPARE(link->findDevice(link->getClassDevs(), true), Opened);
@@ -292,7 +301,7 @@ void TestVirtualTavrin::severalUnitsShareTheBus()
         = bus->addUnit(std::make_unique<VirtualTavrin>(Model::DalenTavrin, QStringLiteral("/dev/hidraw7")));
     second->setOpenable(false);
     UsbHid::setBackend(std::move(bus));
-    UsbHid* link = UsbHid::instance();
+    UsbHid* link = testLink();
 
     QCOMPARE(link->getClassDevs(), (UsbHid::InterfaceSet { "/dev/hidraw0", "/dev/hidraw2", "/dev/hidraw7" }));
     const std::vector<UsbHid::Unit> units = link->matchingUnits(link->getClassDevs());
@@ -353,7 +362,7 @@ void TestVirtualTavrin::chosenCommandsFail()
 void TestVirtualTavrin::unplugAndReplug()
 {
     VirtualTavrin* sim = attach(Model::TavrinII);
-    UsbHid* link = UsbHid::instance();
+    UsbHid* link = testLink();
     sim->execute(QStringLiteral("RID,9"));
 
     sim->unplug();
@@ -382,14 +391,14 @@ void TestVirtualTavrin::unplugAfterCommands()
     QCOMPARE(exchange(QStringLiteral("GPEN,1")), QStringList { QStringLiteral("OK") });
     QCOMPARE(exchange(QStringLiteral("BEEP,1")), QStringList { QStringLiteral("OK") });
     QVERIFY(!sim->isPresent());
-    QVERIFY_THROWS_EXCEPTION(UsbHidException, UsbHid::instance()->write(QStringLiteral("RID,1")));
+    QVERIFY_THROWS_EXCEPTION(UsbHidException, testLink()->write(QStringLiteral("RID,1")));
     QCOMPARE(sim->transcript().size(), 2);
 }
 
 void TestVirtualTavrin::bootLoaderLeavesTheBusAfterTheExchange()
 {
     VirtualTavrin* sim = attach(Model::TavrinII);
-    UsbHid* link = UsbHid::instance();
+    UsbHid* link = testLink();
 
     QCOMPARE(exchange(QStringLiteral("BL")), QStringList { QStringLiteral("OK") });
     QVERIFY(sim->isInBootLoader());
@@ -407,7 +416,7 @@ void TestVirtualTavrin::unopenableDeviceFailsAtFirstWrite()
     auto backend = std::make_unique<VirtualTavrin>(Model::TavrinII);
     backend->setOpenable(false);
     UsbHid::setBackend(std::move(backend));
-    UsbHid* link = UsbHid::instance();
+    UsbHid* link = testLink();
 
     QCOMPARE(link->findDevice(link->getClassDevs(), true), Opened);
     QCOMPARE(link->productId(), 0xAA55);
@@ -424,7 +433,7 @@ void TestVirtualTavrin::babblingNeverFallsSilent()
     VirtualTavrin* sim = attach(Model::DalenTavrin);
     sim->setBabbling(true);
     sim->resetElapsed();
-    UsbHid* link = UsbHid::instance();
+    UsbHid* link = testLink();
     link->write(QStringLiteral("RID,1"));
     QStringList lines;
     for (int i = 0; i < 50; ++i)
@@ -448,7 +457,7 @@ void TestVirtualTavrin::garbageAndRawInput()
     sim->queueRawInput(QByteArray("VER,5V1\x01\x02\r", 10));
     sim->queueRawInput(QByteArray("ERR\rjunk"));
     QStringList lines;
-    while (UsbHid::instance()->read(lines, 100) != 0) { }
+    while (testLink()->read(lines, 100) != 0) { }
     QCOMPARE(lines, (QStringList { QString::fromLatin1("VER,5V1\x01\x02"), QStringLiteral("ERR") }));
 }
 

@@ -1,5 +1,7 @@
 #include "support/ProgressRecorder.h"
 
+#include "protocol/Tavrin2QtComm.h"
+
 namespace {
 class RecordingProgress : public ProgressIndicator
 {
@@ -35,7 +37,7 @@ ProgressRecorder::ProgressRecorder()
     : m_records(std::make_shared<QList<Record>>())
 {
     auto records = m_records;
-    ProgressIndicator::setFactory([records](const QString& label, bool modal) {
+    Tavrin2QtComm::instance()->setProgressFactory([records](const QString& label, bool modal) {
         Record record;
         record.label = label;
         record.modal = modal;
@@ -46,7 +48,7 @@ ProgressRecorder::ProgressRecorder()
 
 ProgressRecorder::~ProgressRecorder()
 {
-    ProgressIndicator::setFactory({});
+    Tavrin2QtComm::instance()->setProgressFactory({});
 }
 
 int ProgressRecorder::alive() const

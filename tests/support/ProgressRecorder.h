@@ -9,7 +9,7 @@
 #include <memory>
 
 // Records every progress dialog an operation creates, without showing a window.
-// Installs its factory while it exists.
+// Installs its factory on the window's session while it exists.
 class ProgressRecorder
 {
 public:

@@ -21,7 +21,7 @@ VirtualTavrin* attach(VirtualTavrin::Model model, bool identified)
 
 QString hidError(int code)
 {
-    return UsbHid::instance()->errorMessage(code);
+    return UsbHid::errorText(code);
 }
 
 TavrinIIButton button(bool enabled, int pager, int type, int mode, int zellMsg, const QString& alphaMsg)

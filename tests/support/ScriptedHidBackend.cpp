@@ -75,12 +75,14 @@ std::vector<QString> ScriptedHidBackend::enumerate(quint16 vendorIdHint)
     return paths;
 }
 
-HidBackend::Handle ScriptedHidBackend::open(const QString& path, Access access)
+HidBackend::Handle ScriptedHidBackend::open(const QString& path, Access access, QString* error)
 {
     const Interface* entry = find(path);
     const bool opens = entry && (access == Access::Probe ? entry->probeOpens : entry->ioOpens);
     if (!opens) {
         m_log.append(QStringLiteral("open %1 %2 failed").arg(accessName(access), path));
+        if (error)
+            *error = m_lastError;
         return NoHandle;
     }
     const Handle handle = m_nextHandle++;

@@ -61,14 +61,16 @@ public:
 
     bool init() override;
     std::vector<QString> enumerate(quint16 vendorIdHint) override;
-    Handle open(const QString& path, Access access) override;
+    Handle open(const QString& path, Access access, QString* error) override;
     void close(Handle handle) override;
     bool attributes(Handle probe, quint16* vendorId, quint16* productId) override;
     bool writeReport(Handle handle, const QByteArray& report) override;
     int readReport(Handle handle, QByteArray* data, int timeoutMs) override;
-    QString lastErrorText() override { return m_lastError; }
+    // The script is the device's answer in order: nothing in it is stale.
+    int discardInput(Handle) override { return 0; }
+    QString lastErrorText(Handle) override { return m_lastError; }
     // Time passes only by reads that time out, each by its whole time-out.
-    qint64 nowMs() override { return m_nowMs; }
+    qint64 nowMs(Handle) override { return m_nowMs; }
 
 private:
     enum class InputKind
