@@ -173,4 +173,6 @@ private:
     // The Dalen model whose group titles the form shows, so a language change can put them back;
     // Unknown while the form's own titles stand.
     TavrinType m_dalenTitlesFor = Unknown;
+    // While a record fills the form: its texts are not the operator's typing.
+    bool m_showingRecord = false;
 };
