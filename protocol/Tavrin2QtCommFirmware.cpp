@@ -62,24 +62,12 @@ bool Tavrin2QtComm::firmwareFileNameFits(int type, const QString& path)
 
 QStringList Tavrin2QtComm::batchispArguments(const QString& firmwareFile)
 {
-    return { QStringLiteral("batchisp"),
-             QStringLiteral("-device"),
-             QStringLiteral("at90usb647"),
-             QStringLiteral("-hardware"),
-             QStringLiteral("usb"),
-             QStringLiteral("-operation"),
-             QStringLiteral("erase"),
-             QStringLiteral("f"),
-             QStringLiteral("memory"),
-             QStringLiteral("flash"),
-             QStringLiteral("blankcheck"),
-             QStringLiteral("loadbuffer"),
-             firmwareFile,
-             QStringLiteral("program"),
-             QStringLiteral("verify"),
-             QStringLiteral("start"),
-             QStringLiteral("reset"),
-             QStringLiteral("0") };
+    return { QStringLiteral("batchisp"), QStringLiteral("-device"),    QStringLiteral("at90usb647"),
+             QStringLiteral("-hardware"), QStringLiteral("usb"),       QStringLiteral("-operation"),
+             QStringLiteral("erase"),     QStringLiteral("f"),         QStringLiteral("memory"),
+             QStringLiteral("flash"),     QStringLiteral("blankcheck"), QStringLiteral("loadbuffer"),
+             firmwareFile,                QStringLiteral("program"),   QStringLiteral("verify"),
+             QStringLiteral("start"),     QStringLiteral("reset"),     QStringLiteral("0") };
 }
 
 QString Tavrin2QtComm::flashProgram()
