@@ -199,4 +199,6 @@ private:
     int m_runningActions = 0;
     // A file dropped just before an action began, loaded when it has ended.
     QString m_droppedDuringAction;
+    // While a record fills the form: its texts are not the operator's typing.
+    bool m_showingRecord = false;
 };

@@ -68,6 +68,8 @@ void FrmTavrin2Qt::updateUnit()
         // What the form shows now is what is sent: input made while the unit is written is dropped.
         const Tavrin2QtCfg cfg = uiSettings();
         Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+        // Settings the unit cannot hold as shown are named before anything is sent.
+        comm->checkUpdateSendable(cfg);
         const ProgressIndicator::Owner owner(this);
         underBusyCursor([&] { comm->updateTavrin(cfg); });
         // The update refuses a record of another model, so the form's model is the device's.
@@ -179,6 +181,10 @@ void FrmTavrin2Qt::loadConfigurationFile(const QString& fileName)
     const QString incomplete = incompleteRecordReason(*cfg);
     if (!incomplete.isEmpty()) {
         showError(notAConfiguration + QLatin1Char('\n') + CfgFile::failureText(incomplete, m_unableToLoad));
+        return;
+    }
+    if (!CfgFile::checkLoadable(*cfg, error)) {
+        showError(error);
         return;
     }
     // A hand-edited file may hold values the form has no place for; shown as they stand, those widgets

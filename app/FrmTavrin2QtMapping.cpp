@@ -3,10 +3,9 @@
 #include "app/FrmTavrin2Qt.h"
 
 #include "app/AppLogging.h"
-#include "config/Latin1Text.h"
+#include "uisupport/UnitTextValidator.h"
 
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
 
 #include <exception>
 
@@ -57,10 +56,18 @@ void FrmTavrin2Qt::refreshForm()
 
 void FrmTavrin2Qt::installMessageValidators()
 {
-    // The device separates its command fields with commas and takes 8-bit text only.
-    auto* fieldText = new QRegularExpressionValidator(QRegularExpression(Latin1Text::fieldPattern()), this);
-    for (QLineEdit* edit : messageEdits())
+    // The device separates its command fields with commas and takes 8-bit text without control characters.
+    auto* fieldText = new UnitTextValidator(this);
+    for (QLineEdit* edit : messageEdits()) {
         edit->setValidator(fieldText);
+        // What is typed or pasted and refused would otherwise vanish without a word.
+        connect(edit, &QLineEdit::inputRejected, this, [this, edit, fieldText] {
+            if (m_showingRecord)
+                return;
+            showConfirmation(
+                tr("Not taken in the %1 field: %2.").arg(edit->accessibleName(), fieldText->lastRefusal()));
+        });
+    }
 }
 
 QList<QLineEdit*> FrmTavrin2Qt::messageEdits() const
@@ -391,6 +398,8 @@ void FrmTavrin2Qt::setUISettings(const Tavrin2QtCfg& cfg)
         selectModel(static_cast<TavrinType>(type));
     }
     try {
+        // A record's text that a field would refuse from the keyboard is shown as it stands; Update names it.
+        const QScopedValueRollback showing(m_showingRecord, true);
         fillFromRecord(cfg);
     } catch (const std::exception& e) {
         showError(QString::fromUtf8(e.what()));

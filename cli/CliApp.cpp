@@ -25,7 +25,7 @@ void writeDocumentText(QTextStream& out, const QString& text)
 {
     out.flush();
     const QStringConverter::Encoding encoding = out.encoding();
-    out.setEncoding(CfgFile::DocumentEncoding);
+    out.setEncoding(CfgFile::documentEncoding(text));
     out << text;
     out.flush();
     out.setEncoding(encoding);

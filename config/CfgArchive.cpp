@@ -3,6 +3,8 @@
 #include "config/ConfigLog.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QStringDecoder>
 #include <QTime>
 
 #include <boost/archive/archive_exception.hpp>
@@ -81,16 +83,46 @@ template<class T> void loadNamed(xml_iarchive& ar, const char* name, T& value)
     checkEndTag(ar, name);
 }
 
-std::string latin1Bytes(const QString& text)
+std::string utf8Bytes(const QString& text)
 {
-    const QByteArray bytes = text.toLatin1();
+    const QByteArray bytes = text.toUtf8();
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-// Never null, also when empty.
-QString fromLatin1Bytes(const std::string& bytes)
+// The UTF-8 sequence of one character at the start of bytes; empty when there is none.
+QString utf8Character(QByteArrayView bytes)
 {
-    return QString::fromLatin1(bytes.c_str(), static_cast<qsizetype>(bytes.size()));
+    const auto lead = static_cast<unsigned char>(bytes.front());
+    const qsizetype length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    if (length == 0 || bytes.size() < length)
+        return QString();
+    const QByteArrayView sequence = bytes.first(length);
+    const QString character = QString::fromUtf8(sequence);
+    return character.toUtf8() == sequence ? character : QString();
+}
+
+// Never null, also when empty. A byte that begins no UTF-8 sequence is the archive's own: a character
+// reference such as "&#233;" becomes one byte, which is taken as the Latin-1 character of that code.
+QString fromUtf8Bytes(const std::string& bytes)
+{
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(view);
+    if (!utf8.hasError())
+        return text;
+    text.clear();
+    for (qsizetype i = 0; i < view.size();) {
+        const QString character
+            = static_cast<unsigned char>(view.at(i)) < 0x80 ? QString() : utf8Character(view.sliced(i));
+        if (character.isEmpty()) {
+            text += QChar(static_cast<unsigned char>(view.at(i)));
+            ++i;
+        } else {
+            text += character;
+            i += character.toUtf8().size();
+        }
+    }
+    return text;
 }
 
 // A loaded time is the one that saving the record writes back, so that a loaded file saves unchanged:
@@ -145,7 +177,7 @@ void transfer(xml_oarchive& ar, QString& text, unsigned int)
 {
     const bool isNull = text.isNull();
     saveNamed(ar, "isNull", isNull);
-    saveNamed(ar, "ascii", isNull ? std::string() : latin1Bytes(text));
+    saveNamed(ar, "ascii", isNull ? std::string() : utf8Bytes(text));
 }
 
 void transfer(xml_iarchive& ar, QString& text, unsigned int version)
@@ -155,7 +187,7 @@ void transfer(xml_iarchive& ar, QString& text, unsigned int version)
         loadNamed(ar, "isNull", isNull);
     std::string ascii;
     loadNamed(ar, "ascii", ascii);
-    text = isNull ? QString() : fromLatin1Bytes(ascii);
+    text = isNull ? QString() : fromUtf8Bytes(ascii);
 }
 
 void transfer(xml_oarchive& ar, QTime& time, unsigned int)
@@ -174,7 +206,7 @@ void transfer(xml_iarchive& ar, QTime& time, unsigned int version)
     } else {
         std::string isodate;
         loadNamed(ar, "isodate", isodate);
-        time = parseIsoTime(fromLatin1Bytes(isodate));
+        time = parseIsoTime(fromUtf8Bytes(isodate));
     }
 }
 
@@ -404,12 +436,12 @@ QString CfgArchive::freeze(const Tavrin2QtCfg& cfg, QString& error)
     document += '\n';
     document += wrapperEndTag;
     document += '\n';
-    return fromLatin1Bytes(document);
+    return fromUtf8Bytes(document);
 }
 
 std::unique_ptr<Tavrin2QtCfg> CfgArchive::thaw(const QString& text, QString& error)
 {
-    std::istringstream is(latin1Bytes(text));
+    std::istringstream is(utf8Bytes(text));
     is.imbue(std::locale::classic());
     auto cfg = std::make_unique<Tavrin2QtCfg>();
     try {

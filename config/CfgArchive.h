@@ -9,8 +9,9 @@
 // Moves a Tavrin2QtCfg to and from the text of a configuration file, an XML document of the Boost
 // serialization archive. Kept apart from the record so that only this file pair sees Boost.
 //
-// Text and bytes: the archive works on bytes, strings travel as Latin-1 bytes, and the document text
-// maps each byte to the character of the same code (Latin-1) both ways.
+// Text and bytes: the archive works on bytes; the document text and its strings cross it as UTF-8, so
+// every character of a text reaches the record as it stands. Which bytes a file holds is CfgFile's
+// business.
 class CfgArchive
 {
 public:

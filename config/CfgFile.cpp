@@ -10,6 +10,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 bool CfgFile::readDocument(const QString& path, QString& text, QString& error)
 {
     // A directory, a named pipe (whose open waits for a writer) or a device (/dev/zero never ends)
@@ -61,9 +63,32 @@ bool CfgFile::writeBytes(const QString& path, const QByteArray& bytes, QString& 
     return true;
 }
 
+namespace {
+bool isValidUtf8(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    [[maybe_unused]] const QString text = utf8.decode(bytes);
+    return !utf8.hasError();
+}
+
+bool isAscii(const QByteArray& bytes)
+{
+    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+} // namespace
+
+QStringConverter::Encoding CfgFile::documentEncoding(const QString& text)
+{
+    // A character beyond Latin-1 has no byte of its own; UTF-8 keeps it (Save refuses such a record before).
+    if (!Latin1Text::firstForeignCharacter(text).isNull())
+        return QStringConverter::Utf8;
+    const QByteArray latin1 = text.toLatin1();
+    return !isAscii(latin1) && isValidUtf8(latin1) ? QStringConverter::Utf8 : QStringConverter::Latin1;
+}
+
 QByteArray CfgFile::encodeDocument(const QString& text)
 {
-    return QStringEncoder(DocumentEncoding).encode(text);
+    return QStringEncoder(documentEncoding(text)).encode(text);
 }
 
 QString CfgFile::decodeDocument(const QByteArray& bytes)
@@ -74,11 +99,9 @@ QString CfgFile::decodeDocument(const QByteArray& bytes)
         return decodeDocument(bytes.mid(utf8Bom.size()));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes);
-    // Latin-1 bytes such as C9 A0 ("\u00c9" and a no-break space) also form valid UTF-8, but for a
-    // character the record cannot hold.
-    if (!utf8.hasError() && Latin1Text::firstForeignCharacter(text).isNull())
+    if (!utf8.hasError())
         return text;
-    qCDebug(lcConfig, "document is not UTF-8 within Latin-1, reading it as Latin-1");
+    qCDebug(lcConfig, "document is not UTF-8, reading it as Latin-1");
     return QString::fromLatin1(bytes);
 }
 
@@ -89,9 +112,28 @@ std::unique_ptr<Tavrin2QtCfg> CfgFile::load(const QString& path, QString& error)
         return nullptr;
     QString thawError;
     std::unique_ptr<Tavrin2QtCfg> cfg = Tavrin2QtCfg::thaw(text, thawError);
-    if (!cfg)
+    if (!cfg) {
         error = failureText(thawError, unableToLoadText());
+        return nullptr;
+    }
+    if (!checkLoadable(*cfg, error))
+        return nullptr;
     return cfg;
+}
+
+bool CfgFile::checkLoadable(const Tavrin2QtCfg& cfg, QString& error)
+{
+    for (const CfgField& text : CfgFieldList::textFields(cfg)) {
+        const QString foreign = Latin1Text::firstForeignCharacter(text.value);
+        if (!foreign.isEmpty()) {
+            qCWarning(lcConfig) << "not loading: a character beyond Latin-1 in" << text.label;
+            error = tr("The %1 holds the character %2, which Tavrin cannot take.\nPlease replace it; the file "
+                       "was not loaded.")
+                        .arg(text.label, Latin1Text::characterName(foreign));
+            return false;
+        }
+    }
+    return true;
 }
 
 bool CfgFile::checkSavable(const Tavrin2QtCfg& cfg, QString& error)

@@ -12,11 +12,12 @@
 // Configuration files on disk, for every front end: the bytes, their text, and the messages a failed
 // Save or Load shows.
 //
-// Files are written in UTF-8, as their declaration says. Reading takes a file as UTF-8 only when it is
-// valid UTF-8 holding no character beyond the record's 8-bit range, and anything else as Latin-1 (older
-// files, an 8-bit code page): Latin-1 text that happens to be valid UTF-8 mostly decodes to characters
-// beyond that range, while every Latin-1 text written as UTF-8 reads back unchanged. A UTF-8 byte order
-// mark at the start is skipped.
+// Files are written as Latin-1 bytes, one byte per character, as every earlier reader of these files
+// takes them (whatever the declaration names). The one exception is a document whose Latin-1 bytes
+// would also form UTF-8 with characters beyond ASCII: read back, it would turn into other text, so it
+// is written in UTF-8. Reading takes valid UTF-8 as UTF-8 and anything else as Latin-1 (older files, an
+// 8-bit code page); so every text within Latin-1 saves and loads unchanged. A UTF-8 byte order mark at
+// the start is skipped.
 class CfgFile
 {
     Q_DECLARE_TR_FUNCTIONS(CfgFile)
@@ -35,10 +36,15 @@ public:
     static bool writeBytes(const QString& path, const QByteArray& bytes, QString& error);
     static QByteArray encodeDocument(const QString& text);
     static QString decodeDocument(const QByteArray& bytes);
-    static constexpr QStringConverter::Encoding DocumentEncoding = QStringConverter::Utf8;
+    // How encodeDocument writes the text: Latin-1, or UTF-8 where Latin-1 would not read back as written.
+    static QStringConverter::Encoding documentEncoding(const QString& text);
 
     // A record from a configuration file; nullptr and the message to show when it cannot be had.
     static std::unique_ptr<Tavrin2QtCfg> load(const QString& path, QString& error);
+    // False and the message to show, naming the field and the character, when a text of a record read
+    // from a file holds a character beyond Latin-1 (a file written by a text editor): shown, sent or
+    // saved again, it could only become something else.
+    static bool checkLoadable(const Tavrin2QtCfg& cfg, QString& error);
     // False and the message to show, naming the field, when a text of the record holds a character
     // beyond Latin-1, which the file and the unit cannot take (it would be saved as "?").
     static bool checkSavable(const Tavrin2QtCfg& cfg, QString& error);

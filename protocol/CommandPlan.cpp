@@ -21,13 +21,13 @@ CommandPlan::CommandPlan(int totalSteps, int firstProgress)
 
 void CommandPlan::send(const QString& command, int windowMs, const QString& trace, const QString& setting)
 {
-    m_entries.append(Entry { command, windowMs, trace, setting, QString(), QString() });
+    m_entries.append(Entry { command, windowMs, trace, setting, QString(), QString(), TextKind::Line });
 }
 
 void CommandPlan::sendText(const QString& command, int windowMs, const QString& trace, const QString& setting,
-                           const QString& text, const QString& textName)
+                           const QString& text, const QString& textName, TextKind textKind)
 {
-    m_entries.append(Entry { command, windowMs, trace, setting, text, textName });
+    m_entries.append(Entry { command, windowMs, trace, setting, text, textName, textKind });
 }
 
 void CommandPlan::step(const QString& trace)
@@ -60,6 +60,18 @@ void CommandPlan::checkSendable() const
             throw UsbHidException(translate("%1 holds the character \"%2\", which Tavrin cannot take.\nPlease "
                                             "replace it; nothing was sent.")
                                       .arg(entry.textName, foreign));
+        }
+        const QString control = Latin1Text::firstControlCharacter(entry.text, entry.textKind == TextKind::Lines);
+        if (!control.isEmpty()) {
+            throw UsbHidException(translate("%1 holds the control character %2, which Tavrin cannot show.\nPlease "
+                                            "remove it; nothing was sent.")
+                                      .arg(entry.textName, Latin1Text::characterName(control)));
+        }
+        if (entry.textKind == TextKind::DalenButtonMessage && entry.text.contains(QLatin1String("\\f"))) {
+            throw UsbHidException(translate("%1 holds \"\\f\", which Tavrin takes as the start of the pager alert "
+                                            "code: it would keep another message and alert.\nPlease remove it; "
+                                            "nothing was sent.")
+                                      .arg(entry.textName));
         }
         if (entry.command.size() > UsbHid::MaxLineLength) {
             const QString what = entry.textName.isEmpty()

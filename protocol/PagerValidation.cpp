@@ -11,7 +11,7 @@ bool isValidGroupName(const QString& name)
     return !name.contains(QLatin1Char(','));
 }
 
-int maxGroupNameLength(int group)
+int maxGroupNameLength(int)
 {
-    return group == 1 ? PagerLimits::MaxGroup1NameLength : PagerLimits::MaxGroupNameLength;
+    return PagerLimits::MaxGroupNameLength;
 }

@@ -17,8 +17,7 @@ constexpr int GroupCount = 5;
 // 0 means the group is not used.
 constexpr int MinGroupPagerNum = 0;
 constexpr int MaxGroupPagerNum = 98;
-// Group 1's name may be as long as a line edit allows, groups 2 to 5 are shorter.
-constexpr int MaxGroup1NameLength = 32767;
+// The same for every group: a pager shows no longer name.
 constexpr int MaxGroupNameLength = 19;
 // The pager shows three lines; the device's command fields are comma-separated.
 constexpr int MaxWelcomeMessageLineBreaks = 2;

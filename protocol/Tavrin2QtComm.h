@@ -105,8 +105,9 @@ public:
     // switched off, seconds) are compared as the unit keeps them.
     static QStringList settingsNotTaken(const Tavrin2QtCfg& sent, const Tavrin2QtCfg& held);
     // Throws, naming the field, when a text of the record cannot be sent whole (too long for one
-    // command, holding the field separator or a character beyond Latin-1). No traffic: front ends
-    // may ask before connecting.
+    // command, holding the field separator, a control character or a character beyond Latin-1), and
+    // naming the settings when the model cannot hold them together (Tavrin II's Repage without its
+    // Acknowledge page). No traffic: front ends ask before sending.
     void checkUpdateSendable(const Tavrin2QtCfg& cfg) const;
     // The same for the texts of an Alpha pager's programming.
     static void checkAlphaPagerSendable(const AlphaProgramData& data);

@@ -156,6 +156,13 @@ void Tavrin2QtComm::updateTavrin(const Tavrin2QtCfg& cfg, bool verify)
 void Tavrin2QtComm::checkUpdateSendable(const Tavrin2QtCfg& cfg) const
 {
     updateCommands(cfg).checkSendable();
+    // Tavrin II keeps one switch for both, set by the acknowledge page's command, which comes last: the
+    // update would pass its check and leave Repage off.
+    if (cfg.tavrinType() == TavrinII && cfg.repageEnabled() && !cfg.ackPageEnabled()) {
+        throw UsbHidException(tr("Repage is on but the Acknowledge page is off: Tavrin II switches both with one "
+                                 "setting, so Repage would be off after the update.\nPlease turn the Acknowledge "
+                                 "page on, or Repage off; nothing was sent."));
+    }
 }
 
 void Tavrin2QtComm::checkAlphaPagerSendable(const AlphaProgramData& data)
@@ -260,18 +267,19 @@ CommandPlan Tavrin2QtComm::dalenCommands(const Tavrin2QtCfg& cfg, const QTime& n
     plan.step();
     plan.send(QStringLiteral("RID,") + number(cfg.dtSysID()), SetWindowMs, finished("RID"), tr("System ID"));
     plan.step();
+    const auto dalenButton = CommandPlan::TextKind::DalenButtonMessage;
     if (twoButton)
         plan.sendText(button(0, cfg.dtBtn1PagerNum(), field1), SetWindowMs, finished("SBUT0"), button1, message1,
-                      button1Name);
+                      button1Name, dalenButton);
     else
         plan.send(QStringLiteral("SBUT0,0"), SetWindowMs, finished("SBUT0"), unused);
     plan.step();
     if (twoButton)
         plan.sendText(button(1, cfg.dtBtn2PagerNum(), field2), SetWindowMs, finished("SBUT1"), button2, message2,
-                      button2Name);
+                      button2Name, dalenButton);
     else
         plan.sendText(button(1, cfg.dtBtn1PagerNum(), field1), SetWindowMs, finished("SBUT1"), button1, message1,
-                      button1Name);
+                      button1Name, dalenButton);
     plan.step();
     for (const char* off : { "SBUT2", "SBUT3", "SBUT4", "SINP0" }) {
         plan.send(QLatin1String(off) + QStringLiteral(",0"), SetWindowMs, finished(off), unused);
@@ -374,7 +382,7 @@ CommandPlan Tavrin2QtComm::alphaPagerCommands(const AlphaProgramData& data)
               AlphaPagerWindowMs, finished("FPROG"), tr("Pager number, all-page ID and system ID"));
     plan.step();
     plan.sendText(QStringLiteral("WPROG,") + data.welcomeMsg, AlphaPagerWindowMs, finished("WPROG"),
-                  tr("Welcome message"), data.welcomeMsg, tr("The Welcome message"));
+                  tr("Welcome message"), data.welcomeMsg, tr("The Welcome message"), CommandPlan::TextKind::Lines);
     for (int i = 0; i < groups; ++i) {
         const GroupModel& group = data.groupModelVector.at(std::size_t(i));
         const QString groupNumber = number(i + 1);

@@ -95,8 +95,11 @@ VirtualTavrinFirmware::Result VirtualTavrinFirmware::execute(const QString& line
 QStringList VirtualTavrinFirmware::readResponse() const
 {
     QStringList lines { settingLine(QStringLiteral("VER")), settingLine(QStringLiteral("SERIAL")) };
-    for (const QString& keyword : m_reportOrder)
-        lines.append(settingLine(keyword));
+    for (const QString& keyword : m_reportOrder) {
+        const QString line = m_replacedLines.value(keyword, settingLine(keyword));
+        if (!line.isEmpty())
+            lines.append(line);
+    }
     return lines;
 }
 

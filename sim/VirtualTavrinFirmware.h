@@ -42,6 +42,8 @@ public:
     QStringList readResponse() const;
     // The READ line of one keyword ("RID" gives e.g. "RID,5"); empty when this model does not report it.
     QString settingLine(const QString& keyword) const;
+    // A fault: READ answers line in place of the keyword's own ("RID,x"); an empty line leaves it out.
+    void replaceReportLine(const QString& keyword, const QString& line) { m_replacedLines[keyword] = line; }
     // The accepted pager programming commands, as received.
     const QStringList& pagerCommands() const { return m_pagerCommands; }
     void clearPagerCommands() { m_pagerCommands.clear(); }
@@ -70,6 +72,7 @@ private:
     QString m_serialNumber;
     QMap<QString, QStringList> m_settings;
     QStringList m_reportOrder;
+    QMap<QString, QString> m_replacedLines;
     QList<CommandForm> m_forms;
     QStringList m_pagerCommands;
     QStringList m_clockSetting;

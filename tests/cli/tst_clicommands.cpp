@@ -158,6 +158,8 @@ private slots:
     void writeFailsWhenTheUnitDoesNotTakeIt_data();
     void writeFailsWhenTheUnitDoesNotTakeIt();
     void valuesOutOfRangeAreNamedNotSent();
+    void readOfAnAnswerShortOfALineWritesNothing_data();
+    void readOfAnAnswerShortOfALineWritesNothing();
 
     void detectNamesTheUnit_data();
     void detectNamesTheUnit();
@@ -277,12 +279,14 @@ void TestCliCommands::writeRefusesBeforeAnySetting_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("error");
     QTest::addColumn<bool>("unitAsked");
+    // The file itself is refused: show refuses it as well.
+    QTest::addColumn<bool>("fileRefused");
 
     QString error;
     QTest::newRow("model mismatch") << "dalen" << tavrinIIDocument().freeze(error).toLatin1()
                                     << "You are trying to program a Dalen Tavrin\ndevice with the Tavrin II UI "
                                        "selected."
-                                    << true;
+                                    << true << false;
 
     Tavrin2QtCfg comma = tavrinIIDocument();
     comma.setLowBatteryPageMsg("Low, battery");
@@ -290,17 +294,51 @@ void TestCliCommands::writeRefusesBeforeAnySetting_data()
         << "tavrin2" << comma.freeze(error).toLatin1()
         << "The Low battery page message contains a comma, which Tavrin would take as the start of another "
            "field.\nPlease remove it; nothing was sent."
-        << false;
+        << false << false;
+
+    // Saved by a text editor in UTF-8.
+    Tavrin2QtCfg arrow = tavrinIIDocument();
+    arrow.setAckPageMsg(QStringLiteral("Go \u2192 Tisch 7"));
+    QTest::newRow("character beyond Latin-1")
+        << "tavrin2" << arrow.freeze(error).toUtf8()
+        << QStringLiteral("The Acknowledge page message holds the character \"\u2192\" (U+2192), which Tavrin "
+                          "cannot take.\nPlease replace it; the file was not loaded.")
+        << false << true;
+
+    Tavrin2QtCfg tab = tavrinIIDocument();
+    tab.setLowBatteryPageMsg("Bar\tTerrasse");
+    QTest::newRow("tab in a message") << "tavrin2" << tab.freeze(error).toLatin1()
+                                      << "The Low battery page message holds the control character U+0009 (tab), "
+                                         "which Tavrin cannot show.\nPlease remove it; nothing was sent."
+                                      << false << false;
+
+    // The unit would keep "/!>" and Beep 3.
+    Tavrin2QtCfg alertCode = dalenDocument(DalenTavrin);
+    alertCode.setDtBtn1SettingMsg("/!>\\fB3b0");
+    alertCode.setDtBtn1Mode(0);
+    QTest::newRow("alert code in a Dalen message")
+        << "dalen" << alertCode.freeze(error).toLatin1()
+        << "The message of the Button holds \"\\f\", which Tavrin takes as the start of the pager alert code: it "
+           "would keep another message and alert.\nPlease remove it; nothing was sent."
+        << false << false;
+
+    Tavrin2QtCfg repage = tavrinIIDocument();
+    repage.setAckPageEnabled(false);
+    QTest::newRow("repage without the acknowledge page")
+        << "tavrin2" << repage.freeze(error).toLatin1()
+        << "Repage is on but the Acknowledge page is off: Tavrin II switches both with one setting, so Repage "
+           "would be off after the update.\nPlease turn the Acknowledge page on, or Repage off; nothing was sent."
+        << false << false;
 
     const QString broken = "<?xml version=\"1.0\"?>\nnot a configuration";
     QString thawError;
     QVERIFY(!Tavrin2QtCfg::thaw(broken, thawError));
     QVERIFY(!thawError.isEmpty());
     const QString layerError = thawError.endsWith('\n') ? thawError : thawError + '\n';
-    QTest::newRow("broken file") << "tavrin2" << broken.toLatin1() << layerError + "Unable to load config file"
-                                 << false;
+    QTest::newRow("broken file") << "tavrin2" << broken.toLatin1() << layerError + "Unable to load config file" << false
+                                 << true;
     // No file contents: the file is not there.
-    QTest::newRow("missing file") << "tavrin2" << QByteArray() << "Could not read from %1" << false;
+    QTest::newRow("missing file") << "tavrin2" << QByteArray() << "Could not read from %1" << false << true;
 }
 
 void TestCliCommands::writeRefusesBeforeAnySetting()
@@ -309,6 +347,7 @@ void TestCliCommands::writeRefusesBeforeAnySetting()
     QFETCH(QByteArray, file);
     QFETCH(QString, error);
     QFETCH(bool, unitAsked);
+    QFETCH(bool, fileRefused);
     const QString path = file.isEmpty() ? m_dir->filePath("absent.t2c") : writeFile("doc.t2c", file);
     if (file.isEmpty())
         error = error.arg(path);
@@ -322,6 +361,13 @@ void TestCliCommands::writeRefusesBeforeAnySetting()
     const QStringList received = readLines(transcript);
     QCOMPARE(withoutReads(received), QStringList());
     QCOMPARE(received.isEmpty(), !unitAsked);
+
+    if (fileRefused) {
+        const CliRun shown = runCli({ "show", path });
+        QCOMPARE(shown.err, error + "\n");
+        QCOMPARE(shown.status, 1);
+        QCOMPARE(shown.out, QString());
+    }
 }
 
 void TestCliCommands::deviceFailuresKeepTheOutputFile()
@@ -409,6 +455,40 @@ void TestCliCommands::readCutOffNeverPassesForTheUnit()
     QCOMPARE(allowed.status, 0);
     QVERIFY2(allowed.err.contains("Tavrin's answer lacked these settings"), qPrintable(allowed.err));
     QVERIFY(QFile::exists(path));
+}
+
+void TestCliCommands::readOfAnAnswerShortOfALineWritesNothing_data()
+{
+    QTest::addColumn<VirtualTavrin::Model>("model");
+    QTest::addColumn<QString>("keyword");
+    // What the answer holds in place of the keyword's line; empty for nothing.
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("unreported");
+    QTest::newRow("malformed system ID") << VirtualTavrin::Model::TavrinII << "RID"
+                                         << "RID,x"
+                                         << "System ID";
+    // The two-button model's index 0 is the window's "Button 2".
+    QTest::newRow("two-button Dalen without BUT0")
+        << VirtualTavrin::Model::DalenTavrin2Button << "BUT0" << QString() << "Button 2";
+    QTest::newRow("two-button Dalen without BUT1")
+        << VirtualTavrin::Model::DalenTavrin2Button << "BUT1" << QString() << "Button 1";
+}
+
+void TestCliCommands::readOfAnAnswerShortOfALineWritesNothing()
+{
+    QFETCH(VirtualTavrin::Model, model);
+    QFETCH(QString, keyword);
+    QFETCH(QString, line);
+    QFETCH(QString, unreported);
+    attach(model)->firmware().replaceReportLine(keyword, line);
+    const QString path = m_dir->filePath("unit.t2c");
+    const CliRun run = runCli({ "read", "-o", path });
+    // After the progress lines.
+    QCOMPARE(run.err.section(QStringLiteral("2/2\n"), 1),
+             "Tavrin's answer lacked these settings, which show their defaults instead of the unit's:\n" + unreported
+                 + "\nNothing was written; --allow-incomplete writes them with their defaults.\n");
+    QCOMPARE(run.status, 1);
+    QVERIFY(!QFile::exists(path));
 }
 
 void TestCliCommands::writeFailsWhenTheUnitDoesNotTakeIt_data()
@@ -888,11 +968,13 @@ void TestCliCommands::programmingRefusesInvalidInput_data()
         << alpha + "--group5 5,Bar" << 2 << "--group5 needs --group-paging on.\n";
     QTest::newRow("manager coaster") << "program-zell --pager 1 --kind coaster --who manager" << 2
                                      << "A coaster is always a guest: --who manager needs --kind zell.\n";
-    // Long enough for the dialog, too long for one command line: the protocol refuses it whole.
-    QTest::newRow("group 1 name too long for a command")
-        << alpha + "--group-paging on --group1 5," + QString(250, 'n') << 1
-        << "The Group 1 name is too long to send to Tavrin (its command would have 259 characters; a command may "
-           "hold at most 253).\nNothing was sent.\n";
+    // One limit for every group.
+    QTest::newRow("group 1 name of 20") << alpha + "--group-paging on --group1 5," + QString(20, 'n') << 2
+                                        << "The name of group 1 takes at most 19 characters.\n";
+    QTest::newRow("tab in the welcome message")
+        << alpha + "--welcome Bar\tTerrasse" << 1
+        << "The Welcome message holds the control character U+0009 (tab), which Tavrin cannot show.\nPlease remove "
+           "it; nothing was sent.\n";
 }
 
 void TestCliCommands::programmingRefusesInvalidInput()

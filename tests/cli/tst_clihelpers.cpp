@@ -17,7 +17,7 @@ private slots:
     void loadsFilesOfEitherEncoding();
     void latin1PairsSaveAndLoadUnchanged_data();
     void latin1PairsSaveAndLoadUnchanged();
-    void writesUtf8AndReplacesWhole();
+    void writesLatin1AndReplacesWhole();
     void failureTexts_data();
     void failureTexts();
 
@@ -39,9 +39,9 @@ void TestCliHelpers::decodesUtf8ElseLatin1_data()
     // One byte that is no UTF-8 makes the whole file Latin-1.
     QTest::newRow("mixed") << QByteArray("\xC3\xA9 \xE9") << QString::fromLatin1("\xC3\xA9 \xE9");
     QTest::newRow("cut UTF-8 sequence") << QByteArray("ab\xC3") << QString::fromLatin1("ab\xC3");
-    // Valid UTF-8, but for characters beyond the record's 8-bit range: an older Latin-1 file.
-    QTest::newRow("UTF-8 beyond Latin-1") << QByteArray("CAF\xC9\xA0!") << QString::fromLatin1("CAF\xC9\xA0!");
-    QTest::newRow("UTF-8 euro sign") << QByteArray("5 \xE2\x82\xAC") << QString::fromLatin1("5 \xE2\x82\xAC");
+    // Valid UTF-8 is UTF-8, also for characters beyond the record's 8-bit range (Load then refuses them by name).
+    QTest::newRow("UTF-8 beyond Latin-1") << QByteArray("CAF\xC9\xA0!") << QStringLiteral("CAF\u0260!");
+    QTest::newRow("UTF-8 euro sign") << QByteArray("5 \xE2\x82\xAC") << QStringLiteral("5 \u20ac");
     QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF\xC3\xA9") << QStringLiteral("\u00e9");
 }
 
@@ -103,7 +103,7 @@ void TestCliHelpers::latin1PairsSaveAndLoadUnchanged()
     QVERIFY2(changed.isEmpty(), qPrintable(QStringLiteral("changed: ") + changed.join(QStringLiteral(", "))));
 }
 
-void TestCliHelpers::writesUtf8AndReplacesWhole()
+void TestCliHelpers::writesLatin1AndReplacesWhole()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("out.t2c");
@@ -112,7 +112,12 @@ void TestCliHelpers::writesUtf8AndReplacesWhole()
     QVERIFY(CfgFile::writeDocument(path, QString::fromLatin1("Caf\xE9"), error));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("Caf\xC3\xA9"));
+    QCOMPARE(file.readAll(), QByteArray("Caf\xE9"));
+    file.close();
+    // As Latin-1 these would be the bytes C3 A9, which read back as "\u00e9": UTF-8 keeps them.
+    QVERIFY(CfgFile::writeDocument(path, QStringLiteral("Caf\u00c3\u00a9"), error));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("Caf\xC3\x83\xC2\xA9"));
 
     QVERIFY(!CfgFile::writeDocument(dir.path(), "x", error));
     QCOMPARE(error, "Could not write to " + dir.path());

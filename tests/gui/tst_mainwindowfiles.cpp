@@ -70,7 +70,7 @@ private slots:
     void failedSaveKeepsTheOldFile();
     void filesOfEitherEncodingLoad_data();
     void filesOfEitherEncodingLoad();
-    void saveWritesUtf8();
+    void saveWritesLatin1ElseUtf8();
     void statusBarSaysWhatTheLastActionDid();
 
 private:
@@ -339,34 +339,57 @@ void TestMainWindowFiles::filesOfEitherEncodingLoad_data()
 {
     QTest::addColumn<bool>("utf8");
     QTest::addColumn<QString>("message");
+    // The box that refuses the file; none when it loads.
+    QTest::addColumn<QString>("refusal");
     const QString letters = QStringLiteral("Caf\u00e9 cr\u00e8me \u00c0 \u00ff");
-    QTest::newRow("8-bit code page") << false << letters;
-    QTest::newRow("UTF-8") << true << letters;
-    // C9 A0 is also UTF-8, for a character no record holds.
-    QTest::newRow("8-bit code page that is UTF-8") << false << QStringLiteral("CAF\u00c9\u00a0!");
+    QTest::newRow("8-bit code page") << false << letters << QString();
+    QTest::newRow("UTF-8") << true << letters << QString();
+    const QString refusal = QStringLiteral("The Low battery page message holds the character %1, which Tavrin cannot "
+                                           "take.\nPlease replace it; the file was not loaded.");
+    // Saved by a text editor: shown, sent or saved again, it would be "Go \u00e2\u0086\u0092 Tisch 7".
+    QTest::newRow("UTF-8 beyond Latin-1")
+        << true << QStringLiteral("Go \u2192 Tisch 7") << refusal.arg(QStringLiteral("\"\u2192\" (U+2192)"));
+    // C9 A0 is also UTF-8, for a character no record holds: read as UTF-8, it is refused by name.
+    QTest::newRow("8-bit code page that is UTF-8")
+        << false << QStringLiteral("CAF\u00c9\u00a0!") << refusal.arg(QStringLiteral("\"\u0260\" (U+0260)"));
 }
 
 void TestMainWindowFiles::filesOfEitherEncodingLoad()
 {
     QFETCH(bool, utf8);
     QFETCH(QString, message);
+    QFETCH(QString, refusal);
     Tavrin2QtCfg cfg;
     cfg.setLowBatteryPageMsg(message);
     cfg.setDtCancelMsg(message);
     const QString document = documentOf(cfg);
     QVERIFY(writeBytes(path(QStringLiteral("letters.t2c")), utf8 ? document.toUtf8() : document.toLatin1()));
+    window->lineEditLowBatteryPageMsg->setText(QStringLiteral("before"));
+    const Tavrin2QtCfg before = window->uiSettings();
 
+    if (!refusal.isEmpty()) {
+        load(path(QStringLiteral("letters.t2c")), refusal);
+        KIT_VERIFY_SAME(window->uiSettings(), before);
+        return;
+    }
     load(path(QStringLiteral("letters.t2c")));
     QCOMPARE(window->lineEditLowBatteryPageMsg->text(), message);
     QCOMPARE(window->lineEditDTCancelMsg->text(), message);
 }
 
-void TestMainWindowFiles::saveWritesUtf8()
+void TestMainWindowFiles::saveWritesLatin1ElseUtf8()
 {
+    // One byte a letter, as every earlier reader of these files takes them.
+    window->lineEditLowBatteryPageMsg->setText(QStringLiteral("Caf\u00e9 \u00a35"));
+    save(path(QStringLiteral("letters")));
+    QVERIFY(contentsOf(path(QStringLiteral("letters.t2c")))
+                .contains(QByteArray("<ascii>Caf\xe9 \xa3"
+                                     "5</ascii>")));
+
     // Written as Latin-1, "\u00c2\u00a3" would be the bytes C2 A3, which read back as "\u00a3".
     const QString message = QStringLiteral("\u00c2\u00a35");
     window->lineEditLowBatteryPageMsg->setText(message);
-    save(path(QStringLiteral("letters")));
+    save(path(QStringLiteral("letters.t2c")));
     const QByteArray bytes = contentsOf(path(QStringLiteral("letters.t2c")));
     QVERIFY(bytes.contains(QByteArray("<ascii>\xc3\x82\xc2\xa3"
                                       "5</ascii>")));

@@ -2,8 +2,10 @@
 
 #include "support/KeyboardText.h"
 #include "support/ScriptedPrompter.h"
+#include "uisupport/UnitTextValidator.h"
 
-#include <QRegularExpressionValidator>
+#include <QClipboard>
+#include <QStatusBar>
 #include <QtTest>
 
 #include <memory>
@@ -382,7 +384,7 @@ void TestMainWindowMapping::messageFieldsRefuseWhatTheUnitCannotTake()
     QFETCH(QString, edit);
     auto* lineEdit = window->findChild<QLineEdit*>(edit);
     QVERIFY(lineEdit);
-    auto* validator = qobject_cast<const QRegularExpressionValidator*>(lineEdit->validator());
+    auto* validator = qobject_cast<const UnitTextValidator*>(lineEdit->validator());
     QVERIFY(validator);
     QCOMPARE(validator->parent(), window.get());
 
@@ -396,6 +398,27 @@ void TestMainWindowMapping::messageFieldsRefuseWhatTheUnitCannotTake()
     lineEdit->clear();
     typeText(lineEdit, QStringLiteral("\u00c9t\u00e9 \u20ac5 \U0001F6AA\u00ff"));
     QCOMPARE(lineEdit->text(), QStringLiteral("\u00c9t\u00e9 5 \u00ff"));
+
+    // What was refused does not vanish without a word: the status bar names it and says why.
+    const QString field = QStringLiteral("Not taken in the %1 field: ").arg(lineEdit->accessibleName());
+    QCOMPARE(window->statusBar()->currentMessage(),
+             field + QStringLiteral("\"\U0001F6AA\" (U+1F6AA): Tavrin cannot take characters beyond Latin-1."));
+    lineEdit->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("Go \u2192 now,\t\u20ac"));
+    lineEdit->paste();
+    QCOMPARE(lineEdit->text(), QString());
+    QCOMPARE(window->statusBar()->currentMessage(),
+             field
+                 + QStringLiteral("\"\u2192\" (U+2192), \"\u20ac\" (U+20AC): Tavrin cannot take characters beyond "
+                                  "Latin-1; U+0009 (tab): Tavrin cannot show control characters; \",\": a comma "
+                                  "would start another field of Tavrin's command."));
+    // A record's text is shown as it stands, without a word; Update names what cannot be sent.
+    window->statusBar()->clearMessage();
+    Tavrin2QtCfg cfg = window->uiSettings();
+    cfg.setLowBatteryPageMsg(QStringLiteral("Bar\tTerrasse"));
+    cfg.setDtLowBatteryPageMsg(QStringLiteral("Bar\tTerrasse"));
+    window->setUISettings(cfg);
+    QCOMPARE(window->statusBar()->currentMessage(), QString());
 }
 
 void TestMainWindowMapping::recordOfAnotherModelSwitchesFirst()

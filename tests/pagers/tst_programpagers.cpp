@@ -429,9 +429,8 @@ private slots:
     {
         QTest::addColumn<int>("group");
         QTest::addColumn<QString>("expected");
-        const QString typed = QStringLiteral("Bar,Grill and Patio,Deck");
-        QTest::newRow("group 1") << 1 << QStringLiteral("BarGrill and PatioDeck");
-        for (int i = 2; i <= 5; ++i)
+        // One limit for every group.
+        for (int i = 1; i <= 5; ++i)
             QTest::addRow("group %d", i) << i << QStringLiteral("BarGrill and PatioD");
     }
 
@@ -451,6 +450,25 @@ private slots:
         // Nor a character beyond Latin-1, which would reach the pager as "?".
         typeText(name, QStringLiteral("Caf\u00e9\u2192 \U0001F37A!"));
         QCOMPARE(name->text(), QStringLiteral("Caf\u00e9 !"));
+    }
+
+    // Enter in a field meant "done with this field", not "program a half-filled form".
+    void enterInAFieldNeverPrograms()
+    {
+        auto dialog = openDialog(true);
+        QVERIFY(!dialog->pushButtonProgram->isDefault());
+        QVERIFY(!dialog->pushButtonProgram->autoDefault());
+        dialog->spinBoxZellCoasterPgrNum->setFocus();
+        QTest::keyClick(dialog->spinBoxZellCoasterPgrNum, Qt::Key_Return);
+        dialog->tabWidgetPagerTypes->setCurrentWidget(dialog->tabAlpha);
+        dialog->spinBoxGroup1->setValue(5);
+        for (QWidget* field : std::initializer_list<QWidget*> { dialog->spinBoxAlphaPgrNum, dialog->lineEditGroup1 }) {
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_Return);
+            QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
+        }
+        QCOMPARE(dialog->programmed, 0);
+        QVERIFY(dialog->isVisible());
     }
 
     void zellPagerFlags_data()

@@ -71,6 +71,10 @@ void TestProtocolPagers::alphaPager_data()
     AlphaProgramData empty;
     empty.groupModelVector.clear();
     QTest::newRow("no welcome message, no groups") << empty << QStringList { "FPROG,1,911,0", "WPROG," };
+    // Line feeds part the welcome message's lines; U+0080 to U+009F are no control characters to the unit.
+    AlphaProgramData lines = empty;
+    lines.welcomeMsg = QStringLiteral("Bar\n\u0085Deck\n\u009f");
+    QTest::newRow("welcome lines") << lines << QStringList { "FPROG,1,911,0", "WPROG,Bar\n\u0085Deck\n\u009f" };
 }
 
 void TestProtocolPagers::alphaPager()
@@ -147,6 +151,11 @@ void TestProtocolPagers::unsendableAlphaPagersSendNothing_data()
         << data
         << QStringLiteral("The Welcome message holds the character \"\u2192\", which Tavrin cannot take.\nPlease "
                           "replace it; nothing was sent.");
+    data.welcomeMsg = QStringLiteral("Welcome\r\nto the bar");
+    QTest::newRow("welcome message carriage return")
+        << data
+        << QStringLiteral("The Welcome message holds the control character U+000D (carriage return), which Tavrin "
+                          "cannot show.\nPlease remove it; nothing was sent.");
     data = alphaPagerData(true);
     data.groupModelVector[2].name = QString(250, 'k');
     QTest::newRow("group name too long")

@@ -295,10 +295,16 @@ void TestFaultMatrix::everyOperationAgainstEveryFault_data()
                "NoDevice", "LostCommunication", "DeviceError", "DeviceError", "LostCommunication", "LostCommunication",
                ok,         "LostCommunication"
            };
-    QTest::newRow("Alpha pager with groups")
-        << Operation::AlphaWithGroups << Model::TavrinII
-        << Expectations { "NoDevice",          "LostCommunication", "DeviceError",    "Refused:GPROG (Group 5 pager)",
-                          "LostCommunication", "LostCommunication", "TooLong:Group1", ok };
+    // The dialog keeps every group name to 19 characters: no command of theirs reaches the limit.
+    QTest::newRow("Alpha pager with groups") << Operation::AlphaWithGroups << Model::TavrinII
+                                             << Expectations { "NoDevice",
+                                                               "LostCommunication",
+                                                               "DeviceError",
+                                                               "Refused:GPROG (Group 5 pager)",
+                                                               "LostCommunication",
+                                                               "LostCommunication",
+                                                               ok,
+                                                               ok };
     // Without groups the welcome message is the only text, and the dialog keeps it to 48 characters.
     QTest::newRow("Alpha pager without groups")
         << Operation::AlphaWithoutGroups << Model::DalenTavrin
@@ -330,6 +336,8 @@ void TestFaultMatrix::everyOperationAgainstEveryFault()
     QCOMPARE(m_window->selectedType(), typeOf(model));
     QRandomGenerator rng(static_cast<quint32>(operation) * 7 + static_cast<quint32>(model));
     m_base = kit::randomRecord(rng, typeOf(model));
+    // Tavrin II repages only together with its acknowledge page; Update refuses the form otherwise.
+    m_base.setAckPageEnabled(m_base.ackPageEnabled() || m_base.repageEnabled());
     // Not the device's: a Read that succeeds shows its own.
     m_base.setFirmware(QStringLiteral("before"));
 

@@ -1,5 +1,6 @@
 #include "gui/MainWindowKit.h"
 
+#include "config/CfgFile.h"
 #include "support/AnsweringPrompter.h"
 
 #include <QCryptographicHash>
@@ -277,7 +278,7 @@ void TestSaveFailure::saveOverAnExistingFileReplacesItWhole()
     const QStringList lines = runChild({}, { target() }, &exitCode);
     QCOMPARE(exitCode, 0);
     QString error;
-    const QByteArray next = kit::shownPart(nextRecord()).freeze(error).toUtf8();
+    const QByteArray next = CfgFile::encodeDocument(kit::shownPart(nextRecord()).freeze(error));
     QCOMPARE(lines, QStringList({ QStringLiteral("target ") + hashOf(next), QStringLiteral("entries ") + targetName }));
 }
 
