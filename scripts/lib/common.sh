@@ -31,7 +31,7 @@ t2q_ensure_packages() {
     $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing >&2
 }
 
-# t2q_build BUILD_DIR [extra cmake arguments...]
+# t2q_build BUILD_DIR [extra cmake arguments...]; T2Q_BUILD_TARGETS, when set, names the targets to build.
 t2q_build() {
     local dir=$1
     shift
@@ -39,7 +39,9 @@ t2q_build() {
     # Several checkouts of the tree build the same sources: a compiler cache, where one is installed, shares them.
     command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     cmake -S "$T2Q_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
-    cmake --build "$dir" -j "$(nproc)"
+    local targets=()
+    [ -n "${T2Q_BUILD_TARGETS:-}" ] && targets=(--target ${T2Q_BUILD_TARGETS})
+    cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
 }
 
 # Sanitizer settings of the sanitized suite and the fuzz targets: every report stops the program with
