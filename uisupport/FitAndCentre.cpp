@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 QSize usableSize()
@@ -19,10 +20,57 @@ QSize usableSize()
     return QSize(desktop.width(), height);
 }
 
-void fitAndCentre(QWidget* window)
+namespace {
+void fitOnce(QWidget* window);
+
+// A window manager reports the frame only some time after the window is mapped, so the first fit counted
+// no title bar: once shown, the window looks for its frame for a while and is fitted again when it has one.
+class FitWhenFramed : public QObject
 {
-    if (!window)
-        return;
+public:
+    explicit FitWhenFramed(QWidget* window)
+        : QObject(window)
+        , m_window(window)
+    {
+        setObjectName(QStringLiteral("fitWhenFramed"));
+        window->installEventFilter(this);
+        m_timer.setInterval(LookMs);
+        connect(&m_timer, &QTimer::timeout, this, &FitWhenFramed::look);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Show && !m_timer.isActive()) {
+            m_looks = 0;
+            m_timer.start();
+        }
+        return false;
+    }
+
+private:
+    static constexpr int LookMs = 50;
+    static constexpr int MaxLooks = 40;
+
+    void look()
+    {
+        if (m_window->frameGeometry().height() > m_window->geometry().height()) {
+            m_window->removeEventFilter(this);
+            m_timer.stop();
+            deleteLater();
+            fitOnce(m_window);
+        } else if (++m_looks >= MaxLooks) {
+            m_timer.stop();
+        }
+    }
+
+    QWidget* m_window;
+    QTimer m_timer;
+    int m_looks = 0;
+};
+
+void fitOnce(QWidget* window)
+{
     const QSize usable = usableSize();
     const int aw = usable.width();
     const int ah = usable.height();
@@ -44,6 +92,17 @@ void fitAndCentre(QWidget* window)
     const QPoint target(qMax(0, aw / 2 - fitted.width() / 2), qMax(0, ah / 2 - fitted.height() / 2));
     if (window->pos() != target)
         window->move(target);
+}
+} // namespace
+
+void fitAndCentre(QWidget* window)
+{
+    if (!window)
+        return;
+    fitOnce(window);
+    if (window->frameGeometry().height() == window->geometry().height()
+        && !window->findChild<QObject*>(QStringLiteral("fitWhenFramed"), Qt::FindDirectChildrenOnly))
+        new FitWhenFramed(window);
 }
 
 void refreshLayoutSizes(QWidget* window)
