@@ -160,7 +160,8 @@ void CliCommandLine::checkOptions() const
         if (isSet(QStringLiteral("exclude-serial")))
             throw CliFailure::usage(tr("--exclude-serial goes with --all.") + usageHint());
         if (isSet(QStringLiteral("json")) && (m_command == Read || m_command == Write || m_command == Check))
-            throw CliFailure::usage(tr("--json applies to %1 with --all.").arg(m_command) + usageHint());
+            throw CliFailure::usage(tr("%1 does not apply to %2.").arg(QStringLiteral("--json"), m_command)
+                                    + usageHint());
     }
     if (all && m_command == Read && value(QStringLiteral("output")).isEmpty())
         throw CliFailure::usage(tr("read --all needs -o FOLDER: a file per unit goes there.") + usageHint());
