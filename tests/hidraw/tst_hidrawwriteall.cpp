@@ -20,6 +20,7 @@ private slots:
 
     void eightUnitsAtOnceEachAsWrittenAlone();
     void eachFailureStaysWithItsUnitAndIsLogged();
+    void eachUnitGetsItsOwnNumber();
 
 private:
     struct Result
@@ -215,6 +216,62 @@ void TestHidrawWriteAll::eachFailureStaysWithItsUnitAndIsLogged()
         QVERIFY(lineOf(serial).endsWith(rowOf.value(serial).message));
     }
     QVERIFY(!rowOf.contains(QStringLiteral("00030004")));
+}
+
+void TestHidrawWriteAll::eachUnitGetsItsOwnNumber()
+{
+    const QString read = m_dir.filePath(QStringLiteral("dalen.t2c"));
+    plug(QStringLiteral("reference"), QStringLiteral("dalen"), QStringLiteral("00090001"));
+    QCOMPARE(run({ QStringLiteral("read"), QStringLiteral("-o"), read }).status, 0);
+    hidraw::unplug(QStringLiteral("reference"));
+    m_units.removeAll(QStringLiteral("reference"));
+    QString error;
+    std::unique_ptr<Tavrin2QtCfg> cfg = CfgFile::load(read, error);
+    QVERIFY2(cfg, qPrintable(error));
+    cfg->setDtBtn1SettingMsg(QStringLiteral("Table {n}"));
+    const QString profile = m_dir.filePath(QStringLiteral("tables.t2c"));
+    QVERIFY2(CfgFile::save(*cfg, profile, error), qPrintable(error));
+    for (int i = 0; i < 4; ++i)
+        plug(QStringLiteral("dalen%1").arg(i), QStringLiteral("dalen"), QStringLiteral("0004000%1").arg(i));
+
+    // Without numbering every unit would claim table "{n}": nothing is sent.
+    const Result unnumbered = run({ QStringLiteral("write"), QStringLiteral("--all"), profile });
+    QCOMPARE(unnumbered.status, 1);
+    QVERIFY2(unnumbered.err.contains(QLatin1String("holds {n}")), qPrintable(unnumbered.err));
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(hidraw::transcript(QStringLiteral("dalen%1").arg(i)).isEmpty());
+
+    const QString log = m_dir.filePath(QStringLiteral("tables.csv"));
+    const Result all = run({ QStringLiteral("write"), QStringLiteral("--all"), QStringLiteral("--numbers"),
+                             QStringLiteral("12-14"), QStringLiteral("--log"), log, profile });
+    QCOMPARE(all.status, 1);
+    QStringList lines = all.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 5);
+    QCOMPARE(lines.takeLast(), QStringLiteral("3 written and verified, 1 failed"));
+    QList<ProvisionRow> rows;
+    QVERIFY2(ProvisionLog::read(log, rows, error), qPrintable(error));
+    QCOMPARE(rows.size(), 4);
+    QSet<int> numbers;
+    for (const ProvisionRow& row : rows) {
+        const QString unit = QStringLiteral("dalen%1").arg(row.serial.right(1));
+        if (row.result == ProvisionRow::Result::Failed) {
+            QCOMPARE(row.message, QStringLiteral("no number left"));
+            QCOMPARE(row.number, 0);
+            for (const QString& command : hidraw::transcript(unit))
+                QCOMPARE(command, QStringLiteral("READ"));
+            continue;
+        }
+        numbers.insert(row.number);
+        QVERIFY2(lines.contains(QStringLiteral("#%1 ").arg(row.number) + row.device + QStringLiteral(" (port ")
+                                + row.port + QStringLiteral(") Dalen Tavrin ") + row.serial
+                                + QStringLiteral(": written and verified (") + QString::number(row.seconds, 'f', 1)
+                                + QStringLiteral(" s)")),
+                 qPrintable(all.out));
+        QCOMPARE(hidraw::setting(unit, QStringLiteral("UID")), QStringLiteral("UID,%1").arg(row.number));
+        QVERIFY2(hidraw::transcript(unit).join(QLatin1Char('\n')).contains(QStringLiteral("Table %1").arg(row.number)),
+                 qPrintable(hidraw::transcript(unit).join(QLatin1Char('\n'))));
+    }
+    QCOMPARE(numbers, (QSet<int> { 12, 13, 14 }));
 }
 
 QTEST_GUILESS_MAIN(TestHidrawWriteAll)
