@@ -3,6 +3,7 @@
 #include "config/CfgFile.h"
 #include "config/ProvisionLog.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -21,6 +22,7 @@ private slots:
     void eightUnitsAtOnceEachAsWrittenAlone();
     void eachFailureStaysWithItsUnitAndIsLogged();
     void eachUnitGetsItsOwnNumber();
+    void measure();
 
 private:
     struct Result
@@ -272,6 +274,30 @@ void TestHidrawWriteAll::eachUnitGetsItsOwnNumber()
                  qPrintable(hidraw::transcript(unit).join(QLatin1Char('\n'))));
     }
     QCOMPARE(numbers, (QSet<int> { 12, 13, 14 }));
+}
+
+// Figures, not a test: write --all on 1, 4, 8 and 16 units answering on the real clock, against one unit.
+void TestHidrawWriteAll::measure()
+{
+    if (qEnvironmentVariableIsEmpty("T2Q_WRITEALL_MEASURE"))
+        QSKIP("T2Q_WRITEALL_MEASURE=1 prints the wall time of write --all on 1, 4, 8 and 16 units");
+    const QString profile = writeProfile(QStringLiteral("tavrin2"));
+    QVERIFY(!profile.isEmpty());
+    double oneMs = 0;
+    for (const int count : { 1, 4, 8, 16 }) {
+        for (int i = 0; i < count; ++i)
+            plug(QStringLiteral("measured%1").arg(i), QStringLiteral("tavrin2"),
+                 QStringLiteral("%1").arg(50000 + i, 8, 10, QLatin1Char('0')));
+        QElapsedTimer clock;
+        clock.start();
+        const Result all = run({ QStringLiteral("write"), QStringLiteral("--all"), profile });
+        const double ms = double(clock.nsecsElapsed()) / 1e6;
+        QVERIFY2(all.status == 0, qPrintable(all.out + all.err));
+        if (count == 1)
+            oneMs = ms;
+        qInfo("write --all, %2d units: %7.0f ms (%.2fx one unit)", count, ms, ms / oneMs);
+        cleanup();
+    }
 }
 
 QTEST_GUILESS_MAIN(TestHidrawWriteAll)
