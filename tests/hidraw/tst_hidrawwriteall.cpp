@@ -2,6 +2,7 @@
 
 #include "config/CfgFile.h"
 #include "config/ProvisionLog.h"
+#include "protocol/Tavrin2QtComm.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -22,6 +23,7 @@ private slots:
     void eightUnitsAtOnceEachAsWrittenAlone();
     void eachFailureStaysWithItsUnitAndIsLogged();
     void eachUnitGetsItsOwnNumber();
+    void aNumberThatMakesATextTooLongIsRefusedBeforeSending();
     void measure();
 
 private:
@@ -274,6 +276,51 @@ void TestHidrawWriteAll::eachUnitGetsItsOwnNumber()
                  qPrintable(hidraw::transcript(unit).join(QLatin1Char('\n'))));
     }
     QCOMPARE(numbers, (QSet<int> { 12, 13, 14 }));
+}
+
+void TestHidrawWriteAll::aNumberThatMakesATextTooLongIsRefusedBeforeSending()
+{
+    const QString read = m_dir.filePath(QStringLiteral("dalen.t2c"));
+    plug(QStringLiteral("reference"), QStringLiteral("dalen"), QStringLiteral("00090002"));
+    QCOMPARE(run({ QStringLiteral("read"), QStringLiteral("-o"), read }).status, 0);
+    hidraw::unplug(QStringLiteral("reference"));
+    m_units.removeAll(QStringLiteral("reference"));
+    QString error;
+    std::unique_ptr<Tavrin2QtCfg> cfg = CfgFile::load(read, error);
+    QVERIFY2(cfg, qPrintable(error));
+    // The longest message that still fits with "{n}" in it: a three-digit number fits, a four-digit one not.
+    Tavrin2QtComm comm;
+    QString message = QStringLiteral("T{n}");
+    for (;;) {
+        cfg->setDtBtn1SettingMsg(message + QLatin1Char('x'));
+        QCOMPARE(cfg->dtBtn1SettingMsg(), message + QLatin1Char('x'));
+        try {
+            comm.checkUpdateSendable(*cfg);
+        } catch (const UsbHidException&) {
+            break;
+        }
+        message += QLatin1Char('x');
+    }
+    cfg->setDtBtn1SettingMsg(message);
+    const QString profile = m_dir.filePath(QStringLiteral("long.t2c"));
+    QVERIFY2(CfgFile::save(*cfg, profile, error), qPrintable(error));
+    plug(QStringLiteral("first"), QStringLiteral("dalen"), QStringLiteral("00060001"));
+    plug(QStringLiteral("second"), QStringLiteral("dalen"), QStringLiteral("00060002"));
+
+    const Result all = run({ QStringLiteral("write"), QStringLiteral("--all"), QStringLiteral("--numbers"),
+                             QStringLiteral("999,1000"), profile });
+    QCOMPARE(all.status, 1);
+    QVERIFY2(all.out.contains(QRegularExpression(QStringLiteral("^#999 .*: written and verified"),
+                                                 QRegularExpression::MultilineOption)),
+             qPrintable(all.out));
+    static const QRegularExpression refused(QStringLiteral("^#1000 .* (\\d{8}): FAILED: With number 1000: .*too long"),
+                                            QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = refused.match(all.out);
+    QVERIFY2(match.hasMatch(), qPrintable(all.out));
+    const QString unit
+        = match.captured(1) == QLatin1String("00060001") ? QStringLiteral("first") : QStringLiteral("second");
+    for (const QString& command : hidraw::transcript(unit))
+        QCOMPARE(command, QStringLiteral("READ"));
 }
 
 // Figures, not a test: write --all on 1, 4, 8 and 16 units answering on the real clock, against one unit.
