@@ -1,5 +1,6 @@
 #include "cli/CliApp.h"
 
+#include "cli/CliAllUnits.h"
 #include "cli/CliFailure.h"
 #include "cli/CliLogging.h"
 #include "cli/CliProgress.h"
@@ -114,6 +115,8 @@ void CliApp::runCommand()
             programZell();
         else if (command == QLatin1String("list"))
             list();
+        else if (command == QLatin1String("check"))
+            check();
     } catch (const SeveralTavrinsAttached&) {
         throw CliFailure::usage(tr("Several Tavrin units are attached; choose one with --device PATH or --serial "
                                    "SERIAL. Nothing was sent.")
@@ -188,6 +191,10 @@ void CliApp::detect()
 
 void CliApp::read()
 {
+    if (m_commandLine.isSet(QStringLiteral("all"))) {
+        m_status = CliAllUnits(m_commandLine, *m_out, *m_err).readAll(m_commandLine.value(QStringLiteral("output")));
+        return;
+    }
     Tavrin2QtComm* comm = Tavrin2QtComm::instance();
     comm->connectTavrin();
     QStringList unreported;
@@ -217,7 +224,68 @@ void CliApp::write()
 {
     // A file that cannot be loaded never reaches the device.
     const QString path = m_commandLine.commandArguments().at(0);
-    const std::unique_ptr<Tavrin2QtCfg> cfg = load(path);
+    const std::unique_ptr<Tavrin2QtCfg> cfg = loadForWriting(path);
+    if (m_commandLine.isSet(QStringLiteral("all"))) {
+        m_status = CliAllUnits(m_commandLine, *m_out, *m_err).writeAll(path, *cfg);
+        return;
+    }
+    // A row in the log or a number needs the unit identified: the provisioning worker does that.
+    if (m_commandLine.isSet(QStringLiteral("log")) || m_commandLine.isSet(QStringLiteral("number-from"))
+        || m_commandLine.isSet(QStringLiteral("numbers"))) {
+        m_status = CliAllUnits(m_commandLine, *m_out, *m_err).writeOne(path, *cfg, theUnit());
+        return;
+    }
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    // Nor does a record with a text the unit cannot take.
+    comm->checkUpdateSendable(*cfg);
+    comm->connectTavrin();
+    comm->updateTavrin(*cfg, !m_commandLine.isSet(QStringLiteral("no-verify")));
+}
+
+void CliApp::check()
+{
+    const QString path = m_commandLine.commandArguments().at(0);
+    const std::unique_ptr<Tavrin2QtCfg> profile = load(path);
+    // As the file would be written: the other model's settings are never sent.
+    profile->replaceOutOfRangeValues();
+    if (m_commandLine.isSet(QStringLiteral("all"))) {
+        m_status = CliAllUnits(m_commandLine, *m_out, *m_err).checkAll(*profile);
+        return;
+    }
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    comm->connectTavrin();
+    QStringList unreported;
+    const Tavrin2QtCfg held = comm->readTavrinNoGui(&unreported);
+    if (!unreported.isEmpty())
+        throw CliFailure::failure(tr("The unit cannot be compared with %1:").arg(path) + QLatin1Char('\n')
+                                  + Tavrin2QtComm::unreportedText(unreported));
+    const QStringList found = CliAllUnits::differences(*profile, held);
+    for (const QString& line : found)
+        *m_out << line << '\n';
+    *m_out << (found.isEmpty() ? tr("matches") : tr("differs")) << '\n';
+    if (!found.isEmpty())
+        m_status = ExitFailure;
+}
+
+UsbHid::Unit CliApp::theUnit()
+{
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    const QString chosen = comm->link()->onlyPath();
+    std::vector<UsbHid::Unit> units = comm->attachedUnits();
+    for (const UsbHid::Unit& unit : units) {
+        if (!chosen.isEmpty() && unit.path == chosen)
+            return unit;
+    }
+    if (units.empty() || !chosen.isEmpty())
+        throw UsbHidException(UsbHid::errorText(NoDeviceFound));
+    if (units.size() > 1)
+        throw SeveralTavrinsAttached(QString(), std::move(units));
+    return units.front();
+}
+
+std::unique_ptr<Tavrin2QtCfg> CliApp::loadForWriting(const QString& path)
+{
+    std::unique_ptr<Tavrin2QtCfg> cfg = load(path);
     // Nor one the unit would get defaults from in place of what it says.
     const QList<CfgOutOfRange> outOfRange = CfgFieldList::outOfRangeFields(*cfg);
     if (!outOfRange.isEmpty()) {
@@ -229,11 +297,7 @@ void CliApp::write()
     }
     // The other model's settings, never sent, as the window would keep them.
     cfg->replaceOutOfRangeValues();
-    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
-    // Nor does a record with a text the unit cannot take.
-    comm->checkUpdateSendable(*cfg);
-    comm->connectTavrin();
-    comm->updateTavrin(*cfg, !m_commandLine.isSet(QStringLiteral("no-verify")));
+    return cfg;
 }
 
 void CliApp::show()

@@ -14,6 +14,9 @@ const QString Diff = QStringLiteral("diff");
 const QString ProgramAlpha = QStringLiteral("program-alpha");
 const QString ProgramZell = QStringLiteral("program-zell");
 const QString List = QStringLiteral("list");
+const QString Check = QStringLiteral("check");
+// The options that may be given more than once: each adds a value.
+const QStringList RepeatableOptions = { QStringLiteral("exclude-serial") };
 
 QString groupOption(int group)
 {
@@ -61,8 +64,12 @@ CliCommandLine::CliCommandLine()
         { ProgramAlpha, {}, tr("Program an Alpha pager through the unit.") },
         { ProgramZell, {}, tr("Program a Zell pager or a coaster through the unit.") },
         { List, {}, tr("List the attached units: device path, model, firmware and serial number; fails without any.") },
+        { Check,
+          { QStringLiteral("FILE") },
+          tr("Read the unit and compare it with a configuration file, writing nothing (exit status 1 when it "
+             "differs).") },
     };
-    const QStringList unitCommands = { Detect, Read, Write, ProgramAlpha, ProgramZell };
+    const QStringList unitCommands = { Detect, Read, Write, ProgramAlpha, ProgramZell, Check };
 
     addOption({ QStringLiteral("h"), QStringLiteral("help") }, QString(), {});
     addOption({ QStringLiteral("version") }, QString(), {});
@@ -75,7 +82,12 @@ CliCommandLine::CliCommandLine()
     addOption({ QStringLiteral("serial") }, QStringLiteral("SERIAL"), unitCommands);
     addOption({ QStringLiteral("allow-incomplete") }, QString(), { Read });
     addOption({ QStringLiteral("no-verify") }, QString(), { Write });
-    addOption({ QStringLiteral("json") }, QString(), { Detect, Show, Diff, List });
+    addOption({ QStringLiteral("json") }, QString(), { Detect, Show, Diff, List, Read, Write, Check });
+    addOption({ QStringLiteral("all") }, QString(), { Read, Write, Check });
+    addOption({ QStringLiteral("exclude-serial") }, QStringLiteral("SERIAL"), { Read, Write, Check });
+    addOption({ QStringLiteral("log") }, QStringLiteral("FILE"), { Write });
+    addOption({ QStringLiteral("number-from") }, QStringLiteral("N"), { Write });
+    addOption({ QStringLiteral("numbers") }, QStringLiteral("LIST"), { Write });
     addOption({ QStringLiteral("pager") }, QStringLiteral("N"), { ProgramAlpha, ProgramZell });
     addOption({ QStringLiteral("system-id") }, QStringLiteral("N"), { ProgramAlpha, ProgramZell });
     addOption({ QStringLiteral("all-page") }, QStringLiteral("N"), { ProgramAlpha });
@@ -129,7 +141,7 @@ void CliCommandLine::checkOptions() const
     for (const QString& name : m_parser.optionNames()) {
         const OptionEntry* entry = findOption(name);
         const QString shown = dashed(entry ? entry->option.names().constLast() : name);
-        if (seen.contains(shown))
+        if (seen.contains(shown) && !RepeatableOptions.contains(entry ? entry->option.names().constLast() : name))
             throw CliFailure::usage(tr("%1 is given more than once.").arg(shown) + usageHint());
         seen.insert(shown);
         if (entry && !entry->commands.isEmpty() && !entry->commands.contains(m_command))
@@ -140,6 +152,27 @@ void CliCommandLine::checkOptions() const
         throw CliFailure::usage(tr("--transcript needs --simulate or --simulate-from.") + usageHint());
     if (isSet(QStringLiteral("device")) && isSet(QStringLiteral("serial")))
         throw CliFailure::usage(tr("--device and --serial both choose the unit: give one of them.") + usageHint());
+    const bool all = isSet(QStringLiteral("all"));
+    if (all && (isSet(QStringLiteral("device")) || isSet(QStringLiteral("serial"))))
+        throw CliFailure::usage(tr("--all takes every attached unit: --device and --serial do not go with it.")
+                                + usageHint());
+    if (!all) {
+        if (isSet(QStringLiteral("exclude-serial")))
+            throw CliFailure::usage(tr("--exclude-serial goes with --all.") + usageHint());
+        if (isSet(QStringLiteral("json")) && (m_command == Read || m_command == Write || m_command == Check))
+            throw CliFailure::usage(tr("%1 does not apply to %2.").arg(QStringLiteral("--json"), m_command)
+                                    + usageHint());
+    }
+    if (all && m_command == Read && value(QStringLiteral("output")).isEmpty())
+        throw CliFailure::usage(tr("read --all needs -o FOLDER: a file per unit goes there.") + usageHint());
+    if (isSet(QStringLiteral("number-from")) && isSet(QStringLiteral("numbers")))
+        throw CliFailure::usage(tr("--number-from and --numbers both number the units: give one of them.")
+                                + usageHint());
+    for (const QString& serial : m_parser.values(QStringLiteral("exclude-serial"))) {
+        if (serial.isEmpty())
+            throw CliFailure::usage(tr("--exclude-serial is empty: give the unit's serial number (see list).")
+                                    + usageHint());
+    }
     // An empty choice (a script's unset variable) would otherwise read as no choice: the only unit attached.
     for (const QString& choice : { QStringLiteral("device"), QStringLiteral("serial") }) {
         if (isSet(choice) && value(choice).isEmpty())
@@ -204,7 +237,7 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
         }
     };
     const HelpSection unit {
-        tr("Options of detect, read, write, program-alpha and program-zell:"),
+        tr("Options of detect, read, write, check, program-alpha and program-zell:"),
         {
             { QStringLiteral("--device PATH"), tr("Use the unit at this device path (see list).") },
             { QStringLiteral("--serial SERIAL"), tr("Use the unit with this serial number (see list).") },
@@ -220,11 +253,29 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
             tr("Write the file also when the unit did not report some settings (they keep their defaults); "
                "without it such a read fails and writes nothing.") } }
     };
-    const HelpSection write { tr("Options of write:"),
-                              { { QStringLiteral("--no-verify"),
-                                  tr("Do not read the unit back to check that it holds what was written.") } } };
-    const HelpSection json { tr("Options of detect, show, diff and list:"),
-                             { { QStringLiteral("--json"), tr("Print JSON for scripts.") } } };
+    const HelpSection write {
+        tr("Options of write:"),
+        { { QStringLiteral("--no-verify"), tr("Do not read the unit back to check that it holds what was written.") },
+          { QStringLiteral("--log FILE"),
+            tr("Append a row for each unit tried to the provisioning log FILE (CSV; created with a header row), "
+               "on disk before the unit's result is printed.") },
+          { QStringLiteral("--number-from N"),
+            tr("Number the units from N (1-9999): a Dalen unit's ID becomes its number, and {n} in a message "
+               "text stands for it ({{ for a literal {).") },
+          { QStringLiteral("--numbers LIST"), tr("Number the units from a list, such as 12,14,20-35.") } }
+    };
+    const HelpSection all {
+        tr("Options of read, write and check:"),
+        { { QStringLiteral("--all"),
+            tr("Every attached unit at once, one line each as it finishes, then a summary (read: -o names a "
+               "folder, one file per unit named by serial number).") },
+          { QStringLiteral("--exclude-serial SERIAL"),
+            tr("With --all: leave the unit with this serial number alone (may be given more than once).") } }
+    };
+    const HelpSection json { tr("Options of detect, show, diff, list and check, and of read and write with --all:"),
+                             { { QStringLiteral("--json"),
+                                 tr("Print JSON for scripts (with --all: one object per unit, then a summary "
+                                    "object).") } } };
 
     HelpSection alpha {
         tr("Options of program-alpha:"),
@@ -255,7 +306,7 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
             { QStringLiteral("--vibe on|off"), tr("Vibration (default on).") },
         }
     };
-    return { commands, global, unit, read, write, json, alpha, zell };
+    return { commands, global, unit, read, write, all, json, alpha, zell };
 }
 
 QString CliCommandLine::helpText() const
@@ -277,7 +328,8 @@ QString CliCommandLine::helpText() const
     text += QLatin1Char('\n');
     text += tr("Exit status: 0 on success, 1 when the unit or a file failed, 2 for a wrong command line or when "
                "several units are attached and none was chosen. diff: 0 when the files hold the same settings, 1 "
-               "when they differ, 2 when a file cannot be read.");
+               "when they differ, 2 when a file cannot be read. check: 1 also when a unit differs. With --all: 1 "
+               "when any unit failed or none is attached.");
     text += QLatin1Char('\n');
     return text;
 }

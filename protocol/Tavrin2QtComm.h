@@ -146,6 +146,8 @@ private:
 signals:
     // After the outcome box of a firmware update was shown.
     void firmwareUpdateFinished(bool success);
+    // updateTavrin sent its last command and reads the unit back (on the session's thread).
+    void verifyStarted();
 
 private:
     // The frame of one operation: the first command takes the node's lock and drops stale input; the

@@ -149,8 +149,10 @@ void Tavrin2QtComm::updateTavrin(const Tavrin2QtCfg& cfg, bool verify)
         break;
     }
     checkResponse(response);
-    if (verify)
+    if (verify) {
+        emit verifyStarted();
         verifyUpdate(cfg);
+    }
 }
 
 void Tavrin2QtComm::checkUpdateSendable(const Tavrin2QtCfg& cfg) const

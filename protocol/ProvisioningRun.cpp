@@ -1,0 +1,142 @@
+#include "protocol/ProvisioningRun.h"
+
+#include "config/NumberedProfile.h"
+#include "config/ProvisionLog.h"
+#include "config/UnitNumbering.h"
+
+#include <QDateTime>
+#include <QMutexLocker>
+#include <QThread>
+
+int ProvisioningRun::DecisionOrder::ticket()
+{
+    QMutexLocker locker(&m_mutex);
+    return m_issued++;
+}
+
+void ProvisioningRun::DecisionOrder::wait(int ticket)
+{
+    QMutexLocker locker(&m_mutex);
+    while (m_next != ticket)
+        m_turn.wait(&m_mutex);
+}
+
+void ProvisioningRun::DecisionOrder::pass(int ticket)
+{
+    QMutexLocker locker(&m_mutex);
+    if (ticket < m_next || m_passed.contains(ticket))
+        return;
+    m_passed.append(ticket);
+    while (m_passed.removeOne(m_next))
+        ++m_next;
+    m_turn.wakeAll();
+}
+
+ProvisioningRun::ProvisioningRun(std::shared_ptr<HidBackend> backend, QObject* parent)
+    : QObject(parent)
+    , m_backend(std::move(backend))
+    , m_order(std::make_shared<DecisionOrder>())
+{
+}
+
+ProvisioningRun::~ProvisioningRun()
+{
+    for (const Worker& worker : std::as_const(m_workers)) {
+        worker.thread->quit();
+        worker.thread->wait();
+        delete worker.provisioner;
+        delete worker.thread;
+    }
+}
+
+void ProvisioningRun::start(const ProvisionJob& job)
+{
+    auto* thread = new QThread;
+    auto* provisioner = new UnitProvisioner(job, m_backend);
+    provisioner->moveToThread(thread);
+    if (m_decide || m_numbering) {
+        const int ticket = m_order->ticket();
+        const std::shared_ptr<DecisionOrder> order = m_order;
+        provisioner->setDecide([this, order, ticket](ProvisionJob& unitJob, const ProvisionOutcome& unit) {
+            order->wait(ticket);
+            const ProvisionDecision decision = decide(unitJob, unit);
+            order->pass(ticket);
+            return decision;
+        });
+        // A unit that ends before its decision (gone, another model) passes its turn on; on its own thread,
+        // so that the units after it never wait for this thread's event loop.
+        connect(
+            provisioner, &UnitProvisioner::finished, provisioner, [order, ticket] { order->pass(ticket); },
+            Qt::DirectConnection);
+    }
+    connect(thread, &QThread::started, provisioner, &UnitProvisioner::run);
+    connect(provisioner, &UnitProvisioner::identified, this, &ProvisioningRun::identified);
+    connect(provisioner, &UnitProvisioner::stage, this, &ProvisioningRun::stage);
+    connect(provisioner, &UnitProvisioner::finished, this,
+            [this, thread](const ProvisionOutcome& outcome) { unitFinished(outcome, thread); });
+    m_workers.append(Worker { thread, provisioner });
+    ++m_inFlight;
+    thread->start();
+}
+
+ProvisionDecision ProvisioningRun::decide(ProvisionJob& job, const ProvisionOutcome& unit)
+{
+    if (m_decide) {
+        const ProvisionDecision decision = m_decide(job, unit);
+        if (decision.action != ProvisionDecision::Proceed)
+            return decision;
+    }
+    if (m_numbering) {
+        QString error;
+        const int number = m_numbering->acquire(unit.serial, error);
+        if (number <= 0)
+            return ProvisionDecision::fail(error);
+        job.number = number;
+        job.profile = NumberedProfile::forUnit(job.profile, number);
+    }
+    return ProvisionDecision::proceed();
+}
+
+void ProvisioningRun::unitFinished(const ProvisionOutcome& outcome, QThread* thread)
+{
+    for (qsizetype i = 0; i < m_workers.size(); ++i) {
+        if (m_workers.at(i).thread != thread)
+            continue;
+        const Worker worker = m_workers.takeAt(i);
+        worker.thread->quit();
+        worker.thread->wait();
+        delete worker.provisioner;
+        delete worker.thread;
+        break;
+    }
+    --m_inFlight;
+
+    if (m_numbering && outcome.number > 0 && !outcome.skipped) {
+        // A number is used up only by a unit that holds it now.
+        if (outcome.result == ProvisionRow::Result::Failed)
+            m_numbering->release(outcome.serial);
+        else
+            m_numbering->confirm(outcome.serial);
+    }
+    if (m_log && !outcome.skipped) {
+        ProvisionRow row;
+        row.time = QDateTime::currentDateTimeUtc();
+        row.device = outcome.device;
+        row.port = outcome.port;
+        row.serial = outcome.serial;
+        row.model = outcome.model;
+        row.firmware = outcome.firmware;
+        row.profile = outcome.profileName;
+        row.profileSha256 = outcome.profileSha256;
+        row.result = outcome.result;
+        row.seconds = outcome.seconds;
+        row.message = outcome.message;
+        row.number = outcome.number;
+        QString error;
+        if (!m_log->append(row, error))
+            emit logFailed(outcome, error);
+    }
+    emit unitDone(outcome);
+    if (m_inFlight == 0)
+        emit allDone();
+}

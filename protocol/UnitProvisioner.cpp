@@ -1,0 +1,162 @@
+#include "protocol/UnitProvisioner.h"
+
+#include "config/ProvisionLog.h"
+#include "protocol/Tavrin2QtComm.h"
+#include "usb/TavrinFinder.h"
+#include "usb/UsbHid.h"
+
+#include <QElapsedTimer>
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcProvision, "tavrin.provision")
+
+namespace {
+// A failure's text on one line.
+QString reasonOf(const QString& text)
+{
+    return ProvisionLog::oneLine(text);
+}
+} // namespace
+
+UnitProvisioner::UnitProvisioner(const ProvisionJob& job, std::shared_ptr<HidBackend> backend, QObject* parent)
+    : QObject(parent)
+    , m_job(job)
+    , m_backend(backend ? std::move(backend) : UsbHid::sharedBackend())
+{
+    qRegisterMetaType<ProvisionOutcome>();
+    qRegisterMetaType<UnitProvisioner::Stage>();
+}
+
+UnitProvisioner::~UnitProvisioner() = default;
+
+QString UnitProvisioner::numberedReason(int number, const QString& reason)
+{
+    if (number <= 0)
+        return reason;
+    return QCoreApplication::translate("UnitProvisioner", "With number %1: %2").arg(number).arg(reason);
+}
+
+void UnitProvisioner::run()
+{
+    ProvisionOutcome outcome;
+    try {
+        outcome = provision();
+    } catch (...) {
+        // provision() handles what the session throws; anything else must still end the unit.
+        outcome.device = m_job.device;
+        outcome.port = m_job.port;
+        outcome.number = m_job.number;
+        outcome.profileName = m_job.profileName;
+        outcome.profileSha256 = m_job.profileSha256;
+        outcome.result = ProvisionRow::Result::Failed;
+        outcome.message = QCoreApplication::translate("UnitProvisioner", "Unexpected failure.");
+    }
+    emit finished(outcome);
+}
+
+ProvisionOutcome UnitProvisioner::provision()
+{
+    ProvisionOutcome outcome;
+    outcome.device = m_job.device;
+    outcome.port = m_job.port;
+    outcome.number = m_job.number;
+    outcome.profileName = m_job.profileName;
+    outcome.profileSha256 = m_job.profileSha256;
+
+    Tavrin2QtComm comm(m_backend);
+    UsbHid* link = comm.link();
+    // From the open on, the time is the unit's (a virtual unit's own clock); before it and after a failure
+    // closed the handle, the system's.
+    QElapsedTimer elapsed;
+    elapsed.start();
+    qint64 openedMs = -1;
+    qint64 openedUnitMs = 0;
+    const auto finish = [&](ProvisionRow::Result result, const QString& message) {
+        outcome.result = result;
+        outcome.message = reasonOf(message);
+        outcome.number = m_job.number;
+        qint64 ms = elapsed.elapsed();
+        if (openedMs >= 0)
+            ms = openedMs + (link->isOpen() ? link->nowMs() - openedUnitMs : ms - openedMs);
+        outcome.seconds = double(ms) / 1000.0;
+        return outcome;
+    };
+
+    try {
+        emit stage(m_job.device, Identifying);
+        // This unit only: another one plugged in meanwhile is never taken for it.
+        comm.chooseUnit(m_job.device);
+        const TavrinType model = comm.connectTavrin();
+        openedMs = elapsed.elapsed();
+        openedUnitMs = link->nowMs();
+        const Tavrin2QtCfg reported = comm.readTavrinNoGui();
+        outcome.model = Tavrin2QtComm::tavrinTypeName(model);
+        outcome.firmware = reported.firmware();
+        outcome.serial = reported.serNum();
+        emit identified(outcome.device, outcome.serial, outcome.model, outcome.firmware);
+
+        const auto otherModel = [&]() -> QString {
+            if (m_job.profile.tavrinType() == model)
+                return QString();
+            return tr("This unit is a %1 and the profile is for a %2; nothing was sent.")
+                .arg(outcome.model, Tavrin2QtComm::tavrinTypeName(m_job.profile.tavrinType()));
+        };
+        // Before the caller's word: a unit of another model uses up no number.
+        QString refusal = otherModel();
+        if (!refusal.isEmpty())
+            return finish(ProvisionRow::Result::Failed, refusal);
+        if (m_decide) {
+            const ProvisionDecision decision = m_decide(m_job, outcome);
+            if (decision.action == ProvisionDecision::Skip) {
+                outcome.skipped = true;
+                return finish(ProvisionRow::Result::Failed, decision.reason);
+            }
+            if (decision.action == ProvisionDecision::Fail)
+                return finish(ProvisionRow::Result::Failed, decision.reason);
+            refusal = otherModel();
+            if (!refusal.isEmpty())
+                return finish(ProvisionRow::Result::Failed, refusal);
+        }
+        // The unit's own texts (its number put in) must fit before anything is sent to it.
+        try {
+            comm.checkUpdateSendable(m_job.profile);
+        } catch (const UsbHidException& e) {
+            return finish(ProvisionRow::Result::Failed, numberedReason(m_job.number, e.message()));
+        }
+
+        emit stage(m_job.device, Writing);
+        outcome.setCommandsSent = true;
+        connect(&comm, &Tavrin2QtComm::verifyStarted, this, [this] { emit stage(m_job.device, Verifying); });
+        comm.updateTavrin(m_job.profile, m_job.verify);
+        return finish(m_job.verify ? ProvisionRow::Result::Verified : ProvisionRow::Result::WrittenUnverified,
+                      QString());
+    } catch (const UsbHidException& e) {
+        qCDebug(lcProvision, "%s failed: %s", qUtf8Printable(m_job.device), qUtf8Printable(e.message()));
+        return finish(ProvisionRow::Result::Failed, failureReason(outcome, e.message()));
+    } catch (const std::exception& e) {
+        return finish(ProvisionRow::Result::Failed, failureReason(outcome, QString::fromUtf8(e.what())));
+    }
+}
+
+QString UnitProvisioner::failureReason(ProvisionOutcome& outcome, const QString& reason) const
+{
+    outcome.unplugged = nodeGone();
+    if (!outcome.unplugged)
+        return reason;
+    // What the link says of a vanished handle is the same as for a unit that stopped answering.
+    return outcome.setCommandsSent ? unpluggedText() + QStringLiteral(": ") + reason
+                                   : tr("unplugged") + QStringLiteral(": ") + reason;
+}
+
+bool UnitProvisioner::nodeGone() const
+{
+    try {
+        for (const UsbHid::Unit& unit : TavrinFinder(m_backend).attachedUnits()) {
+            if (unit.path == m_job.device)
+                return false;
+        }
+        return true;
+    } catch (const UsbHidException&) {
+        return false;
+    }
+}
