@@ -104,8 +104,7 @@ void FrmProgramPagers::pushButtonProgram_pressed()
 {
     // Events are processed while a pager is programmed; none of them may start a second programming,
     // nor may one start while the flashing tool holds the unit.
-    const Tavrin2QtComm* comm = Tavrin2QtComm::instance();
-    if (comm->isBusy() || comm->isFlashing())
+    if (Tavrin2QtComm::instance()->isBusy() || (m_unitHeld && m_unitHeld()))
         return;
     // Only an Alpha pager receives the welcome message; a Zell pager or coaster must not be held up by it.
     if (tabWidgetPagerTypes->currentWidget() == tabAlpha && !checkWelcomeMsg()) {

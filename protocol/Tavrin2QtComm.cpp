@@ -67,8 +67,6 @@ Tavrin2QtComm* Tavrin2QtComm::instance()
 
 void Tavrin2QtComm::reset()
 {
-    terminateBatchisp();
-    _progressDialog.reset();
     _detectedType = Unknown;
     m_connectionStatus = NotFound;
     // Closed through the backend it was opened with; the next use opens a link on the current one.
