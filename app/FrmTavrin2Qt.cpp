@@ -5,7 +5,7 @@
 #include "pagers/FrmProgramPagers.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "uisupport/InputDiscarder.h"
-#include "uisupport/ProgressIndicator.h"
+#include "uisupport/ProgressDialog.h"
 #include "uisupport/Prompter.h"
 #include "usb/UsbHid.h"
 
@@ -471,7 +471,7 @@ void FrmTavrin2Qt::updateTavrinFirmware()
     qCDebug(lcApp, "FrmTavrin2Qt::updateTavrinFirmware()");
     try {
         detect(true);
-        const ProgressIndicator::Owner owner(this);
+        const ProgressDialog::Owner owner(this);
         m_firmwareUpgrade->updateFirmware();
     } catch (const std::exception& e) {
         showError(QString::fromUtf8(e.what()));

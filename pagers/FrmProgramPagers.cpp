@@ -5,7 +5,7 @@
 #include "protocol/PagerValidation.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "uisupport/BusyCursor.h"
-#include "uisupport/ProgressIndicator.h"
+#include "uisupport/ProgressDialog.h"
 #include "uisupport/Prompter.h"
 
 #include <QRegularExpression>
@@ -141,7 +141,7 @@ void FrmProgramPagers::programCurrentTab()
     else
         comm->connectTavrin();
     // The progress dialog is this dialog's, above it even when the main window was activated meanwhile.
-    const ProgressIndicator::Owner owner(this);
+    const ProgressDialog::Owner owner(this);
     const BusyCursor cursor;
     if (tabWidgetPagerTypes->currentWidget() == tabAlpha) {
         const bool isError = comm->programAlphaPager(alphaProgramData());

@@ -4,7 +4,7 @@
 #include "config/TavrinType.h"
 #include "protocol/AlphaProgramData.h"
 #include "protocol/TavrinUnit.h"
-#include "uisupport/ProgressIndicator.h"
+#include "protocol/ProgressIndicator.h"
 
 #include <QObject>
 #include <QString>
