@@ -1,10 +1,11 @@
 #include "app/FrmTavrin2Qt.h"
 
 #include "app/AppLogging.h"
+#include "app/FirmwareUpgrade.h"
 #include "pagers/FrmProgramPagers.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "uisupport/InputDiscarder.h"
-#include "uisupport/ProgressIndicator.h"
+#include "uisupport/ProgressDialog.h"
 #include "uisupport/Prompter.h"
 #include "usb/UsbHid.h"
 
@@ -28,6 +29,7 @@ constexpr int confirmationMs = 10000;
 
 FrmTavrin2Qt::FrmTavrin2Qt(QWidget* parent, const char* name, Qt::WindowFlags flags)
     : FrmTavrin2QtBase(parent, name, flags)
+    , m_firmwareUpgrade(new FirmwareUpgrade(Tavrin2QtComm::instance(), this))
 {
     m_tavrinIIName = QObject::tr("Tavrin II");
     m_dalenTavrinName = QObject::tr("Dalen Tavrin");
@@ -80,7 +82,7 @@ void FrmTavrin2Qt::keepResponsiveDuringDeviceWork()
 bool FrmTavrin2Qt::operationInProgress() const
 {
     const Tavrin2QtComm* comm = Tavrin2QtComm::instance();
-    if (m_runningActions == 0 && !comm->isBusy() && !comm->isFlashing())
+    if (m_runningActions == 0 && !comm->isBusy() && !m_firmwareUpgrade->isFlashing())
         return false;
     qCDebug(lcApp, "FrmTavrin2Qt: an operation is in progress; nothing else starts");
     return true;
@@ -438,6 +440,7 @@ void FrmTavrin2Qt::tools_ProgramPagers_Action_activated()
     programPagersDialog = new FrmProgramPagers(grpPaging, dalen, sysID, this);
     // The unit is found as Read and Update find it: the choice among several, and never another unit unasked.
     programPagersDialog->setUnitCheck([this] { detect(true); });
+    programPagersDialog->setUnitHeldCheck([this] { return m_firmwareUpgrade->isFlashing(); });
     connect(programPagersDialog, &FrmProgramPagers::pagerProgrammed, this, &FrmTavrin2Qt::showConfirmation);
     connect(programPagersDialog, &FrmProgramPagers::busyNote, this, &FrmTavrin2Qt::showBusyNote);
     const QPointer<FrmTavrin2Qt> self(this);
@@ -468,8 +471,8 @@ void FrmTavrin2Qt::updateTavrinFirmware()
     qCDebug(lcApp, "FrmTavrin2Qt::updateTavrinFirmware()");
     try {
         detect(true);
-        const ProgressIndicator::Owner owner(this);
-        Tavrin2QtComm::instance()->updateFirmware();
+        const ProgressDialog::Owner owner(this);
+        m_firmwareUpgrade->updateFirmware();
     } catch (const std::exception& e) {
         showError(QString::fromUtf8(e.what()));
     }

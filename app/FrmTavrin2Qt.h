@@ -15,6 +15,7 @@
 #include <functional>
 #include <vector>
 
+class FirmwareUpgrade;
 class FrmProgramPagers;
 class QCloseEvent;
 class QMimeData;
@@ -49,6 +50,7 @@ public:
 
     TavrinType selectedType() const { return selectedTavrinType; }
     QTimer* detectionTimer() const { return detectTimer; }
+    FirmwareUpgrade* firmwareUpgrade() const { return m_firmwareUpgrade; }
 
     // Whether no detection has completed since the program started; tests start over with reset.
     static bool isFirstDetection();
@@ -120,6 +122,7 @@ private:
     QPointer<FrmProgramPagers> programPagersDialog;
     TavrinType selectedTavrinType = TavrinII;
     QTimer* detectTimer = nullptr;
+    FirmwareUpgrade* m_firmwareUpgrade = nullptr;
     std::vector<TavrinIIBtnWidgets> tavrinIIBtnWidgets;
 
     void fillButtonRows();

@@ -6,7 +6,7 @@
 #include "config/CfgFile.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "uisupport/BusyCursor.h"
-#include "uisupport/ProgressIndicator.h"
+#include "uisupport/ProgressDialog.h"
 #include "uisupport/Prompter.h"
 
 #include <QDropEvent>
@@ -29,7 +29,7 @@ void FrmTavrin2Qt::pushButtonRead_clicked()
     const auto action = beginAction();
     try {
         detect(true);
-        const ProgressIndicator::Owner owner(this);
+        const ProgressDialog::Owner owner(this);
         QStringList unreported;
         const Tavrin2QtCfg cfg
             = underBusyCursor([&unreported] { return Tavrin2QtComm::instance()->readTavrin(&unreported); });
@@ -70,7 +70,7 @@ void FrmTavrin2Qt::updateUnit()
         Tavrin2QtComm* comm = Tavrin2QtComm::instance();
         // Settings the unit cannot hold as shown are named before anything is sent.
         comm->checkUpdateSendable(cfg);
-        const ProgressIndicator::Owner owner(this);
+        const ProgressDialog::Owner owner(this);
         underBusyCursor([&] { comm->updateTavrin(cfg); });
         // The update refuses a record of another model, so the form's model is the device's.
         showConfirmation(tr("Settings written to %1 %2")

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "uisupport/ProgressIndicator.h"
+#include "protocol/ProgressIndicator.h"
 
 #include <QTextStream>
 

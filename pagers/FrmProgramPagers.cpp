@@ -5,7 +5,7 @@
 #include "protocol/PagerValidation.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "uisupport/BusyCursor.h"
-#include "uisupport/ProgressIndicator.h"
+#include "uisupport/ProgressDialog.h"
 #include "uisupport/Prompter.h"
 
 #include <QRegularExpression>
@@ -104,8 +104,7 @@ void FrmProgramPagers::pushButtonProgram_pressed()
 {
     // Events are processed while a pager is programmed; none of them may start a second programming,
     // nor may one start while the flashing tool holds the unit.
-    const Tavrin2QtComm* comm = Tavrin2QtComm::instance();
-    if (comm->isBusy() || comm->isFlashing())
+    if (Tavrin2QtComm::instance()->isBusy() || (m_unitHeld && m_unitHeld()))
         return;
     // Only an Alpha pager receives the welcome message; a Zell pager or coaster must not be held up by it.
     if (tabWidgetPagerTypes->currentWidget() == tabAlpha && !checkWelcomeMsg()) {
@@ -142,7 +141,7 @@ void FrmProgramPagers::programCurrentTab()
     else
         comm->connectTavrin();
     // The progress dialog is this dialog's, above it even when the main window was activated meanwhile.
-    const ProgressIndicator::Owner owner(this);
+    const ProgressDialog::Owner owner(this);
     const BusyCursor cursor;
     if (tabWidgetPagerTypes->currentWidget() == tabAlpha) {
         const bool isError = comm->programAlphaPager(alphaProgramData());

@@ -29,6 +29,10 @@ public:
     // only attached unit (or the one chosen before) is used.
     using UnitCheck = std::function<void()>;
     void setUnitCheck(UnitCheck check) { m_unitCheck = std::move(check); }
+    // Whether a program outside the session holds the unit (the window's flashing tool): no programming
+    // starts meanwhile. Unset, none does.
+    using UnitHeldCheck = std::function<bool()>;
+    void setUnitHeldCheck(UnitHeldCheck check) { m_unitHeld = std::move(check); }
 
 signals:
     // After a pager was programmed, with a short note for the operator.
@@ -64,4 +68,5 @@ private:
 
     bool m_disableZellCoasterTab;
     UnitCheck m_unitCheck;
+    UnitHeldCheck m_unitHeld;
 };

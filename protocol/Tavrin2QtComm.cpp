@@ -30,19 +30,6 @@ QTime localTime()
     throw UsbHidException(UsbHid::errorText(code));
 }
 
-// What a session without a progress factory of its own shows: nothing.
-class QuietProgress : public ProgressIndicator
-{
-public:
-    void setCaption(const QString&) override { }
-    void show() override { }
-    void setTotalSteps(int) override { }
-    void setProgress(int value) override { m_value = value; }
-    int progress() const override { return m_value; }
-
-private:
-    int m_value = 0;
-};
 } // namespace
 
 Tavrin2QtComm::Tavrin2QtComm(std::shared_ptr<HidBackend> backend, QObject* parent)
@@ -67,8 +54,6 @@ Tavrin2QtComm* Tavrin2QtComm::instance()
 
 void Tavrin2QtComm::reset()
 {
-    terminateBatchisp();
-    _progressDialog.reset();
     _detectedType = Unknown;
     m_connectionStatus = NotFound;
     // Closed through the backend it was opened with; the next use opens a link on the current one.
@@ -104,7 +89,7 @@ std::unique_ptr<ProgressIndicator> Tavrin2QtComm::createProgress(const QString& 
         return m_progressFactory(label, modal);
     if (m_isWindowSession)
         return ProgressIndicator::create(label, modal);
-    return std::make_unique<QuietProgress>();
+    return ProgressIndicator::quiet();
 }
 
 void Tavrin2QtComm::endOperation()

@@ -4,10 +4,9 @@
 #include "config/TavrinType.h"
 #include "protocol/AlphaProgramData.h"
 #include "protocol/TavrinUnit.h"
-#include "uisupport/ProgressIndicator.h"
+#include "protocol/ProgressIndicator.h"
 
 #include <QObject>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTime>
@@ -36,7 +35,7 @@ public:
     explicit Tavrin2QtComm(std::shared_ptr<HidBackend> backend = {}, QObject* parent = nullptr);
     ~Tavrin2QtComm() override;
     // Tests and the virtual device: forget what is known of the attached device
-    // (status NotFound, type Unknown) and stop any flashing tool.
+    // (status NotFound, type Unknown).
     void reset();
 
     // Where this session's progress goes. Empty: the session's default (the window's progress dialog for
@@ -116,15 +115,8 @@ public:
     bool programAlphaPager(const AlphaProgramData& data);
     bool programZellPager(int pagerNum, int sysID, int flags);
 
-    // Firmware upgrade: returns once the flashing tool is started; the outcome is reported
-    // by onProcessComplete.
-    void updateFirmware();
-    bool getFirmwareFile();
-    bool startBatchisp(const QStringList& arguments);
-    void terminateBatchisp();
-    QString firmwareFile() const { return _firmwareFile; }
-    QString batchispOutput() const { return _batchispOutput; }
-    bool isFlashing() const { return _batchisp != nullptr; }
+    // Sends BL: the unit leaves its firmware for the chip's boot loader, where the flashing tool takes it.
+    void startBootLoader();
     // The flashing tool's program: "batchisp" on Windows, our tavrin-flash elsewhere.
     static QString flashProgram();
     // Whether a firmware file's name fits the model; judged on the lower-cased base name.
@@ -132,20 +124,13 @@ public:
     // The flashing tool's argument list, program name first.
     static QStringList batchispArguments(const QString& firmwareFile);
 
-public slots:
-    void onReadyReadStdout();
-    void onProcessComplete();
-
-private slots:
-    void onProcessError(QProcess::ProcessError error);
-
-private:
-    // A line of the flashing tool's output, for the progress shown while it runs.
-    void followFlashingTool(const QString& line);
+    // The progress of an operation as this session shows it (see setProgressFactory).
+    std::unique_ptr<ProgressIndicator> createProgress(const QString& label, bool modal) const;
+    // Throws "Tavrin is busy with another operation." while the wait hook runs: whatever those events
+    // start must not talk to the device.
+    void refuseWhileBusy() const;
 
 signals:
-    // After the outcome box of a firmware update was shown.
-    void firmwareUpdateFinished(bool success);
     // updateTavrin sent its last command and reads the unit back (on the session's thread).
     void verifyStarted();
 
@@ -173,7 +158,6 @@ private:
     };
     void endOperation();
     std::shared_ptr<HidBackend> currentBackend() const;
-    std::unique_ptr<ProgressIndicator> createProgress(const QString& label, bool modal) const;
 
     // The model sequences, planned in full by updateCommands before anything is sent.
     void updateDalenTavrin(const CommandPlan& plan, QStringList& response);
@@ -189,7 +173,6 @@ private:
     // The answer to READ just sent; an answer cut off in the middle of a line is lost communication.
     void collectSettings(QStringList& lines);
     void runWaitHook();
-    void refuseWhileBusy() const;
     // The device's answer to READ into the record. Throws LostCommunication for an answer of which not one
     // line is a settings line: it was garbled on the way, and its defaults must not pass for the device's.
     static void parseDeviceSettings(Tavrin2QtCfg& cfg, const QStringList& lines, QStringList* unreported);
@@ -215,10 +198,4 @@ private:
     WaitHook m_waitHook;
     int m_waitDepth = 0;
     QString m_serialNumber;
-
-    QProcess* _batchisp = nullptr;
-    QString _batchispOutput;
-    QByteArray m_partialOutput;
-    QString _firmwareFile;
-    std::unique_ptr<ProgressIndicator> _progressDialog;
 };

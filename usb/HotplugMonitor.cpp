@@ -277,7 +277,9 @@ void HotplugMonitor::poll()
 {
     const std::vector<Seen> present = enumerate();
     QStringList gone;
-    for (const auto& [node, unit] : m_units) {
+    // Not a structured binding: clang does not let a C++17 lambda capture one.
+    for (const auto& entry : m_units) {
+        const QString& node = entry.first;
         if (std::none_of(present.begin(), present.end(), [&](const Seen& seen) { return seen.node == node; }))
             gone.append(node);
     }

@@ -1,5 +1,6 @@
 #include "MainWindowKit.h"
 
+#include "app/FirmwareUpgrade.h"
 #include "pagers/FrmProgramPagers.h"
 #include "support/ProgressRecorder.h"
 #include "sim/VirtualTavrinBus.h"
@@ -702,10 +703,10 @@ void TestMainWindowDevice::dropsDuringAnOperationWaitForItsEnd()
 void TestMainWindowDevice::detectionLeavesTheUnitToTheFlashingTool()
 {
     VirtualTavrin* sim = open(Model::TavrinII);
-    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    FirmwareUpgrade* upgrade = window->firmwareUpgrade();
     // A stand-in for the tool that runs until it is stopped.
-    QVERIFY(comm->startBatchisp({ QStringLiteral("/bin/sh"), QStringLiteral("-c"), QStringLiteral("read line") }));
-    QVERIFY(comm->isFlashing());
+    QVERIFY(upgrade->startBatchisp({ QStringLiteral("/bin/sh"), QStringLiteral("-c"), QStringLiteral("read line") }));
+    QVERIFY(upgrade->isFlashing());
     sim->unplug();
     sim->replug();
     const int searches = sim->enumerations();
@@ -713,7 +714,7 @@ void TestMainWindowDevice::detectionLeavesTheUnitToTheFlashingTool()
     QCoreApplication::sendEvent(window->detectionTimer(), &tick);
     QCOMPARE(sim->enumerations(), searches);
     QVERIFY(sim->transcript().isEmpty());
-    comm->terminateBatchisp();
+    upgrade->terminateBatchisp();
 
     QCoreApplication::sendEvent(window->detectionTimer(), &tick);
     QCOMPARE(sim->enumerations(), searches + 1);

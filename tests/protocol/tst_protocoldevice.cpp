@@ -283,7 +283,7 @@ void TestProtocolDevice::operationsStartedInsideAWaitAreRefused()
         { QStringLiteral("updateTavrin"), [&] { comm->updateTavrin(cfg); } },
         { QStringLiteral("programAlphaPager"), [&] { comm->programAlphaPager(AlphaProgramData()); } },
         { QStringLiteral("programZellPager"), [&] { comm->programZellPager(5, 1, 0); } },
-        { QStringLiteral("updateFirmware"), [&] { comm->updateFirmware(); } },
+        { QStringLiteral("startBootLoader"), [&] { comm->startBootLoader(); } },
     };
     QStringList expected;
     for (const auto& entry : nested)

@@ -1,5 +1,6 @@
 #include "gui/MainWindowKit.h"
 
+#include "app/FirmwareUpgrade.h"
 #include "pagers/FrmProgramPagers.h"
 #include "support/ProgressRecorder.h"
 #include "support/ScriptedPrompter.h"
@@ -256,7 +257,6 @@ void TestFaultMatrix::cleanup()
     m_window.reset();
     m_prompter.reset();
     m_progress.reset();
-    Tavrin2QtComm::instance()->terminateBatchisp();
 }
 
 void TestFaultMatrix::everyOperationAgainstEveryFault_data()
@@ -385,7 +385,7 @@ void TestFaultMatrix::everyOperationAgainstEveryFault()
             QVERIFY2(m_sim->elapsedMs() <= virtualBound,
                      qPrintable(where + QStringLiteral(": %1 ms of virtual time").arg(m_sim->elapsedMs())));
             QVERIFY2(m_progress->alive() == 0, qPrintable(where + QStringLiteral(": a progress dialog stays open")));
-            QVERIFY2(!Tavrin2QtComm::instance()->isFlashing(), qPrintable(where));
+            QVERIFY2(!m_window->firmwareUpgrade()->isFlashing(), qPrintable(where));
             const bool readThatShowed = operation == Operation::Read && actual == ok;
             if (!readThatShowed) {
                 // Only a Read that succeeds changes the form.
@@ -549,9 +549,9 @@ void TestFaultMatrix::operate(Operation operation, const Cell& cell)
         programPager(operation, cell);
         break;
     case Operation::Firmware: {
-        QSignalSpy finished(Tavrin2QtComm::instance(), &Tavrin2QtComm::firmwareUpdateFinished);
+        QSignalSpy finished(m_window->firmwareUpgrade(), &FirmwareUpgrade::firmwareUpdateFinished);
         m_window->pushButtonUpdateFirmware->click();
-        if (Tavrin2QtComm::instance()->isFlashing())
+        if (m_window->firmwareUpgrade()->isFlashing())
             QVERIFY(finished.wait(5000));
         break;
     }
@@ -620,7 +620,7 @@ void TestFaultMatrix::deviceTextNeverBecomesAPath()
     m_window->fileSaveConfigurationAction->trigger();
 
     const QString firmware = QStringLiteral("/fw dir/TavrinIIUSB v2;touch injected $(touch injected2) `touch x`.hex");
-    QSignalSpy finished(Tavrin2QtComm::instance(), &Tavrin2QtComm::firmwareUpdateFinished);
+    QSignalSpy finished(m_window->firmwareUpgrade(), &FirmwareUpgrade::firmwareUpdateFinished);
     m_prompter->expectOpenFile(firmwareCaption, firmware);
     m_prompter->expectInformation(QStringLiteral("Start boot-loader"));
     m_prompter->expectInformation(QStringLiteral("Success"), successText);

@@ -1,4 +1,4 @@
-#include "uisupport/ProgressIndicator.h"
+#include "uisupport/ProgressDialog.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -72,18 +72,19 @@ private:
 };
 } // namespace
 
-std::unique_ptr<ProgressIndicator> ProgressIndicator::create(const QString& label, bool modal)
+std::unique_ptr<ProgressIndicator> ProgressDialog::create(const QString& label, bool modal)
 {
     return std::make_unique<DialogProgress>(label, modal);
 }
 
-ProgressIndicator::Owner::Owner(QWidget* window)
+ProgressDialog::Owner::Owner(QWidget* window)
     : m_previous(currentOwner)
 {
+    ProgressIndicator::setDefaultFactory(&ProgressDialog::create);
     currentOwner = window;
 }
 
-ProgressIndicator::Owner::~Owner()
+ProgressDialog::Owner::~Owner()
 {
     currentOwner = m_previous;
 }

@@ -1,3 +1,4 @@
+#include "app/FirmwareUpgrade.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "sim/VirtualTavrin.h"
 #include "support/ProgressRecorder.h"
@@ -49,6 +50,8 @@ class TestFirmware : public QObject
 
 private:
     VirtualTavrin* m_sim = nullptr;
+    // The window's upgrade of the window's session, as the window holds it.
+    FirmwareUpgrade m_upgrade { Tavrin2QtComm::instance() };
     QTemporaryDir m_tools;
     QByteArray m_savedPath;
 
@@ -86,11 +89,11 @@ private:
     // Runs a whole upgrade with the given file and waits for the tool's outcome.
     bool upgradeWith(ScriptedPrompter& prompter, const QString& file, const std::function<void()>& expectOutcome)
     {
-        QSignalSpy finished(Tavrin2QtComm::instance(), &Tavrin2QtComm::firmwareUpdateFinished);
+        QSignalSpy finished(&m_upgrade, &FirmwareUpgrade::firmwareUpdateFinished);
         prompter.expectOpenFile(FirmwareCaption, file);
         prompter.expectInformation(QStringLiteral("Start boot-loader"), StartBootLoaderText);
         expectOutcome();
-        Tavrin2QtComm::instance()->updateFirmware();
+        m_upgrade.updateFirmware();
         if (!finished.wait(10000))
             return false;
         return finished.constFirst().constFirst().toBool();
@@ -104,7 +107,7 @@ private slots:
         qputenv("PATH", m_tools.path().toLocal8Bit() + ':' + m_savedPath);
     }
     void cleanupTestCase() { qputenv("PATH", m_savedPath); }
-    void cleanup() { Tavrin2QtComm::instance()->terminateBatchisp(); }
+    void cleanup() { m_upgrade.terminateBatchisp(); }
 
     void namingRule_data()
     {
@@ -157,8 +160,8 @@ private slots:
         const QString file = QStringLiteral("/fw/DalenTavrin.hex");
         prompter.expectOpenFile(FirmwareCaption, file);
         prompter.expectQuestion(QStringLiteral("Warning"), WrongNameQuestion.arg(file), answer);
-        QCOMPARE(Tavrin2QtComm::instance()->getFirmwareFile(), answer == 0);
-        QCOMPARE(Tavrin2QtComm::instance()->firmwareFile(), answer == 0 ? file : QString());
+        QCOMPARE(m_upgrade.getFirmwareFile(), answer == 0);
+        QCOMPARE(m_upgrade.firmwareFile(), answer == 0 ? file : QString());
         prompter.verifyDone();
     }
 
@@ -168,11 +171,11 @@ private slots:
         ScriptedPrompter prompter;
         ProgressRecorder progress;
         prompter.expectOpenFile(FirmwareCaption, QString());
-        Tavrin2QtComm::instance()->updateFirmware();
+        m_upgrade.updateFirmware();
         QVERIFY(m_sim->transcript().isEmpty());
         // Progress is shown once there is a file to write, not behind the file chooser.
         QCOMPARE(progress.records().size(), 0);
-        QVERIFY(!Tavrin2QtComm::instance()->isFlashing());
+        QVERIFY(!m_upgrade.isFlashing());
         prompter.verifyDone();
     }
 
@@ -193,7 +196,7 @@ private slots:
 
         QCOMPARE(m_sim->transcript(), QStringList({ "BL" }));
         QVERIFY(m_sim->isInBootLoader());
-        QCOMPARE(Tavrin2QtComm::instance()->batchispOutput(),
+        QCOMPARE(m_upgrade.batchispOutput(),
                  QStringLiteral("Erasing...\nProgramming done\nSummary:  Total 4   Passed 4   FAILED 0\n"));
         const QStringList arguments = loggedArguments();
         QCOMPARE(arguments, Tavrin2QtComm::batchispArguments(file).mid(1));
@@ -231,7 +234,7 @@ private slots:
         QVERIFY(prompter.calls().constLast().text.contains(QLatin1String("could not be started")));
         QVERIFY(prompter.calls().constLast().text.contains(QLatin1String("tavrin-flash")));
         QCOMPARE(progress.alive(), 0);
-        QVERIFY(!Tavrin2QtComm::instance()->isFlashing());
+        QVERIFY(!m_upgrade.isFlashing());
         prompter.verifyDone();
     }
 
@@ -244,14 +247,14 @@ private slots:
         ScriptedPrompter prompter;
         ProgressRecorder progress;
         try {
-            Tavrin2QtComm::instance()->updateFirmware();
+            m_upgrade.updateFirmware();
             QFAIL("no failure");
         } catch (const UsbHidException& e) {
             QCOMPARE(e.message(), UsbHid::errorText(NoDeviceFound));
         }
         QVERIFY(prompter.calls().isEmpty());
         QVERIFY(progress.records().isEmpty());
-        QVERIFY(!Tavrin2QtComm::instance()->isFlashing());
+        QVERIFY(!m_upgrade.isFlashing());
     }
 
     // While the tool waits for the boot loader the progress says so, with the time it may take, and the
@@ -286,9 +289,9 @@ private slots:
         ScriptedPrompter prompter;
         ProgressRecorder progress;
         prompter.expectOpenFile(FirmwareCaption, QStringLiteral("/fw/TavrinIIUSB.hex"));
-        QVERIFY_THROWS_EXCEPTION(UsbHidException, Tavrin2QtComm::instance()->updateFirmware());
+        QVERIFY_THROWS_EXCEPTION(UsbHidException, m_upgrade.updateFirmware());
         QCOMPARE(progress.alive(), 0);
-        QVERIFY(!Tavrin2QtComm::instance()->isFlashing());
+        QVERIFY(!m_upgrade.isFlashing());
         prompter.verifyDone();
     }
 };
