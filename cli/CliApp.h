@@ -33,6 +33,7 @@ private:
     void programAlpha();
     void programZell();
     void list();
+    void station();
     // Points the protocol at the unit --device or --serial names. Without either, the protocol
     // refuses to pick one of several units.
     void chooseUnit();

@@ -14,6 +14,7 @@ const QString Diff = QStringLiteral("diff");
 const QString ProgramAlpha = QStringLiteral("program-alpha");
 const QString ProgramZell = QStringLiteral("program-zell");
 const QString List = QStringLiteral("list");
+const QString Station = QStringLiteral("station");
 
 QString groupOption(int group)
 {
@@ -61,6 +62,10 @@ CliCommandLine::CliCommandLine()
         { ProgramAlpha, {}, tr("Program an Alpha pager through the unit.") },
         { ProgramZell, {}, tr("Program a Zell pager or a coaster through the unit.") },
         { List, {}, tr("List the attached units: device path, model, firmware and serial number; fails without any.") },
+        { Station,
+          { QStringLiteral("FILE") },
+          tr("Write and verify FILE into every unit attached and every unit plugged in until stopped, several at "
+             "once, each once per plug-in; needs --log.") },
     };
     const QStringList unitCommands = { Detect, Read, Write, ProgramAlpha, ProgramZell };
 
@@ -75,7 +80,14 @@ CliCommandLine::CliCommandLine()
     addOption({ QStringLiteral("serial") }, QStringLiteral("SERIAL"), unitCommands);
     addOption({ QStringLiteral("allow-incomplete") }, QString(), { Read });
     addOption({ QStringLiteral("no-verify") }, QString(), { Write });
-    addOption({ QStringLiteral("json") }, QString(), { Detect, Show, Diff, List });
+    addOption({ QStringLiteral("json") }, QString(), { Detect, Show, Diff, List, Station });
+    addOption({ QStringLiteral("log") }, QStringLiteral("LOG"), { Station });
+    addOption({ QStringLiteral("again") }, QString(), { Station });
+    addOption({ QStringLiteral("exclude-serial") }, QStringLiteral("SERIAL"), { Station });
+    addOption({ QStringLiteral("count") }, QStringLiteral("N"), { Station });
+    addOption({ QStringLiteral("idle-exit") }, QStringLiteral("SECONDS"), { Station });
+    addOption({ QStringLiteral("number-from") }, QStringLiteral("N"), { Station });
+    addOption({ QStringLiteral("numbers") }, QStringLiteral("LIST"), { Station });
     addOption({ QStringLiteral("pager") }, QStringLiteral("N"), { ProgramAlpha, ProgramZell });
     addOption({ QStringLiteral("system-id") }, QStringLiteral("N"), { ProgramAlpha, ProgramZell });
     addOption({ QStringLiteral("all-page") }, QStringLiteral("N"), { ProgramAlpha });
@@ -129,7 +141,8 @@ void CliCommandLine::checkOptions() const
     for (const QString& name : m_parser.optionNames()) {
         const OptionEntry* entry = findOption(name);
         const QString shown = dashed(entry ? entry->option.names().constLast() : name);
-        if (seen.contains(shown))
+        // A unit left alone per option.
+        if (seen.contains(shown) && shown != QLatin1String("--exclude-serial"))
             throw CliFailure::usage(tr("%1 is given more than once.").arg(shown) + usageHint());
         seen.insert(shown);
         if (entry && !entry->commands.isEmpty() && !entry->commands.contains(m_command))
@@ -223,8 +236,30 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
     const HelpSection write { tr("Options of write:"),
                               { { QStringLiteral("--no-verify"),
                                   tr("Do not read the unit back to check that it holds what was written.") } } };
-    const HelpSection json { tr("Options of detect, show, diff and list:"),
+    const HelpSection json { tr("Options of detect, show, diff, list and station:"),
                              { { QStringLiteral("--json"), tr("Print JSON for scripts.") } } };
+    const HelpSection station {
+        tr("Options of station:"),
+        {
+            { QStringLiteral("--log LOG"),
+              tr("The provisioning log (CSV), required: one row per unit tried, on disk before its line. Units "
+                 "it shows verified with the same profile are left alone; one station per log.") },
+            { QStringLiteral("--again"), tr("Write units the log shows verified with this profile again.") },
+            { QStringLiteral("--exclude-serial SERIAL"),
+              tr("Leave the unit with this serial number alone (repeatable), such as the reference unit.") },
+            { QStringLiteral("--count N"), tr("Stop after N units were verified.") },
+            { QStringLiteral("--idle-exit SECONDS"),
+              tr("Stop after SECONDS without any unit in flight or plugged in.") },
+            { QStringLiteral("--number-from N"),
+              tr("Number the units N, N+1, ... in the order they are seen: a Dalen unit's ID, and {n} in the "
+                 "profile's messages ({{ for a literal {). A number is used up only by a verified unit.") },
+            { QStringLiteral("--numbers LIST"), tr("Number the units from a list, such as 12,14,20-35.") },
+            { QString(),
+              tr("Without either, numbering continues after the highest number of the log, if it holds any. Stops "
+                 "on SIGINT or SIGTERM after the units in flight; a second signal stops at once. Exit status 0 "
+                 "when no unit failed.") },
+        }
+    };
 
     HelpSection alpha {
         tr("Options of program-alpha:"),
@@ -255,7 +290,7 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
             { QStringLiteral("--vibe on|off"), tr("Vibration (default on).") },
         }
     };
-    return { commands, global, unit, read, write, json, alpha, zell };
+    return { commands, global, unit, read, write, json, station, alpha, zell };
 }
 
 QString CliCommandLine::helpText() const

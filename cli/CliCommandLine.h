@@ -28,6 +28,7 @@ public:
     QStringList commandArguments() const { return m_commandArguments; }
     bool isSet(const QString& option) const { return m_parser.isSet(option); }
     QString value(const QString& option) const { return m_parser.value(option); }
+    QStringList values(const QString& option) const { return m_parser.values(option); }
 
     QString helpText() const;
     static QString versionText();
