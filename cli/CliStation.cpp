@@ -66,6 +66,9 @@ int CliStation::run()
     m_run->setNumbering(m_numbering.get());
     m_run->setDecide([this](ProvisionJob& job, const ProvisionOutcome& unit) { return decide(job, unit); });
     connect(m_run, &ProvisioningRun::unitDone, this, &CliStation::unitDone);
+    connect(m_run, &ProvisioningRun::logFailed, this, [this](const ProvisionOutcome& outcome, const QString& error) {
+        m_unlogged.insert(outcome.device, error);
+    });
     connect(m_run, &ProvisioningRun::identified, this, [this](const QString& device, const QString& serial) {
         auto unit = m_inFlight.find(device);
         if (unit != m_inFlight.end())
@@ -122,7 +125,17 @@ void CliStation::arrived(const QString& node)
     // Access to a node just announced can come a moment later; when it never comes, the worker's own open
     // fails with the reason.
     OpenRetry::start(
-        this, [node] { return openOnce(node); }, [this, node, port](OpenRetry::Result) { startUnit(node, port); });
+        this, [node] { return openOnce(node); },
+        [this, node, port](OpenRetry::Result) {
+            // Stopped meanwhile: not started, so not in flight.
+            if (m_stopping) {
+                m_inFlight.remove(node);
+                m_waitingNodes.remove(node);
+                finishIfDone();
+                return;
+            }
+            startUnit(node, port);
+        });
 }
 
 void CliStation::left(const QString& node)
@@ -174,6 +187,13 @@ void CliStation::unitDone(const ProvisionOutcome& done)
 {
     ProvisionOutcome outcome = done;
     m_inFlight.remove(outcome.device);
+    // A unit missing from the log is not done: the log is what the next run and the installer go by.
+    const QString logError = m_unlogged.take(outcome.device);
+    if (!logError.isEmpty()) {
+        outcome.result = ProvisionRow::Result::Failed;
+        outcome.unplugged = false;
+        outcome.message = tr("its row could not be written to the log: %1").arg(ProvisionLog::oneLine(logError));
+    }
     if (outcome.skipped) {
         ++m_skipped;
         QMutexLocker lock(&m_decideMutex);

@@ -95,6 +95,7 @@ private:
     ProvisionHistory m_history;
 
     QMap<QString, Unit> m_inFlight; // by node
+    QHash<QString, QString> m_unlogged; // by node: why the unit's row could not be written
     QSet<QString> m_waitingNodes; // plugged in again while the old unit's worker still ran
     bool m_stopping = false;
     int m_verified = 0;
