@@ -14,6 +14,8 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTimer>
 
 #include <cerrno>
@@ -269,6 +271,24 @@ void CliStation::finishIfDone()
 
 void CliStation::printUnit(const ProvisionOutcome& outcome)
 {
+    if (m_options.json) {
+        QJsonObject object {
+            { QStringLiteral("device"), outcome.device },
+            { QStringLiteral("port"), outcome.port },
+            { QStringLiteral("serial"), outcome.serial },
+            { QStringLiteral("model"), outcome.model },
+            { QStringLiteral("firmware"), outcome.firmware },
+            { QStringLiteral("result"),
+              outcome.skipped ? QStringLiteral("skipped") : ProvisionLog::resultName(outcome.result) },
+            { QStringLiteral("seconds"), outcome.seconds },
+            { QStringLiteral("message"),
+              outcome.unplugged && !outcome.skipped ? tr("unplugged before it was verified") : outcome.message },
+        };
+        if (outcome.number)
+            object.insert(QStringLiteral("number"), outcome.number);
+        m_out << QJsonDocument(object).toJson(QJsonDocument::Compact) << Qt::endl;
+        return;
+    }
     QString line;
     if (outcome.number)
         line += QStringLiteral("#%1 ").arg(outcome.number);
@@ -291,6 +311,13 @@ void CliStation::printUnit(const ProvisionOutcome& outcome)
 
 void CliStation::printSummary()
 {
+    if (m_options.json) {
+        const QJsonObject summary { { QStringLiteral("verified"), m_verified },
+                                    { QStringLiteral("failed"), m_failed },
+                                    { QStringLiteral("skipped"), m_skipped } };
+        m_out << QJsonDocument(summary).toJson(QJsonDocument::Compact) << Qt::endl;
+        return;
+    }
     QString line = tr("%1 written and verified, %2 failed").arg(m_verified).arg(m_failed);
     if (m_skipped)
         line += tr(", %1 skipped").arg(m_skipped);
