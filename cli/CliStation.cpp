@@ -173,7 +173,7 @@ ProvisionDecision CliStation::decide(ProvisionJob& job, const ProvisionOutcome& 
 {
     QMutexLocker lock(&m_decideMutex);
     if (m_options.excludedSerials.contains(unit.serial))
-        return ProvisionDecision::skip(tr("%1 is excluded").arg(unit.serial));
+        return ProvisionDecision::skip(tr("left out (--exclude-serial)"));
     if (m_options.again)
         return ProvisionDecision::proceed();
     const ProvisionRow* done = m_history.verifiedWith(unit.serial, job.profileSha256);
@@ -284,8 +284,7 @@ void CliStation::printUnit(const ProvisionOutcome& outcome)
             { QStringLiteral("message"),
               outcome.unplugged && !outcome.skipped ? tr("unplugged before it was verified") : outcome.message },
         };
-        if (outcome.number)
-            object.insert(QStringLiteral("number"), outcome.number);
+        object.insert(QStringLiteral("number"), outcome.number > 0 ? QJsonValue(outcome.number) : QJsonValue());
         m_out << QJsonDocument(object).toJson(QJsonDocument::Compact) << Qt::endl;
         return;
     }
@@ -301,7 +300,7 @@ void CliStation::printUnit(const ProvisionOutcome& outcome)
     }
     line += QStringLiteral(": ");
     if (outcome.skipped)
-        line += outcome.message;
+        line += tr("skipped: %1").arg(outcome.message);
     else if (outcome.result == ProvisionRow::Result::Verified)
         line += tr("written and verified (%1 s)").arg(outcome.seconds, 0, 'f', 1);
     else
@@ -312,7 +311,8 @@ void CliStation::printUnit(const ProvisionOutcome& outcome)
 void CliStation::printSummary()
 {
     if (m_options.json) {
-        const QJsonObject summary { { QStringLiteral("verified"), m_verified },
+        const QJsonObject summary { { QStringLiteral("summary"), true },
+                                    { QStringLiteral("verified"), m_verified },
                                     { QStringLiteral("failed"), m_failed },
                                     { QStringLiteral("skipped"), m_skipped } };
         m_out << QJsonDocument(summary).toJson(QJsonDocument::Compact) << Qt::endl;
