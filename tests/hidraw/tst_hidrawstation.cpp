@@ -310,12 +310,13 @@ void TestHidrawStation::unitsNumbered()
     QCOMPARE(hidraw::setting(QStringLiteral("t4"), QStringLiteral("UID")), QStringLiteral("UID,15"));
     cleanup();
 
-    // Three numbers for four units.
+    // Three numbers for four units (and a reference unit left out, which takes none).
     const QString listLog = m_dir.filePath(QStringLiteral("list.csv"));
-    for (int i = 41; i <= 44; ++i)
+    for (int i = 41; i <= 45; ++i)
         plugged(QStringLiteral("n%1").arg(i), QStringLiteral("dalen2"), serialOf(i));
     Station listed({ file, QStringLiteral("--log"), listLog, QStringLiteral("--numbers"), QStringLiteral("5,9-10"),
-                     QStringLiteral("--idle-exit"), QStringLiteral("1") });
+                     QStringLiteral("--idle-exit"), QStringLiteral("1"), QStringLiteral("--exclude-serial"),
+                     serialOf(45) });
     QCOMPARE(listed.finished(), 1);
     QStringList numbers;
     for (const QString& line : listed.lines().filter(QRegularExpression(QStringLiteral("^#.*written and verified"))))
@@ -323,6 +324,9 @@ void TestHidrawStation::unitsNumbered()
     numbers.sort();
     QCOMPARE(numbers, QStringList({ "#10", "#5", "#9" }));
     QCOMPARE(listed.lines().filter(QStringLiteral("FAILED: no number left")).size(), 1);
+    QCOMPARE(listed.lines().constLast(), QStringLiteral("3 written and verified, 1 failed, 1 skipped"));
+    QCOMPARE(setCommands(QStringLiteral("n45")), QStringList());
+    QCOMPARE(logRows(listLog).size(), 4);
     cleanup();
 
     // Too long once its number is in: refused before any set command, the field and the number named.
