@@ -1,5 +1,6 @@
 #include "cli/CliApp.h"
 
+#include "cli/CliAllUnits.h"
 #include "cli/CliFailure.h"
 #include "cli/CliLogging.h"
 #include "cli/CliProgress.h"
@@ -120,6 +121,8 @@ void CliApp::runCommand()
             list();
         else if (command == QLatin1String("station"))
             station();
+        else if (command == QLatin1String("check"))
+            check();
     } catch (const SeveralTavrinsAttached&) {
         throw CliFailure::usage(tr("Several Tavrin units are attached; choose one with --device PATH or --serial "
                                    "SERIAL. Nothing was sent.")
@@ -194,6 +197,10 @@ void CliApp::detect()
 
 void CliApp::read()
 {
+    if (m_commandLine.isSet(QStringLiteral("all"))) {
+        m_status = CliAllUnits(m_commandLine, *m_out, *m_err).readAll(m_commandLine.value(QStringLiteral("output")));
+        return;
+    }
     Tavrin2QtComm* comm = Tavrin2QtComm::instance();
     comm->connectTavrin();
     QStringList unreported;
@@ -223,7 +230,68 @@ void CliApp::write()
 {
     // A file that cannot be loaded never reaches the device.
     const QString path = m_commandLine.commandArguments().at(0);
-    const std::unique_ptr<Tavrin2QtCfg> cfg = load(path);
+    const std::unique_ptr<Tavrin2QtCfg> cfg = loadForWriting(path);
+    if (m_commandLine.isSet(QStringLiteral("all"))) {
+        m_status = CliAllUnits(m_commandLine, *m_out, *m_err).writeAll(path, *cfg);
+        return;
+    }
+    // A row in the log or a number needs the unit identified: the provisioning worker does that.
+    if (m_commandLine.isSet(QStringLiteral("log")) || m_commandLine.isSet(QStringLiteral("number-from"))
+        || m_commandLine.isSet(QStringLiteral("numbers"))) {
+        m_status = CliAllUnits(m_commandLine, *m_out, *m_err).writeOne(path, *cfg, theUnit());
+        return;
+    }
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    // Nor does a record with a text the unit cannot take.
+    comm->checkUpdateSendable(*cfg);
+    comm->connectTavrin();
+    comm->updateTavrin(*cfg, !m_commandLine.isSet(QStringLiteral("no-verify")));
+}
+
+void CliApp::check()
+{
+    const QString path = m_commandLine.commandArguments().at(0);
+    const std::unique_ptr<Tavrin2QtCfg> profile = load(path);
+    // As the file would be written: the other model's settings are never sent.
+    profile->replaceOutOfRangeValues();
+    if (m_commandLine.isSet(QStringLiteral("all"))) {
+        m_status = CliAllUnits(m_commandLine, *m_out, *m_err).checkAll(*profile);
+        return;
+    }
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    comm->connectTavrin();
+    QStringList unreported;
+    const Tavrin2QtCfg held = comm->readTavrinNoGui(&unreported);
+    if (!unreported.isEmpty())
+        throw CliFailure::failure(tr("The unit cannot be compared with %1:").arg(path) + QLatin1Char('\n')
+                                  + Tavrin2QtComm::unreportedText(unreported));
+    const QStringList found = CliAllUnits::differences(*profile, held);
+    for (const QString& line : found)
+        *m_out << line << '\n';
+    *m_out << (found.isEmpty() ? tr("matches") : tr("differs")) << '\n';
+    if (!found.isEmpty())
+        m_status = ExitFailure;
+}
+
+UsbHid::Unit CliApp::theUnit()
+{
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    const QString chosen = comm->link()->onlyPath();
+    std::vector<UsbHid::Unit> units = comm->attachedUnits();
+    for (const UsbHid::Unit& unit : units) {
+        if (!chosen.isEmpty() && unit.path == chosen)
+            return unit;
+    }
+    if (units.empty() || !chosen.isEmpty())
+        throw UsbHidException(UsbHid::errorText(NoDeviceFound));
+    if (units.size() > 1)
+        throw SeveralTavrinsAttached(QString(), std::move(units));
+    return units.front();
+}
+
+std::unique_ptr<Tavrin2QtCfg> CliApp::loadForWriting(const QString& path)
+{
+    std::unique_ptr<Tavrin2QtCfg> cfg = load(path);
     // Nor one the unit would get defaults from in place of what it says.
     const QList<CfgOutOfRange> outOfRange = CfgFieldList::outOfRangeFields(*cfg);
     if (!outOfRange.isEmpty()) {
@@ -235,11 +303,7 @@ void CliApp::write()
     }
     // The other model's settings, never sent, as the window would keep them.
     cfg->replaceOutOfRangeValues();
-    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
-    // Nor does a record with a text the unit cannot take.
-    comm->checkUpdateSendable(*cfg);
-    comm->connectTavrin();
-    comm->updateTavrin(*cfg, !m_commandLine.isSet(QStringLiteral("no-verify")));
+    return cfg;
 }
 
 void CliApp::station()
@@ -278,20 +342,11 @@ void CliApp::station()
     options.presentOnly = m_simulation.isActive();
 
     options.profilePath = m_commandLine.commandArguments().at(0);
-    const std::unique_ptr<Tavrin2QtCfg> cfg = load(options.profilePath);
-    const QList<CfgOutOfRange> outOfRange = CfgFieldList::outOfRangeFields(*cfg);
-    if (!outOfRange.isEmpty()) {
-        QString message = tr("%1 holds values out of range; nothing was sent:").arg(options.profilePath);
-        for (const CfgOutOfRange& field : outOfRange)
-            message += QStringLiteral("\n  ")
-                + tr("%1: %2 (allowed: %3)").arg(field.label, SettingsPrinter::displayText(field.value), field.allowed);
-        throw CliFailure::failure(message);
-    }
-    // Its hash as the file stands, so that the window and write --all recognise the same profile.
+    const std::unique_ptr<Tavrin2QtCfg> cfg = loadForWriting(options.profilePath);
+    // The hash write --all logs, so that each recognises the other's units.
     options.profileSha256 = ProvisionLog::profileSha256(*cfg, error);
     if (options.profileSha256.isNull())
         throw CliFailure::failure(error);
-    cfg->replaceOutOfRangeValues();
     // A numbered unit's texts are checked with its number in, before anything is sent to it.
     if (!NumberedProfile::holdsNumber(*cfg))
         Tavrin2QtComm::instance()->checkUpdateSendable(*cfg);

@@ -3,6 +3,7 @@
 #include "cli/CliCommandLine.h"
 #include "cli/CliFailure.h"
 #include "cli/CliSimulation.h"
+#include "usb/UsbHid.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -34,6 +35,11 @@ private:
     void programZell();
     void list();
     void station();
+    void check();
+    // The unit --device or --serial chose, else the only one attached (SeveralTavrinsAttached with more).
+    UsbHid::Unit theUnit();
+    // A file that may be sent: loaded, no value out of range, the other model's settings as the window keeps them.
+    std::unique_ptr<Tavrin2QtCfg> loadForWriting(const QString& path);
     // Points the protocol at the unit --device or --serial names. Without either, the protocol
     // refuses to pick one of several units.
     void chooseUnit();

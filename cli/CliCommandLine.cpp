@@ -15,6 +15,9 @@ const QString ProgramAlpha = QStringLiteral("program-alpha");
 const QString ProgramZell = QStringLiteral("program-zell");
 const QString List = QStringLiteral("list");
 const QString Station = QStringLiteral("station");
+const QString Check = QStringLiteral("check");
+// The options that may be given more than once: each adds a value.
+const QStringList RepeatableOptions = { QStringLiteral("exclude-serial") };
 
 QString groupOption(int group)
 {
@@ -62,12 +65,16 @@ CliCommandLine::CliCommandLine()
         { ProgramAlpha, {}, tr("Program an Alpha pager through the unit.") },
         { ProgramZell, {}, tr("Program a Zell pager or a coaster through the unit.") },
         { List, {}, tr("List the attached units: device path, model, firmware and serial number; fails without any.") },
+        { Check,
+          { QStringLiteral("FILE") },
+          tr("Read the unit and compare it with a configuration file, writing nothing (exit status 1 when it "
+             "differs).") },
         { Station,
           { QStringLiteral("FILE") },
           tr("Write and verify FILE into every unit attached and every unit plugged in until stopped, several at "
              "once, each once per plug-in; needs --log.") },
     };
-    const QStringList unitCommands = { Detect, Read, Write, ProgramAlpha, ProgramZell };
+    const QStringList unitCommands = { Detect, Read, Write, ProgramAlpha, ProgramZell, Check };
 
     addOption({ QStringLiteral("h"), QStringLiteral("help") }, QString(), {});
     addOption({ QStringLiteral("version") }, QString(), {});
@@ -80,14 +87,15 @@ CliCommandLine::CliCommandLine()
     addOption({ QStringLiteral("serial") }, QStringLiteral("SERIAL"), unitCommands);
     addOption({ QStringLiteral("allow-incomplete") }, QString(), { Read });
     addOption({ QStringLiteral("no-verify") }, QString(), { Write });
-    addOption({ QStringLiteral("json") }, QString(), { Detect, Show, Diff, List, Station });
-    addOption({ QStringLiteral("log") }, QStringLiteral("LOG"), { Station });
+    addOption({ QStringLiteral("json") }, QString(), { Detect, Show, Diff, List, Read, Write, Check, Station });
+    addOption({ QStringLiteral("all") }, QString(), { Read, Write, Check });
+    addOption({ QStringLiteral("exclude-serial") }, QStringLiteral("SERIAL"), { Read, Write, Check, Station });
+    addOption({ QStringLiteral("log") }, QStringLiteral("FILE"), { Write, Station });
+    addOption({ QStringLiteral("number-from") }, QStringLiteral("N"), { Write, Station });
+    addOption({ QStringLiteral("numbers") }, QStringLiteral("LIST"), { Write, Station });
     addOption({ QStringLiteral("again") }, QString(), { Station });
-    addOption({ QStringLiteral("exclude-serial") }, QStringLiteral("SERIAL"), { Station });
     addOption({ QStringLiteral("count") }, QStringLiteral("N"), { Station });
     addOption({ QStringLiteral("idle-exit") }, QStringLiteral("SECONDS"), { Station });
-    addOption({ QStringLiteral("number-from") }, QStringLiteral("N"), { Station });
-    addOption({ QStringLiteral("numbers") }, QStringLiteral("LIST"), { Station });
     addOption({ QStringLiteral("pager") }, QStringLiteral("N"), { ProgramAlpha, ProgramZell });
     addOption({ QStringLiteral("system-id") }, QStringLiteral("N"), { ProgramAlpha, ProgramZell });
     addOption({ QStringLiteral("all-page") }, QStringLiteral("N"), { ProgramAlpha });
@@ -141,8 +149,7 @@ void CliCommandLine::checkOptions() const
     for (const QString& name : m_parser.optionNames()) {
         const OptionEntry* entry = findOption(name);
         const QString shown = dashed(entry ? entry->option.names().constLast() : name);
-        // A unit left alone per option.
-        if (seen.contains(shown) && shown != QLatin1String("--exclude-serial"))
+        if (seen.contains(shown) && !RepeatableOptions.contains(entry ? entry->option.names().constLast() : name))
             throw CliFailure::usage(tr("%1 is given more than once.").arg(shown) + usageHint());
         seen.insert(shown);
         if (entry && !entry->commands.isEmpty() && !entry->commands.contains(m_command))
@@ -153,6 +160,27 @@ void CliCommandLine::checkOptions() const
         throw CliFailure::usage(tr("--transcript needs --simulate or --simulate-from.") + usageHint());
     if (isSet(QStringLiteral("device")) && isSet(QStringLiteral("serial")))
         throw CliFailure::usage(tr("--device and --serial both choose the unit: give one of them.") + usageHint());
+    const bool all = isSet(QStringLiteral("all"));
+    if (all && (isSet(QStringLiteral("device")) || isSet(QStringLiteral("serial"))))
+        throw CliFailure::usage(tr("--all takes every attached unit: --device and --serial do not go with it.")
+                                + usageHint());
+    if (!all) {
+        if (isSet(QStringLiteral("exclude-serial")))
+            throw CliFailure::usage(tr("--exclude-serial goes with --all.") + usageHint());
+        if (isSet(QStringLiteral("json")) && (m_command == Read || m_command == Write || m_command == Check))
+            throw CliFailure::usage(tr("%1 does not apply to %2.").arg(QStringLiteral("--json"), m_command)
+                                    + usageHint());
+    }
+    if (all && m_command == Read && value(QStringLiteral("output")).isEmpty())
+        throw CliFailure::usage(tr("read --all needs -o FOLDER: a file per unit goes there.") + usageHint());
+    if (isSet(QStringLiteral("number-from")) && isSet(QStringLiteral("numbers")))
+        throw CliFailure::usage(tr("--number-from and --numbers both number the units: give one of them.")
+                                + usageHint());
+    for (const QString& serial : m_parser.values(QStringLiteral("exclude-serial"))) {
+        if (serial.isEmpty())
+            throw CliFailure::usage(tr("--exclude-serial is empty: give the unit's serial number (see list).")
+                                    + usageHint());
+    }
     // An empty choice (a script's unset variable) would otherwise read as no choice: the only unit attached.
     for (const QString& choice : { QStringLiteral("device"), QStringLiteral("serial") }) {
         if (isSet(choice) && value(choice).isEmpty())
@@ -217,7 +245,7 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
         }
     };
     const HelpSection unit {
-        tr("Options of detect, read, write, program-alpha and program-zell:"),
+        tr("Options of detect, read, write, check, program-alpha and program-zell:"),
         {
             { QStringLiteral("--device PATH"), tr("Use the unit at this device path (see list).") },
             { QStringLiteral("--serial SERIAL"), tr("Use the unit with this serial number (see list).") },
@@ -233,31 +261,48 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
             tr("Write the file also when the unit did not report some settings (they keep their defaults); "
                "without it such a read fails and writes nothing.") } }
     };
-    const HelpSection write { tr("Options of write:"),
-                              { { QStringLiteral("--no-verify"),
-                                  tr("Do not read the unit back to check that it holds what was written.") } } };
-    const HelpSection json { tr("Options of detect, show, diff, list and station:"),
-                             { { QStringLiteral("--json"), tr("Print JSON for scripts.") } } };
+    const HelpSection write {
+        tr("Options of write:"),
+        { { QStringLiteral("--no-verify"), tr("Do not read the unit back to check that it holds what was written.") },
+          { QStringLiteral("--log FILE"),
+            tr("Append a row for each unit tried to the provisioning log FILE (CSV; created with a header row), "
+               "on disk before the unit's result is printed.") },
+          { QStringLiteral("--number-from N"),
+            tr("Number the units from N (1-9999): a Dalen unit's ID becomes its number, and {n} in a message "
+               "text stands for it ({{ for a literal {).") },
+          { QStringLiteral("--numbers LIST"), tr("Number the units from a list, such as 12,14,20-35.") } }
+    };
+    const HelpSection all {
+        tr("Options of read, write and check:"),
+        { { QStringLiteral("--all"),
+            tr("Every attached unit at once, one line each as it finishes, then a summary (read: -o names a "
+               "folder, one file per unit named by serial number).") },
+          { QStringLiteral("--exclude-serial SERIAL"),
+            tr("With --all: leave the unit with this serial number alone (may be given more than once).") } }
+    };
+    const HelpSection json { tr("Options of detect, show, diff, list and check, and of read and write with --all:"),
+                             { { QStringLiteral("--json"),
+                                 tr("Print JSON for scripts (with --all: one object per unit, then a summary "
+                                    "object).") } } };
     const HelpSection station {
         tr("Options of station:"),
         {
-            { QStringLiteral("--log LOG"),
-              tr("The provisioning log (CSV), required: one row per unit tried, on disk before its line. Units "
-                 "it shows verified with the same profile are left alone; one station per log.") },
+            { QStringLiteral("--log FILE"),
+              tr("Required: the provisioning log, as with write. Units it shows verified with the same profile are "
+                 "left alone; one station per log.") },
             { QStringLiteral("--again"), tr("Write units the log shows verified with this profile again.") },
             { QStringLiteral("--exclude-serial SERIAL"),
-              tr("Leave the unit with this serial number alone (repeatable), such as the reference unit.") },
+              tr("Leave the unit with this serial number alone (may be given more than once).") },
             { QStringLiteral("--count N"), tr("Stop after N units were verified.") },
             { QStringLiteral("--idle-exit SECONDS"),
-              tr("Stop after SECONDS without any unit in flight or plugged in.") },
-            { QStringLiteral("--number-from N"),
-              tr("Number the units N, N+1, ... in the order they are seen: a Dalen unit's ID, and {n} in the "
-                 "profile's messages ({{ for a literal {). A number is used up only by a verified unit.") },
-            { QStringLiteral("--numbers LIST"), tr("Number the units from a list, such as 12,14,20-35.") },
+              tr("Stop after SECONDS in which no unit was in flight and none was plugged in.") },
+            { QStringLiteral("--number-from N"), tr("As with write; a number is used up only by a verified unit.") },
+            { QStringLiteral("--numbers LIST"), tr("As with write.") },
+            { QStringLiteral("--json"), tr("One object per unit, then a summary object.") },
             { QString(),
-              tr("Without either, numbering continues after the highest number of the log, if it holds any. Stops "
-                 "on SIGINT or SIGTERM after the units in flight; a second signal stops at once. Exit status 0 "
-                 "when no unit failed.") },
+              tr("Without --number-from or --numbers, numbering continues after the highest number of the log, if "
+                 "it holds any. Stops on SIGINT or SIGTERM after the units in flight; a second signal stops at "
+                 "once. Exit status 0 when no unit failed.") },
         }
     };
 
@@ -290,7 +335,7 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
             { QStringLiteral("--vibe on|off"), tr("Vibration (default on).") },
         }
     };
-    return { commands, global, unit, read, write, json, station, alpha, zell };
+    return { commands, global, unit, read, write, all, json, station, alpha, zell };
 }
 
 QString CliCommandLine::helpText() const
@@ -312,7 +357,8 @@ QString CliCommandLine::helpText() const
     text += QLatin1Char('\n');
     text += tr("Exit status: 0 on success, 1 when the unit or a file failed, 2 for a wrong command line or when "
                "several units are attached and none was chosen. diff: 0 when the files hold the same settings, 1 "
-               "when they differ, 2 when a file cannot be read.");
+               "when they differ, 2 when a file cannot be read. check: 1 also when a unit differs. With --all: 1 "
+               "when any unit failed or none is attached.");
     text += QLatin1Char('\n');
     return text;
 }

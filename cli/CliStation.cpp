@@ -1,6 +1,8 @@
 #include "cli/CliStation.h"
 
+#include "cli/CliAllUnits.h"
 #include "cli/CliFailure.h"
+#include "cli/SettingsPrinter.h"
 #include "cli/StopSignals.h"
 #include "config/NumberedProfile.h"
 #include "config/ProvisionLog.h"
@@ -59,8 +61,8 @@ int CliStation::run()
     m_history = ProvisionHistory(rows);
     m_numbering = UnitNumbering::forRun(m_options.numberFrom, m_options.numbers, m_history);
     if (!m_numbering && NumberedProfile::holdsNumber(m_options.profile))
-        throw CliFailure::failure(tr("%1 holds {n} in a message, but the units are not numbered: every unit would "
-                                     "get the same text. Give --number-from N or --numbers LIST; nothing was sent.")
+        throw CliFailure::failure(tr("%1 holds {n} in a message text, but the units are not numbered; nothing "
+                                     "was sent. Number them with --number-from N or --numbers LIST.")
                                       .arg(m_options.profilePath));
 
     m_run = new ProvisioningRun(m_backend, this);
@@ -288,23 +290,16 @@ void CliStation::printUnit(const ProvisionOutcome& outcome)
         m_out << QJsonDocument(object).toJson(QJsonDocument::Compact) << Qt::endl;
         return;
     }
-    QString line;
-    if (outcome.number)
-        line += QStringLiteral("#%1 ").arg(outcome.number);
-    line += outcome.device;
-    if (!outcome.port.isEmpty())
-        line += tr(" (port %1)").arg(outcome.port);
-    for (const QString& part : { outcome.model, outcome.serial }) {
-        if (!part.isEmpty())
-            line += QLatin1Char(' ') + part;
-    }
+    QString line = CliAllUnits::unitLabel(outcome.number, outcome.device, outcome.port, outcome.model, outcome.serial);
     line += QStringLiteral(": ");
     if (outcome.skipped)
         line += tr("skipped: %1").arg(outcome.message);
     else if (outcome.result == ProvisionRow::Result::Verified)
         line += tr("written and verified (%1 s)").arg(outcome.seconds, 0, 'f', 1);
     else
-        line += tr("FAILED: %1").arg(outcome.unplugged ? tr("unplugged before it was verified") : outcome.message);
+        line += tr("FAILED: %1")
+                    .arg(outcome.unplugged ? tr("unplugged before it was verified")
+                                           : SettingsPrinter::displayText(outcome.message));
     m_out << line << Qt::endl;
 }
 

@@ -5,6 +5,7 @@
 #include "usb/TavrinFinder.h"
 #include "usb/UsbHid.h"
 
+#include <QElapsedTimer>
 #include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(lcProvision, "tavrin.provision")
@@ -64,12 +65,20 @@ ProvisionOutcome UnitProvisioner::provision()
 
     Tavrin2QtComm comm(m_backend);
     UsbHid* link = comm.link();
-    const qint64 startMs = link->nowMs();
+    // From the open on, the time is the unit's (a virtual unit's own clock); before it and after a failure
+    // closed the handle, the system's.
+    QElapsedTimer elapsed;
+    elapsed.start();
+    qint64 openedMs = -1;
+    qint64 openedUnitMs = 0;
     const auto finish = [&](ProvisionRow::Result result, const QString& message) {
         outcome.result = result;
         outcome.message = reasonOf(message);
         outcome.number = m_job.number;
-        outcome.seconds = double(link->nowMs() - startMs) / 1000.0;
+        qint64 ms = elapsed.elapsed();
+        if (openedMs >= 0)
+            ms = openedMs + (link->isOpen() ? link->nowMs() - openedUnitMs : ms - openedMs);
+        outcome.seconds = double(ms) / 1000.0;
         return outcome;
     };
 
@@ -78,6 +87,8 @@ ProvisionOutcome UnitProvisioner::provision()
         // This unit only: another one plugged in meanwhile is never taken for it.
         comm.chooseUnit(m_job.device);
         const TavrinType model = comm.connectTavrin();
+        openedMs = elapsed.elapsed();
+        openedUnitMs = link->nowMs();
         const Tavrin2QtCfg reported = comm.readTavrinNoGui();
         outcome.model = Tavrin2QtComm::tavrinTypeName(model);
         outcome.firmware = reported.firmware();
@@ -121,12 +132,20 @@ ProvisionOutcome UnitProvisioner::provision()
                       QString());
     } catch (const UsbHidException& e) {
         qCDebug(lcProvision, "%s failed: %s", qUtf8Printable(m_job.device), qUtf8Printable(e.message()));
-        outcome.unplugged = nodeGone();
-        return finish(ProvisionRow::Result::Failed, e.message());
+        return finish(ProvisionRow::Result::Failed, failureReason(outcome, e.message()));
     } catch (const std::exception& e) {
-        outcome.unplugged = nodeGone();
-        return finish(ProvisionRow::Result::Failed, QString::fromUtf8(e.what()));
+        return finish(ProvisionRow::Result::Failed, failureReason(outcome, QString::fromUtf8(e.what())));
     }
+}
+
+QString UnitProvisioner::failureReason(ProvisionOutcome& outcome, const QString& reason) const
+{
+    outcome.unplugged = nodeGone();
+    if (!outcome.unplugged)
+        return reason;
+    // What the link says of a vanished handle is the same as for a unit that stopped answering.
+    return outcome.setCommandsSent ? unpluggedText() + QStringLiteral(": ") + reason
+                                   : tr("unplugged") + QStringLiteral(": ") + reason;
 }
 
 bool UnitProvisioner::nodeGone() const

@@ -95,6 +95,8 @@ public:
 
     // "With number 12: <reason>" for a numbered unit, the reason alone otherwise.
     static QString numberedReason(int number, const QString& reason);
+    // How the reason of a unit unplugged after its first set command begins.
+    static QString unpluggedText() { return tr("unplugged before it was verified"); }
 
 public slots:
     void run();
@@ -107,6 +109,8 @@ signals:
 private:
     ProvisionOutcome provision();
     bool nodeGone() const;
+    // The reason of a failure, saying so when the unit's node is gone (outcome.unplugged set).
+    QString failureReason(ProvisionOutcome& outcome, const QString& reason) const;
 
     ProvisionJob m_job;
     std::shared_ptr<HidBackend> m_backend;

@@ -137,6 +137,8 @@ public:
     void unlockNode();
     bool holdsNodeLock() const { return m_lockToken != HidBackend::NoLock; }
 
+    // Whether a handle to the unit is open.
+    bool isOpen() const;
     int productId() const { return m_productId; }
     QString devicePath() const { return _device_path; }
     // The code's text and, for the link's own failures, the system's reason for the last one.
@@ -145,7 +147,6 @@ public:
 private:
     void closeHandle(HidBackend::Handle& handle);
     void closeAll();
-    bool isOpen() const;
     [[noreturn]] void raise(int code) const;
     [[noreturn]] void failAndRelease(int code, HidBackend::Handle handle, const QString& openError);
 

@@ -6,7 +6,7 @@
 //   unplug NAME
 //   fault NAME KIND [N]                mute-after, unplug-after-reports, unplug-after-commands,
 //                                      write-errno, stall-writes, short-writes, descriptor-errno,
-//                                      deny-opens, none
+//                                      deny-opens, fail-command KEYWORD (answered "Err"), none
 //   execute NAME LINE                  a command straight to the firmware; answers its lines
 //   setting NAME KEYWORD               the unit's READ line of that keyword
 //   transcript NAME                    the command lines received over the node, tab-separated
@@ -214,6 +214,8 @@ QByteArray UnitServer::fault(HidrawUnit& unit, const QList<QByteArray>& words)
         faults.descriptorSizeErrno = n;
     else if (kind == "deny-opens")
         faults.deniedOpens = n;
+    else if (kind == "fail-command")
+        unit.unit().failCommand(QString::fromLatin1(words.value(3)));
     else
         return "error: unknown fault " + kind;
     return "ok";

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "cli/CliFailure.h"
+#include "config/Tavrin2QtCfg.h"
+#include "protocol/UnitProvisioner.h"
+#include "usb/UsbHid.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class CliCommandLine;
+class ProvisionLog;
+class UnitNumbering;
+
+// The commands that take every attached unit at once (write, read and check with --all), and write with a
+// log or numbering: a worker per unit, one line per unit as it finishes, then a summary.
+class CliAllUnits
+{
+    Q_DECLARE_TR_FUNCTIONS(CliAllUnits)
+
+public:
+    CliAllUnits(const CliCommandLine& commandLine, QTextStream& out, QTextStream& err);
+    ~CliAllUnits();
+
+    // profile is loaded and checked for values out of range. Every attached unit (all) or the one unit
+    // (device), through the provisioning workers. Returns the exit status; throws CliFailure.
+    CliExitStatus writeAll(const QString& path, const Tavrin2QtCfg& profile);
+    CliExitStatus writeOne(const QString& path, const Tavrin2QtCfg& profile, const UsbHid::Unit& unit);
+    CliExitStatus readAll(const QString& folder);
+    CliExitStatus checkAll(const Tavrin2QtCfg& profile);
+
+    // The differences between a profile and a unit's settings, "label: sent ..., Tavrin holds ...".
+    static QStringList differences(const Tavrin2QtCfg& profile, const Tavrin2QtCfg& held);
+    // "#12 /dev/hidraw3 (port 1-1.3) Tavrin II 00012345"
+    static QString unitLabel(int number, const QString& device, const QString& port, const QString& model,
+                             const QString& serial);
+
+private:
+    struct UnitRead
+    {
+        UsbHid::Unit unit;
+        QString model;
+        QString firmware;
+        QString serial;
+        Tavrin2QtCfg cfg;
+        QStringList unreported;
+        QString failure;
+        bool read = false;
+    };
+
+    CliExitStatus provision(const QString& path, const Tavrin2QtCfg& profile, const QList<UsbHid::Unit>& units,
+                            bool summary);
+    // Reads every unit at once; done is called on this thread as each one ends, in the order they end.
+    void readUnits(const std::vector<UsbHid::Unit>& units, const std::function<void(const UnitRead&)>& done);
+    std::vector<UsbHid::Unit> attachedOrFail();
+    void openLog();
+    std::unique_ptr<UnitNumbering> numbering();
+    bool excluded(const QString& serial) const;
+    bool json() const;
+    void printLine(const QString& text);
+
+    const CliCommandLine& m_commandLine;
+    QTextStream& m_out;
+    QTextStream& m_err;
+    std::unique_ptr<ProvisionLog> m_log;
+};

@@ -1,0 +1,221 @@
+#include "HidrawUnits.h"
+
+#include "config/CfgFile.h"
+#include "config/ProvisionLog.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// tavrin2qt-cli write --all against many units behind hidraw nodes at once: each unit's own worker,
+// session and node, on the real hidapi path.
+class TestHidrawWriteAll : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void eightUnitsAtOnceEachAsWrittenAlone();
+    void eachFailureStaysWithItsUnitAndIsLogged();
+
+private:
+    struct Result
+    {
+        int status = -1;
+        QString out;
+        QString err;
+    };
+    Result run(const QStringList& arguments);
+    QString plug(const QString& name, const QString& model, const QString& serial);
+    // The profile all units get: a unit's settings with another system ID.
+    QString writeProfile(const QString& model);
+    // What the unit received since `from`, its clock setting (the minute it ran) masked.
+    static QStringList commands(const QString& name, int from = 0);
+
+    QTemporaryDir m_dir;
+    QStringList m_units;
+};
+
+void TestHidrawWriteAll::initTestCase()
+{
+    HIDRAW_REQUIRE_UNIT_SERVER();
+    QVERIFY(m_dir.isValid());
+}
+
+void TestHidrawWriteAll::cleanup()
+{
+    for (const QString& unit : std::as_const(m_units))
+        hidraw::unplug(unit);
+    m_units.clear();
+}
+
+TestHidrawWriteAll::Result TestHidrawWriteAll::run(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(T2Q_CLI_BINARY), arguments);
+    Result result;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        process.waitForFinished();
+        return result;
+    }
+    result.status = process.exitCode();
+    result.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    result.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return result;
+}
+
+QString TestHidrawWriteAll::plug(const QString& name, const QString& model, const QString& serial)
+{
+    m_units << name;
+    return hidraw::plug(name, model, 0, serial);
+}
+
+QString TestHidrawWriteAll::writeProfile(const QString& model)
+{
+    const QString read = m_dir.filePath(QStringLiteral("read.t2c"));
+    const QString profile = m_dir.filePath(QStringLiteral("site.t2c"));
+    plug(QStringLiteral("reference"), model, QStringLiteral("00090000"));
+    const Result result = run({ QStringLiteral("read"), QStringLiteral("-o"), read });
+    hidraw::unplug(QStringLiteral("reference"));
+    m_units.removeAll(QStringLiteral("reference"));
+    if (result.status != 0)
+        return QString();
+    QString error;
+    std::unique_ptr<Tavrin2QtCfg> cfg = CfgFile::load(read, error);
+    if (!cfg)
+        return QString();
+    cfg->setSysID(11);
+    return CfgFile::save(*cfg, profile, error) ? profile : QString();
+}
+
+QStringList TestHidrawWriteAll::commands(const QString& name, int from)
+{
+    static const QRegularExpression clock(QStringLiteral("^SETT,\\d+,\\d+$"));
+    QStringList lines = hidraw::transcript(name).mid(from);
+    for (QString& line : lines) {
+        if (clock.match(line).hasMatch())
+            line = QStringLiteral("SETT,hh,mm");
+    }
+    return lines;
+}
+
+void TestHidrawWriteAll::eightUnitsAtOnceEachAsWrittenAlone()
+{
+    const QString profile = writeProfile(QStringLiteral("tavrin2"));
+    QVERIFY(!profile.isEmpty());
+
+    // One unit written on its own, chosen by serial number as an installer would.
+    plug(QStringLiteral("alone"), QStringLiteral("tavrin2"), QStringLiteral("00080000"));
+    const Result alone
+        = run({ QStringLiteral("write"), QStringLiteral("--serial"), QStringLiteral("00080000"), profile });
+    QVERIFY2(alone.status == 0, qPrintable(alone.err));
+    const QStringList expected = commands(QStringLiteral("alone"));
+    QVERIFY(expected.size() > 10);
+    hidraw::unplug(QStringLiteral("alone"));
+    m_units.removeAll(QStringLiteral("alone"));
+
+    QHash<QString, QString> nodeOfSerial;
+    for (int i = 0; i < 8; ++i) {
+        const QString serial = QStringLiteral("0001000%1").arg(i);
+        nodeOfSerial.insert(serial, plug(QStringLiteral("unit%1").arg(i), QStringLiteral("tavrin2"), serial));
+    }
+    const Result all = run({ QStringLiteral("write"), QStringLiteral("--all"), profile });
+    QVERIFY2(all.status == 0, qPrintable(all.out + all.err));
+    QStringList lines = all.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 9);
+    QCOMPARE(lines.takeLast(), QStringLiteral("8 written and verified, 0 failed"));
+    for (const QString& line : lines) {
+        static const QRegularExpression shape(QStringLiteral(
+            "^(/dev/hidraw\\d+) \\(port [\\d.-]+\\) Tavrin II (\\d{8}): written and verified \\((\\d+\\.\\d) s\\)$"));
+        const QRegularExpressionMatch match = shape.match(line);
+        QVERIFY2(match.hasMatch(), qPrintable(line));
+        QCOMPARE(match.captured(1), nodeOfSerial.value(match.captured(2)));
+    }
+    for (int i = 0; i < 8; ++i) {
+        const QString unit = QStringLiteral("unit%1").arg(i);
+        QCOMPARE(commands(unit), expected);
+        QCOMPARE(hidraw::setting(unit, QStringLiteral("RID")), QStringLiteral("RID,11"));
+    }
+}
+
+void TestHidrawWriteAll::eachFailureStaysWithItsUnitAndIsLogged()
+{
+    const QString profile = writeProfile(QStringLiteral("tavrin2"));
+    QVERIFY(!profile.isEmpty());
+    QStringList good;
+    for (int i = 0; i < 4; ++i) {
+        good << QStringLiteral("0002000%1").arg(i);
+        plug(QStringLiteral("good%1").arg(i), QStringLiteral("tavrin2"), good.constLast());
+    }
+    plug(QStringLiteral("refusing"), QStringLiteral("tavrin2"), QStringLiteral("00030001"));
+    hidraw::order(QStringLiteral("fault refusing fail-command RID"));
+    // Identification and the update's own check take three READs; it goes away in the middle of the settings.
+    plug(QStringLiteral("unplugged"), QStringLiteral("tavrin2"), QStringLiteral("00030002"));
+    hidraw::fault(QStringLiteral("unplugged"), QStringLiteral("unplug-after-commands"), 6);
+    plug(QStringLiteral("other"), QStringLiteral("dalen"), QStringLiteral("00030003"));
+    // The reference unit stays as it is.
+    plug(QStringLiteral("reference"), QStringLiteral("tavrin2"), QStringLiteral("00030004"));
+
+    const QString log = m_dir.filePath(QStringLiteral("site.csv"));
+    const Result all = run({ QStringLiteral("write"), QStringLiteral("--all"), QStringLiteral("--log"), log,
+                             QStringLiteral("--exclude-serial"), QStringLiteral("00030004"), profile });
+    QCOMPARE(all.status, 1);
+    const QStringList lines = all.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 9);
+    QCOMPARE(lines.constLast(), QStringLiteral("4 written and verified, 3 failed, 1 skipped"));
+    const auto lineOf = [&](const QString& serial) {
+        for (const QString& line : lines) {
+            if (line.contains(QLatin1Char(' ') + serial + QLatin1Char(':')))
+                return line.mid(line.indexOf(serial + QLatin1Char(':')) + serial.size() + 2);
+        }
+        return QString();
+    };
+    for (const QString& serial : good)
+        QVERIFY2(lineOf(serial).startsWith(QLatin1String("written and verified (")), qPrintable(all.out));
+    QVERIFY2(lineOf(QStringLiteral("00030001"))
+                 .startsWith(QLatin1String(
+                     "FAILED: Tavrin response indicates an error was / encountered performing current operation")),
+             qPrintable(all.out));
+    QVERIFY2(lineOf(QStringLiteral("00030002")).startsWith(QLatin1String("FAILED: unplugged before it was verified: ")),
+             qPrintable(all.out));
+    QCOMPARE(
+        lineOf(QStringLiteral("00030003")),
+        QStringLiteral("FAILED: This unit is a Dalen Tavrin and the profile is for a Tavrin II; nothing was sent."));
+    QCOMPARE(lineOf(QStringLiteral("00030004")), QStringLiteral("skipped: left out (--exclude-serial)"));
+    // Neither the unit of another model nor the one left out received a set command.
+    for (const QString& unit : { QStringLiteral("other"), QStringLiteral("reference") }) {
+        for (const QString& command : hidraw::transcript(unit))
+            QCOMPARE(command, QStringLiteral("READ"));
+    }
+
+    QList<ProvisionRow> rows;
+    QString error;
+    QVERIFY2(ProvisionLog::read(log, rows, error), qPrintable(error));
+    QCOMPARE(rows.size(), 7);
+    QString sha256 = ProvisionLog::profileSha256(*CfgFile::load(profile, error), error);
+    QHash<QString, ProvisionRow> rowOf;
+    for (const ProvisionRow& row : rows) {
+        QCOMPARE(row.profile, QStringLiteral("site.t2c"));
+        QCOMPARE(row.profileSha256, sha256);
+        QVERIFY(row.port.size() > 0);
+        rowOf.insert(row.serial, row);
+    }
+    for (const QString& serial : good) {
+        QCOMPARE(rowOf.value(serial).result, ProvisionRow::Result::Verified);
+        QCOMPARE(rowOf.value(serial).message, QString());
+        QCOMPARE(rowOf.value(serial).model, QStringLiteral("Tavrin II"));
+    }
+    for (const QString& serial :
+         { QStringLiteral("00030001"), QStringLiteral("00030002"), QStringLiteral("00030003") }) {
+        QCOMPARE(rowOf.value(serial).result, ProvisionRow::Result::Failed);
+        QVERIFY(lineOf(serial).endsWith(rowOf.value(serial).message));
+    }
+    QVERIFY(!rowOf.contains(QStringLiteral("00030004")));
+}
+
+QTEST_GUILESS_MAIN(TestHidrawWriteAll)
+#include "tst_hidrawwriteall.moc"
