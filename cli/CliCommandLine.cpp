@@ -165,7 +165,7 @@ void CliCommandLine::checkOptions() const
         throw CliFailure::usage(tr("--all takes every attached unit: --device and --serial do not go with it.")
                                 + usageHint());
     if (!all) {
-        if (isSet(QStringLiteral("exclude-serial")))
+        if (isSet(QStringLiteral("exclude-serial")) && m_command != Station)
             throw CliFailure::usage(tr("--exclude-serial goes with --all.") + usageHint());
         if (isSet(QStringLiteral("json")) && (m_command == Read || m_command == Write || m_command == Check))
             throw CliFailure::usage(tr("%1 does not apply to %2.").arg(QStringLiteral("--json"), m_command)
