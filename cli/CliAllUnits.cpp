@@ -164,9 +164,11 @@ CliExitStatus CliAllUnits::provision(const QString& path, const Tavrin2QtCfg& pr
     run.setLog(m_log.get());
     run.setNumbering(numbers.get());
     if (m_commandLine.isSet(QStringLiteral("exclude-serial"))) {
-        run.setDecide([this](ProvisionJob&, const ProvisionOutcome& unit) {
-            return excluded(unit.serial) ? ProvisionDecision::skip(tr("left out (--exclude-serial)"))
-                                         : ProvisionDecision::proceed();
+        // Called on the units' threads: a copy of its own.
+        const QStringList left = m_commandLine.values(QStringLiteral("exclude-serial"));
+        run.setDecide([left](ProvisionJob&, const ProvisionOutcome& unit) {
+            return left.contains(unit.serial) ? ProvisionDecision::skip(tr("left out (--exclude-serial)"))
+                                              : ProvisionDecision::proceed();
         });
     }
 

@@ -2,7 +2,9 @@
 
 #include "config/CfgFile.h"
 #include "config/ProvisionLog.h"
+#include "protocol/Tavrin2QtComm.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -20,6 +22,9 @@ private slots:
 
     void eightUnitsAtOnceEachAsWrittenAlone();
     void eachFailureStaysWithItsUnitAndIsLogged();
+    void eachUnitGetsItsOwnNumber();
+    void aNumberThatMakesATextTooLongIsRefusedBeforeSending();
+    void measure();
 
 private:
     struct Result
@@ -215,6 +220,131 @@ void TestHidrawWriteAll::eachFailureStaysWithItsUnitAndIsLogged()
         QVERIFY(lineOf(serial).endsWith(rowOf.value(serial).message));
     }
     QVERIFY(!rowOf.contains(QStringLiteral("00030004")));
+}
+
+void TestHidrawWriteAll::eachUnitGetsItsOwnNumber()
+{
+    const QString read = m_dir.filePath(QStringLiteral("dalen.t2c"));
+    plug(QStringLiteral("reference"), QStringLiteral("dalen"), QStringLiteral("00090001"));
+    QCOMPARE(run({ QStringLiteral("read"), QStringLiteral("-o"), read }).status, 0);
+    hidraw::unplug(QStringLiteral("reference"));
+    m_units.removeAll(QStringLiteral("reference"));
+    QString error;
+    std::unique_ptr<Tavrin2QtCfg> cfg = CfgFile::load(read, error);
+    QVERIFY2(cfg, qPrintable(error));
+    cfg->setDtBtn1SettingMsg(QStringLiteral("Table {n}"));
+    const QString profile = m_dir.filePath(QStringLiteral("tables.t2c"));
+    QVERIFY2(CfgFile::save(*cfg, profile, error), qPrintable(error));
+    for (int i = 0; i < 4; ++i)
+        plug(QStringLiteral("dalen%1").arg(i), QStringLiteral("dalen"), QStringLiteral("0004000%1").arg(i));
+
+    // Without numbering every unit would claim table "{n}": nothing is sent.
+    const Result unnumbered = run({ QStringLiteral("write"), QStringLiteral("--all"), profile });
+    QCOMPARE(unnumbered.status, 1);
+    QVERIFY2(unnumbered.err.contains(QLatin1String("holds {n}")), qPrintable(unnumbered.err));
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(hidraw::transcript(QStringLiteral("dalen%1").arg(i)).isEmpty());
+
+    const QString log = m_dir.filePath(QStringLiteral("tables.csv"));
+    const Result all = run({ QStringLiteral("write"), QStringLiteral("--all"), QStringLiteral("--numbers"),
+                             QStringLiteral("12-14"), QStringLiteral("--log"), log, profile });
+    QCOMPARE(all.status, 1);
+    QStringList lines = all.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 5);
+    QCOMPARE(lines.takeLast(), QStringLiteral("3 written and verified, 1 failed"));
+    QList<ProvisionRow> rows;
+    QVERIFY2(ProvisionLog::read(log, rows, error), qPrintable(error));
+    QCOMPARE(rows.size(), 4);
+    QSet<int> numbers;
+    for (const ProvisionRow& row : rows) {
+        const QString unit = QStringLiteral("dalen%1").arg(row.serial.right(1));
+        if (row.result == ProvisionRow::Result::Failed) {
+            QCOMPARE(row.message, QStringLiteral("no number left"));
+            QCOMPARE(row.number, 0);
+            for (const QString& command : hidraw::transcript(unit))
+                QCOMPARE(command, QStringLiteral("READ"));
+            continue;
+        }
+        numbers.insert(row.number);
+        QVERIFY2(lines.contains(QStringLiteral("#%1 ").arg(row.number) + row.device + QStringLiteral(" (port ")
+                                + row.port + QStringLiteral(") Dalen Tavrin ") + row.serial
+                                + QStringLiteral(": written and verified (") + QString::number(row.seconds, 'f', 1)
+                                + QStringLiteral(" s)")),
+                 qPrintable(all.out));
+        QCOMPARE(hidraw::setting(unit, QStringLiteral("UID")), QStringLiteral("UID,%1").arg(row.number));
+        QVERIFY2(hidraw::transcript(unit).join(QLatin1Char('\n')).contains(QStringLiteral("Table %1").arg(row.number)),
+                 qPrintable(hidraw::transcript(unit).join(QLatin1Char('\n'))));
+    }
+    QCOMPARE(numbers, (QSet<int> { 12, 13, 14 }));
+}
+
+void TestHidrawWriteAll::aNumberThatMakesATextTooLongIsRefusedBeforeSending()
+{
+    const QString read = m_dir.filePath(QStringLiteral("dalen.t2c"));
+    plug(QStringLiteral("reference"), QStringLiteral("dalen"), QStringLiteral("00090002"));
+    QCOMPARE(run({ QStringLiteral("read"), QStringLiteral("-o"), read }).status, 0);
+    hidraw::unplug(QStringLiteral("reference"));
+    m_units.removeAll(QStringLiteral("reference"));
+    QString error;
+    std::unique_ptr<Tavrin2QtCfg> cfg = CfgFile::load(read, error);
+    QVERIFY2(cfg, qPrintable(error));
+    // The longest message that still fits with "{n}" in it: a three-digit number fits, a four-digit one not.
+    Tavrin2QtComm comm;
+    QString message = QStringLiteral("T{n}");
+    for (;;) {
+        cfg->setDtBtn1SettingMsg(message + QLatin1Char('x'));
+        QCOMPARE(cfg->dtBtn1SettingMsg(), message + QLatin1Char('x'));
+        try {
+            comm.checkUpdateSendable(*cfg);
+        } catch (const UsbHidException&) {
+            break;
+        }
+        message += QLatin1Char('x');
+    }
+    cfg->setDtBtn1SettingMsg(message);
+    const QString profile = m_dir.filePath(QStringLiteral("long.t2c"));
+    QVERIFY2(CfgFile::save(*cfg, profile, error), qPrintable(error));
+    plug(QStringLiteral("first"), QStringLiteral("dalen"), QStringLiteral("00060001"));
+    plug(QStringLiteral("second"), QStringLiteral("dalen"), QStringLiteral("00060002"));
+
+    const Result all = run({ QStringLiteral("write"), QStringLiteral("--all"), QStringLiteral("--numbers"),
+                             QStringLiteral("999,1000"), profile });
+    QCOMPARE(all.status, 1);
+    QVERIFY2(all.out.contains(QRegularExpression(QStringLiteral("^#999 .*: written and verified"),
+                                                 QRegularExpression::MultilineOption)),
+             qPrintable(all.out));
+    static const QRegularExpression refused(QStringLiteral("^#1000 .* (\\d{8}): FAILED: With number 1000: .*too long"),
+                                            QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = refused.match(all.out);
+    QVERIFY2(match.hasMatch(), qPrintable(all.out));
+    const QString unit
+        = match.captured(1) == QLatin1String("00060001") ? QStringLiteral("first") : QStringLiteral("second");
+    for (const QString& command : hidraw::transcript(unit))
+        QCOMPARE(command, QStringLiteral("READ"));
+}
+
+// Figures, not a test: write --all on 1, 4, 8 and 16 units answering on the real clock, against one unit.
+void TestHidrawWriteAll::measure()
+{
+    if (qEnvironmentVariableIsEmpty("T2Q_WRITEALL_MEASURE"))
+        QSKIP("T2Q_WRITEALL_MEASURE=1 prints the wall time of write --all on 1, 4, 8 and 16 units");
+    const QString profile = writeProfile(QStringLiteral("tavrin2"));
+    QVERIFY(!profile.isEmpty());
+    double oneMs = 0;
+    for (const int count : { 1, 4, 8, 16 }) {
+        for (int i = 0; i < count; ++i)
+            plug(QStringLiteral("measured%1").arg(i), QStringLiteral("tavrin2"),
+                 QStringLiteral("%1").arg(50000 + i, 8, 10, QLatin1Char('0')));
+        QElapsedTimer clock;
+        clock.start();
+        const Result all = run({ QStringLiteral("write"), QStringLiteral("--all"), profile });
+        const double ms = double(clock.nsecsElapsed()) / 1e6;
+        QVERIFY2(all.status == 0, qPrintable(all.out + all.err));
+        if (count == 1)
+            oneMs = ms;
+        qInfo("write --all, %2d units: %7.0f ms (%.2fx one unit)", count, ms, ms / oneMs);
+        cleanup();
+    }
 }
 
 QTEST_GUILESS_MAIN(TestHidrawWriteAll)
