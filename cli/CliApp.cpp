@@ -4,10 +4,14 @@
 #include "cli/CliFailure.h"
 #include "cli/CliLogging.h"
 #include "cli/CliProgress.h"
+#include "cli/CliStation.h"
 #include "cli/PagerOptions.h"
 #include "cli/SettingsPrinter.h"
 #include "config/CfgFieldList.h"
 #include "config/CfgFile.h"
+#include "config/NumberedProfile.h"
+#include "config/ProvisionLog.h"
+#include "config/UnitNumbering.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "usb/UsbHid.h"
 
@@ -115,6 +119,8 @@ void CliApp::runCommand()
             programZell();
         else if (command == QLatin1String("list"))
             list();
+        else if (command == QLatin1String("station"))
+            station();
         else if (command == QLatin1String("check"))
             check();
     } catch (const SeveralTavrinsAttached&) {
@@ -298,6 +304,56 @@ std::unique_ptr<Tavrin2QtCfg> CliApp::loadForWriting(const QString& path)
     // The other model's settings, never sent, as the window would keep them.
     cfg->replaceOutOfRangeValues();
     return cfg;
+}
+
+void CliApp::station()
+{
+    CliStation::Options options;
+    options.logPath = m_commandLine.value(QStringLiteral("log"));
+    if (options.logPath.isEmpty())
+        throw CliFailure::usage(tr("station needs --log LOG: the log of the units provisioned."));
+    const auto wholeNumber = [this](const QString& option, int least) {
+        bool ok = false;
+        const int value = m_commandLine.value(option).toInt(&ok);
+        if (!ok || value < least)
+            throw CliFailure::usage(tr("--%1 needs a whole number of at least %2.").arg(option).arg(least));
+        return value;
+    };
+    if (m_commandLine.isSet(QStringLiteral("count")))
+        options.count = wholeNumber(QStringLiteral("count"), 1);
+    if (m_commandLine.isSet(QStringLiteral("idle-exit")))
+        options.idleExitSeconds = wholeNumber(QStringLiteral("idle-exit"), 0);
+    QString error;
+    if (m_commandLine.isSet(QStringLiteral("number-from")) && m_commandLine.isSet(QStringLiteral("numbers")))
+        throw CliFailure::usage(tr("--number-from and --numbers both number the units: give one of them."));
+    if (m_commandLine.isSet(QStringLiteral("number-from"))) {
+        options.numberFrom = UnitNumbering::parseFirst(m_commandLine.value(QStringLiteral("number-from")), error);
+        if (!options.numberFrom)
+            throw CliFailure::usage(error);
+    }
+    if (m_commandLine.isSet(QStringLiteral("numbers"))) {
+        options.numbers = UnitNumbering::parseList(m_commandLine.value(QStringLiteral("numbers")), error);
+        if (!options.numbers)
+            throw CliFailure::usage(error);
+    }
+    options.again = m_commandLine.isSet(QStringLiteral("again"));
+    options.excludedSerials = m_commandLine.values(QStringLiteral("exclude-serial"));
+    options.json = json();
+    options.presentOnly = m_simulation.isActive();
+
+    options.profilePath = m_commandLine.commandArguments().at(0);
+    const std::unique_ptr<Tavrin2QtCfg> cfg = loadForWriting(options.profilePath);
+    // The hash write --all logs, so that each recognises the other's units.
+    options.profileSha256 = ProvisionLog::profileSha256(*cfg, error);
+    if (options.profileSha256.isNull())
+        throw CliFailure::failure(error);
+    // A numbered unit's texts are checked with its number in, before anything is sent to it.
+    if (!NumberedProfile::holdsNumber(*cfg))
+        Tavrin2QtComm::instance()->checkUpdateSendable(*cfg);
+    options.profile = *cfg;
+
+    CliStation station(options, UsbHid::sharedBackend(), *m_out, *m_err);
+    m_status = CliExitStatus(station.run());
 }
 
 void CliApp::show()

@@ -34,6 +34,7 @@ private:
     void programAlpha();
     void programZell();
     void list();
+    void station();
     void check();
     // The unit --device or --serial chose, else the only one attached (SeveralTavrinsAttached with more).
     UsbHid::Unit theUnit();

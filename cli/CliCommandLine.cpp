@@ -14,6 +14,7 @@ const QString Diff = QStringLiteral("diff");
 const QString ProgramAlpha = QStringLiteral("program-alpha");
 const QString ProgramZell = QStringLiteral("program-zell");
 const QString List = QStringLiteral("list");
+const QString Station = QStringLiteral("station");
 const QString Check = QStringLiteral("check");
 // The options that may be given more than once: each adds a value.
 const QStringList RepeatableOptions = { QStringLiteral("exclude-serial") };
@@ -68,6 +69,10 @@ CliCommandLine::CliCommandLine()
           { QStringLiteral("FILE") },
           tr("Read the unit and compare it with a configuration file, writing nothing (exit status 1 when it "
              "differs).") },
+        { Station,
+          { QStringLiteral("FILE") },
+          tr("Write and verify FILE into every unit attached and every unit plugged in until stopped, several at "
+             "once, each once per plug-in; needs --log.") },
     };
     const QStringList unitCommands = { Detect, Read, Write, ProgramAlpha, ProgramZell, Check };
 
@@ -82,12 +87,15 @@ CliCommandLine::CliCommandLine()
     addOption({ QStringLiteral("serial") }, QStringLiteral("SERIAL"), unitCommands);
     addOption({ QStringLiteral("allow-incomplete") }, QString(), { Read });
     addOption({ QStringLiteral("no-verify") }, QString(), { Write });
-    addOption({ QStringLiteral("json") }, QString(), { Detect, Show, Diff, List, Read, Write, Check });
+    addOption({ QStringLiteral("json") }, QString(), { Detect, Show, Diff, List, Read, Write, Check, Station });
     addOption({ QStringLiteral("all") }, QString(), { Read, Write, Check });
-    addOption({ QStringLiteral("exclude-serial") }, QStringLiteral("SERIAL"), { Read, Write, Check });
-    addOption({ QStringLiteral("log") }, QStringLiteral("FILE"), { Write });
-    addOption({ QStringLiteral("number-from") }, QStringLiteral("N"), { Write });
-    addOption({ QStringLiteral("numbers") }, QStringLiteral("LIST"), { Write });
+    addOption({ QStringLiteral("exclude-serial") }, QStringLiteral("SERIAL"), { Read, Write, Check, Station });
+    addOption({ QStringLiteral("log") }, QStringLiteral("FILE"), { Write, Station });
+    addOption({ QStringLiteral("number-from") }, QStringLiteral("N"), { Write, Station });
+    addOption({ QStringLiteral("numbers") }, QStringLiteral("LIST"), { Write, Station });
+    addOption({ QStringLiteral("again") }, QString(), { Station });
+    addOption({ QStringLiteral("count") }, QStringLiteral("N"), { Station });
+    addOption({ QStringLiteral("idle-exit") }, QStringLiteral("SECONDS"), { Station });
     addOption({ QStringLiteral("pager") }, QStringLiteral("N"), { ProgramAlpha, ProgramZell });
     addOption({ QStringLiteral("system-id") }, QStringLiteral("N"), { ProgramAlpha, ProgramZell });
     addOption({ QStringLiteral("all-page") }, QStringLiteral("N"), { ProgramAlpha });
@@ -157,7 +165,7 @@ void CliCommandLine::checkOptions() const
         throw CliFailure::usage(tr("--all takes every attached unit: --device and --serial do not go with it.")
                                 + usageHint());
     if (!all) {
-        if (isSet(QStringLiteral("exclude-serial")))
+        if (isSet(QStringLiteral("exclude-serial")) && m_command != Station)
             throw CliFailure::usage(tr("--exclude-serial goes with --all.") + usageHint());
         if (isSet(QStringLiteral("json")) && (m_command == Read || m_command == Write || m_command == Check))
             throw CliFailure::usage(tr("%1 does not apply to %2.").arg(QStringLiteral("--json"), m_command)
@@ -276,6 +284,27 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
                              { { QStringLiteral("--json"),
                                  tr("Print JSON for scripts (with --all: one object per unit, then a summary "
                                     "object).") } } };
+    const HelpSection station {
+        tr("Options of station:"),
+        {
+            { QStringLiteral("--log FILE"),
+              tr("Required: the provisioning log, as with write. Units it shows verified with the same profile are "
+                 "left alone; one station per log.") },
+            { QStringLiteral("--again"), tr("Write units the log shows verified with this profile again.") },
+            { QStringLiteral("--exclude-serial SERIAL"),
+              tr("Leave the unit with this serial number alone (may be given more than once).") },
+            { QStringLiteral("--count N"), tr("Stop after N units were verified.") },
+            { QStringLiteral("--idle-exit SECONDS"),
+              tr("Stop after SECONDS in which no unit was in flight and none was plugged in.") },
+            { QStringLiteral("--number-from N"), tr("As with write; a number is used up only by a verified unit.") },
+            { QStringLiteral("--numbers LIST"), tr("As with write.") },
+            { QStringLiteral("--json"), tr("One object per unit, then a summary object.") },
+            { QString(),
+              tr("Without --number-from or --numbers, numbering continues after the highest number of the log, if "
+                 "it holds any. Stops on SIGINT or SIGTERM after the units in flight; a second signal stops at "
+                 "once. Exit status 0 when no unit failed.") },
+        }
+    };
 
     HelpSection alpha {
         tr("Options of program-alpha:"),
@@ -306,7 +335,7 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
             { QStringLiteral("--vibe on|off"), tr("Vibration (default on).") },
         }
     };
-    return { commands, global, unit, read, write, all, json, alpha, zell };
+    return { commands, global, unit, read, write, all, json, station, alpha, zell };
 }
 
 QString CliCommandLine::helpText() const
