@@ -16,6 +16,7 @@
 #include <vector>
 
 class FrmProgramPagers;
+class FrmProvisionUnits;
 class QCloseEvent;
 class QMimeData;
 class QTimer;
@@ -75,6 +76,7 @@ public slots:
     void tools_SelectDevice_DalenTavrin_Action_activated() override;
     void tools_SelectDevice_DalenTavrin2Btn_Action_activated() override;
     void tools_ProgramPagers_Action_activated() override;
+    void tools_ProvisionUnits_Action_activated() override;
     void fileLoadConfigurationAction_activated() override;
     void fileSaveConfigurationAction_activated() override;
     void pushButtonRead_clicked() override;
@@ -118,6 +120,7 @@ protected slots:
 
 private:
     QPointer<FrmProgramPagers> programPagersDialog;
+    QPointer<FrmProvisionUnits> m_provisionDialog;
     TavrinType selectedTavrinType = TavrinII;
     QTimer* detectTimer = nullptr;
     std::vector<TavrinIIBtnWidgets> tavrinIIBtnWidgets;
@@ -161,6 +164,10 @@ private:
     void loadDroppedFile(const QString& fileName);
     // A short note in the status bar that goes away by itself.
     void showConfirmation(const QString& text);
+
+    // While a station runs it owns every unit: the window's session lets go of its unit, and the form and
+    // the menus keep still.
+    void stationRunning(bool running);
 
     void refreshButtonRow(int index);
     Tavrin2QtCfg::TavrinIIAutoOnOffTime autoOnOffRow(int row) const;
