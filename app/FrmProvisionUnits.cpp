@@ -20,6 +20,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -182,10 +183,30 @@ void FrmProvisionUnits::buildSetupPage()
     numberLayout->addLayout(numberRow);
     numberLayout->addWidget(numberNote);
 
+    auto* leaveOutBox = new QGroupBox(tr("Units left as they are"), page);
+    m_leaveOutEdit = new QLineEdit(leaveOutBox);
+    m_leaveOutEdit->setObjectName(QStringLiteral("lineEditLeaveOut"));
+    m_leaveOutEdit->setPlaceholderText(tr("serial numbers, such as 00012345 00012346"));
+    m_leaveOutEdit->setAccessibleName(tr("Serial numbers of units left out"));
+    auto* leaveOutLabel = new QLabel(tr("Le&ave out:"), leaveOutBox);
+    leaveOutLabel->setBuddy(m_leaveOutEdit);
+    auto* leaveOutNote = new QLabel(
+        tr("The reference unit stays attached without being written. A unit plugged in later can also be left "
+           "out from its row while it waits."),
+        leaveOutBox);
+    leaveOutNote->setWordWrap(true);
+    auto* leaveOutRow = new QHBoxLayout;
+    leaveOutRow->addWidget(leaveOutLabel);
+    leaveOutRow->addWidget(m_leaveOutEdit, 1);
+    auto* leaveOutLayout = new QVBoxLayout(leaveOutBox);
+    leaveOutLayout->addLayout(leaveOutRow);
+    leaveOutLayout->addWidget(leaveOutNote);
+
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(profileBox);
     layout->addWidget(logBox);
     layout->addWidget(numberBox);
+    layout->addWidget(leaveOutBox);
     layout->addStretch();
     m_pages->addWidget(page);
 
@@ -310,6 +331,8 @@ void FrmProvisionUnits::start()
     settings.logPath = QDir::fromNativeSeparators(m_logEdit->text().trimmed());
     if (m_numberUnits->isChecked())
         settings.numberFrom = m_numberFrom->value();
+    static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
+    settings.leaveOutSerials = m_leaveOutEdit->text().split(separators, Qt::SkipEmptyParts);
 
     std::unique_ptr<ProvisioningStation> station
         = stationFactory ? stationFactory(settings) : std::make_unique<UnitStation>(settings);

@@ -91,6 +91,7 @@ private:
     QPushButton* m_chooseLog = nullptr;
     QCheckBox* m_numberUnits = nullptr;
     QSpinBox* m_numberFrom = nullptr;
+    QLineEdit* m_leaveOutEdit = nullptr;
     QLabel* m_stationProfile = nullptr;
     QLabel* m_counters = nullptr;
     QLabel* m_elapsedLabel = nullptr;

@@ -5,6 +5,7 @@
 #include <QMetaType>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -16,8 +17,10 @@ struct StationSettings
     // The file the profile came from, or ProvisionLog::formProfile().
     QString profileName;
     QString logPath;
-    // The first number to give; none: the units are not numbered.
+    // The first number to give; none: the units are not numbered (unless the log numbered them before).
     std::optional<int> numberFrom;
+    // Units never written, such as the reference unit the profile was read from.
+    QStringList leaveOutSerials;
 };
 
 // One unit as a station sees it, reported whenever anything about it changes.

@@ -33,6 +33,8 @@ UnitStation::UnitStation(const StationSettings& settings, std::shared_ptr<HidBac
     , m_settings(settings)
     , m_backend(backend ? std::move(backend) : UsbHid::sharedBackend())
 {
+    for (const QString& serial : settings.leaveOutSerials)
+        m_leftOutSerials.insert(serial);
 }
 
 UnitStation::~UnitStation()
