@@ -105,17 +105,20 @@ void UnitStation::lookForUnits()
 {
     if (!m_running || m_stopping)
         return;
-    QSet<QString> now;
+    // In the order the system lists them: units attached together are numbered as they sit on the hub.
+    QStringList now;
     try {
         for (const UsbHid::Unit& unit : TavrinFinder(m_backend).attachedUnits())
-            now.insert(unit.path);
+            now.append(unit.path);
     } catch (const UsbHidException&) {
         return;
     }
-    for (const QString& device : QSet<QString>(m_present).subtract(now))
+    for (const QString& device : QSet<QString>(m_present).subtract(QSet<QString>(now.cbegin(), now.cend())))
         unitLeft(device);
-    for (const QString& device : QSet<QString>(now).subtract(m_present))
-        unitArrived(device);
+    for (const QString& device : std::as_const(now)) {
+        if (!m_present.contains(device))
+            unitArrived(device);
+    }
 }
 
 void UnitStation::stop()
