@@ -2,12 +2,19 @@
 // the reference unit left out, a unit unplugged mid-write, a failed unit tried again, Stop.
 
 #include "app/FrmProvisionUnits.h"
+#include "app/FrmTavrin2Qt.h"
+#include "protocol/Tavrin2QtComm.h"
 #include "config/ProvisionLog.h"
 #include "sim/VirtualTavrinBus.h"
+#include "support/ProgressRecorder.h"
 #include "support/ScriptedPrompter.h"
 #include "usb/UsbHid.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
+#include <QMenuBar>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,12 +69,15 @@ private slots:
     }
     void cleanup()
     {
+        while (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
         m_prompter.verifyDone();
         UsbHid::setBackend(nullptr);
     }
     void cleanupTestCase() { Prompter::setInstance(nullptr); }
 
     void unitsOfAStationEachShowTheirOwnEnd();
+    void theWindowLetsGoOfItsUnitWhileTheStationRuns();
 
 private:
     ScriptedPrompter m_prompter;
@@ -150,6 +160,59 @@ void TestProvisionStation::unitsOfAStationEachShowTheirOwnEnd()
     QVERIFY2(logged.contains(QStringLiteral("%1 verified 12").arg(first)), qPrintable(logged.join(u'\n')));
     QVERIFY2(logged.contains(QStringLiteral("%1 verified 13").arg(failsOnce)), qPrintable(logged.join(u'\n')));
     QVERIFY(!logged.join(u'\n').contains(reference));
+}
+
+void TestProvisionStation::theWindowLetsGoOfItsUnitWhileTheStationRuns()
+{
+    VirtualTavrin* unit = VirtualTavrinBus::install({ VirtualTavrin::Model::DalenTavrin }).constFirst();
+    Tavrin2QtComm::instance()->reset();
+    FrmTavrin2Qt::resetFirstDetection();
+    ProgressRecorder progress;
+    FrmTavrin2Qt window;
+    QCOMPARE(window.selectedType(), DalenTavrin);
+    QVERIFY(Tavrin2QtComm::instance()->connectionStatus() != NotFound);
+    QTemporaryDir dir;
+    const QString logPath = dir.filePath(QStringLiteral("site.csv"));
+
+    bool seen = false;
+    QElapsedTimer clock;
+    clock.start();
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto* dialog = qobject_cast<FrmProvisionUnits*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            if (clock.elapsed() > deadlineMs)
+                poll.stop();
+            return;
+        }
+        poll.stop();
+        seen = true;
+        QVERIFY(dialog->findChild<QLabel*>(QStringLiteral("labelFormProfile"))
+                    ->text()
+                    .contains(QRegularExpression(QStringLiteral("^Dalen Tavrin, profile [0-9a-f]{8}$"))));
+        dialog->findChild<QLineEdit*>(QStringLiteral("lineEditLogFile"))->setText(logPath);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("pushButtonStart")), Qt::LeftButton);
+        // The station has every unit: the window's session holds none, and the form keeps still.
+        QCOMPARE(Tavrin2QtComm::instance()->connectionStatus(), NotFound);
+        QVERIFY(!window.centralWidget()->isEnabled());
+        QVERIFY(!window.menuBar()->isEnabled());
+        auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("tableWidgetUnits"));
+        QTRY_COMPARE_WITH_TIMEOUT(resultOf(table, unit->firmware().serialNumber()), QStringLiteral("verified"),
+                                  deadlineMs);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("pushButtonStop")), Qt::LeftButton);
+        auto* close = dialog->findChild<QPushButton*>(QStringLiteral("pushButtonClose"));
+        QTRY_VERIFY_WITH_TIMEOUT(close->isEnabled(), deadlineMs);
+        QVERIFY(window.centralWidget()->isEnabled());
+        QTest::mouseClick(close, Qt::LeftButton);
+    });
+    poll.start();
+    window.tools_ProvisionUnits_Action->trigger();
+    QVERIFY(seen);
+    QVERIFY(!QApplication::activeModalWidget());
+    // The window's detection takes its unit back.
+    window.detectTavrin();
+    QVERIFY(Tavrin2QtComm::instance()->connectionStatus() != NotFound);
 }
 
 QTEST_MAIN(TestProvisionStation)
