@@ -113,7 +113,8 @@ void UnitStation::lookForUnits()
     } catch (const UsbHidException&) {
         return;
     }
-    for (const QString& device : QSet<QString>(m_present).subtract(QSet<QString>(now.cbegin(), now.cend())))
+    const QSet<QString> gone = QSet<QString>(m_present).subtract(QSet<QString>(now.cbegin(), now.cend()));
+    for (const QString& device : gone)
         unitLeft(device);
     for (const QString& device : std::as_const(now)) {
         if (!m_present.contains(device))
