@@ -6,13 +6,35 @@
 #include "protocol/ProvisioningRun.h"
 #include "usb/HidapiBackend.h"
 #include "usb/HotplugMonitor.h"
+#include "usb/OpenRetry.h"
 #include "usb/TavrinFinder.h"
 #include "usb/UsbHid.h"
 
+#include <QFile>
 #include <QMutexLocker>
 #include <QTimer>
 
+#include <cerrno>
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace {
+OpenRetry::Result openOnce(const QString& device)
+{
+#ifndef Q_OS_UNIX
+    Q_UNUSED(device);
+    return OpenRetry::Result::Opened;
+#else
+    const int fd = ::open(QFile::encodeName(device).constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return OpenRetry::fromErrno(errno);
+    ::close(fd);
+    return OpenRetry::Result::Opened;
+#endif
+}
+
 // How far a unit has come, for its progress bar: the worker reports stages, not commands.
 int percentAt(UnitProvisioner::Stage stage)
 {
@@ -150,14 +172,20 @@ void UnitStation::retry(const QString& device)
     if (!m_running || m_stopping || m_inFlight.contains(device) || !m_present.contains(device)
         || unit.state != StationUnit::State::Failed)
         return;
+    m_inFlight.insert(device);
     startUnit(device);
 }
 
 void UnitStation::unitArrived(const QString& device)
 {
     m_present.insert(device);
-    if (m_stopping || m_inFlight.contains(device))
+    if (m_stopping)
         return;
+    // The unit that left this node is still finishing: the new one starts after it.
+    if (m_inFlight.contains(device)) {
+        m_arrivedMeanwhile.insert(device);
+        return;
+    }
     StationUnit unit;
     unit.device = device;
     unit.port = m_backend->portPath(device);
@@ -167,12 +195,21 @@ void UnitStation::unitArrived(const QString& device)
         const QMutexLocker lock(&m_mutex);
         m_leftOutDevices.remove(device);
     }
-    startUnit(device);
+    m_inFlight.insert(device);
+    if (!m_monitor) {
+        startUnit(device);
+        return;
+    }
+    // Access to a node just announced can come a moment later; when it never comes, the worker's own open
+    // fails with the reason.
+    OpenRetry::start(
+        this, [device] { return openOnce(device); }, [this, device](OpenRetry::Result) { startUnit(device); });
 }
 
 void UnitStation::unitLeft(const QString& device)
 {
     m_present.remove(device);
+    m_arrivedMeanwhile.remove(device);
     // A unit in flight ends by itself, its worker telling a unit that went from one that failed.
     if (m_inFlight.contains(device))
         return;
@@ -199,7 +236,6 @@ void UnitStation::startUnit(const QString& device)
     job.profile = m_settings.profile;
     job.profileName = m_settings.profileName;
     job.profileSha256 = m_profileSha256;
-    m_inFlight.insert(device);
     m_logErrors.remove(device);
     m_run->start(job);
 }
@@ -277,6 +313,8 @@ void UnitStation::unitDone(const ProvisionOutcome& outcome)
             unit.detail = tr("its row could not be logged: %1").arg(logError);
     }
     report(unit);
+    if (m_arrivedMeanwhile.remove(outcome.device) && m_present.contains(outcome.device))
+        unitArrived(outcome.device);
 }
 
 void UnitStation::allDone()

@@ -64,7 +64,10 @@ private:
     QTimer* m_poll = nullptr;
     QSet<QString> m_present;
     QHash<QString, StationUnit> m_units;
+    // Nodes whose unit is being started or written.
     QSet<QString> m_inFlight;
+    // Nodes where a unit was plugged in while the previous one there was still finishing.
+    QSet<QString> m_arrivedMeanwhile;
     QHash<QString, QString> m_logErrors;
     bool m_running = false;
     bool m_stopping = false;
