@@ -477,6 +477,9 @@ void FrmProvisionUnits::showUnit(const StationUnit& unit)
     m_units.insert(unit.device, unit);
 
     m_table->item(row, NumberColumn)->setText(unit.number > 0 ? QString::number(unit.number) : QString());
+    // A log that numbered its units numbers the next ones too, unasked.
+    if (unit.number > 0)
+        m_table->setColumnHidden(NumberColumn, false);
     m_table->item(row, DeviceColumn)->setText(unit.device);
     m_table->item(row, PortColumn)->setText(unit.port);
     m_table->item(row, SerialColumn)->setText(unit.serialNumber);
