@@ -53,6 +53,8 @@ FrmTavrin2Qt::FrmTavrin2Qt(QWidget* parent, const char* name, Qt::WindowFlags fl
     detectTavrin();
     refreshForm();
 
+    connect(tools_ProvisionUnits_Action, &QAction::triggered, this, &FrmTavrin2Qt::provisionUnits);
+
     detectTimer = new QTimer(this);
     connect(detectTimer, &QTimer::timeout, this, &FrmTavrin2Qt::detectTavrin);
     detectTimer->start(detectionIntervalMs);
@@ -451,7 +453,7 @@ void FrmTavrin2Qt::tools_ProgramPagers_Action_activated()
     takeBackKeyboardFocus();
 }
 
-void FrmTavrin2Qt::tools_ProvisionUnits_Action_activated()
+void FrmTavrin2Qt::provisionUnits()
 {
     if (m_provisionDialog || operationInProgress())
         return;

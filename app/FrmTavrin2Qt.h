@@ -66,6 +66,8 @@ public:
     // Load without the file dialog: the file named at start and a file dropped onto the window.
     void loadConfigurationFile(const QString& fileName);
     void updateTavrinFirmware();
+    // Tools > Provision Units: the station dialog, on the form's settings. Not one of the form's slots.
+    void provisionUnits();
 
 public slots:
     void detectTavrin();
@@ -76,7 +78,6 @@ public slots:
     void tools_SelectDevice_DalenTavrin_Action_activated() override;
     void tools_SelectDevice_DalenTavrin2Btn_Action_activated() override;
     void tools_ProgramPagers_Action_activated() override;
-    void tools_ProvisionUnits_Action_activated() override;
     void fileLoadConfigurationAction_activated() override;
     void fileSaveConfigurationAction_activated() override;
     void pushButtonRead_clicked() override;

@@ -67,7 +67,6 @@ void FrmTavrin2QtBase::connectActions()
     connect(tools_SelectDevice_DalenTavrin2Btn_Action, &QAction::triggered, this,
             &Self::tools_SelectDevice_DalenTavrin2Btn_Action_activated);
     connect(tools_ProgramPagers_Action, &QAction::triggered, this, &Self::tools_ProgramPagers_Action_activated);
-    connect(tools_ProvisionUnits_Action, &QAction::triggered, this, &Self::tools_ProvisionUnits_Action_activated);
     connect(tools_Reset_Action, &QAction::triggered, this, &Self::tools_Reset_Action_activated);
     connect(helpAboutAction, &QAction::triggered, this, &Self::helpAboutAction_activated);
     connect(toolsInitializeAction, &QAction::triggered, this, &Self::toolsInitializeAction_activated);
@@ -175,11 +174,6 @@ void FrmTavrin2QtBase::tools_SelectDevice_DalenTavrin2Btn_Action_activated()
 void FrmTavrin2QtBase::tools_ProgramPagers_Action_activated()
 {
     notImplemented("tools_ProgramPagers_Action_activated()");
-}
-
-void FrmTavrin2QtBase::tools_ProvisionUnits_Action_activated()
-{
-    notImplemented("tools_ProvisionUnits_Action_activated()");
 }
 
 void FrmTavrin2QtBase::fileLoadConfigurationAction_activated()

@@ -28,7 +28,6 @@ public slots:
     virtual void tools_SelectDevice_DalenTavrin_Action_activated();
     virtual void tools_SelectDevice_DalenTavrin2Btn_Action_activated();
     virtual void tools_ProgramPagers_Action_activated();
-    virtual void tools_ProvisionUnits_Action_activated();
     virtual void fileLoadConfigurationAction_activated();
     virtual void fileSaveConfigurationAction_activated();
     virtual void pushButtonRead_clicked();

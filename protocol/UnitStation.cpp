@@ -202,8 +202,16 @@ void UnitStation::unitArrived(const QString& device)
     }
     // Access to a node just announced can come a moment later; when it never comes, the worker's own open
     // fails with the reason.
+    // Units start in the order they arrived, which is the order they are numbered in: one whose access
+    // comes later holds back those that arrived after it.
+    m_awaitingAccess.append(device);
     OpenRetry::start(
-        this, [device] { return openOnce(device); }, [this, device](OpenRetry::Result) { startUnit(device); });
+        this, [device] { return openOnce(device); },
+        [this, device](OpenRetry::Result) {
+            m_accessSettled.insert(device);
+            while (!m_awaitingAccess.isEmpty() && m_accessSettled.remove(m_awaitingAccess.constFirst()))
+                startUnit(m_awaitingAccess.takeFirst());
+        });
 }
 
 void UnitStation::unitLeft(const QString& device)

@@ -10,6 +10,7 @@
 #include <QMutex>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -66,6 +67,9 @@ private:
     QHash<QString, StationUnit> m_units;
     // Nodes whose unit is being started or written.
     QSet<QString> m_inFlight;
+    // Nodes just announced, in the order they came, until their first open is settled.
+    QStringList m_awaitingAccess;
+    QSet<QString> m_accessSettled;
     // Nodes where a unit was plugged in while the previous one there was still finishing.
     QSet<QString> m_arrivedMeanwhile;
     QHash<QString, QString> m_logErrors;
