@@ -2,6 +2,7 @@
 
 #include "app/AppLogging.h"
 #include "app/FirmwareUpgrade.h"
+#include "app/FrmProvisionUnits.h"
 #include "pagers/FrmProgramPagers.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "uisupport/InputDiscarder.h"
@@ -53,6 +54,8 @@ FrmTavrin2Qt::FrmTavrin2Qt(QWidget* parent, const char* name, Qt::WindowFlags fl
     widenMessageFields();
     detectTavrin();
     refreshForm();
+
+    connect(tools_ProvisionUnits_Action, &QAction::triggered, this, &FrmTavrin2Qt::provisionUnits);
 
     detectTimer = new QTimer(this);
     connect(detectTimer, &QTimer::timeout, this, &FrmTavrin2Qt::detectTavrin);
@@ -451,6 +454,30 @@ void FrmTavrin2Qt::tools_ProgramPagers_Action_activated()
     delete programPagersDialog.data();
     programPagersDialog = nullptr;
     takeBackKeyboardFocus();
+}
+
+void FrmTavrin2Qt::provisionUnits()
+{
+    if (m_provisionDialog || operationInProgress())
+        return;
+    // The window's detection stays away from the units while the dialog is open.
+    const auto action = beginAction();
+    m_provisionDialog = new FrmProvisionUnits(uiSettings(), this);
+    connect(m_provisionDialog, &FrmProvisionUnits::runningChanged, this, &FrmTavrin2Qt::stationRunning);
+    const QPointer<FrmTavrin2Qt> self(this);
+    m_provisionDialog->exec();
+    if (!self)
+        return;
+    delete m_provisionDialog.data();
+    takeBackKeyboardFocus();
+}
+
+void FrmTavrin2Qt::stationRunning(bool running)
+{
+    if (running)
+        Tavrin2QtComm::instance()->reset();
+    centralWidget()->setEnabled(!running);
+    menuBar()->setEnabled(!running);
 }
 
 void FrmTavrin2Qt::pushButtonUpdateFirmware_clicked()

@@ -17,6 +17,7 @@
 
 class FirmwareUpgrade;
 class FrmProgramPagers;
+class FrmProvisionUnits;
 class QCloseEvent;
 class QMimeData;
 class QTimer;
@@ -67,6 +68,8 @@ public:
     // Load without the file dialog: the file named at start and a file dropped onto the window.
     void loadConfigurationFile(const QString& fileName);
     void updateTavrinFirmware();
+    // Tools > Provision Units: the station dialog, on the form's settings. Not one of the form's slots.
+    void provisionUnits();
 
 public slots:
     void detectTavrin();
@@ -120,6 +123,7 @@ protected slots:
 
 private:
     QPointer<FrmProgramPagers> programPagersDialog;
+    QPointer<FrmProvisionUnits> m_provisionDialog;
     TavrinType selectedTavrinType = TavrinII;
     QTimer* detectTimer = nullptr;
     FirmwareUpgrade* m_firmwareUpgrade = nullptr;
@@ -164,6 +168,10 @@ private:
     void loadDroppedFile(const QString& fileName);
     // A short note in the status bar that goes away by itself.
     void showConfirmation(const QString& text);
+
+    // While a station runs it owns every unit: the window's session lets go of its unit, and the form and
+    // the menus keep still.
+    void stationRunning(bool running);
 
     void refreshButtonRow(int index);
     Tavrin2QtCfg::TavrinIIAutoOnOffTime autoOnOffRow(int row) const;

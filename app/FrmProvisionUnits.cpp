@@ -1,0 +1,585 @@
+#include "app/FrmProvisionUnits.h"
+
+#include "config/CfgFile.h"
+#include "config/ProvisionLog.h"
+#include "protocol/Tavrin2QtComm.h"
+#include "protocol/UnitStation.h"
+#include "uisupport/FitAndCentre.h"
+#include "uisupport/Prompter.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+FrmProvisionUnits::StationFactory stationFactory;
+
+const QString logFileKey = QStringLiteral("provision/logFile");
+const QString lastFolderKey = QStringLiteral("files/lastFolder");
+
+enum Column
+{
+    NumberColumn,
+    DeviceColumn,
+    PortColumn,
+    SerialColumn,
+    ModelColumn,
+    FirmwareColumn,
+    ProgressColumn,
+    ResultColumn,
+    ColumnCount
+};
+
+// The profile's fingerprint as the log holds it, short enough to compare by eye.
+constexpr int shortHashLength = 8;
+
+QString defaultLogFile()
+{
+    QSettings settings;
+    const QString remembered = settings.value(logFileKey).toString();
+    if (!remembered.isEmpty())
+        return remembered;
+    QString folder = settings.value(lastFolderKey).toString();
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(QStringLiteral("provisioning-log.csv"));
+}
+} // namespace
+
+FrmProvisionUnits::FrmProvisionUnits(const Tavrin2QtCfg& formSettings, QWidget* parent)
+    : QDialog(parent)
+    , m_formSettings(formSettings)
+{
+    setObjectName(QStringLiteral("FrmProvisionUnits"));
+    setWindowTitle(tr("Provision Units"));
+    qRegisterMetaType<StationUnit>();
+
+    m_pages = new QStackedWidget(this);
+    m_pages->setObjectName(QStringLiteral("stackedWidgetProvision"));
+    buildSetupPage();
+    buildStationPage();
+
+    m_start = new QPushButton(tr("&Start"), this);
+    m_start->setObjectName(QStringLiteral("pushButtonStart"));
+    m_start->setDefault(true);
+    m_stop = new QPushButton(tr("S&top"), this);
+    m_stop->setObjectName(QStringLiteral("pushButtonStop"));
+    m_stop->setAccessibleDescription(tr("Finishes the units being written, then stops"));
+    m_stop->setEnabled(false);
+    m_close = new QPushButton(tr("&Close"), this);
+    m_close->setObjectName(QStringLiteral("pushButtonClose"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_start);
+    buttons->addWidget(m_stop);
+    buttons->addWidget(m_close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_pages);
+    layout->addLayout(buttons);
+
+    connect(m_start, &QPushButton::clicked, this, &FrmProvisionUnits::start);
+    connect(m_stop, &QPushButton::clicked, this, &FrmProvisionUnits::stop);
+    connect(m_close, &QPushButton::clicked, this, &FrmProvisionUnits::reject);
+
+    m_clock = new QTimer(this);
+    m_clock->setInterval(1000);
+    connect(m_clock, &QTimer::timeout, this, &FrmProvisionUnits::refreshElapsed);
+
+    refreshStartButton();
+    resize(900, 560);
+    fitAndCentre(this);
+}
+
+FrmProvisionUnits::~FrmProvisionUnits()
+{
+    // A dialog destroyed with its station running (the window closing) still finishes the units in flight.
+    if (m_station) {
+        disconnect(m_station.get(), nullptr, this, nullptr);
+        m_station->stop();
+        emit runningChanged(false);
+    }
+}
+
+void FrmProvisionUnits::setStationFactory(StationFactory factory)
+{
+    stationFactory = std::move(factory);
+}
+
+void FrmProvisionUnits::buildSetupPage()
+{
+    auto* page = new QWidget(m_pages);
+    page->setObjectName(QStringLiteral("pageSetup"));
+
+    auto* profileBox = new QGroupBox(tr("Profile"), page);
+    m_useForm = new QRadioButton(tr("The &form's settings"), profileBox);
+    m_useForm->setObjectName(QStringLiteral("radioButtonProfileForm"));
+    m_useForm->setChecked(true);
+    m_formSummary = new QLabel(profileSummary(m_formSettings), profileBox);
+    m_formSummary->setObjectName(QStringLiteral("labelFormProfile"));
+    m_useFile = new QRadioButton(tr("A configuration f&ile:"), profileBox);
+    m_useFile->setObjectName(QStringLiteral("radioButtonProfileFile"));
+    m_profileEdit = new QLineEdit(profileBox);
+    m_profileEdit->setObjectName(QStringLiteral("lineEditProfileFile"));
+    m_profileEdit->setReadOnly(true);
+    m_profileEdit->setAccessibleName(tr("Configuration file"));
+    m_chooseProfile = new QPushButton(tr("C&hoose..."), profileBox);
+    m_chooseProfile->setObjectName(QStringLiteral("pushButtonChooseProfile"));
+    m_chooseProfile->setAccessibleName(tr("Choose configuration file"));
+    auto* profileLayout = new QFormLayout(profileBox);
+    profileLayout->addRow(m_useForm, m_formSummary);
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(m_profileEdit, 1);
+    fileRow->addWidget(m_chooseProfile);
+    profileLayout->addRow(m_useFile, fileRow);
+
+    auto* logBox = new QGroupBox(tr("Log"), page);
+    m_logEdit = new QLineEdit(defaultLogFile(), logBox);
+    m_logEdit->setObjectName(QStringLiteral("lineEditLogFile"));
+    m_logEdit->setAccessibleName(tr("Log file"));
+    m_chooseLog = new QPushButton(tr("Ch&oose..."), logBox);
+    m_chooseLog->setObjectName(QStringLiteral("pushButtonChooseLog"));
+    m_chooseLog->setAccessibleName(tr("Choose log file"));
+    auto* logLabel = new QLabel(tr("&Log file:"), logBox);
+    logLabel->setBuddy(m_logEdit);
+    auto* logLayout = new QHBoxLayout(logBox);
+    logLayout->addWidget(logLabel);
+    logLayout->addWidget(m_logEdit, 1);
+    logLayout->addWidget(m_chooseLog);
+
+    auto* numberBox = new QGroupBox(tr("Numbering"), page);
+    m_numberUnits = new QCheckBox(tr("&Number the units from"), numberBox);
+    m_numberUnits->setObjectName(QStringLiteral("checkBoxNumberUnits"));
+    m_numberFrom = new QSpinBox(numberBox);
+    m_numberFrom->setObjectName(QStringLiteral("spinBoxNumberFrom"));
+    m_numberFrom->setRange(1, 9999);
+    m_numberFrom->setEnabled(false);
+    m_numberFrom->setAccessibleName(tr("First unit number"));
+    auto* numberNote = new QLabel(
+        tr("Each unit gets the next number: a Dalen unit's ID, and {n} in the profile's messages."), numberBox);
+    numberNote->setWordWrap(true);
+    auto* numberRow = new QHBoxLayout;
+    numberRow->addWidget(m_numberUnits);
+    numberRow->addWidget(m_numberFrom);
+    numberRow->addStretch();
+    auto* numberLayout = new QVBoxLayout(numberBox);
+    numberLayout->addLayout(numberRow);
+    numberLayout->addWidget(numberNote);
+
+    auto* leaveOutBox = new QGroupBox(tr("Units left as they are"), page);
+    m_leaveOutEdit = new QLineEdit(leaveOutBox);
+    m_leaveOutEdit->setObjectName(QStringLiteral("lineEditLeaveOut"));
+    m_leaveOutEdit->setPlaceholderText(tr("serial numbers, such as 00012345 00012346"));
+    m_leaveOutEdit->setAccessibleName(tr("Serial numbers of units left out"));
+    auto* leaveOutLabel = new QLabel(tr("Le&ave out:"), leaveOutBox);
+    leaveOutLabel->setBuddy(m_leaveOutEdit);
+    auto* leaveOutNote = new QLabel(
+        tr("The reference unit stays attached without being written. A unit plugged in later can also be left "
+           "out from its row while it waits."),
+        leaveOutBox);
+    leaveOutNote->setWordWrap(true);
+    auto* leaveOutRow = new QHBoxLayout;
+    leaveOutRow->addWidget(leaveOutLabel);
+    leaveOutRow->addWidget(m_leaveOutEdit, 1);
+    auto* leaveOutLayout = new QVBoxLayout(leaveOutBox);
+    leaveOutLayout->addLayout(leaveOutRow);
+    leaveOutLayout->addWidget(leaveOutNote);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(profileBox);
+    layout->addWidget(logBox);
+    layout->addWidget(numberBox);
+    layout->addWidget(leaveOutBox);
+    layout->addStretch();
+    m_pages->addWidget(page);
+
+    connect(m_useForm, &QRadioButton::toggled, this, &FrmProvisionUnits::refreshStartButton);
+    connect(m_chooseProfile, &QPushButton::clicked, this, &FrmProvisionUnits::chooseProfileFile);
+    connect(m_chooseLog, &QPushButton::clicked, this, &FrmProvisionUnits::chooseLogFile);
+    connect(m_logEdit, &QLineEdit::textChanged, this, &FrmProvisionUnits::refreshStartButton);
+    connect(m_numberUnits, &QCheckBox::toggled, m_numberFrom, &QSpinBox::setEnabled);
+}
+
+void FrmProvisionUnits::buildStationPage()
+{
+    auto* page = new QWidget(m_pages);
+    page->setObjectName(QStringLiteral("pageStation"));
+
+    m_stationProfile = new QLabel(page);
+    m_stationProfile->setObjectName(QStringLiteral("labelStationProfile"));
+    m_counters = new QLabel(page);
+    m_counters->setObjectName(QStringLiteral("labelCounters"));
+    m_elapsedLabel = new QLabel(page);
+    m_elapsedLabel->setObjectName(QStringLiteral("labelElapsed"));
+    auto* summary = new QHBoxLayout;
+    summary->addWidget(m_counters);
+    summary->addStretch();
+    summary->addWidget(m_elapsedLabel);
+
+    m_table = new QTableWidget(0, ColumnCount, page);
+    m_table->setObjectName(QStringLiteral("tableWidgetUnits"));
+    m_table->setAccessibleName(tr("Units"));
+    m_table->setHorizontalHeaderLabels({ tr("No."), tr("Device"), tr("Port"), tr("Serial Number"), tr("Model"),
+                                         tr("Firmware"), tr("Progress"), tr("Result") });
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setTabKeyNavigation(false);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(ResultColumn, QHeaderView::Stretch);
+
+    m_leaveOut = new QPushButton(tr("Leave &Out"), page);
+    m_leaveOut->setObjectName(QStringLiteral("pushButtonLeaveOut"));
+    m_leaveOut->setAccessibleDescription(tr("The selected unit is not written (the reference unit)"));
+    m_retry = new QPushButton(tr("Try &Again"), page);
+    m_retry->setObjectName(QStringLiteral("pushButtonRetry"));
+    m_retry->setAccessibleDescription(tr("The selected unit, which failed, is written again"));
+    auto* rowButtons = new QHBoxLayout;
+    rowButtons->addWidget(m_leaveOut);
+    rowButtons->addWidget(m_retry);
+    rowButtons->addStretch();
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(m_stationProfile);
+    layout->addLayout(summary);
+    layout->addWidget(m_table, 1);
+    layout->addLayout(rowButtons);
+    m_pages->addWidget(page);
+
+    connect(m_table, &QTableWidget::itemSelectionChanged, this, &FrmProvisionUnits::refreshRowButtons);
+    connect(m_leaveOut, &QPushButton::clicked, this, &FrmProvisionUnits::leaveOutSelected);
+    connect(m_retry, &QPushButton::clicked, this, &FrmProvisionUnits::retrySelected);
+    refreshRowButtons();
+}
+
+QString FrmProvisionUnits::profileSummary(const Tavrin2QtCfg& profile) const
+{
+    QString error;
+    const QString sha = ProvisionLog::profileSha256(profile, error);
+    if (sha.isNull())
+        return Tavrin2QtComm::tavrinTypeName(profile.tavrinType());
+    return tr("%1, profile %2").arg(Tavrin2QtComm::tavrinTypeName(profile.tavrinType()), sha.left(shortHashLength));
+}
+
+void FrmProvisionUnits::chooseProfileFile()
+{
+    const QString fileName = Prompter::instance().getOpenFileName(
+        this, tr("Load File"), tr("Choose a profile"), tr("Tavrin Config (*.%1)").arg(QStringLiteral("t2c")));
+    if (fileName.isEmpty())
+        return;
+    QString error;
+    std::unique_ptr<Tavrin2QtCfg> profile = CfgFile::load(fileName, error);
+    if (!profile) {
+        Prompter::instance().critical(this, tr("Error"), error);
+        return;
+    }
+    m_fileProfile = std::move(profile);
+    m_profileFile = fileName;
+    m_profileEdit->setText(QDir::toNativeSeparators(fileName));
+    m_profileEdit->setToolTip(profileSummary(*m_fileProfile));
+    m_useFile->setText(tr("A configuration f&ile (%1):").arg(profileSummary(*m_fileProfile)));
+    m_useFile->setChecked(true);
+    refreshStartButton();
+}
+
+void FrmProvisionUnits::chooseLogFile()
+{
+    const QString fileName = Prompter::instance().getSaveFileName(this, tr("Log File"), tr("Log the units to"),
+                                                                  tr("Provisioning log (*.csv)"));
+    if (fileName.isEmpty())
+        return;
+    m_logEdit->setText(QDir::toNativeSeparators(fileName));
+}
+
+void FrmProvisionUnits::refreshStartButton()
+{
+    const bool profileChosen = m_useForm->isChecked() || m_fileProfile;
+    m_start->setEnabled(!m_station && profileChosen && !m_logEdit->text().trimmed().isEmpty());
+}
+
+void FrmProvisionUnits::start()
+{
+    if (m_station)
+        return;
+    StationSettings settings;
+    if (m_useFile->isChecked() && m_fileProfile) {
+        settings.profile = *m_fileProfile;
+        settings.profileName = QFileInfo(m_profileFile).fileName();
+    } else {
+        settings.profile = m_formSettings;
+        settings.profileName = ProvisionLog::formProfile();
+    }
+    settings.logPath = QDir::fromNativeSeparators(m_logEdit->text().trimmed());
+    if (m_numberUnits->isChecked())
+        settings.numberFrom = m_numberFrom->value();
+    static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
+    settings.leaveOutSerials = m_leaveOutEdit->text().split(separators, Qt::SkipEmptyParts);
+
+    std::unique_ptr<ProvisioningStation> station
+        = stationFactory ? stationFactory(settings) : std::make_unique<UnitStation>(settings);
+    connect(station.get(), &ProvisioningStation::unitChanged, this, &FrmProvisionUnits::showUnit);
+    connect(station.get(), &ProvisioningStation::stopped, this, &FrmProvisionUnits::stationStopped,
+            Qt::QueuedConnection);
+    m_station = std::move(station);
+    // The window lets go of its unit before the station looks for units.
+    emit runningChanged(true);
+    m_pages->setCurrentIndex(1);
+    m_table->setColumnHidden(NumberColumn, !settings.numberFrom);
+    QString error;
+    if (!m_station->start(error)) {
+        m_station.reset();
+        m_pages->setCurrentIndex(0);
+        emit runningChanged(false);
+        Prompter::instance().critical(this, tr("Error"), error);
+        refreshStartButton();
+        return;
+    }
+    QSettings().setValue(logFileKey, settings.logPath);
+    m_stationProfile->setText(
+        tr("Profile: %1 (%2); log: %3")
+            .arg(settings.profileName == ProvisionLog::formProfile() ? tr("the form's settings") : settings.profileName,
+                 profileSummary(settings.profile), QDir::toNativeSeparators(settings.logPath)));
+    m_elapsed.start();
+    m_clock->start();
+    refreshElapsed();
+    refreshCounters();
+    m_start->setEnabled(false);
+    m_stop->setEnabled(true);
+    m_close->setEnabled(false);
+    m_stop->setFocus();
+    refreshRowButtons();
+}
+
+void FrmProvisionUnits::stop()
+{
+    if (!m_station || m_stopping)
+        return;
+    m_stopping = true;
+    m_stop->setEnabled(false);
+    m_stop->setText(tr("Stopping..."));
+    m_station->stop();
+    refreshRowButtons();
+}
+
+void FrmProvisionUnits::stationStopped()
+{
+    if (!m_station)
+        return;
+    m_clock->stop();
+    refreshElapsed();
+    // Deleted from the event loop: the signal may come from inside the station.
+    m_station.release()->deleteLater();
+    m_stopping = false;
+    m_stop->setText(tr("S&top"));
+    m_stop->setEnabled(false);
+    m_close->setEnabled(true);
+    m_close->setFocus();
+    refreshRowButtons();
+    emit runningChanged(false);
+}
+
+void FrmProvisionUnits::reject()
+{
+    // Escape or the window's close button must not abandon units being written: Stop first.
+    if (m_station)
+        return;
+    QDialog::reject();
+}
+
+void FrmProvisionUnits::closeEvent(QCloseEvent* event)
+{
+    if (m_station) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+int FrmProvisionUnits::rowOf(const QString& device)
+{
+    for (int row = m_table->rowCount() - 1; row >= 0; --row) {
+        if (m_table->item(row, DeviceColumn)->data(Qt::UserRole).toString() == device)
+            return row;
+    }
+    return -1;
+}
+
+QString FrmProvisionUnits::resultText(const StationUnit& unit)
+{
+    switch (unit.state) {
+    case StationUnit::State::Waiting:
+        return tr("waiting");
+    case StationUnit::State::Writing:
+        return tr("writing");
+    case StationUnit::State::Verifying:
+        return tr("verifying");
+    case StationUnit::State::Verified:
+        return tr("verified");
+    case StationUnit::State::Failed:
+        return tr("failed: %1").arg(unit.detail);
+    case StationUnit::State::AlreadyProvisioned:
+        return tr("already provisioned");
+    case StationUnit::State::LeftOut:
+        return tr("left out");
+    case StationUnit::State::Unplugged:
+        return tr("unplugged before it was verified");
+    }
+    return QString();
+}
+
+void FrmProvisionUnits::showUnit(const StationUnit& unit)
+{
+    int row = rowOf(unit.device);
+    const auto known = m_units.constFind(unit.device);
+    const bool earlierPlugIn = known != m_units.constEnd()
+        && (known->isFinished() || known->state == StationUnit::State::Unplugged)
+        && unit.state == StationUnit::State::Waiting;
+    const StationUnit before = known != m_units.constEnd() && !earlierPlugIn ? *known : StationUnit {};
+    if (row < 0 || earlierPlugIn) {
+        // A unit plugged in where another was: a row of its own, the earlier one stays as it ended.
+        row = m_table->rowCount();
+        m_table->insertRow(row);
+        for (int column = 0; column < ColumnCount; ++column) {
+            if (column != ProgressColumn)
+                m_table->setItem(row, column, new QTableWidgetItem);
+        }
+        m_table->item(row, DeviceColumn)->setData(Qt::UserRole, unit.device);
+        QFont large = m_table->font();
+        large.setPointSizeF(large.pointSizeF() * 2);
+        large.setBold(true);
+        m_table->item(row, NumberColumn)->setFont(large);
+        m_table->item(row, NumberColumn)->setTextAlignment(Qt::AlignCenter);
+        auto* bar = new QProgressBar(m_table);
+        bar->setRange(0, 100);
+        bar->setAccessibleName(tr("Progress of %1").arg(unit.device));
+        m_table->setCellWidget(row, ProgressColumn, bar);
+        m_table->scrollToItem(m_table->item(row, DeviceColumn));
+    }
+    m_units.insert(unit.device, unit);
+
+    m_table->item(row, NumberColumn)->setText(unit.number > 0 ? QString::number(unit.number) : QString());
+    // A log that numbered its units numbers the next ones too, unasked.
+    if (unit.number > 0)
+        m_table->setColumnHidden(NumberColumn, false);
+    m_table->item(row, DeviceColumn)->setText(unit.device);
+    m_table->item(row, PortColumn)->setText(unit.port);
+    m_table->item(row, SerialColumn)->setText(unit.serialNumber);
+    m_table->item(row, ModelColumn)->setText(unit.model);
+    m_table->item(row, FirmwareColumn)->setText(unit.firmware);
+    const int percent = unit.state == StationUnit::State::Verified ? 100 : unit.percent;
+    static_cast<QProgressBar*>(m_table->cellWidget(row, ProgressColumn))->setValue(percent);
+    QTableWidgetItem* result = m_table->item(row, ResultColumn);
+    result->setText(resultText(unit));
+    result->setToolTip(unit.detail);
+    switch (unit.state) {
+    case StationUnit::State::Verified:
+        result->setForeground(QColor(0x1b, 0x7f, 0x2a));
+        break;
+    case StationUnit::State::Failed:
+    case StationUnit::State::Unplugged:
+        result->setForeground(QColor(0xb0, 0x1c, 0x1c));
+        break;
+    default:
+        result->setData(Qt::ForegroundRole, QVariant());
+        break;
+    }
+    countResult(before, unit);
+    refreshRowButtons();
+}
+
+void FrmProvisionUnits::countResult(const StationUnit& before, const StationUnit& after)
+{
+    if (before.state == after.state)
+        return;
+    auto counter = [this](StationUnit::State state) -> int* {
+        switch (state) {
+        case StationUnit::State::Verified:
+            return &m_verified;
+        case StationUnit::State::Failed:
+        case StationUnit::State::Unplugged:
+            return &m_failed;
+        case StationUnit::State::AlreadyProvisioned:
+        case StationUnit::State::LeftOut:
+            return &m_skipped;
+        default:
+            return nullptr;
+        }
+    };
+    // A failed unit tried again is counted by its new result.
+    if (int* previous = counter(before.state))
+        --*previous;
+    if (int* next = counter(after.state))
+        ++*next;
+    refreshCounters();
+}
+
+void FrmProvisionUnits::refreshCounters()
+{
+    m_counters->setText(tr("Verified: %1    Failed: %2    Skipped: %3").arg(m_verified).arg(m_failed).arg(m_skipped));
+}
+
+void FrmProvisionUnits::refreshElapsed()
+{
+    const qint64 seconds = m_elapsed.isValid() ? m_elapsed.elapsed() / 1000 : 0;
+    m_elapsedLabel->setText(tr("Elapsed: %1:%2:%3")
+                                .arg(seconds / 3600)
+                                .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+                                .arg(seconds % 60, 2, 10, QLatin1Char('0')));
+}
+
+QString FrmProvisionUnits::selectedDevice() const
+{
+    const QList<QTableWidgetItem*> selected = m_table->selectedItems();
+    if (selected.isEmpty())
+        return QString();
+    const int row = selected.constFirst()->row();
+    // Only the latest row of a node is the unit there now.
+    for (int later = row + 1; later < m_table->rowCount(); ++later) {
+        if (m_table->item(later, DeviceColumn)->data(Qt::UserRole)
+            == m_table->item(row, DeviceColumn)->data(Qt::UserRole))
+            return QString();
+    }
+    return m_table->item(row, DeviceColumn)->data(Qt::UserRole).toString();
+}
+
+void FrmProvisionUnits::refreshRowButtons()
+{
+    const QString device = selectedDevice();
+    const auto unit = m_units.constFind(device);
+    const bool active = m_station && !m_stopping && unit != m_units.constEnd();
+    m_leaveOut->setEnabled(active && unit->state == StationUnit::State::Waiting);
+    m_retry->setEnabled(active && unit->state == StationUnit::State::Failed);
+}
+
+void FrmProvisionUnits::leaveOutSelected()
+{
+    const QString device = selectedDevice();
+    if (m_station && !device.isEmpty())
+        m_station->leaveOut(device);
+}
+
+void FrmProvisionUnits::retrySelected()
+{
+    const QString device = selectedDevice();
+    if (m_station && !device.isEmpty())
+        m_station->retry(device);
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "config/Tavrin2QtCfg.h"
+#include "protocol/ProvisioningStation.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QHash>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QStackedWidget;
+class QTableWidget;
+class QTimer;
+
+// Tools > Provision Units: chooses the profile (the form's settings or a configuration file), the log
+// and the numbering, then runs a station and shows one row per unit until the station stops. While it
+// runs the station owns every unit: runningChanged tells the window to keep away from them.
+class FrmProvisionUnits : public QDialog
+{
+    Q_OBJECT
+
+public:
+    FrmProvisionUnits(const Tavrin2QtCfg& formSettings, QWidget* parent = nullptr);
+    ~FrmProvisionUnits() override;
+
+    using StationFactory = std::function<std::unique_ptr<ProvisioningStation>(const StationSettings&)>;
+    // The stations Start creates; tests give their own. Empty: the product's.
+    static void setStationFactory(StationFactory factory);
+
+    bool isRunning() const { return m_station != nullptr; }
+
+    // The row texts of a unit's state, as the dialog shows them.
+    static QString resultText(const StationUnit& unit);
+
+signals:
+    void runningChanged(bool running);
+
+protected:
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildSetupPage();
+    void buildStationPage();
+    void chooseProfileFile();
+    void chooseLogFile();
+    void refreshStartButton();
+    void start();
+    void stop();
+    void stationStopped();
+    void showUnit(const StationUnit& unit);
+    int rowOf(const QString& device);
+    void countResult(const StationUnit& before, const StationUnit& after);
+    void refreshCounters();
+    void refreshElapsed();
+    void refreshRowButtons();
+    QString selectedDevice() const;
+    void leaveOutSelected();
+    void retrySelected();
+    QString profileSummary(const Tavrin2QtCfg& profile) const;
+
+    Tavrin2QtCfg m_formSettings;
+    std::unique_ptr<Tavrin2QtCfg> m_fileProfile;
+    QString m_profileFile;
+    std::unique_ptr<ProvisioningStation> m_station;
+    bool m_stopping = false;
+    QHash<QString, StationUnit> m_units;
+    int m_verified = 0;
+    int m_failed = 0;
+    int m_skipped = 0;
+    QElapsedTimer m_elapsed;
+    QTimer* m_clock = nullptr;
+
+    QStackedWidget* m_pages = nullptr;
+    QRadioButton* m_useForm = nullptr;
+    QRadioButton* m_useFile = nullptr;
+    QLabel* m_formSummary = nullptr;
+    QLineEdit* m_profileEdit = nullptr;
+    QPushButton* m_chooseProfile = nullptr;
+    QLineEdit* m_logEdit = nullptr;
+    QPushButton* m_chooseLog = nullptr;
+    QCheckBox* m_numberUnits = nullptr;
+    QSpinBox* m_numberFrom = nullptr;
+    QLineEdit* m_leaveOutEdit = nullptr;
+    QLabel* m_stationProfile = nullptr;
+    QLabel* m_counters = nullptr;
+    QLabel* m_elapsedLabel = nullptr;
+    QTableWidget* m_table = nullptr;
+    QPushButton* m_leaveOut = nullptr;
+    QPushButton* m_retry = nullptr;
+    QPushButton* m_start = nullptr;
+    QPushButton* m_stop = nullptr;
+    QPushButton* m_close = nullptr;
+};

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "config/ProvisionHistory.h"
+#include "protocol/ProvisioningStation.h"
+#include "protocol/UnitProvisioner.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QHash>
+#include <QMutex>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class HidBackend;
+class HotplugMonitor;
+class ProvisionLog;
+class ProvisioningRun;
+class QTimer;
+class UnitNumbering;
+
+// The station on the units of a backend: every unit attached at start and every unit plugged in later is
+// written, verified and logged once per plug-in, several at once. A serial number the log (or this run)
+// shows verified with the same profile is skipped; numbering goes on from the log as the command line's
+// does. The system's units are heard by the hot-plug monitor; units of another backend (virtual ones) by
+// looking at the backend every HotplugMonitor::PollIntervalMs.
+class UnitStation : public ProvisioningStation
+{
+    Q_OBJECT
+
+public:
+    explicit UnitStation(const StationSettings& settings, std::shared_ptr<HidBackend> backend = {},
+                         QObject* parent = nullptr);
+    ~UnitStation() override;
+
+    bool start(QString& error) override;
+    void stop() override;
+    void leaveOut(const QString& device) override;
+    void retry(const QString& device) override;
+
+    // Tests: looks at the backend's units now instead of at the next tick (virtual units only).
+    void lookForUnits();
+
+private:
+    void unitArrived(const QString& device);
+    void unitLeft(const QString& device);
+    void startUnit(const QString& device);
+    void identified(const QString& device, const QString& serial, const QString& model, const QString& firmware);
+    void stageReached(const QString& device, UnitProvisioner::Stage stage);
+    void unitDone(const ProvisionOutcome& outcome);
+    void allDone();
+    void report(const StationUnit& unit);
+    // On the workers' threads, one unit at a time.
+    ProvisionDecision decide(const ProvisionJob& job, const ProvisionOutcome& unit);
+
+    StationSettings m_settings;
+    QString m_profileSha256;
+    std::shared_ptr<HidBackend> m_backend;
+    std::unique_ptr<ProvisionLog> m_log;
+    std::unique_ptr<UnitNumbering> m_numbering;
+    std::unique_ptr<ProvisioningRun> m_run;
+    HotplugMonitor* m_monitor = nullptr;
+    QTimer* m_poll = nullptr;
+    QSet<QString> m_present;
+    QHash<QString, StationUnit> m_units;
+    // Nodes whose unit is being started or written.
+    QSet<QString> m_inFlight;
+    // Nodes just announced, in the order they came, until their first open is settled.
+    QStringList m_awaitingAccess;
+    QSet<QString> m_accessSettled;
+    // Nodes where a unit was plugged in while the previous one there was still finishing.
+    QSet<QString> m_arrivedMeanwhile;
+    QHash<QString, QString> m_logErrors;
+    bool m_running = false;
+    bool m_stopping = false;
+
+    // Shared with decide on the workers' threads.
+    QMutex m_mutex;
+    ProvisionHistory m_history;
+    QSet<QString> m_leftOutDevices;
+    QSet<QString> m_leftOutSerials;
+    // Serial numbers verified by this run, when and with which number.
+    QHash<QString, QPair<QDateTime, int>> m_verifiedNow;
+};

@@ -1,0 +1,219 @@
+// The Provision Units dialog running a station on virtual units: what each row shows, numbering,
+// the reference unit left out, a unit unplugged mid-write, a failed unit tried again, Stop.
+
+#include "app/FrmProvisionUnits.h"
+#include "app/FrmTavrin2Qt.h"
+#include "protocol/Tavrin2QtComm.h"
+#include "config/ProvisionLog.h"
+#include "sim/VirtualTavrinBus.h"
+#include "support/ProgressRecorder.h"
+#include "support/ScriptedPrompter.h"
+#include "usb/UsbHid.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QMenuBar>
+#include <QTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+enum Column
+{
+    NumberColumn,
+    DeviceColumn,
+    PortColumn,
+    SerialColumn,
+    ModelColumn,
+    FirmwareColumn,
+    ProgressColumn,
+    ResultColumn
+};
+
+// Units work in virtual time; only the station's polling and the queued signals take real time.
+constexpr int deadlineMs = 20000;
+
+int rowOfSerial(QTableWidget* table, const QString& serial)
+{
+    for (int row = table->rowCount() - 1; row >= 0; --row) {
+        if (table->item(row, SerialColumn)->text() == serial)
+            return row;
+    }
+    return -1;
+}
+
+QString resultOf(QTableWidget* table, const QString& serial)
+{
+    const int row = rowOfSerial(table, serial);
+    return row < 0 ? QString() : table->item(row, ResultColumn)->text();
+}
+} // namespace
+
+class TestProvisionStation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        Prompter::setInstance(&m_prompter);
+    }
+    void cleanup()
+    {
+        while (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+        m_prompter.verifyDone();
+        UsbHid::setBackend(nullptr);
+    }
+    void cleanupTestCase() { Prompter::setInstance(nullptr); }
+
+    void unitsOfAStationEachShowTheirOwnEnd();
+    void theWindowLetsGoOfItsUnitWhileTheStationRuns();
+
+private:
+    ScriptedPrompter m_prompter;
+};
+
+void TestProvisionStation::unitsOfAStationEachShowTheirOwnEnd()
+{
+    using Model = VirtualTavrin::Model;
+    const QList<VirtualTavrin*> units
+        = VirtualTavrinBus::install({ Model::DalenTavrin, Model::DalenTavrin, Model::DalenTavrin, Model::DalenTavrin });
+    const QString first = units.at(0)->firmware().serialNumber();
+    const QString failsOnce = units.at(1)->firmware().serialNumber();
+    const QString reference = units.at(2)->firmware().serialNumber();
+    const QString unplugged = units.at(3)->firmware().serialNumber();
+    // Identification takes the first commands; these faults strike while the profile is written.
+    units.at(1)->failNthCommand(4);
+    units.at(3)->unplugAfterCommands(4);
+
+    QTemporaryDir dir;
+    const QString logPath = dir.filePath(QStringLiteral("site.csv"));
+    Tavrin2QtCfg profile;
+    profile.setTavrinType(DalenTavrin);
+    profile.setDtBtn1SettingMsg(QStringLiteral("Table {n}"));
+
+    FrmProvisionUnits dialog(profile);
+    dialog.show();
+    dialog.findChild<QLineEdit*>(QStringLiteral("lineEditLogFile"))->setText(logPath);
+    dialog.findChild<QCheckBox*>(QStringLiteral("checkBoxNumberUnits"))->setChecked(true);
+    dialog.findChild<QSpinBox*>(QStringLiteral("spinBoxNumberFrom"))->setValue(12);
+    dialog.findChild<QLineEdit*>(QStringLiteral("lineEditLeaveOut"))->setText(reference);
+    QSignalSpy running(&dialog, &FrmProvisionUnits::runningChanged);
+    auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tableWidgetUnits"));
+    auto* counters = dialog.findChild<QLabel*>(QStringLiteral("labelCounters"));
+    auto* retry = dialog.findChild<QPushButton*>(QStringLiteral("pushButtonRetry"));
+
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("pushButtonStart")), Qt::LeftButton);
+    QCOMPARE(running.size(), 1);
+    QCOMPARE(running.at(0).at(0).toBool(), true);
+    QCOMPARE(table->rowCount(), 4);
+    QTRY_COMPARE_WITH_TIMEOUT(counters->text(), QStringLiteral("Verified: 1    Failed: 2    Skipped: 1"), deadlineMs);
+
+    // Escape does not abandon the station.
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(dialog.isVisible());
+
+    const int firstRow = rowOfSerial(table, first);
+    QCOMPARE(table->item(firstRow, ResultColumn)->text(), QStringLiteral("verified"));
+    QCOMPARE(table->item(firstRow, NumberColumn)->text(), QStringLiteral("12"));
+    QVERIFY(table->item(firstRow, NumberColumn)->font().pointSizeF() > table->font().pointSizeF());
+    QCOMPARE(table->item(firstRow, PortColumn)->text(), QStringLiteral("1-1.1"));
+    QCOMPARE(table->item(firstRow, ModelColumn)->text(), QStringLiteral("Dalen Tavrin"));
+    QCOMPARE(resultOf(table, reference), QStringLiteral("left out"));
+    QCOMPARE(resultOf(table, unplugged), QStringLiteral("unplugged before it was verified"));
+    QVERIFY2(resultOf(table, failsOnce).startsWith(QStringLiteral("failed: ")), qPrintable(resultOf(table, failsOnce)));
+    // A failed unit's number went back.
+    QCOMPARE(table->item(rowOfSerial(table, failsOnce), NumberColumn)->text(), QString());
+
+    // Tried again from its row, it gets the lowest free number.
+    table->selectRow(rowOfSerial(table, failsOnce));
+    QVERIFY(retry->isEnabled());
+    QTest::mouseClick(retry, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(resultOf(table, failsOnce), QStringLiteral("verified"), deadlineMs);
+    QCOMPARE(table->item(rowOfSerial(table, failsOnce), NumberColumn)->text(), QStringLiteral("13"));
+    QCOMPARE(counters->text(), QStringLiteral("Verified: 2    Failed: 1    Skipped: 1"));
+    QCOMPARE(table->rowCount(), 4);
+
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("pushButtonStop")), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(running.size(), 2, deadlineMs);
+    QCOMPARE(running.at(1).at(0).toBool(), false);
+    QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("pushButtonClose"))->isEnabled());
+
+    // Every unit tried has its row, the one left out none; the numbers are those shown.
+    QList<ProvisionRow> rows;
+    QString error;
+    QVERIFY2(ProvisionLog::read(logPath, rows, error), qPrintable(error));
+    QStringList logged;
+    for (const ProvisionRow& row : rows)
+        logged << QStringLiteral("%1 %2 %3").arg(row.serial, ProvisionLog::resultName(row.result)).arg(row.number);
+    QCOMPARE(logged.size(), 4);
+    QVERIFY2(logged.contains(QStringLiteral("%1 verified 12").arg(first)), qPrintable(logged.join(u'\n')));
+    QVERIFY2(logged.contains(QStringLiteral("%1 verified 13").arg(failsOnce)), qPrintable(logged.join(u'\n')));
+    QVERIFY(!logged.join(u'\n').contains(reference));
+}
+
+void TestProvisionStation::theWindowLetsGoOfItsUnitWhileTheStationRuns()
+{
+    VirtualTavrin* unit = VirtualTavrinBus::install({ VirtualTavrin::Model::DalenTavrin }).constFirst();
+    Tavrin2QtComm::instance()->reset();
+    FrmTavrin2Qt::resetFirstDetection();
+    ProgressRecorder progress;
+    FrmTavrin2Qt window;
+    QCOMPARE(window.selectedType(), DalenTavrin);
+    QVERIFY(Tavrin2QtComm::instance()->connectionStatus() != NotFound);
+    QTemporaryDir dir;
+    const QString logPath = dir.filePath(QStringLiteral("site.csv"));
+
+    bool seen = false;
+    QElapsedTimer clock;
+    clock.start();
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto* dialog = qobject_cast<FrmProvisionUnits*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            if (clock.elapsed() > deadlineMs)
+                poll.stop();
+            return;
+        }
+        poll.stop();
+        seen = true;
+        QVERIFY(dialog->findChild<QLabel*>(QStringLiteral("labelFormProfile"))
+                    ->text()
+                    .contains(QRegularExpression(QStringLiteral("^Dalen Tavrin, profile [0-9a-f]{8}$"))));
+        dialog->findChild<QLineEdit*>(QStringLiteral("lineEditLogFile"))->setText(logPath);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("pushButtonStart")), Qt::LeftButton);
+        // The station has every unit: the window's session holds none, and the form keeps still.
+        QCOMPARE(Tavrin2QtComm::instance()->connectionStatus(), NotFound);
+        QVERIFY(!window.centralWidget()->isEnabled());
+        QVERIFY(!window.menuBar()->isEnabled());
+        auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("tableWidgetUnits"));
+        QTRY_COMPARE_WITH_TIMEOUT(resultOf(table, unit->firmware().serialNumber()), QStringLiteral("verified"),
+                                  deadlineMs);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("pushButtonStop")), Qt::LeftButton);
+        auto* close = dialog->findChild<QPushButton*>(QStringLiteral("pushButtonClose"));
+        QTRY_VERIFY_WITH_TIMEOUT(close->isEnabled(), deadlineMs);
+        QVERIFY(window.centralWidget()->isEnabled());
+        QTest::mouseClick(close, Qt::LeftButton);
+    });
+    poll.start();
+    window.tools_ProvisionUnits_Action->trigger();
+    QVERIFY(seen);
+    QVERIFY(!QApplication::activeModalWidget());
+    // The window's detection takes its unit back.
+    window.detectTavrin();
+    QVERIFY(Tavrin2QtComm::instance()->connectionStatus() != NotFound);
+}
+
+QTEST_MAIN(TestProvisionStation)
+#include "tst_provisionstation.moc"

@@ -1,0 +1,102 @@
+#include "HidrawUnits.h"
+
+#include "app/FrmProvisionUnits.h"
+#include "config/ProvisionLog.h"
+#include "support/ScriptedPrompter.h"
+#include "usb/UsbHid.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The Provision Units dialog's station on the default hidapi backend: units behind hidraw nodes, heard as they
+// are plugged in (by udev's announcements or by polling, as T2Q_HOTPLUG says).
+class TestHidrawStationDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        HIDRAW_REQUIRE_UNIT_SERVER();
+        QStandardPaths::setTestModeEnabled(true);
+        Prompter::setInstance(&m_prompter);
+        UsbHid::setBackend(nullptr);
+    }
+    void cleanupTestCase() { Prompter::setInstance(nullptr); }
+
+    void unitsPluggedInAreNumberedAndEachWrittenOnce();
+
+private:
+    ScriptedPrompter m_prompter;
+};
+
+namespace {
+constexpr int serialColumn = 3;
+constexpr int resultColumn = 7;
+constexpr int deadlineMs = 30000;
+
+QString resultOf(QTableWidget* table, const QString& serial)
+{
+    for (int row = table->rowCount() - 1; row >= 0; --row) {
+        if (table->item(row, serialColumn)->text() == serial)
+            return table->item(row, resultColumn)->text();
+    }
+    return QString();
+}
+} // namespace
+
+void TestHidrawStationDialog::unitsPluggedInAreNumberedAndEachWrittenOnce()
+{
+    // The reference unit stays on the hub; the next one's node refuses its first opens while udev would
+    // apply the seat's access.
+    hidraw::plug(QStringLiteral("reference"), QStringLiteral("dalen"), 0, QStringLiteral("00070001"));
+    hidraw::plug(QStringLiteral("first"), QStringLiteral("dalen"), 0, QStringLiteral("00070002"), 2);
+    QTemporaryDir dir;
+    const QString logPath = dir.filePath(QStringLiteral("site.csv"));
+    Tavrin2QtCfg profile;
+    profile.setTavrinType(DalenTavrin);
+    profile.setDtBtn1SettingMsg(QStringLiteral("Table {n}"));
+
+    FrmProvisionUnits dialog(profile);
+    dialog.show();
+    dialog.findChild<QLineEdit*>(QStringLiteral("lineEditLogFile"))->setText(logPath);
+    dialog.findChild<QCheckBox*>(QStringLiteral("checkBoxNumberUnits"))->setChecked(true);
+    dialog.findChild<QSpinBox*>(QStringLiteral("spinBoxNumberFrom"))->setValue(12);
+    dialog.findChild<QLineEdit*>(QStringLiteral("lineEditLeaveOut"))->setText(QStringLiteral("00070001"));
+    auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tableWidgetUnits"));
+    auto* counters = dialog.findChild<QLabel*>(QStringLiteral("labelCounters"));
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("pushButtonStart")), Qt::LeftButton);
+    QVERIFY(dialog.isRunning());
+
+    hidraw::plug(QStringLiteral("second"), QStringLiteral("dalen"), 0, QStringLiteral("00070003"));
+    QTRY_COMPARE_WITH_TIMEOUT(counters->text(), QStringLiteral("Verified: 2    Failed: 0    Skipped: 1"), deadlineMs);
+    QCOMPARE(resultOf(table, QStringLiteral("00070001")), QStringLiteral("left out"));
+    QCOMPARE(hidraw::setting(QStringLiteral("first"), QStringLiteral("UID")), QStringLiteral("UID,12"));
+    QVERIFY2(hidraw::setting(QStringLiteral("second"), QStringLiteral("BUT1")).contains(QStringLiteral(",Table 13,")),
+             qPrintable(hidraw::setting(QStringLiteral("second"), QStringLiteral("BUT1"))));
+
+    // Plugged in again, a verified unit gets a row of its own and is not written twice.
+    hidraw::unplug(QStringLiteral("second"));
+    hidraw::plug(QStringLiteral("second"), QStringLiteral("dalen"), 0, QStringLiteral("00070003"));
+    QTRY_COMPARE_WITH_TIMEOUT(counters->text(), QStringLiteral("Verified: 2    Failed: 0    Skipped: 2"), deadlineMs);
+    QCOMPARE(resultOf(table, QStringLiteral("00070003")), QStringLiteral("already provisioned"));
+
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("pushButtonStop")), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isRunning(), deadlineMs);
+    QList<ProvisionRow> rows;
+    QString error;
+    QVERIFY2(ProvisionLog::read(logPath, rows, error), qPrintable(error));
+    QCOMPARE(rows.size(), 2);
+    for (const QString& name : { QStringLiteral("reference"), QStringLiteral("first"), QStringLiteral("second") })
+        hidraw::unplug(name);
+}
+
+QTEST_MAIN(TestHidrawStationDialog)
+#include "tst_hidrawstationdialog.moc"
