@@ -299,6 +299,23 @@ void CliAllUnits::readUnits(const std::vector<UsbHid::Unit>& units, const std::f
     }
 }
 
+bool CliAllUnits::leftOutOrFailed(bool skip, const QString& failure, int& skipped, int& failed, QString& result,
+                                  QString& text)
+{
+    if (skip) {
+        ++skipped;
+        result = QStringLiteral("skipped");
+        text = tr("skipped: %1").arg(tr("left out (--exclude-serial)"));
+        return true;
+    }
+    if (failure.isEmpty())
+        return false;
+    ++failed;
+    result = QStringLiteral("failed");
+    text = tr("FAILED: %1").arg(SettingsPrinter::displayText(failure));
+    return true;
+}
+
 CliExitStatus CliAllUnits::readAll(const QString& folder)
 {
     const std::vector<UsbHid::Unit> units = attachedOrFail();
@@ -336,15 +353,7 @@ CliExitStatus CliAllUnits::readAll(const QString& folder)
         }
         QString result;
         QString text;
-        if (skip) {
-            ++skipped;
-            result = QStringLiteral("skipped");
-            text = tr("skipped: %1").arg(tr("left out (--exclude-serial)"));
-        } else if (!failure.isEmpty()) {
-            ++failed;
-            result = QStringLiteral("failed");
-            text = tr("FAILED: %1").arg(SettingsPrinter::displayText(failure));
-        } else {
+        if (!leftOutOrFailed(skip, failure, skipped, failed, result, text)) {
             ++saved;
             result = QStringLiteral("saved");
             text = tr("saved as %1").arg(file);
@@ -406,14 +415,8 @@ CliExitStatus CliAllUnits::checkAll(const Tavrin2QtCfg& profile)
         }
         QString result;
         QString text;
-        if (skip) {
-            ++skipped;
-            result = QStringLiteral("skipped");
-            text = tr("skipped: %1").arg(tr("left out (--exclude-serial)"));
-        } else if (!failure.isEmpty()) {
-            ++failed;
-            result = QStringLiteral("failed");
-            text = tr("FAILED: %1").arg(SettingsPrinter::displayText(failure));
+        if (leftOutOrFailed(skip, failure, skipped, failed, result, text)) {
+            // Counted and worded.
         } else if (found.isEmpty()) {
             ++matching;
             result = QStringLiteral("matches");

@@ -55,6 +55,9 @@ private:
         bool read = false;
     };
 
+    // A unit left out or failed: counts it and sets its result and its line's text; false for neither.
+    static bool leftOutOrFailed(bool skip, const QString& failure, int& skipped, int& failed, QString& result,
+                                QString& text);
     CliExitStatus provision(const QString& path, const Tavrin2QtCfg& profile, const QList<UsbHid::Unit>& units,
                             bool summary);
     // Reads every unit at once; done is called on this thread as each one ends, in the order they end.

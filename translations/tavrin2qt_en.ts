@@ -4,7 +4,7 @@
 <context>
     <name>CfgFieldList</name>
     <message>
-        <location filename="../config/CfgFieldList.cpp" line="+23"/>
+        <location filename="../config/CfgFieldList.cpp" line="+44"/>
         <source>Firmware</source>
         <translation type="unfinished"></translation>
     </message>
@@ -15,13 +15,13 @@
     </message>
     <message>
         <location line="+8"/>
-        <location line="+41"/>
+        <location line="+54"/>
         <source>Button %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-41"/>
-        <location line="+43"/>
+        <location line="-54"/>
+        <location line="+56"/>
         <source>External input</source>
         <translation type="unfinished"></translation>
     </message>
@@ -46,7 +46,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Lockout time (seconds)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -67,50 +67,50 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+45"/>
+        <location line="+57"/>
         <source>System ID</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-44"/>
-        <location line="+45"/>
+        <location line="-56"/>
+        <location line="+57"/>
         <source>Group paging enabled</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-44"/>
-        <location line="+53"/>
+        <location line="-56"/>
+        <location line="+67"/>
         <source>Repage enabled</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-52"/>
-        <location line="+53"/>
+        <location line="-66"/>
+        <location line="+67"/>
         <source>Repage interval (seconds)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-52"/>
-        <location line="+48"/>
+        <location line="-65"/>
+        <location line="+60"/>
         <source>Low battery page enabled</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-47"/>
-        <location line="+48"/>
+        <location line="-59"/>
+        <location line="+60"/>
         <source>Low battery page pager</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-134"/>
         <location line="+8"/>
-        <location line="+52"/>
-        <location line="+48"/>
+        <location line="+68"/>
+        <location line="+60"/>
         <source>Low battery page message</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-59"/>
         <source>Acknowledge page enabled</source>
         <translation type="unfinished"></translation>
     </message>
@@ -120,13 +120,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-61"/>
-        <location line="+62"/>
+        <location line="-77"/>
+        <location line="+78"/>
         <source>Acknowledge page message</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>%1 enabled</source>
         <translation type="unfinished"></translation>
     </message>
@@ -136,55 +136,55 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+17"/>
+        <location line="+2"/>
+        <location line="+25"/>
         <location line="+5"/>
         <source>%1 pager</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-29"/>
         <source>%1 type</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+15"/>
-        <location line="+5"/>
+        <location line="+23"/>
+        <location line="+6"/>
         <source>%1 mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-98"/>
+        <location line="-123"/>
         <location line="+7"/>
         <location line="+1"/>
-        <location line="+72"/>
-        <location line="+2"/>
+        <location line="+95"/>
+        <location line="+3"/>
         <location line="+10"/>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>%1 message</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-90"/>
-        <location line="+83"/>
+        <location line="-115"/>
+        <location line="+107"/>
         <source>Button 2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-83"/>
-        <location line="+83"/>
+        <location line="-107"/>
+        <location line="+107"/>
         <source>Button</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-82"/>
-        <location line="+87"/>
+        <location line="-106"/>
+        <location line="+111"/>
         <source>Button 1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Dalen Tavrin ID</source>
         <translation type="unfinished"></translation>
     </message>
@@ -204,18 +204,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Cancel message enabled</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-97"/>
-        <location line="+98"/>
+        <location line="-124"/>
+        <location line="+125"/>
         <source>Cancel message</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="-34"/>
+        <source>1, 2 or 10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+83"/>
         <source>Yes</source>
         <translation type="unfinished"></translation>
     </message>
@@ -359,7 +364,7 @@
 <context>
     <name>CfgFile</name>
     <message>
-        <location filename="../config/CfgFile.cpp" line="+19"/>
+        <location filename="../config/CfgFile.cpp" line="+21"/>
         <location line="+6"/>
         <location line="+7"/>
         <location line="+5"/>
@@ -377,13 +382,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+70"/>
+        <source>The %1 holds the character %2, which Tavrin cannot take.
+Please replace it; the file was not loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>The %1 holds the character &quot;%2&quot;, which Tavrin cannot take.
 Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../config/CfgFile.h" line="+53"/>
+        <location filename="../config/CfgFile.h" line="+59"/>
         <source>Unable to load config file</source>
         <translation type="unfinished"></translation>
     </message>
@@ -394,9 +405,130 @@ Please replace it; the file was not saved.</source>
     </message>
 </context>
 <context>
+    <name>CliAllUnits</name>
+    <message>
+        <location filename="../cli/CliAllUnits.cpp" line="+63"/>
+        <source> (port %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>No Tavrin device found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>%1 holds {n} in a message text, but the units are not numbered; nothing was sent. Number them with --number-from N or --numbers LIST.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+172"/>
+        <location line="+70"/>
+        <source>left out (--exclude-serial)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-221"/>
+        <location line="+151"/>
+        <location line="+70"/>
+        <source>skipped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-217"/>
+        <location line="+151"/>
+        <location line="+70"/>
+        <source>FAILED: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-217"/>
+        <source>written and verified (%1 s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>written (not verified) (%1 s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>%1 written and verified, %2 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 written (not verified), %2 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+124"/>
+        <location line="+75"/>
+        <source>, %1 skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-143"/>
+        <source>The folder %1 cannot be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source> / Nothing was saved; --allow-incomplete saves them with their defaults.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its serial number &quot;%1&quot; cannot name a file; nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>another unit has the same serial number; nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>saved as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1 saved, %2 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1: file %2, Tavrin %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>cannot be compared: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>differs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>%1 match, %2 differ, %3 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CliApp</name>
     <message>
-        <location filename="../cli/CliApp.cpp" line="+117"/>
+        <location filename="../cli/CliApp.cpp" line="+127"/>
         <source>Several Tavrin units are attached; choose one with --device PATH or --serial SERIAL. Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -422,19 +554,69 @@ Please replace it; the file was not saved.</source>
     </message>
     <message>
         <location line="+13"/>
+        <source>No Tavrin device found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Not every attached unit answered.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+28"/>
         <source>Nothing was written; --allow-incomplete writes them with their defaults.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>The unit cannot be compared with %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>%1 holds values out of range; nothing was sent:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2 (allowed: %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>station needs --log LOG: the log of the units provisioned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--%1 needs a whole number of at least %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>--number-from and --numbers both number the units: give one of them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Cannot compare: %1 cannot be read.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>CliCommandLine</name>
     <message>
-        <location filename="../cli/CliCommandLine.cpp" line="+54"/>
+        <location filename="../cli/CliCommandLine.cpp" line="+58"/>
         <source>Show the attached unit&apos;s model, firmware and serial number.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -454,12 +636,7 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>List the settings in which two configuration files differ.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Program an Alpha pager through the unit.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -469,12 +646,27 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>List the attached units: device path, model, firmware and serial number.</source>
+        <location line="-2"/>
+        <source>List the settings in which two configuration files differ (exit status 1 when they do).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+3"/>
+        <source>List the attached units: device path, model, firmware and serial number; fails without any.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Read the unit and compare it with a configuration file, writing nothing (exit status 1 when it differs).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Write and verify FILE into every unit attached and every unit plugged in until stopped, several at once, each once per plug-in; needs --log.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+56"/>
         <source>No command given.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -495,11 +687,12 @@ Please replace it; the file was not saved.</source>
     </message>
     <message>
         <location line="+3"/>
+        <location line="+15"/>
         <source>%1 does not apply to %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-11"/>
         <source>--transcript needs --simulate or --simulate-from.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -509,7 +702,47 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+3"/>
+        <source>--all takes every attached unit: --device and --serial do not go with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--exclude-serial goes with --all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>read --all needs -o FOLDER: a file per unit goes there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--number-from and --numbers both number the units: give one of them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--exclude-serial is empty: give the unit&apos;s serial number (see list).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>--%1 is empty: give the unit&apos;s %2 (see list).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>device path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -549,42 +782,127 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+8"/>
+        <source>Options of detect, read, write, check, program-alpha and program-zell:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Write the file also when the unit did not report some settings (they keep their defaults); without it such a read fails and writes nothing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Options of write:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Do not read the unit back to check that it holds what was written.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Options of detect, show, diff and list:</source>
+        <location line="+2"/>
+        <source>Append a row for each unit tried to the provisioning log FILE (CSV; created with a header row), on disk before the unit&apos;s result is printed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+52"/>
-        <source>Exit status: 0 on success, 1 when the unit or a file failed, 2 for a wrong command line or when several units are attached and none was chosen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-76"/>
-        <source>Write every line the virtual unit received to FILE, one per line (a line break in a line as \n), also on failure.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Options of detect, read, write, program-alpha and program-zell:</source>
+        <location line="+3"/>
+        <source>Number the units from N (1-9999): a Dalen unit&apos;s ID becomes its number, and {n} in a message text stands for it ({{ for a literal {).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Number the units from a list, such as 12,14,20-35.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Options of read, write and check:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Every attached unit at once, one line each as it finishes, then a summary (read: -o names a folder, one file per unit named by serial number).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>With --all: leave the unit with this serial number alone (may be given more than once).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Options of detect, show, diff, list and check, and of read and write with --all:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Print JSON for scripts (with --all: one object per unit, then a summary object).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Options of station:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Required: the provisioning log, as with write. Units it shows verified with the same profile are left alone; one station per log.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Write units the log shows verified with this profile again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Leave the unit with this serial number alone (may be given more than once).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop after N units were verified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stop after SECONDS in which no unit was in flight and none was plugged in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>As with write; a number is used up only by a verified unit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>As with write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>One object per unit, then a summary object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Without --number-from or --numbers, numbering continues after the highest number of the log, if it holds any. Stops on SIGINT or SIGTERM after the units in flight; a second signal stops at once. Exit status 0 when no unit failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>Exit status: 0 on success, 1 when the unit or a file failed, 2 for a wrong command line or when several units are attached and none was chosen. diff: 0 when the files hold the same settings, 1 when they differ, 2 when a file cannot be read. check: 1 also when a unit differs. With --all: 1 when any unit failed or none is attached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-115"/>
+        <source>Write every line the virtual unit received to FILE, one per line (a line break in a line as \n), also on failure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Use the unit at this device path (see list).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -609,12 +927,7 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>Print JSON for scripts.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+51"/>
         <source>Options of program-alpha:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -694,7 +1007,7 @@ and lists and compares configuration files (.t2c) of the window and of this comm
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+12"/>
         <source>%1 holds the settings of no model the virtual unit can be.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -704,8 +1017,180 @@ and lists and compares configuration files (.t2c) of the window and of this comm
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+32"/>
         <source>The virtual unit cannot take the settings of %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CliStation</name>
+    <message>
+        <location filename="../cli/CliStation.cpp" line="+64"/>
+        <source>%1 holds {n} in a message text, but the units are not numbered; nothing was sent. Number them with --number-from N or --numbers LIST.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+114"/>
+        <source>left out (--exclude-serial)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 was already provisioned with this profile on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>its row could not be written to the log: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Stopping after the units in flight; a second signal stops at once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Stopped at once; left unverified: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <location line="+14"/>
+        <source>unplugged before it was verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>skipped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>written and verified (%1 s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>FAILED: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 written and verified, %2 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>, %1 skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpgrade</name>
+    <message>
+        <location filename="../app/FirmwareUpgrade.cpp" line="+17"/>
+        <source>For DalenTavrin - Please unplug then re-plug USB cable.
+
+For TavrinII - Momentarily press the Acknowledgment button on the side.
+
+NOTE: if &quot;New Hardware Wizard&quot; comes up, do following:
+1) Select option &quot;No, not At this time&quot; then Next
+2) Select &quot;Install from a list or specific location (Advanced)&quot; then Next
+3) request to search in the following directory:
+&quot;C:\Program Files\Atmel\Flip 3.3.1\usb&quot; then Next, then Finish
+4) Wait until popup says new hardware is ready to use, then press OK below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>For DalenTavrin - Please unplug then re-plug USB cable.
+
+For TavrinII - Momentarily press the Acknowledgment button on the side.
+
+NOTE: the update is written with dfu-programmer, which must be installed.
+Without root, the udev rule 70-tavrin.rules (installed with this utility)
+lets your user reach the boot loader (USB device 03eb:2ff9).
+Wait a few seconds for the boot loader to attach, then press OK below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Updating Firmware...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please Wait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Start boot-loader</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Waiting for the boot loader: %1 s (at most %2 s)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Writing the firmware...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Choose a firmware file to load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Firmware files (*.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>File: %1, has wrong filename format.
+Do you want to load it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <source>Success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The firmware update is complete.
+Please unplug then re-plug USB cable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+19"/>
+        <source>Failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>The flashing tool %1 could not be started:
 %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -713,7 +1198,12 @@ and lists and compares configuration files (.t2c) of the window and of this comm
 <context>
     <name>FrmProgramPagers</name>
     <message>
-        <location filename="../pagers/FrmProgramPagers.cpp" line="+102"/>
+        <location filename="../pagers/FrmProgramPagers.cpp" line="+97"/>
+        <source>Program Pagers stays open until the pager is programmed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <location line="+9"/>
         <source>Error</source>
         <translation type="unfinished"></translation>
@@ -726,7 +1216,7 @@ up to 3 lines and 48 characters max
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+35"/>
         <source>Alpha pager %1 programmed</source>
         <translation type="unfinished"></translation>
     </message>
@@ -742,9 +1232,319 @@ up to 3 lines and 48 characters max
     </message>
 </context>
 <context>
+    <name>FrmProvisionUnits</name>
+    <message>
+        <location filename="../app/FrmProvisionUnits.cpp" line="+71"/>
+        <source>Provision Units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+310"/>
+        <source>S&amp;top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-308"/>
+        <source>Finishes the units being written, then stops</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The &amp;form&apos;s settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A configuration f&amp;ile:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Configuration file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>C&amp;hoose...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose configuration file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Log file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ch&amp;oose...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose log file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Log file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Numbering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Number the units from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>First unit number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Each unit gets the next number: a Dalen unit&apos;s ID, and {n} in the profile&apos;s messages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Units left as they are</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>serial numbers, such as 00012345 00012346</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Serial numbers of units left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Le&amp;ave out:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The reference unit stays attached without being written. A unit plugged in later can also be left out from its row while it waits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Serial Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Leave &amp;Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The selected unit is not written (the reference unit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Try &amp;Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The selected unit, which failed, is written again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>%1, profile %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Load File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Choose a profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tavrin Config (*.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+60"/>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <source>A configuration f&amp;ile (%1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Log File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Log the units to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Provisioning log (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Profile: %1 (%2); log: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the form&apos;s settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Stopping...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>verifying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>already provisioned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>unplugged before it was verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Progress of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>Verified: %1    Failed: %2    Skipped: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Elapsed: %1:%2:%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FrmTavrin2Qt</name>
     <message>
-        <location filename="../app/FrmTavrin2Qt.cpp" line="+31"/>
+        <location filename="../app/FrmTavrin2Qt.cpp" line="+38"/>
         <source>VIBE 1</source>
         <comment>zell pgr vibration mode 1</comment>
         <translation type="unfinished"></translation>
@@ -810,7 +1610,12 @@ up to 3 lines and 48 characters max
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+68"/>
+        <source>The window stays open until the Tavrin operation has ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Error</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1011,13 +1816,7 @@ up to 3 lines and 48 characters max
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>USB Tavrin Configuration Utility
-Version Date: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Reset</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1028,7 +1827,7 @@ then re-attach Tavrin to PC</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+96"/>
         <source>%1, serial number %2 (%3)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1038,17 +1837,41 @@ then re-attach Tavrin to PC</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-10"/>
         <source>Several Tavrin Devices Found</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="-94"/>
+        <source>USB Tavrin Configuration Utility
+Version %1
+Version Date: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+80"/>
+        <source>Another Tavrin Device Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+1"/>
+        <source>The Tavrin with serial number %1 is no longer attached.
+Please select the Tavrin to use:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The Tavrin with serial number %1 is no longer attached, and no other was chosen.
+Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Please select the Tavrin to use:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+27"/>
         <source>No Tavrin Device Found</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1058,17 +1881,17 @@ then re-attach Tavrin to PC</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/FrmTavrin2QtActions.cpp" line="+34"/>
+        <location filename="../app/FrmTavrin2QtActions.cpp" line="+39"/>
         <source>Warning</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+37"/>
         <source>Settings written to %1 %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+27"/>
         <source>Tavrin Config (*.%1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1120,12 +1943,28 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+23"/>
+        <source>Loaded %1: settings of a %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Loaded %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/FrmTavrin2QtMapping.cpp" line="+366"/>
+        <location line="+17"/>
+        <location line="+49"/>
+        <source>%1 was not loaded: a Tavrin operation is in progress.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/FrmTavrin2QtMapping.cpp" line="+68"/>
+        <source>Not taken in the %1 field: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+305"/>
         <source>The configuration is incomplete: it holds %1 of %2 button settings
 and %3 of %4 auto on/off times.</source>
         <translation type="unfinished"></translation>
@@ -2000,7 +2839,7 @@ Tavrin</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2077,6 +2916,16 @@ Tavrin</source>
     </message>
     <message>
         <location line="+3"/>
+        <source>Pro&amp;vision Units...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Program every unit plugged in with one profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Reset</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2108,6 +2957,24 @@ Tavrin</source>
     <message>
         <location line="+1"/>
         <source>Alt+U</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Latin1Text</name>
+    <message>
+        <location filename="../config/Latin1Text.h" line="+52"/>
+        <source> (tab)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> (line feed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> (carriage return)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2162,9 +3029,35 @@ up to 3 lines and 48 characters max
     </message>
 </context>
 <context>
+    <name>ProvisionLog</name>
+    <message>
+        <location filename="../config/ProvisionLog.cpp" line="+126"/>
+        <location line="+19"/>
+        <location line="+54"/>
+        <location line="+23"/>
+        <location line="+10"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <source>Could not write to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-92"/>
+        <location line="+19"/>
+        <source>The log %1 is in use by another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+86"/>
+        <location line="+6"/>
+        <source>Could not read from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
-        <location filename="../app/FrmTavrin2Qt.cpp" line="-305"/>
+        <location filename="../app/FrmTavrin2Qt.cpp" line="-386"/>
         <source>Tavrin II</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2182,7 +3075,12 @@ up to 3 lines and 48 characters max
 <context>
     <name>SettingsPrinter</name>
     <message>
-        <location filename="../cli/SettingsPrinter.cpp" line="+76"/>
+        <location filename="../cli/SettingsPrinter.cpp" line="+42"/>
+        <source>(out of range; allowed: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <source>%1: %2, not answering (%3)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2197,7 +3095,7 @@ up to 3 lines and 48 characters max
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../cli/SettingsPrinter.h" line="+31"/>
+        <location filename="../cli/SettingsPrinter.h" line="+32"/>
         <source>Model</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2205,7 +3103,7 @@ up to 3 lines and 48 characters max
 <context>
     <name>Tavrin2QtCfg</name>
     <message>
-        <location filename="../config/CfgArchive.cpp" line="+395"/>
+        <location filename="../config/CfgArchive.cpp" line="+427"/>
         <source>Tavrin2QtCfg::freeze(): Got archive_exception (%1 = %2)
 </source>
         <translation type="unfinished"></translation>
@@ -2227,13 +3125,13 @@ up to 3 lines and 48 characters max
 <context>
     <name>Tavrin2QtComm</name>
     <message>
-        <location filename="../protocol/Tavrin2QtComm.cpp" line="+69"/>
+        <location filename="../protocol/Tavrin2QtComm.cpp" line="+118"/>
         <source>Several Tavrin devices are attached and none was chosen.
 Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+98"/>
         <source>Dalen Tavrin</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2253,114 +3151,23 @@ Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+95"/>
         <source>Tavrin is busy with another operation.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Reading Tavrin...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../protocol/Tavrin2QtCommFirmware.cpp" line="+22"/>
-        <source>For DalenTavrin - Please unplug then re-plug USB cable.
-
-For TavrinII - Momentarily press the Acknowledgment button on the side.
-
-NOTE: if &quot;New Hardware Wizard&quot; comes up, do following:
-1) Select option &quot;No, not At this time&quot; then Next
-2) Select &quot;Install from a list or specific location (Advanced)&quot; then Next
-3) request to search in the following directory:
-&quot;C:\Program Files\Atmel\Flip 3.3.1\usb&quot; then Next, then Finish
-4) Wait until popup says new hardware is ready to use, then press OK below</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <source>For DalenTavrin - Please unplug then re-plug USB cable.
-
-For TavrinII - Momentarily press the Acknowledgment button on the side.
-
-NOTE: the update is written with dfu-programmer, which must be installed.
-Without root, the udev rule 70-tavrin.rules (installed with this utility)
-lets your user reach the boot loader (USB device 03eb:2ff9).
-Wait a few seconds for the boot loader to attach, then press OK below</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+58"/>
-        <source>Updating Firmware...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../protocol/Tavrin2QtComm.cpp" line="+3"/>
-        <location filename="../protocol/Tavrin2QtCommFirmware.cpp" line="+1"/>
-        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+212"/>
+        <location line="+3"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+224"/>
         <source>Please Wait</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../protocol/Tavrin2QtCommFirmware.cpp" line="+20"/>
-        <source>Start boot-loader</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Choose a firmware file to load</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Firmware files (*.%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Warning</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>File: %1, has wrong filename format.
-Do you want to load it anyway?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&amp;No</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+72"/>
-        <source>Success</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The firmware update is complete.
-Please unplug then re-plug USB cable.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <location line="+14"/>
-        <source>Failure</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-4"/>
-        <source>The flashing tool %1 could not be started:
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-129"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-141"/>
         <source>The Alpha message of the External input</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2376,13 +3183,19 @@ The commands before it were applied; the ones after it were not sent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>You are trying to program a %1
 device with the %2 UI selected.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+29"/>
+        <source>Repage is on but the Acknowledge page is off: Tavrin II switches both with one setting, so Repage would be off after the update.
+Please turn the Acknowledge page on, or Repage off; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+26"/>
         <source>Updating Dalen Tavrin...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2392,8 +3205,8 @@ device with the %2 UI selected.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+8"/>
+        <location line="+7"/>
+        <location line="+9"/>
         <source>Programming pager...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2419,7 +3232,7 @@ device with the %2 UI selected.</source>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>Clock</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2497,14 +3310,14 @@ Nothing was sent.</source>
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-141"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-142"/>
         <source>Dalen Tavrin ID</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+4"/>
-        <location line="+63"/>
+        <location line="+64"/>
         <source>System ID</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2517,7 +3330,7 @@ Nothing was sent.</source>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-83"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-84"/>
         <source>Button</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2535,7 +3348,7 @@ Nothing was sent.</source>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-176"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-188"/>
         <source>Button %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2547,7 +3360,7 @@ Nothing was sent.</source>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+278"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+291"/>
         <source>Auto on/off %1 on time</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2648,21 +3461,120 @@ Nothing was sent.</source>
     </message>
 </context>
 <context>
+    <name>UnitNumbering</name>
+    <message>
+        <location filename="../config/UnitNumbering.cpp" line="+25"/>
+        <source>&quot;%1&quot; is not a list of numbers such as 12,14,20-35.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <location line="+24"/>
+        <source>The number %1 is outside %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <source>The number %1 is given twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../config/UnitNumbering.h" line="+49"/>
+        <source>no number left</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UnitProvisioner</name>
+    <message>
+        <location filename="../protocol/UnitProvisioner.cpp" line="+36"/>
+        <source>With number %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Unexpected failure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>This unit is a %1 and the profile is for a %2; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>unplugged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../protocol/UnitProvisioner.h" line="+99"/>
+        <source>unplugged before it was verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UnitStation</name>
+    <message>
+        <location filename="../protocol/UnitStation.cpp" line="+87"/>
+        <source>The profile&apos;s messages hold {n}, which only numbered units can take: every unit would get it as it stands. Number the units, or take {n} out of the messages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+189"/>
+        <source>left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+3"/>
+        <source>already provisioned with this profile on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>its row could not be logged: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UnitTextValidator</name>
+    <message>
+        <location filename="../uisupport/UnitTextValidator.cpp" line="+44"/>
+        <source>%1: Tavrin cannot take characters beyond Latin-1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: Tavrin cannot show control characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&quot;,&quot;: a comma would start another field of Tavrin&apos;s command</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>UsbHid</name>
     <message>
-        <location filename="../usb/HidapiBackend.cpp" line="+158"/>
+        <location filename="../usb/HidapiBackend.cpp" line="+189"/>
         <source>The Tavrin device took %1 of %2 bytes of a report.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+81"/>
         <source>Permission denied opening the Tavrin device. Install the udev rule 70-tavrin.rules (see README) and re-plug the device.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../usb/UsbHid.cpp" line="+16"/>
+        <location filename="../usb/UsbHid.cpp" line="+17"/>
         <source>HID.DLL failed to load</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2756,12 +3668,17 @@ Please contact Orvenna to upgrade.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+157"/>
+        <location line="+158"/>
         <source>Command line too long for Tavrin (%1 characters, at most %2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+71"/>
+        <source>The Tavrin at %1 is in use by another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-158"/>
         <source>WARNING: unknown exception</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2990,7 +3907,7 @@ Please contact Orvenna to upgrade.</source>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+36"/>
+        <location line="+39"/>
         <location line="+39"/>
         <location line="+39"/>
         <location line="+39"/>
@@ -3003,13 +3920,13 @@ Please contact Orvenna to upgrade.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-146"/>
+        <location line="-149"/>
         <location filename="../pagers/frmProgramPagersBase.cpp" line="-14"/>
         <source>Group 1 name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+10"/>
         <location filename="../pagers/frmProgramPagersBase.cpp" line="+1"/>
         <source>Group 2:</source>
         <translation type="unfinished"></translation>
@@ -3105,7 +4022,7 @@ Please contact Orvenna to upgrade.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+71"/>
         <location filename="../pagers/frmProgramPagersBase.cpp" line="+2"/>
         <source>With group paging enabled, pager numbers 1-98 will page groups.</source>
         <translation type="unfinished"></translation>
