@@ -11,7 +11,7 @@
 #include "usb/UsbHid.h"
 
 #include <QFile>
-#include <QMutexLocker>
+#include <mutex>
 #include <QTimer>
 
 #include <cerrno>
@@ -159,7 +159,7 @@ void UnitStation::stop()
 
 void UnitStation::leaveOut(const QString& device)
 {
-    const QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     m_leftOutDevices.insert(device);
     const QString serial = m_units.value(device).serialNumber;
     if (!serial.isEmpty())
@@ -192,7 +192,7 @@ void UnitStation::unitArrived(const QString& device)
     report(unit);
     {
         // A node is left out for the unit plugged in there, not for the next one.
-        const QMutexLocker lock(&m_mutex);
+        const std::lock_guard<std::mutex> lock(m_mutex);
         m_leftOutDevices.remove(device);
     }
     m_inFlight.insert(device);
@@ -271,7 +271,7 @@ void UnitStation::stageReached(const QString& device, UnitProvisioner::Stage sta
 
 ProvisionDecision UnitStation::decide(const ProvisionJob& job, const ProvisionOutcome& unit)
 {
-    const QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     if (m_leftOutDevices.contains(job.device) || m_leftOutSerials.contains(unit.serial))
         return ProvisionDecision::skip(tr("left out"));
     const auto now = m_verifiedNow.constFind(unit.serial);
@@ -299,7 +299,7 @@ void UnitStation::unitDone(const ProvisionOutcome& outcome)
     unit.number = 0;
     const QString logError = m_logErrors.take(outcome.device);
     if (outcome.skipped) {
-        const QMutexLocker lock(&m_mutex);
+        const std::lock_guard<std::mutex> lock(m_mutex);
         const bool leftOut = m_leftOutDevices.contains(outcome.device) || m_leftOutSerials.contains(outcome.serial);
         unit.state = leftOut ? StationUnit::State::LeftOut : StationUnit::State::AlreadyProvisioned;
         if (!leftOut) {
@@ -310,7 +310,7 @@ void UnitStation::unitDone(const ProvisionOutcome& outcome)
         unit.state = StationUnit::State::Verified;
         unit.percent = 100;
         unit.number = outcome.number;
-        const QMutexLocker lock(&m_mutex);
+        const std::lock_guard<std::mutex> lock(m_mutex);
         m_verifiedNow.insert(outcome.serial, { QDateTime::currentDateTime(), outcome.number });
     } else if (outcome.unplugged) {
         unit.state = StationUnit::State::Unplugged;

@@ -7,7 +7,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QHash>
-#include <QMutex>
+#include <mutex>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -77,7 +77,7 @@ private:
     bool m_stopping = false;
 
     // Shared with decide on the workers' threads.
-    QMutex m_mutex;
+    std::mutex m_mutex;
     ProvisionHistory m_history;
     QSet<QString> m_leftOutDevices;
     QSet<QString> m_leftOutSerials;
