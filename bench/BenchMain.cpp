@@ -46,7 +46,7 @@ bool parseOptions(const QApplication& app, BenchOptions& options)
     const QCommandLineOption skipPagers(QStringLiteral("skip-pagers"),
                                         QStringLiteral("Leave out the pager programming (34 s)."));
     const QCommandLineOption skipHidraw(QStringLiteral("skip-hidraw"),
-                                        QStringLiteral("Leave out the rows on hidraw units (about 90 s)."));
+                                        QStringLiteral("Leave out the rows on hidraw units (about 60 s)."));
     const QCommandLineOption stationIdle(
         QStringLiteral("station-idle-seconds"),
         QStringLiteral("How long the idle station is watched on each hot-plug path (default 10)."), QStringLiteral("N"),
@@ -111,7 +111,7 @@ int main(int argc, char* argv[])
     measureFile(table);
     progress("memory");
     measureMemory(options, table);
-    progress("hidraw units (about a minute and a half)");
+    progress("hidraw units (about a minute)");
     measureHidraw(options, table);
 
     std::printf("tavrin2qt costs, %s, %s build, %d cores, load average %s before and %s after\n\n",
