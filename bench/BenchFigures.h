@@ -9,3 +9,4 @@ void measureProtocol(const BenchOptions& options, BenchTable& table);
 void measureDetection(const BenchOptions& options, BenchTable& table);
 void measureFile(BenchTable& table);
 void measureMemory(const BenchOptions& options, BenchTable& table);
+void measureHidraw(const BenchOptions& options, BenchTable& table);

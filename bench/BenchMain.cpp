@@ -45,9 +45,18 @@ bool parseOptions(const QApplication& app, BenchOptions& options)
                                          QStringLiteral("N"), QStringLiteral("10"));
     const QCommandLineOption skipPagers(QStringLiteral("skip-pagers"),
                                         QStringLiteral("Leave out the pager programming (34 s)."));
+    const QCommandLineOption skipHidraw(QStringLiteral("skip-hidraw"),
+                                        QStringLiteral("Leave out the rows on hidraw units (about 60 s)."));
+    const QCommandLineOption stationIdle(
+        QStringLiteral("station-idle-seconds"),
+        QStringLiteral("How long the idle station is watched on each hot-plug path (default 10)."), QStringLiteral("N"),
+        QStringLiteral("10"));
+    const QCommandLineOption plugs(QStringLiteral("plugs"),
+                                   QStringLiteral("Plug-ins timed on each hot-plug path (default 9)."),
+                                   QStringLiteral("N"), QStringLiteral("9"));
     const QCommandLineOption appOption(QStringLiteral("app"), QStringLiteral("The utility's program."),
                                        QStringLiteral("PATH"));
-    parser.addOptions({ idle, startupRuns, skipPagers, appOption });
+    parser.addOptions({ idle, startupRuns, skipPagers, skipHidraw, stationIdle, plugs, appOption });
     parser.process(app);
 
     const QString here = QApplication::applicationDirPath();
@@ -56,12 +65,17 @@ bool parseOptions(const QApplication& app, BenchOptions& options)
     options.bareProgram = QDir(here).filePath(QStringLiteral("t2q-bench-bare"));
     options.readProgram = QDir(here).filePath(QStringLiteral("t2q-bench-read"));
     options.skipPagers = parser.isSet(skipPagers);
-    bool idleOk = false;
-    bool runsOk = false;
-    options.idleSeconds = parser.value(idle).toInt(&idleOk);
-    options.startupRuns = parser.value(startupRuns).toInt(&runsOk);
-    if (!idleOk || options.idleSeconds < 1 || !runsOk || options.startupRuns < 1) {
-        std::fprintf(stderr, "t2q-bench: --idle-seconds and --startup-runs take a whole number from 1 up\n");
+    options.skipHidraw = parser.isSet(skipHidraw);
+    const auto count = [&parser](const QCommandLineOption& option, int& value) {
+        bool ok = false;
+        value = parser.value(option).toInt(&ok);
+        return ok && value >= 1;
+    };
+    if (!count(idle, options.idleSeconds) || !count(startupRuns, options.startupRuns)
+        || !count(stationIdle, options.stationIdleSeconds) || !count(plugs, options.hidrawPlugs)) {
+        std::fprintf(stderr,
+                     "t2q-bench: --idle-seconds, --startup-runs, --station-idle-seconds and --plugs take a "
+                     "whole number from 1 up\n");
         return false;
     }
     for (const QString& program : { options.appProgram, options.bareProgram, options.readProgram }) {
@@ -97,13 +111,15 @@ int main(int argc, char* argv[])
     measureFile(table);
     progress("memory");
     measureMemory(options, table);
+    progress("hidraw units (about a minute)");
+    measureHidraw(options, table);
 
     std::printf("tavrin2qt costs, %s, %s build, %d cores, load average %s before and %s after\n\n",
                 qPrintable(QDateTime::currentDateTime().toString(Qt::ISODate)), T2Q_BENCH_BUILD_TYPE,
                 QThread::idealThreadCount(), qPrintable(loadBefore), qPrintable(loadAverage()));
     std::fputs(qPrintable(table.render()), stdout);
-    std::printf("\n%d pass, %d miss, %d info, %d error\n", table.count(BenchTable::Verdict::Pass),
+    std::printf("\n%d pass, %d miss, %d info, %d error, %d not measured\n", table.count(BenchTable::Verdict::Pass),
                 table.count(BenchTable::Verdict::Miss), table.count(BenchTable::Verdict::Info),
-                table.count(BenchTable::Verdict::Error));
+                table.count(BenchTable::Verdict::Error), table.count(BenchTable::Verdict::NotMeasured));
     return table.count(BenchTable::Verdict::Error) ? 1 : 0;
 }

@@ -25,4 +25,8 @@ struct BenchOptions
     int idleSeconds = 60;
     // Leave out the pager programming (34 s of device windows) while working on the benchmark itself.
     bool skipPagers = false;
+    // The hidraw rows (about a minute, in namespaces of their own) left out.
+    bool skipHidraw = false;
+    int hidrawPlugs = 9; // plug-ins whose latency is measured on each hot-plug path
+    int stationIdleSeconds = 10;
 };

@@ -12,6 +12,8 @@ QString verdictText(BenchTable::Verdict verdict)
         return QStringLiteral("MISS");
     case BenchTable::Verdict::Error:
         return QStringLiteral("ERROR");
+    case BenchTable::Verdict::NotMeasured:
+        return QStringLiteral("not measured");
     default:
         return QStringLiteral("info");
     }
@@ -29,6 +31,39 @@ int BenchTable::count(Verdict verdict) const
 {
     return int(
         std::count_if(m_rows.cbegin(), m_rows.cend(), [verdict](const Row& row) { return row.verdict == verdict; }));
+}
+
+QByteArray BenchTable::toLines() const
+{
+    QByteArray lines;
+    const auto field = [](const QString& text) { return text.simplified().toUtf8(); };
+    for (const Row& row : m_rows) {
+        lines += "row\t" + field(row.figure) + '\t' + field(row.value) + '\t' + field(row.baseline) + '\t'
+            + field(row.ratio) + '\t' + field(row.target) + '\t' + QByteArray::number(int(row.verdict)) + '\n';
+    }
+    for (const QString& note : m_notes)
+        lines += "note\t" + field(note) + '\n';
+    return lines;
+}
+
+int BenchTable::addLines(const QByteArray& lines)
+{
+    int rows = 0;
+    for (const QByteArray& line : lines.split('\n')) {
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() == 2 && fields.at(0) == "note") {
+            addNote(QString::fromUtf8(fields.at(1)));
+        } else if (fields.size() == 7 && fields.at(0) == "row") {
+            bool ok = false;
+            const int verdict = fields.at(6).toInt(&ok);
+            if (!ok || verdict < int(Verdict::Pass) || verdict > int(Verdict::NotMeasured))
+                continue;
+            addRow({ QString::fromUtf8(fields.at(1)), QString::fromUtf8(fields.at(2)), QString::fromUtf8(fields.at(3)),
+                     QString::fromUtf8(fields.at(4)), QString::fromUtf8(fields.at(5)), Verdict(verdict) });
+            ++rows;
+        }
+    }
+    return rows;
 }
 
 QString BenchTable::render() const

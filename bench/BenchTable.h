@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -13,7 +14,8 @@ public:
         Pass,
         Miss,
         Info, // no target: reported for comparison
-        Error // the measurement itself failed
+        Error, // the measurement itself failed
+        NotMeasured // could not be taken here; the reason goes to the notes
     };
 
     struct Row
@@ -31,6 +33,12 @@ public:
     void addError(const QString& figure, const QString& reason);
     void addNote(const QString& note) { m_notes.append(note); }
     int count(Verdict verdict) const;
+
+    // Rows and notes as lines of tab-separated fields: how a measuring program that runs apart (in
+    // namespaces of its own) hands its part of the table over. addLines takes them back and ignores
+    // every other line; it returns how many rows it added.
+    QByteArray toLines() const;
+    int addLines(const QByteArray& lines);
 
     QString render() const;
 

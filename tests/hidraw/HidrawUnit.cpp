@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
@@ -328,6 +329,11 @@ void HidrawUnit::write(fuse_req* request, const char* data, size_t size)
     if (!m_present) {
         fuse_reply_err(request, ENODEV);
         return;
+    }
+    if (!m_firstReportNs) {
+        timespec now {};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        m_firstReportNs = qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
     }
     if (m_faults.writeErrno) {
         fuse_reply_err(request, m_faults.writeErrno);

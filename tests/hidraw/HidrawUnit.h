@@ -60,6 +60,8 @@ public:
     VirtualTavrin& unit() { return m_unit; }
     Faults& faults() { return m_faults; }
     int openCount() const { return m_openCount; }
+    // When the node received its first output report, in ns of CLOCK_MONOTONIC; 0 before it did.
+    qint64 firstReportNs() const { return m_firstReportNs; }
 
     int sessionFd() const;
     // Serves one request waiting on sessionFd().
@@ -118,4 +120,5 @@ private:
     bool m_present = false;
     bool m_mounted = false;
     int m_openCount = 0;
+    qint64 m_firstReportNs = 0;
 };

@@ -4,50 +4,22 @@
 // hidraw nodes, and look at what they received. Orders go over the control socket that
 // hidraw-namespace.sh names in T2Q_HIDRAW_CONTROL.
 
-#include <QByteArray>
+#include "UnitControl.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTest>
-
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
-#include <cstring>
 
 namespace hidraw {
 
 // The answer after "ok "; a failed order fails the running test and gives a null string.
 inline QString order(const QString& line)
 {
-    const QByteArray path = qgetenv("T2Q_HIDRAW_CONTROL");
-    const int connection = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_un address = {};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
-    QByteArray answer;
-    if (connection >= 0 && ::connect(connection, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
-        const QByteArray request = line.toLatin1() + '\n';
-        if (::write(connection, request.constData(), size_t(request.size())) == request.size()) {
-            char buffer[4096];
-            ssize_t count;
-            while ((count = ::read(connection, buffer, sizeof buffer)) > 0)
-                answer.append(buffer, int(count));
-        }
-    }
-    if (connection >= 0)
-        ::close(connection);
-    answer = answer.trimmed();
-    if (answer == "ok" || answer.startsWith("ok "))
-        return QString::fromLatin1(answer.mid(3));
-    QTest::qFail(qPrintable(QStringLiteral("unit server, \"%1\": %2").arg(line, QString::fromLatin1(answer))), __FILE__,
-                 __LINE__);
+    QString answer;
+    if (request(line, &answer))
+        return answer;
+    QTest::qFail(qPrintable(QStringLiteral("unit server, \"%1\": %2").arg(line, answer)), __FILE__, __LINE__);
     return QString();
-}
-
-inline bool available()
-{
-    return !qEnvironmentVariableIsEmpty("T2Q_HIDRAW_CONTROL");
 }
 
 // Plugs a unit ("tavrin2", "dalen", "dalen2"); returns its node. productId 0: the model's own; serialNumber

@@ -11,6 +11,8 @@
 //   setting NAME KEYWORD               the unit's READ line of that keyword
 //   transcript NAME                    the command lines received over the node, tab-separated
 //   opens NAME                         how often the node was opened
+//   first-report NAME                  when the node received its first output report, in ns of
+//                                      CLOCK_MONOTONIC; 0 before it did
 // Plug and unplug are announced as udevd announces them. Meant to run inside the private namespaces that
 // tests/hidraw/hidraw-namespace.sh sets up.
 #include "HidrawUnit.h"
@@ -152,6 +154,8 @@ QByteArray UnitServer::command(const QList<QByteArray>& words, const QByteArray&
         return "ok " + unit.unit().transcript().join(QLatin1Char('\t')).toLatin1();
     if (verb == "opens")
         return "ok " + QByteArray::number(unit.openCount());
+    if (verb == "first-report")
+        return "ok " + QByteArray::number(unit.firstReportNs());
     return "error: unknown order " + verb;
 }
 

@@ -6,15 +6,9 @@
 #include "usb/OpenRetry.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QRandomGenerator>
 #include <QTest>
 #include <QThread>
-#include <QTimer>
 
-#include <sys/resource.h>
-
-#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <optional>
@@ -50,14 +44,6 @@ OpenRetry::Result openOnce(const QString& node, std::atomic<int>* tries)
     return OpenRetry::Result::Opened;
 }
 
-double cpuSeconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
 } // namespace
 
 class tst_HidrawHotplug : public QObject
@@ -69,7 +55,6 @@ private slots:
     void cleanup();
     void eachUnitReportedOnce();
     void refusedFirstOpenClears();
-    void measure();
 
 private:
     QString plugged(const QString& name, const QString& model, quint16 productId = 0, const QString& serial = {},
@@ -187,48 +172,6 @@ void tst_HidrawHotplug::refusedFirstOpenClears()
     QCOMPARE(last, OpenRetry::Result::Denied);
     QCOMPARE(tries.load(), OpenRetry::Tries);
     QVERIFY(clock.elapsed() >= (OpenRetry::Tries - 1) * OpenRetry::IntervalMs);
-}
-
-// Figures, not a test: plug-to-report latency and the CPU an idle monitor costs.
-void tst_HidrawHotplug::measure()
-{
-    const int plugs = qEnvironmentVariableIntValue("T2Q_HOTPLUG_MEASURE");
-    if (plugs <= 0)
-        QSKIP("T2Q_HOTPLUG_MEASURE=N measures N plug-ins, then T2Q_HOTPLUG_IDLE seconds (default 30) idle");
-    HotplugMonitor monitor;
-    Reports reports(monitor);
-    QVERIFY(monitor.start());
-    std::vector<double> latencies;
-    for (int i = 0; i < plugs; ++i) {
-        const QString name = QStringLiteral("measured%1").arg(i);
-        QElapsedTimer clock;
-        clock.start();
-        const QString node = plugged(name, QStringLiteral("tavrin2"));
-        QTRY_VERIFY_WITH_TIMEOUT(reports.lines.filter(u'+' + node + u' ').size() == i + 1, DeadlineMs);
-        latencies.push_back(double(clock.nsecsElapsed()) / 1e6);
-        hidraw::unplug(name);
-        QTRY_VERIFY_WITH_TIMEOUT(monitor.units().isEmpty(), DeadlineMs);
-        // Plug-ins at any moment of the polling period, not right after a look.
-        QEventLoop pause;
-        QTimer::singleShot(int(QRandomGenerator::global()->bounded(HotplugMonitor::PollIntervalMs)), &pause,
-                           &QEventLoop::quit);
-        pause.exec();
-    }
-    std::sort(latencies.begin(), latencies.end());
-    qInfo("plug-to-report over %d plug-ins: median %.1f ms, max %.1f ms", plugs, latencies[latencies.size() / 2],
-          latencies.back());
-
-    const int idleSeconds
-        = qEnvironmentVariableIsSet("T2Q_HOTPLUG_IDLE") ? qEnvironmentVariableIntValue("T2Q_HOTPLUG_IDLE") : 30;
-    const double cpuBefore = cpuSeconds();
-    QElapsedTimer clock;
-    clock.start();
-    // Not qWait, which wakes every few milliseconds itself.
-    QEventLoop idle;
-    QTimer::singleShot(idleSeconds * 1000, &idle, &QEventLoop::quit);
-    idle.exec();
-    const double share = (cpuSeconds() - cpuBefore) / (double(clock.elapsed()) / 1000.0);
-    qInfo("idle, no unit, %d s: %.3f %% of a core", idleSeconds, share * 100.0);
 }
 
 QTEST_GUILESS_MAIN(tst_HidrawHotplug)

@@ -4,7 +4,6 @@
 #include "config/ProvisionLog.h"
 #include "protocol/Tavrin2QtComm.h"
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -24,7 +23,6 @@ private slots:
     void eachFailureStaysWithItsUnitAndIsLogged();
     void eachUnitGetsItsOwnNumber();
     void aNumberThatMakesATextTooLongIsRefusedBeforeSending();
-    void measure();
 
 private:
     struct Result
@@ -321,30 +319,6 @@ void TestHidrawWriteAll::aNumberThatMakesATextTooLongIsRefusedBeforeSending()
         = match.captured(1) == QLatin1String("00060001") ? QStringLiteral("first") : QStringLiteral("second");
     for (const QString& command : hidraw::transcript(unit))
         QCOMPARE(command, QStringLiteral("READ"));
-}
-
-// Figures, not a test: write --all on 1, 4, 8 and 16 units answering on the real clock, against one unit.
-void TestHidrawWriteAll::measure()
-{
-    if (qEnvironmentVariableIsEmpty("T2Q_WRITEALL_MEASURE"))
-        QSKIP("T2Q_WRITEALL_MEASURE=1 prints the wall time of write --all on 1, 4, 8 and 16 units");
-    const QString profile = writeProfile(QStringLiteral("tavrin2"));
-    QVERIFY(!profile.isEmpty());
-    double oneMs = 0;
-    for (const int count : { 1, 4, 8, 16 }) {
-        for (int i = 0; i < count; ++i)
-            plug(QStringLiteral("measured%1").arg(i), QStringLiteral("tavrin2"),
-                 QStringLiteral("%1").arg(50000 + i, 8, 10, QLatin1Char('0')));
-        QElapsedTimer clock;
-        clock.start();
-        const Result all = run({ QStringLiteral("write"), QStringLiteral("--all"), profile });
-        const double ms = double(clock.nsecsElapsed()) / 1e6;
-        QVERIFY2(all.status == 0, qPrintable(all.out + all.err));
-        if (count == 1)
-            oneMs = ms;
-        qInfo("write --all, %2d units: %7.0f ms (%.2fx one unit)", count, ms, ms / oneMs);
-        cleanup();
-    }
 }
 
 QTEST_GUILESS_MAIN(TestHidrawWriteAll)
