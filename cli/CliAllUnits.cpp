@@ -68,6 +68,55 @@ QString CliAllUnits::unitLabel(int number, const QString& device, const QString&
     return label;
 }
 
+QString CliAllUnits::unitLine(const ProvisionOutcome& outcome, bool json)
+{
+    const QString result = outcome.skipped ? QStringLiteral("skipped") : ProvisionLog::resultName(outcome.result);
+    if (json) {
+        return jsonLine(QJsonObject {
+            { QStringLiteral("device"), outcome.device },
+            { QStringLiteral("port"), outcome.port },
+            { QStringLiteral("serial"), outcome.serial },
+            { QStringLiteral("model"), outcome.model },
+            { QStringLiteral("firmware"), outcome.firmware },
+            { QStringLiteral("result"), result },
+            { QStringLiteral("seconds"), outcome.seconds },
+            { QStringLiteral("message"), outcome.message },
+            { QStringLiteral("number"), numberValue(outcome.number) },
+        });
+    }
+    QString text;
+    if (outcome.skipped)
+        text = tr("skipped: %1").arg(outcome.message);
+    else if (outcome.result == ProvisionRow::Result::Failed)
+        text = tr("FAILED: %1").arg(SettingsPrinter::displayText(outcome.message));
+    else
+        text = (outcome.result == ProvisionRow::Result::Verified ? tr("written and verified (%1 s)")
+                                                                 : tr("written (not verified) (%1 s)"))
+                   .arg(secondsText(outcome.seconds));
+    return unitLabel(outcome.number, outcome.device, outcome.port, outcome.model, outcome.serial) + QStringLiteral(": ")
+        + text;
+}
+
+QString CliAllUnits::summaryLine(bool json, bool verify, int done, int failed, int skipped)
+{
+    if (json) {
+        return jsonLine(QJsonObject {
+            { QStringLiteral("summary"), true },
+            { ProvisionLog::resultName(verify ? ProvisionRow::Result::Verified
+                                              : ProvisionRow::Result::WrittenUnverified),
+              done },
+            { QStringLiteral("failed"), failed },
+            { QStringLiteral("skipped"), skipped },
+        });
+    }
+    QString text = (verify ? tr("%1 written and verified, %2 failed") : tr("%1 written (not verified), %2 failed"))
+                       .arg(done)
+                       .arg(failed);
+    if (skipped > 0)
+        text += tr(", %1 skipped").arg(skipped);
+    return text;
+}
+
 bool CliAllUnits::json() const
 {
     return m_commandLine.isSet(QStringLiteral("json"));
@@ -183,39 +232,13 @@ CliExitStatus CliAllUnits::provision(const QString& path, const Tavrin2QtCfg& pr
         m_err.flush();
     });
     QObject::connect(&run, &ProvisioningRun::unitDone, &loop, [&](const ProvisionOutcome& outcome) {
-        QString result;
-        QString text;
-        if (outcome.skipped) {
+        if (outcome.skipped)
             ++skipped;
-            result = QStringLiteral("skipped");
-            text = tr("skipped: %1").arg(outcome.message);
-        } else if (outcome.result == ProvisionRow::Result::Failed) {
+        else if (outcome.result == ProvisionRow::Result::Failed)
             ++failed;
-            result = ProvisionLog::resultName(outcome.result);
-            text = tr("FAILED: %1").arg(SettingsPrinter::displayText(outcome.message));
-        } else {
+        else
             ++done;
-            result = ProvisionLog::resultName(outcome.result);
-            text = (outcome.result == ProvisionRow::Result::Verified ? tr("written and verified (%1 s)")
-                                                                     : tr("written (not verified) (%1 s)"))
-                       .arg(secondsText(outcome.seconds));
-        }
-        if (json()) {
-            printLine(jsonLine(QJsonObject {
-                { QStringLiteral("device"), outcome.device },
-                { QStringLiteral("port"), outcome.port },
-                { QStringLiteral("serial"), outcome.serial },
-                { QStringLiteral("model"), outcome.model },
-                { QStringLiteral("firmware"), outcome.firmware },
-                { QStringLiteral("result"), result },
-                { QStringLiteral("seconds"), outcome.seconds },
-                { QStringLiteral("message"), outcome.message },
-                { QStringLiteral("number"), numberValue(outcome.number) },
-            }));
-        } else {
-            printLine(unitLabel(outcome.number, outcome.device, outcome.port, outcome.model, outcome.serial)
-                      + QStringLiteral(": ") + text);
-        }
+        printLine(unitLine(outcome, json()));
     });
     QObject::connect(&run, &ProvisioningRun::allDone, &loop, &QEventLoop::quit);
 
@@ -231,26 +254,8 @@ CliExitStatus CliAllUnits::provision(const QString& path, const Tavrin2QtCfg& pr
     }
     loop.exec();
 
-    if (summary) {
-        if (json()) {
-            printLine(jsonLine(QJsonObject {
-                { QStringLiteral("summary"), true },
-                { ProvisionLog::resultName(verify ? ProvisionRow::Result::Verified
-                                                  : ProvisionRow::Result::WrittenUnverified),
-                  done },
-                { QStringLiteral("failed"), failed },
-                { QStringLiteral("skipped"), skipped },
-            }));
-        } else {
-            QString text
-                = (verify ? tr("%1 written and verified, %2 failed") : tr("%1 written (not verified), %2 failed"))
-                      .arg(done)
-                      .arg(failed);
-            if (skipped > 0)
-                text += tr(", %1 skipped").arg(skipped);
-            printLine(text);
-        }
-    }
+    if (summary)
+        printLine(summaryLine(json(), verify, done, failed, skipped));
     return failed > 0 || logFailed ? ExitFailure : ExitSuccess;
 }
 

@@ -38,11 +38,17 @@ public:
 
     // The differences between a profile and a unit's settings, "label: sent ..., Tavrin holds ...".
     static QStringList differences(const Tavrin2QtCfg& profile, const Tavrin2QtCfg& held);
+    // A unit written, or left alone (skipped), as it is printed when it ends: "#12 /dev/hidraw3 (port 1-1.3)
+    // Tavrin II 00012345: written and verified (2.9 s)", or its JSON object.
+    static QString unitLine(const ProvisionOutcome& outcome, bool json);
+    // "8 written and verified, 0 failed, 1 skipped", or the summary object.
+    static QString summaryLine(bool json, bool verify, int done, int failed, int skipped);
+
+private:
     // "#12 /dev/hidraw3 (port 1-1.3) Tavrin II 00012345"
     static QString unitLabel(int number, const QString& device, const QString& port, const QString& model,
                              const QString& serial);
 
-private:
     struct UnitRead
     {
         UsbHid::Unit unit;
