@@ -6,7 +6,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutexLocker>
+#include <mutex>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -116,7 +116,7 @@ void syncDirectoryOf(const QString& path)
 
 bool ProvisionLog::open(QString& error)
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard<std::mutex> locker(m_mutex);
     if (m_fd >= 0)
         return true;
     const bool existed = QFileInfo::exists(m_path);
@@ -140,7 +140,7 @@ bool ProvisionLog::open(QString& error)
 
 bool ProvisionLog::holdForStation(QString& error)
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard<std::mutex> locker(m_mutex);
     if (m_fd < 0) {
         error = tr("Could not write to %1").arg(m_path);
         return false;
@@ -194,7 +194,7 @@ bool ProvisionLog::writeAll(const QByteArray& bytes)
 
 bool ProvisionLog::append(const ProvisionRow& row, QString& error)
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard<std::mutex> locker(m_mutex);
     if (m_fd < 0) {
         error = tr("Could not write to %1").arg(m_path);
         return false;

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QList>
-#include <QMutex>
+#include <mutex>
 #include <QString>
 
 // The provisioning log: a CSV file (RFC 4180) with one row per unit that was tried, appended by the
@@ -62,5 +62,5 @@ private:
     QString m_path;
     int m_fd = -1;
     bool m_held = false;
-    QMutex m_mutex;
+    std::mutex m_mutex;
 };

@@ -1,6 +1,6 @@
 #include "config/UnitNumbering.h"
 
-#include <QMutexLocker>
+#include <mutex>
 #include <QRegularExpression>
 
 namespace {
@@ -87,7 +87,7 @@ UnitNumbering::UnitNumbering(QList<int> numbers, const ProvisionHistory& history
 
 int UnitNumbering::acquire(const QString& serial, QString& error)
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard<std::mutex> locker(m_mutex);
     if (const int given = m_given.value(serial))
         return given;
     if (const int logged = m_history.numberOf(serial)) {
@@ -109,14 +109,14 @@ int UnitNumbering::acquire(const QString& serial, QString& error)
 
 void UnitNumbering::confirm(const QString& serial)
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard<std::mutex> locker(m_mutex);
     if (m_given.contains(serial))
         m_confirmed.insert(serial);
 }
 
 void UnitNumbering::release(const QString& serial)
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard<std::mutex> locker(m_mutex);
     if (!m_confirmed.contains(serial) && m_history.numberOf(serial) == 0)
         m_given.remove(serial);
 }

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QList>
-#include <QMutex>
+#include <mutex>
 #include <QSet>
 #include <QString>
 
@@ -53,5 +53,5 @@ private:
     ProvisionHistory m_history;
     QHash<QString, int> m_given;
     QSet<QString> m_confirmed;
-    QMutex m_mutex;
+    std::mutex m_mutex;
 };

@@ -5,31 +5,31 @@
 #include "config/UnitNumbering.h"
 
 #include <QDateTime>
-#include <QMutexLocker>
+#include <QPointer>
+#include <mutex>
 #include <QThread>
 
 int ProvisioningRun::DecisionOrder::ticket()
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard<std::mutex> locker(m_mutex);
     return m_issued++;
 }
 
 void ProvisioningRun::DecisionOrder::wait(int ticket)
 {
-    QMutexLocker locker(&m_mutex);
-    while (m_next != ticket)
-        m_turn.wait(&m_mutex);
+    std::unique_lock<std::mutex> locker(m_mutex);
+    m_turn.wait(locker, [this, ticket] { return m_next == ticket; });
 }
 
 void ProvisioningRun::DecisionOrder::pass(int ticket)
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard<std::mutex> locker(m_mutex);
     if (ticket < m_next || m_passed.contains(ticket))
         return;
     m_passed.append(ticket);
     while (m_passed.removeOne(m_next))
         ++m_next;
-    m_turn.wakeAll();
+    m_turn.notify_all();
 }
 
 ProvisioningRun::ProvisioningRun(std::shared_ptr<HidBackend> backend, QObject* parent)
@@ -70,10 +70,31 @@ void ProvisioningRun::start(const ProvisionJob& job)
             Qt::DirectConnection);
     }
     connect(thread, &QThread::started, provisioner, &UnitProvisioner::run);
-    connect(provisioner, &UnitProvisioner::identified, this, &ProvisioningRun::identified);
-    connect(provisioner, &UnitProvisioner::stage, this, &ProvisioningRun::stage);
-    connect(provisioner, &UnitProvisioner::finished, this,
-            [this, thread](const ProvisionOutcome& outcome) { unitFinished(outcome, thread); });
+    connect(
+        provisioner, &UnitProvisioner::identified, provisioner,
+        [this, thread](const QString& device, const QString& serial, const QString& model, const QString& firmware) {
+            Report report { Report::Identified, thread, {}, {} };
+            report.unit.device = device;
+            report.unit.serial = serial;
+            report.unit.model = model;
+            report.unit.firmware = firmware;
+            post(std::move(report));
+        },
+        Qt::DirectConnection);
+    connect(
+        provisioner, &UnitProvisioner::stage, provisioner,
+        [this, thread](const QString& device, UnitProvisioner::Stage stage) {
+            Report report { Report::Stage, thread, {}, stage };
+            report.unit.device = device;
+            post(std::move(report));
+        },
+        Qt::DirectConnection);
+    connect(
+        provisioner, &UnitProvisioner::finished, provisioner,
+        [this, thread](const ProvisionOutcome& outcome) {
+            post(Report { Report::Finished, thread, outcome, {} });
+        },
+        Qt::DirectConnection);
     m_workers.append(Worker { thread, provisioner });
     ++m_inFlight;
     thread->start();
@@ -95,6 +116,41 @@ ProvisionDecision ProvisioningRun::decide(ProvisionJob& job, const ProvisionOutc
         job.profile = NumberedProfile::forUnit(job.profile, number);
     }
     return ProvisionDecision::proceed();
+}
+
+void ProvisioningRun::post(Report report)
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_reportsMutex);
+        m_reports.push_back(std::move(report));
+    }
+    QMetaObject::invokeMethod(this, "deliverReports", Qt::QueuedConnection);
+}
+
+void ProvisioningRun::deliverReports()
+{
+    std::deque<Report> reports;
+    {
+        const std::lock_guard<std::mutex> lock(m_reportsMutex);
+        reports.swap(m_reports);
+    }
+    // A receiver may end the run.
+    const QPointer<ProvisioningRun> alive(this);
+    for (const Report& report : reports) {
+        if (!alive)
+            return;
+        switch (report.kind) {
+        case Report::Identified:
+            emit identified(report.unit.device, report.unit.serial, report.unit.model, report.unit.firmware);
+            break;
+        case Report::Stage:
+            emit stage(report.unit.device, report.stage);
+            break;
+        case Report::Finished:
+            unitFinished(report.unit, report.thread);
+            break;
+        }
+    }
 }
 
 void ProvisioningRun::unitFinished(const ProvisionOutcome& outcome, QThread* thread)

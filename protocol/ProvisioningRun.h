@@ -3,12 +3,13 @@
 #include "protocol/UnitProvisioner.h"
 
 #include <QList>
-#include <QMutex>
 #include <QObject>
 #include <QString>
-#include <QWaitCondition>
 
+#include <condition_variable>
+#include <deque>
 #include <memory>
+#include <mutex>
 
 class HidBackend;
 class ProvisionLog;
@@ -63,13 +64,31 @@ private:
         void pass(int ticket);
 
     private:
-        QMutex m_mutex;
-        QWaitCondition m_turn;
+        std::mutex m_mutex;
+        std::condition_variable m_turn;
         int m_next = 0;
         int m_issued = 0;
         QList<int> m_passed;
     };
 
+    // What a worker reports, in the order it reported it.
+    struct Report
+    {
+        enum Kind
+        {
+            Identified,
+            Stage,
+            Finished
+        } kind;
+        QThread* thread = nullptr;
+        ProvisionOutcome unit;
+        UnitProvisioner::Stage stage = UnitProvisioner::Identifying;
+    };
+
+    // On a worker's thread. The reports cross to this object's thread under a lock of ours rather than as
+    // arguments of queued signals: the thread checker sees our lock, not the one inside Qt's event queue.
+    void post(Report report);
+    Q_INVOKABLE void deliverReports();
     void unitFinished(const ProvisionOutcome& outcome, QThread* thread);
     ProvisionDecision decide(ProvisionJob& job, const ProvisionOutcome& unit);
 
@@ -85,4 +104,6 @@ private:
     std::shared_ptr<DecisionOrder> m_order;
     QList<Worker> m_workers;
     int m_inFlight = 0;
+    std::mutex m_reportsMutex;
+    std::deque<Report> m_reports;
 };

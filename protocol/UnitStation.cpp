@@ -11,7 +11,7 @@
 #include "usb/UsbHid.h"
 
 #include <QFile>
-#include <QMutexLocker>
+#include <mutex>
 #include <QTimer>
 
 #include <cerrno>
@@ -161,7 +161,7 @@ void UnitStation::stop()
 
 void UnitStation::leaveOut(const QString& device)
 {
-    const QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     m_leftOutDevices.insert(device);
     const QString serial = m_units.value(device).serialNumber;
     if (!serial.isEmpty())
@@ -194,7 +194,7 @@ void UnitStation::unitArrived(const QString& device)
     report(unit);
     {
         // A node is left out for the unit plugged in there, not for the next one.
-        const QMutexLocker lock(&m_mutex);
+        const std::lock_guard<std::mutex> lock(m_mutex);
         m_leftOutDevices.remove(device);
     }
     m_inFlight.insert(device);
@@ -280,7 +280,7 @@ void UnitStation::stageReached(const QString& device, UnitProvisioner::Stage sta
 
 ProvisionDecision UnitStation::decide(ProvisionJob& job, const ProvisionOutcome& unit)
 {
-    const QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     if (m_leftOutDevices.contains(job.device) || m_leftOutSerials.contains(unit.serial))
         return ProvisionDecision::skip(tr("left out"));
     if (m_settings.again)
@@ -301,7 +301,7 @@ void UnitStation::readHistory()
     QString error;
     if (!ProvisionLog::read(m_settings.logPath, rows, error))
         return;
-    const QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     m_history = ProvisionHistory(rows);
 }
 
@@ -321,7 +321,7 @@ void UnitStation::unitDone(const ProvisionOutcome& outcome)
     unit.provisionedOn = QDateTime();
     unit.logError = m_logErrors.take(outcome.device);
     if (outcome.skipped) {
-        const QMutexLocker lock(&m_mutex);
+        const std::lock_guard<std::mutex> lock(m_mutex);
         const bool leftOut = m_leftOutDevices.contains(outcome.device) || m_leftOutSerials.contains(outcome.serial);
         unit.state = leftOut ? StationUnit::State::LeftOut : StationUnit::State::AlreadyProvisioned;
         if (const ProvisionRow* row = leftOut ? nullptr : m_history.verifiedWith(outcome.serial, m_profileSha256))

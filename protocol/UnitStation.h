@@ -7,7 +7,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QList>
-#include <QMutex>
+#include <mutex>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -90,7 +90,7 @@ private:
     bool m_refusedUnnumbered = false;
 
     // Shared with decide on the workers' threads.
-    QMutex m_mutex;
+    std::mutex m_mutex;
     ProvisionHistory m_history;
     QSet<QString> m_leftOutDevices;
     QSet<QString> m_leftOutSerials;

@@ -4,7 +4,7 @@
 #include "usb/UsbLogging.h"
 
 #include <QCoreApplication>
-#include <QMutex>
+#include <mutex>
 
 namespace {
 
@@ -45,7 +45,7 @@ bool appendsSystemText(int code)
 
 struct SharedBackend
 {
-    QMutex mutex;
+    std::mutex mutex;
     std::shared_ptr<HidBackend> backend;
 };
 
@@ -83,7 +83,7 @@ UsbHid::~UsbHid()
 std::shared_ptr<HidBackend> UsbHid::sharedBackend()
 {
     SharedBackend& slot = sharedSlot();
-    const QMutexLocker lock(&slot.mutex);
+    const std::lock_guard<std::mutex> lock(slot.mutex);
     if (!slot.backend)
         slot.backend = std::make_shared<HidapiBackend>();
     return slot.backend;
@@ -94,7 +94,7 @@ HidBackend* UsbHid::setBackend(std::unique_ptr<HidBackend> backend)
     if (!backend)
         backend = std::make_unique<HidapiBackend>();
     SharedBackend& slot = sharedSlot();
-    const QMutexLocker lock(&slot.mutex);
+    const std::lock_guard<std::mutex> lock(slot.mutex);
     slot.backend = std::move(backend);
     return slot.backend.get();
 }
