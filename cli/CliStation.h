@@ -2,7 +2,6 @@
 
 #include "config/Tavrin2QtCfg.h"
 
-#include <QCoreApplication>
 #include <QList>
 #include <QObject>
 #include <QStringList>
