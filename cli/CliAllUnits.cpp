@@ -68,6 +68,68 @@ QString CliAllUnits::unitLabel(int number, const QString& device, const QString&
     return label;
 }
 
+QString CliAllUnits::unitLine(bool json, const UnitNames& unit, const QString& result, const QString& message,
+                              QJsonObject fields, int number, const QString& text)
+{
+    if (json) {
+        fields.insert(QStringLiteral("device"), unit.device);
+        fields.insert(QStringLiteral("port"), unit.port);
+        fields.insert(QStringLiteral("serial"), unit.serial);
+        fields.insert(QStringLiteral("model"), unit.model);
+        fields.insert(QStringLiteral("firmware"), unit.firmware);
+        fields.insert(QStringLiteral("result"), result);
+        fields.insert(QStringLiteral("message"), message);
+        return jsonLine(fields);
+    }
+    return unitLabel(number, unit.device, unit.port, unit.model, unit.serial) + QStringLiteral(": ") + text;
+}
+
+QString CliAllUnits::summaryLine(bool json, QJsonObject counts, int skipped, QString text)
+{
+    if (json) {
+        counts.insert(QStringLiteral("summary"), true);
+        counts.insert(QStringLiteral("skipped"), skipped);
+        return jsonLine(counts);
+    }
+    if (skipped > 0)
+        text += tr(", %1 skipped").arg(skipped);
+    return text;
+}
+
+QString CliAllUnits::unitLine(const ProvisionOutcome& outcome, bool json)
+{
+    QString text;
+    if (outcome.skipped)
+        text = tr("skipped: %1").arg(outcome.message);
+    else if (outcome.result == ProvisionRow::Result::Failed)
+        text = tr("FAILED: %1").arg(SettingsPrinter::displayText(outcome.message));
+    else
+        text = (outcome.result == ProvisionRow::Result::Verified ? tr("written and verified (%1 s)")
+                                                                 : tr("written (not verified) (%1 s)"))
+                   .arg(secondsText(outcome.seconds));
+    return unitLine(
+        json, { outcome.device, outcome.port, outcome.serial, outcome.model, outcome.firmware },
+        outcome.skipped ? QStringLiteral("skipped") : ProvisionLog::resultName(outcome.result), outcome.message,
+        { { QStringLiteral("seconds"), outcome.seconds }, { QStringLiteral("number"), numberValue(outcome.number) } },
+        outcome.number, text);
+}
+
+QString CliAllUnits::summaryLine(bool json, bool verify, int done, int failed, int skipped)
+{
+    const ProvisionRow::Result doneResult
+        = verify ? ProvisionRow::Result::Verified : ProvisionRow::Result::WrittenUnverified;
+    return summaryLine(json, { { ProvisionLog::resultName(doneResult), done }, { QStringLiteral("failed"), failed } },
+                       skipped,
+                       (verify ? tr("%1 written and verified, %2 failed") : tr("%1 written (not verified), %2 failed"))
+                           .arg(done)
+                           .arg(failed));
+}
+
+CliAllUnits::UnitNames CliAllUnits::namesOf(const UnitRead& entry)
+{
+    return { entry.unit.path, entry.unit.port, entry.serial, entry.model, entry.firmware };
+}
+
 bool CliAllUnits::json() const
 {
     return m_commandLine.isSet(QStringLiteral("json"));
@@ -183,39 +245,13 @@ CliExitStatus CliAllUnits::provision(const QString& path, const Tavrin2QtCfg& pr
         m_err.flush();
     });
     QObject::connect(&run, &ProvisioningRun::unitDone, &loop, [&](const ProvisionOutcome& outcome) {
-        QString result;
-        QString text;
-        if (outcome.skipped) {
+        if (outcome.skipped)
             ++skipped;
-            result = QStringLiteral("skipped");
-            text = tr("skipped: %1").arg(outcome.message);
-        } else if (outcome.result == ProvisionRow::Result::Failed) {
+        else if (outcome.result == ProvisionRow::Result::Failed)
             ++failed;
-            result = ProvisionLog::resultName(outcome.result);
-            text = tr("FAILED: %1").arg(SettingsPrinter::displayText(outcome.message));
-        } else {
+        else
             ++done;
-            result = ProvisionLog::resultName(outcome.result);
-            text = (outcome.result == ProvisionRow::Result::Verified ? tr("written and verified (%1 s)")
-                                                                     : tr("written (not verified) (%1 s)"))
-                       .arg(secondsText(outcome.seconds));
-        }
-        if (json()) {
-            printLine(jsonLine(QJsonObject {
-                { QStringLiteral("device"), outcome.device },
-                { QStringLiteral("port"), outcome.port },
-                { QStringLiteral("serial"), outcome.serial },
-                { QStringLiteral("model"), outcome.model },
-                { QStringLiteral("firmware"), outcome.firmware },
-                { QStringLiteral("result"), result },
-                { QStringLiteral("seconds"), outcome.seconds },
-                { QStringLiteral("message"), outcome.message },
-                { QStringLiteral("number"), numberValue(outcome.number) },
-            }));
-        } else {
-            printLine(unitLabel(outcome.number, outcome.device, outcome.port, outcome.model, outcome.serial)
-                      + QStringLiteral(": ") + text);
-        }
+        printLine(unitLine(outcome, json()));
     });
     QObject::connect(&run, &ProvisioningRun::allDone, &loop, &QEventLoop::quit);
 
@@ -231,26 +267,8 @@ CliExitStatus CliAllUnits::provision(const QString& path, const Tavrin2QtCfg& pr
     }
     loop.exec();
 
-    if (summary) {
-        if (json()) {
-            printLine(jsonLine(QJsonObject {
-                { QStringLiteral("summary"), true },
-                { ProvisionLog::resultName(verify ? ProvisionRow::Result::Verified
-                                                  : ProvisionRow::Result::WrittenUnverified),
-                  done },
-                { QStringLiteral("failed"), failed },
-                { QStringLiteral("skipped"), skipped },
-            }));
-        } else {
-            QString text
-                = (verify ? tr("%1 written and verified, %2 failed") : tr("%1 written (not verified), %2 failed"))
-                      .arg(done)
-                      .arg(failed);
-            if (skipped > 0)
-                text += tr(", %1 skipped").arg(skipped);
-            printLine(text);
-        }
-    }
+    if (summary)
+        printLine(summaryLine(json(), verify, done, failed, skipped));
     return failed > 0 || logFailed ? ExitFailure : ExitSuccess;
 }
 
@@ -358,31 +376,10 @@ CliExitStatus CliAllUnits::readAll(const QString& folder)
             result = QStringLiteral("saved");
             text = tr("saved as %1").arg(file);
         }
-        if (json()) {
-            printLine(jsonLine(QJsonObject { { QStringLiteral("device"), entry.unit.path },
-                                             { QStringLiteral("port"), entry.unit.port },
-                                             { QStringLiteral("serial"), entry.serial },
-                                             { QStringLiteral("model"), entry.model },
-                                             { QStringLiteral("firmware"), entry.firmware },
-                                             { QStringLiteral("result"), result },
-                                             { QStringLiteral("file"), file },
-                                             { QStringLiteral("message"), failure } }));
-        } else {
-            printLine(unitLabel(0, entry.unit.path, entry.unit.port, entry.model, entry.serial) + QStringLiteral(": ")
-                      + text);
-        }
+        printLine(unitLine(json(), namesOf(entry), result, failure, { { QStringLiteral("file"), file } }, 0, text));
     });
-    if (json()) {
-        printLine(jsonLine(QJsonObject { { QStringLiteral("summary"), true },
-                                         { QStringLiteral("saved"), saved },
-                                         { QStringLiteral("failed"), failed },
-                                         { QStringLiteral("skipped"), skipped } }));
-    } else {
-        QString text = tr("%1 saved, %2 failed").arg(saved).arg(failed);
-        if (skipped > 0)
-            text += tr(", %1 skipped").arg(skipped);
-        printLine(text);
-    }
+    printLine(summaryLine(json(), { { QStringLiteral("saved"), saved }, { QStringLiteral("failed"), failed } }, skipped,
+                          tr("%1 saved, %2 failed").arg(saved).arg(failed)));
     return failed > 0 ? ExitFailure : ExitSuccess;
 }
 
@@ -426,31 +423,13 @@ CliExitStatus CliAllUnits::checkAll(const Tavrin2QtCfg& profile)
             result = QStringLiteral("differs");
             text = tr("differs: %1").arg(SettingsPrinter::displayText(found.join(QStringLiteral(" / "))));
         }
-        if (json()) {
-            printLine(jsonLine(QJsonObject { { QStringLiteral("device"), entry.unit.path },
-                                             { QStringLiteral("port"), entry.unit.port },
-                                             { QStringLiteral("serial"), entry.serial },
-                                             { QStringLiteral("model"), entry.model },
-                                             { QStringLiteral("firmware"), entry.firmware },
-                                             { QStringLiteral("result"), result },
-                                             { QStringLiteral("differences"), QJsonArray::fromStringList(found) },
-                                             { QStringLiteral("message"), failure } }));
-        } else {
-            printLine(unitLabel(0, entry.unit.path, entry.unit.port, entry.model, entry.serial) + QStringLiteral(": ")
-                      + text);
-        }
+        printLine(unitLine(json(), namesOf(entry), result, failure,
+                           { { QStringLiteral("differences"), QJsonArray::fromStringList(found) } }, 0, text));
     });
-    if (json()) {
-        printLine(jsonLine(QJsonObject { { QStringLiteral("summary"), true },
-                                         { QStringLiteral("matches"), matching },
-                                         { QStringLiteral("differs"), differing },
-                                         { QStringLiteral("failed"), failed },
-                                         { QStringLiteral("skipped"), skipped } }));
-    } else {
-        QString text = tr("%1 match, %2 differ, %3 failed").arg(matching).arg(differing).arg(failed);
-        if (skipped > 0)
-            text += tr(", %1 skipped").arg(skipped);
-        printLine(text);
-    }
+    printLine(summaryLine(json(),
+                          { { QStringLiteral("matches"), matching },
+                            { QStringLiteral("differs"), differing },
+                            { QStringLiteral("failed"), failed } },
+                          skipped, tr("%1 match, %2 differ, %3 failed").arg(matching).arg(differing).arg(failed)));
     return differing > 0 || failed > 0 ? ExitFailure : ExitSuccess;
 }

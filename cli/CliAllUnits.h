@@ -6,6 +6,7 @@
 #include "usb/UsbHid.h"
 
 #include <QCoreApplication>
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -38,11 +39,32 @@ public:
 
     // The differences between a profile and a unit's settings, "label: sent ..., Tavrin holds ...".
     static QStringList differences(const Tavrin2QtCfg& profile, const Tavrin2QtCfg& held);
+    // A unit written, or left alone (skipped), as it is printed when it ends: "#12 /dev/hidraw3 (port 1-1.3)
+    // Tavrin II 00012345: written and verified (2.9 s)", or its JSON object.
+    static QString unitLine(const ProvisionOutcome& outcome, bool json);
+    // "8 written and verified, 0 failed, 1 skipped", or the summary object.
+    static QString summaryLine(bool json, bool verify, int done, int failed, int skipped);
+
+private:
+    // What names a unit in its line and in its JSON object.
+    struct UnitNames
+    {
+        QString device;
+        QString port;
+        QString serial;
+        QString model;
+        QString firmware;
+    };
+
     // "#12 /dev/hidraw3 (port 1-1.3) Tavrin II 00012345"
     static QString unitLabel(int number, const QString& device, const QString& port, const QString& model,
                              const QString& serial);
+    // A unit's line, "label: text", or its object: its names, result and message, and the command's own fields.
+    static QString unitLine(bool json, const UnitNames& unit, const QString& result, const QString& message,
+                            QJsonObject fields, int number, const QString& text);
+    // The summary line, text and ", N skipped", or its object: the counts, skipped and "summary": true.
+    static QString summaryLine(bool json, QJsonObject counts, int skipped, QString text);
 
-private:
     struct UnitRead
     {
         UsbHid::Unit unit;
@@ -62,6 +84,7 @@ private:
                             bool summary);
     // Reads every unit at once; done is called on this thread as each one ends, in the order they end.
     void readUnits(const std::vector<UsbHid::Unit>& units, const std::function<void(const UnitRead&)>& done);
+    static UnitNames namesOf(const UnitRead& entry);
     std::vector<UsbHid::Unit> attachedOrFail();
     void openLog();
     std::unique_ptr<UnitNumbering> numbering();

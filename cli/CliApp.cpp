@@ -343,9 +343,9 @@ void CliApp::station()
 
     options.profilePath = m_commandLine.commandArguments().at(0);
     const std::unique_ptr<Tavrin2QtCfg> cfg = loadForWriting(options.profilePath);
-    // The hash write --all logs, so that each recognises the other's units.
-    options.profileSha256 = ProvisionLog::profileSha256(*cfg, error);
-    if (options.profileSha256.isNull())
+    // The station logs the hash write --all logs, so that each recognises the other's units: a profile that
+    // has none is refused before anything else.
+    if (ProvisionLog::profileSha256(*cfg, error).isNull())
         throw CliFailure::failure(error);
     // A numbered unit's texts are checked with its number in, before anything is sent to it.
     if (!NumberedProfile::holdsNumber(*cfg))

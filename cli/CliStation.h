@@ -1,18 +1,9 @@
 #pragma once
 
-#include "config/ProvisionHistory.h"
 #include "config/Tavrin2QtCfg.h"
-#include "protocol/UnitProvisioner.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
-#include <QElapsedTimer>
-#include <QHash>
 #include <QList>
-#include <QMap>
-#include <QMutex>
 #include <QObject>
-#include <QSet>
 #include <QStringList>
 #include <QTextStream>
 
@@ -20,15 +11,14 @@
 #include <optional>
 
 class HidBackend;
-class HotplugMonitor;
-class ProvisionLog;
-class ProvisioningRun;
-class QEventLoop;
 class QTimer;
-class UnitNumbering;
+class UnitStation;
+struct ProvisionOutcome;
+struct StationUnit;
 
 // tavrin2qt-cli station: programs every unit attached at start and every unit plugged in later, each once per
-// plug-in, several at once, until a stop signal, a count of verified units or a time without any unit.
+// plug-in, several at once, until a stop signal, a count of verified units or a time without any unit. The
+// station (UnitStation, as in the window) decides which unit is written; this prints what became of each.
 class CliStation : public QObject
 {
     Q_OBJECT
@@ -38,7 +28,6 @@ public:
     {
         QString profilePath;
         Tavrin2QtCfg profile;
-        QString profileSha256;
         QString logPath;
         bool again = false;
         QStringList excludedSerials;
@@ -58,45 +47,19 @@ public:
     int run();
 
 private:
-    struct Unit
-    {
-        QString port;
-        QString serial; // once identified
-        bool started = false; // its worker runs (else its node's access is still awaited)
-    };
-
-    void arrived(const QString& node);
-    void left(const QString& node);
-    void startUnit(const QString& node, const QString& port);
-    void unitDone(const ProvisionOutcome& outcome);
-    ProvisionDecision decide(ProvisionJob& job, const ProvisionOutcome& unit);
+    void unitEnded(const StationUnit& unit, const ProvisionOutcome& outcome);
     void stopSignal(int count);
     void idleCheck();
-    void finishIfDone();
-    void printUnit(const ProvisionOutcome& outcome);
-    void printSummary();
+    void stop();
     void stopAtOnce();
-    QString portOf(const QString& node) const;
+    void printSummary();
 
     Options m_options;
     std::shared_ptr<HidBackend> m_backend;
     QTextStream& m_out;
     QTextStream& m_err;
-    std::unique_ptr<ProvisionLog> m_log;
-    std::unique_ptr<UnitNumbering> m_numbering;
-    ProvisioningRun* m_run = nullptr;
-    HotplugMonitor* m_monitor = nullptr;
+    UnitStation* m_station = nullptr;
     QTimer* m_idleTimer = nullptr;
-    QEventLoop* m_loop = nullptr;
-    bool m_done = false;
-
-    // Touched by decide() on the workers' threads.
-    QMutex m_decideMutex;
-    ProvisionHistory m_history;
-
-    QMap<QString, Unit> m_inFlight; // by node
-    QHash<QString, QString> m_unlogged; // by node: why the unit's row could not be written
-    QSet<QString> m_waitingNodes; // plugged in again while the old unit's worker still ran
     bool m_stopping = false;
     int m_verified = 0;
     int m_failed = 0;

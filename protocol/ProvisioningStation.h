@@ -2,6 +2,8 @@
 
 #include "config/Tavrin2QtCfg.h"
 
+#include <QDateTime>
+#include <QList>
 #include <QMetaType>
 #include <QObject>
 #include <QString>
@@ -19,8 +21,12 @@ struct StationSettings
     QString logPath;
     // The first number to give; none: the units are not numbered (unless the log numbered them before).
     std::optional<int> numberFrom;
+    // The numbers to give, in this order (instead of numberFrom).
+    std::optional<QList<int>> numbers;
     // Units never written, such as the reference unit the profile was read from.
     QStringList leaveOutSerials;
+    // Units the log shows verified with this profile are written again.
+    bool again = false;
 };
 
 // One unit as a station sees it, reported whenever anything about it changes.
@@ -52,6 +58,10 @@ struct StationUnit
     int number = 0;
     // Why it failed; when it was provisioned before.
     QString detail;
+    // AlreadyProvisioned: when it was verified with this profile, as logged.
+    QDateTime provisionedOn;
+    // Why its row could not be written to the log: it failed for that, whatever it holds.
+    QString logError;
 
     bool isFinished() const
     {

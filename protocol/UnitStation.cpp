@@ -71,6 +71,7 @@ bool UnitStation::start(QString& error)
 {
     if (m_running)
         return true;
+    m_refusedUnnumbered = false;
     m_profileSha256 = ProvisionLog::profileSha256(m_settings.profile, error);
     if (m_profileSha256.isNull())
         return false;
@@ -82,8 +83,9 @@ bool UnitStation::start(QString& error)
     if (!ProvisionLog::read(m_settings.logPath, rows, error))
         return false;
     m_history = ProvisionHistory(rows);
-    m_numbering = UnitNumbering::forRun(m_settings.numberFrom, std::nullopt, m_history);
+    m_numbering = UnitNumbering::forRun(m_settings.numberFrom, m_settings.numbers, m_history);
     if (!m_numbering && NumberedProfile::holdsNumber(m_settings.profile)) {
+        m_refusedUnnumbered = true;
         error = tr("The profile's messages hold {n}, which only numbered units can take: every unit would get "
                    "it as it stands. Number the units, or take {n} out of the messages.");
         return false;
@@ -209,8 +211,15 @@ void UnitStation::unitArrived(const QString& device)
         this, [device] { return openOnce(device); },
         [this, device](OpenRetry::Result) {
             m_accessSettled.insert(device);
-            while (!m_awaitingAccess.isEmpty() && m_accessSettled.remove(m_awaitingAccess.constFirst()))
-                startUnit(m_awaitingAccess.takeFirst());
+            while (!m_awaitingAccess.isEmpty() && m_accessSettled.remove(m_awaitingAccess.constFirst())) {
+                const QString next = m_awaitingAccess.takeFirst();
+                // Stopped meanwhile: never started, so no longer in flight.
+                if (m_stopping)
+                    m_inFlight.remove(next);
+                else
+                    startUnit(next);
+            }
+            allDone();
         });
 }
 
@@ -269,19 +278,31 @@ void UnitStation::stageReached(const QString& device, UnitProvisioner::Stage sta
     report(unit);
 }
 
-ProvisionDecision UnitStation::decide(const ProvisionJob& job, const ProvisionOutcome& unit)
+ProvisionDecision UnitStation::decide(ProvisionJob& job, const ProvisionOutcome& unit)
 {
     const std::lock_guard<std::mutex> lock(m_mutex);
     if (m_leftOutDevices.contains(job.device) || m_leftOutSerials.contains(unit.serial))
         return ProvisionDecision::skip(tr("left out"));
-    const auto now = m_verifiedNow.constFind(unit.serial);
-    if (now != m_verifiedNow.constEnd())
-        return ProvisionDecision::skip(
-            tr("already provisioned with this profile on %1").arg(now->first.toString(Qt::ISODate)));
-    if (const ProvisionRow* row = m_history.verifiedWith(unit.serial, m_profileSha256))
-        return ProvisionDecision::skip(
-            tr("already provisioned with this profile on %1").arg(row->time.toString(Qt::ISODate)));
-    return ProvisionDecision::proceed();
+    if (m_settings.again)
+        return ProvisionDecision::proceed();
+    const ProvisionRow* row = m_history.verifiedWith(unit.serial, m_profileSha256);
+    if (!row)
+        return ProvisionDecision::proceed();
+    // The number it carries stays its own.
+    job.number = row->number;
+    return ProvisionDecision::skip(
+        tr("already provisioned with this profile on %1").arg(row->time.toString(Qt::ISODate)));
+}
+
+void UnitStation::readHistory()
+{
+    // Read back as logged: a unit plugged in again in this run is known by its row, its time and its number.
+    QList<ProvisionRow> rows;
+    QString error;
+    if (!ProvisionLog::read(m_settings.logPath, rows, error))
+        return;
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_history = ProvisionHistory(rows);
 }
 
 void UnitStation::unitDone(const ProvisionOutcome& outcome)
@@ -297,30 +318,31 @@ void UnitStation::unitDone(const ProvisionOutcome& outcome)
         unit.firmware = outcome.firmware;
     unit.detail = outcome.message;
     unit.number = 0;
-    const QString logError = m_logErrors.take(outcome.device);
+    unit.provisionedOn = QDateTime();
+    unit.logError = m_logErrors.take(outcome.device);
     if (outcome.skipped) {
         const std::lock_guard<std::mutex> lock(m_mutex);
         const bool leftOut = m_leftOutDevices.contains(outcome.device) || m_leftOutSerials.contains(outcome.serial);
         unit.state = leftOut ? StationUnit::State::LeftOut : StationUnit::State::AlreadyProvisioned;
-        if (!leftOut) {
-            const auto now = m_verifiedNow.constFind(outcome.serial);
-            unit.number = now != m_verifiedNow.constEnd() ? now->second : m_history.numberOf(outcome.serial);
-        }
-    } else if (outcome.result == ProvisionRow::Result::Verified && logError.isEmpty()) {
+        if (const ProvisionRow* row = leftOut ? nullptr : m_history.verifiedWith(outcome.serial, m_profileSha256))
+            unit.provisionedOn = row->time;
+        // A unit left alone keeps the number the log gave it.
+        unit.number = outcome.number > 0 ? outcome.number : m_history.numberOf(outcome.serial);
+    } else if (outcome.result == ProvisionRow::Result::Verified && unit.logError.isEmpty()) {
         unit.state = StationUnit::State::Verified;
         unit.percent = 100;
         unit.number = outcome.number;
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_verifiedNow.insert(outcome.serial, { QDateTime::currentDateTime(), outcome.number });
+        readHistory();
     } else if (outcome.unplugged) {
         unit.state = StationUnit::State::Unplugged;
     } else {
         unit.state = StationUnit::State::Failed;
         // A unit not in the log is not provisioned, whatever it holds.
-        if (!logError.isEmpty())
-            unit.detail = tr("its row could not be logged: %1").arg(logError);
+        if (!unit.logError.isEmpty())
+            unit.detail = tr("its row could not be logged: %1").arg(unit.logError);
     }
     report(unit);
+    emit unitEnded(unit, outcome);
     if (m_arrivedMeanwhile.remove(outcome.device) && m_present.contains(outcome.device))
         unitArrived(outcome.device);
 }
@@ -331,6 +353,16 @@ void UnitStation::allDone()
         m_running = false;
         emit stopped();
     }
+}
+
+QList<StationUnit> UnitStation::unitsInFlight() const
+{
+    QStringList devices(m_inFlight.cbegin(), m_inFlight.cend());
+    devices.sort();
+    QList<StationUnit> units;
+    for (const QString& device : std::as_const(devices))
+        units.append(m_units.value(device));
+    return units;
 }
 
 void UnitStation::report(const StationUnit& unit)

@@ -5,8 +5,8 @@
 #include "protocol/UnitProvisioner.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QHash>
+#include <QList>
 #include <mutex>
 #include <QSet>
 #include <QString>
@@ -21,11 +21,12 @@ class ProvisioningRun;
 class QTimer;
 class UnitNumbering;
 
-// The station on the units of a backend: every unit attached at start and every unit plugged in later is
-// written, verified and logged once per plug-in, several at once. A serial number the log (or this run)
-// shows verified with the same profile is skipped; numbering goes on from the log as the command line's
-// does. The system's units are heard by the hot-plug monitor; units of another backend (virtual ones) by
-// looking at the backend every HotplugMonitor::PollIntervalMs.
+// The station on the units of a backend, for the window's dialog and the command line's station: every unit
+// attached at start and every unit plugged in later is written, verified and logged once per plug-in,
+// several at once. A serial number the log (or this run) shows verified with the same profile is skipped
+// unless StationSettings::again; numbering goes on from the log. The system's units are heard by the
+// hot-plug monitor; units of another backend (virtual ones) by looking at the backend every
+// HotplugMonitor::PollIntervalMs.
 class UnitStation : public ProvisioningStation
 {
     Q_OBJECT
@@ -43,6 +44,16 @@ public:
     // Tests: looks at the backend's units now instead of at the next tick (virtual units only).
     void lookForUnits();
 
+    // After start() failed: whether the profile holds {n} while the units are not numbered.
+    bool refusedUnnumbered() const { return m_refusedUnnumbered; }
+    // The units being started or written, by node.
+    QList<StationUnit> unitsInFlight() const;
+
+signals:
+    // Once per unit tried or skipped, right after the unitChanged that shows its end: outcome is how its
+    // worker ended it.
+    void unitEnded(const StationUnit& unit, const ProvisionOutcome& outcome);
+
 private:
     void unitArrived(const QString& device);
     void unitLeft(const QString& device);
@@ -53,7 +64,8 @@ private:
     void allDone();
     void report(const StationUnit& unit);
     // On the workers' threads, one unit at a time.
-    ProvisionDecision decide(const ProvisionJob& job, const ProvisionOutcome& unit);
+    ProvisionDecision decide(ProvisionJob& job, const ProvisionOutcome& unit);
+    void readHistory();
 
     StationSettings m_settings;
     QString m_profileSha256;
@@ -75,12 +87,11 @@ private:
     QHash<QString, QString> m_logErrors;
     bool m_running = false;
     bool m_stopping = false;
+    bool m_refusedUnnumbered = false;
 
     // Shared with decide on the workers' threads.
     std::mutex m_mutex;
     ProvisionHistory m_history;
     QSet<QString> m_leftOutDevices;
     QSet<QString> m_leftOutSerials;
-    // Serial numbers verified by this run, when and with which number.
-    QHash<QString, QPair<QDateTime, int>> m_verifiedNow;
 };

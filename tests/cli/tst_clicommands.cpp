@@ -169,6 +169,7 @@ private slots:
     void severalUnitsNeedAChoice();
     void listShowsEveryUnit();
     void listWithoutAUnitFails();
+    void stationRehearsesOnTheUnitsPresentAtStart();
 
     void showListsLabelledValues();
     void showAsJson();
@@ -770,6 +771,32 @@ void TestCliCommands::listWithoutAUnitFails()
     QCOMPARE(json.status, 1);
     QCOMPARE(json.out.simplified(), QString("{ \"units\": [ ] }"));
     QCOMPARE(json.err, run.err);
+}
+
+void TestCliCommands::stationRehearsesOnTheUnitsPresentAtStart()
+{
+    // One object per unit as it ends, then the summary; no unit can arrive later, so the station ends by itself.
+    const CliRun run = runCli({ "--simulate", "tavrin2,tavrin2,dalen2", "station", save(tavrinIIDocument(), "t2.t2c"),
+                                "--log", m_dir->filePath("site.csv"), "--exclude-serial", "00012346", "--json" });
+    QCOMPARE(run.status, 1);
+    QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines.takeLast(), QString(R"({"failed":1,"skipped":1,"summary":true,"verified":1})"));
+    QStringList units;
+    for (const QString& line : std::as_const(lines)) {
+        const QJsonObject unit = QJsonDocument::fromJson(line.toUtf8()).object();
+        QVERIFY2(unit.value("number").isNull() && unit.value("port").toString().startsWith("1-1."), qPrintable(line));
+        units << QStringList { unit.value("serial").toString(), unit.value("device").toString(),
+                               unit.value("model").toString(), unit.value("result").toString(),
+                               unit.value("message").toString().section(';', 0, 0) }
+                     .join(" | ");
+    }
+    units.sort();
+    QCOMPARE(units,
+             QStringList({ "00012345 | /dev/virtual-tavrin | Tavrin II | verified | ",
+                           "00012346 | /dev/virtual-tavrin-2 | Tavrin II | skipped | left out (--exclude-serial)",
+                           "00012347 | /dev/virtual-tavrin-3 | Dalen Tavrin - 2 Button | failed | This unit is a "
+                           "Dalen Tavrin - 2 Button and the profile is for a Tavrin II" }));
 }
 
 void TestCliCommands::showListsLabelledValues()
