@@ -6,12 +6,12 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
-#include <mutex>
 #include <QRegularExpression>
 #include <QThread>
 
 #include <cerrno>
 #include <cstring>
+#include <mutex>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>

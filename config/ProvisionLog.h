@@ -6,8 +6,9 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QList>
-#include <mutex>
 #include <QString>
+
+#include <mutex>
 
 // The provisioning log: a CSV file (RFC 4180) with one row per unit that was tried, appended by the
 // window and the command line alike. A row is on disk before append returns, so a crash or a power cut

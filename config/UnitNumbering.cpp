@@ -1,7 +1,8 @@
 #include "config/UnitNumbering.h"
 
-#include <mutex>
 #include <QRegularExpression>
+
+#include <mutex>
 
 namespace {
 // Digits only: toInt would take "+5" and " 5".

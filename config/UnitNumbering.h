@@ -5,11 +5,11 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QList>
-#include <mutex>
 #include <QSet>
 #include <QString>
 
 #include <memory>
+#include <mutex>
 #include <optional>
 
 // Gives each unit of a run its own number (a Dalen unit's ID, the "{n}" of its messages).

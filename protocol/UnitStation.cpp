@@ -11,10 +11,10 @@
 #include "usb/UsbHid.h"
 
 #include <QFile>
-#include <mutex>
 #include <QTimer>
 
 #include <cerrno>
+#include <mutex>
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <unistd.h>

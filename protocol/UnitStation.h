@@ -7,12 +7,12 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QList>
-#include <mutex>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <mutex>
 
 class HidBackend;
 class HotplugMonitor;

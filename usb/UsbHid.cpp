@@ -4,6 +4,7 @@
 #include "usb/UsbLogging.h"
 
 #include <QCoreApplication>
+
 #include <mutex>
 
 namespace {
