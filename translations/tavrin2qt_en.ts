@@ -412,7 +412,7 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+91"/>
         <source>No Tavrin device found</source>
         <translation type="unfinished"></translation>
     </message>
@@ -423,27 +423,24 @@ Please replace it; the file was not saved.</source>
     </message>
     <message>
         <location line="+19"/>
-        <location line="+172"/>
-        <location line="+70"/>
+        <location line="+94"/>
         <source>left out (--exclude-serial)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-221"/>
-        <location line="+151"/>
-        <location line="+70"/>
+        <location line="-223"/>
+        <location line="+223"/>
         <source>skipped: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-217"/>
-        <location line="+151"/>
-        <location line="+70"/>
+        <location line="-221"/>
+        <location line="+228"/>
         <source>FAILED: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-217"/>
+        <location line="-226"/>
         <source>written and verified (%1 s)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -453,7 +450,7 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+15"/>
         <source>%1 written and verified, %2 failed</source>
         <translation type="unfinished"></translation>
     </message>
@@ -463,14 +460,12 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+124"/>
-        <location line="+75"/>
+        <location line="-28"/>
         <source>, %1 skipped</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-143"/>
+        <location line="+246"/>
         <source>The folder %1 cannot be created.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -490,17 +485,17 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+10"/>
         <source>saved as %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+5"/>
         <source>%1 saved, %2 failed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+7"/>
         <source>%1: file %2, Tavrin %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -510,7 +505,7 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+11"/>
         <source>matches</source>
         <translation type="unfinished"></translation>
     </message>
@@ -520,7 +515,7 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+9"/>
         <source>%1 match, %2 differ, %3 failed</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1026,64 +1021,33 @@ and lists and compares configuration files (.t2c) of the window and of this comm
 <context>
     <name>CliStation</name>
     <message>
-        <location filename="../cli/CliStation.cpp" line="+64"/>
+        <location filename="../cli/CliStation.cpp" line="+63"/>
         <source>%1 holds {n} in a message text, but the units are not numbered; nothing was sent. Number them with --number-from N or --numbers LIST.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+27"/>
         <source>left out (--exclude-serial)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+1"/>
         <source>%1 was already provisioned with this profile on %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+8"/>
         <source>its row could not be written to the log: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+23"/>
         <source>Stopping after the units in flight; a second signal stops at once.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
-        <source>Stopped at once; left unverified: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+39"/>
         <location line="+14"/>
-        <source>unplugged before it was verified</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-5"/>
-        <source>skipped: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>written and verified (%1 s)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>FAILED: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+16"/>
-        <source>%1 written and verified, %2 failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>, %1 skipped</source>
+        <source>Stopped at once; left unverified: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3463,7 +3427,7 @@ Nothing was sent.</source>
 <context>
     <name>UnitNumbering</name>
     <message>
-        <location filename="../config/UnitNumbering.cpp" line="+25"/>
+        <location filename="../config/UnitNumbering.cpp" line="+26"/>
         <source>&quot;%1&quot; is not a list of numbers such as 12,14,20-35.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3520,23 +3484,22 @@ Nothing was sent.</source>
 <context>
     <name>UnitStation</name>
     <message>
-        <location filename="../protocol/UnitStation.cpp" line="+87"/>
+        <location filename="../protocol/UnitStation.cpp" line="+89"/>
         <source>The profile&apos;s messages hold {n}, which only numbered units can take: every unit would get it as it stands. Number the units, or take {n} out of the messages.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+189"/>
+        <location line="+196"/>
         <source>left out</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>already provisioned with this profile on %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+48"/>
         <source>its row could not be logged: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3574,7 +3537,7 @@ Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../usb/UsbHid.cpp" line="+17"/>
+        <location filename="../usb/UsbHid.cpp" line="+18"/>
         <source>HID.DLL failed to load</source>
         <translation type="unfinished"></translation>
     </message>
