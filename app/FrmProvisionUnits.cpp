@@ -34,19 +34,6 @@ FrmProvisionUnits::StationFactory stationFactory;
 const QString logFileKey = QStringLiteral("provision/logFile");
 const QString lastFolderKey = QStringLiteral("files/lastFolder");
 
-enum Column
-{
-    NumberColumn,
-    DeviceColumn,
-    PortColumn,
-    SerialColumn,
-    ModelColumn,
-    FirmwareColumn,
-    ProgressColumn,
-    ResultColumn,
-    ColumnCount
-};
-
 // The profile's fingerprint as the log holds it, short enough to compare by eye.
 constexpr int shortHashLength = 8;
 

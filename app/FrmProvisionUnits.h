@@ -39,6 +39,20 @@ public:
 
     bool isRunning() const { return m_station != nullptr; }
 
+    // The columns of the units' table.
+    enum Column
+    {
+        NumberColumn,
+        DeviceColumn,
+        PortColumn,
+        SerialColumn,
+        ModelColumn,
+        FirmwareColumn,
+        ProgressColumn,
+        ResultColumn,
+        ColumnCount
+    };
+
     // The row texts of a unit's state, as the dialog shows them.
     static QString resultText(const StationUnit& unit);
 

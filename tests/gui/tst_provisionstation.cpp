@@ -8,10 +8,10 @@
 #include "sim/VirtualTavrinBus.h"
 #include "support/ProgressRecorder.h"
 #include "support/ScriptedPrompter.h"
+#include "support/StationDialogKit.h"
 #include "usb/UsbHid.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QMenuBar>
 #include <QTimer>
@@ -19,43 +19,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-enum Column
-{
-    NumberColumn,
-    DeviceColumn,
-    PortColumn,
-    SerialColumn,
-    ModelColumn,
-    FirmwareColumn,
-    ProgressColumn,
-    ResultColumn
-};
-
 // Units work in virtual time; only the station's polling and the queued signals take real time.
 constexpr int deadlineMs = 20000;
-
-int rowOfSerial(QTableWidget* table, const QString& serial)
-{
-    for (int row = table->rowCount() - 1; row >= 0; --row) {
-        if (table->item(row, SerialColumn)->text() == serial)
-            return row;
-    }
-    return -1;
-}
-
-QString resultOf(QTableWidget* table, const QString& serial)
-{
-    const int row = rowOfSerial(table, serial);
-    return row < 0 ? QString() : table->item(row, ResultColumn)->text();
-}
 } // namespace
+
+using stationdialog::resultOf;
+using stationdialog::rowOfSerial;
 
 class TestProvisionStation : public QObject
 {
@@ -104,10 +79,7 @@ void TestProvisionStation::unitsOfAStationEachShowTheirOwnEnd()
 
     FrmProvisionUnits dialog(profile);
     dialog.show();
-    dialog.findChild<QLineEdit*>(QStringLiteral("lineEditLogFile"))->setText(logPath);
-    dialog.findChild<QCheckBox*>(QStringLiteral("checkBoxNumberUnits"))->setChecked(true);
-    dialog.findChild<QSpinBox*>(QStringLiteral("spinBoxNumberFrom"))->setValue(12);
-    dialog.findChild<QLineEdit*>(QStringLiteral("lineEditLeaveOut"))->setText(reference);
+    stationdialog::setUp(dialog, logPath, 12, reference);
     QSignalSpy running(&dialog, &FrmProvisionUnits::runningChanged);
     auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tableWidgetUnits"));
     auto* counters = dialog.findChild<QLabel*>(QStringLiteral("labelCounters"));
@@ -124,23 +96,23 @@ void TestProvisionStation::unitsOfAStationEachShowTheirOwnEnd()
     QVERIFY(dialog.isVisible());
 
     const int firstRow = rowOfSerial(table, first);
-    QCOMPARE(table->item(firstRow, ResultColumn)->text(), QStringLiteral("verified"));
-    QCOMPARE(table->item(firstRow, NumberColumn)->text(), QStringLiteral("12"));
-    QVERIFY(table->item(firstRow, NumberColumn)->font().pointSizeF() > table->font().pointSizeF());
-    QCOMPARE(table->item(firstRow, PortColumn)->text(), QStringLiteral("1-1.1"));
-    QCOMPARE(table->item(firstRow, ModelColumn)->text(), QStringLiteral("Dalen Tavrin"));
+    QCOMPARE(table->item(firstRow, FrmProvisionUnits::ResultColumn)->text(), QStringLiteral("verified"));
+    QCOMPARE(table->item(firstRow, FrmProvisionUnits::NumberColumn)->text(), QStringLiteral("12"));
+    QVERIFY(table->item(firstRow, FrmProvisionUnits::NumberColumn)->font().pointSizeF() > table->font().pointSizeF());
+    QCOMPARE(table->item(firstRow, FrmProvisionUnits::PortColumn)->text(), QStringLiteral("1-1.1"));
+    QCOMPARE(table->item(firstRow, FrmProvisionUnits::ModelColumn)->text(), QStringLiteral("Dalen Tavrin"));
     QCOMPARE(resultOf(table, reference), QStringLiteral("left out"));
     QCOMPARE(resultOf(table, unplugged), QStringLiteral("unplugged before it was verified"));
     QVERIFY2(resultOf(table, failsOnce).startsWith(QStringLiteral("failed: ")), qPrintable(resultOf(table, failsOnce)));
     // A failed unit's number went back.
-    QCOMPARE(table->item(rowOfSerial(table, failsOnce), NumberColumn)->text(), QString());
+    QCOMPARE(table->item(rowOfSerial(table, failsOnce), FrmProvisionUnits::NumberColumn)->text(), QString());
 
     // Tried again from its row, it gets the lowest free number.
     table->selectRow(rowOfSerial(table, failsOnce));
     QVERIFY(retry->isEnabled());
     QTest::mouseClick(retry, Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(resultOf(table, failsOnce), QStringLiteral("verified"), deadlineMs);
-    QCOMPARE(table->item(rowOfSerial(table, failsOnce), NumberColumn)->text(), QStringLiteral("13"));
+    QCOMPARE(table->item(rowOfSerial(table, failsOnce), FrmProvisionUnits::NumberColumn)->text(), QStringLiteral("13"));
     QCOMPARE(counters->text(), QStringLiteral("Verified: 2    Failed: 1    Skipped: 1"));
     QCOMPARE(table->rowCount(), 4);
 

@@ -3,13 +3,11 @@
 #include "app/FrmProvisionUnits.h"
 #include "config/ProvisionLog.h"
 #include "support/ScriptedPrompter.h"
+#include "support/StationDialogKit.h"
 #include "usb/UsbHid.h"
 
-#include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -37,20 +35,7 @@ private:
     ScriptedPrompter m_prompter;
 };
 
-namespace {
-constexpr int serialColumn = 3;
-constexpr int resultColumn = 7;
 constexpr int deadlineMs = 30000;
-
-QString resultOf(QTableWidget* table, const QString& serial)
-{
-    for (int row = table->rowCount() - 1; row >= 0; --row) {
-        if (table->item(row, serialColumn)->text() == serial)
-            return table->item(row, resultColumn)->text();
-    }
-    return QString();
-}
-} // namespace
 
 void TestHidrawStationDialog::unitsPluggedInAreNumberedAndEachWrittenOnce()
 {
@@ -66,10 +51,7 @@ void TestHidrawStationDialog::unitsPluggedInAreNumberedAndEachWrittenOnce()
 
     FrmProvisionUnits dialog(profile);
     dialog.show();
-    dialog.findChild<QLineEdit*>(QStringLiteral("lineEditLogFile"))->setText(logPath);
-    dialog.findChild<QCheckBox*>(QStringLiteral("checkBoxNumberUnits"))->setChecked(true);
-    dialog.findChild<QSpinBox*>(QStringLiteral("spinBoxNumberFrom"))->setValue(12);
-    dialog.findChild<QLineEdit*>(QStringLiteral("lineEditLeaveOut"))->setText(QStringLiteral("00070001"));
+    stationdialog::setUp(dialog, logPath, 12, QStringLiteral("00070001"));
     auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tableWidgetUnits"));
     auto* counters = dialog.findChild<QLabel*>(QStringLiteral("labelCounters"));
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("pushButtonStart")), Qt::LeftButton);
@@ -77,7 +59,7 @@ void TestHidrawStationDialog::unitsPluggedInAreNumberedAndEachWrittenOnce()
 
     hidraw::plug(QStringLiteral("second"), QStringLiteral("dalen"), 0, QStringLiteral("00070003"));
     QTRY_COMPARE_WITH_TIMEOUT(counters->text(), QStringLiteral("Verified: 2    Failed: 0    Skipped: 1"), deadlineMs);
-    QCOMPARE(resultOf(table, QStringLiteral("00070001")), QStringLiteral("left out"));
+    QCOMPARE(stationdialog::resultOf(table, QStringLiteral("00070001")), QStringLiteral("left out"));
     QCOMPARE(hidraw::setting(QStringLiteral("first"), QStringLiteral("UID")), QStringLiteral("UID,12"));
     QVERIFY2(hidraw::setting(QStringLiteral("second"), QStringLiteral("BUT1")).contains(QStringLiteral(",Table 13,")),
              qPrintable(hidraw::setting(QStringLiteral("second"), QStringLiteral("BUT1"))));
@@ -86,7 +68,7 @@ void TestHidrawStationDialog::unitsPluggedInAreNumberedAndEachWrittenOnce()
     hidraw::unplug(QStringLiteral("second"));
     hidraw::plug(QStringLiteral("second"), QStringLiteral("dalen"), 0, QStringLiteral("00070003"));
     QTRY_COMPARE_WITH_TIMEOUT(counters->text(), QStringLiteral("Verified: 2    Failed: 0    Skipped: 2"), deadlineMs);
-    QCOMPARE(resultOf(table, QStringLiteral("00070003")), QStringLiteral("already provisioned"));
+    QCOMPARE(stationdialog::resultOf(table, QStringLiteral("00070003")), QStringLiteral("already provisioned"));
 
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("pushButtonStop")), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isRunning(), deadlineMs);

@@ -35,6 +35,8 @@ private:
     QString plug(const QString& name, const QString& model, const QString& serial);
     // The profile all units get: a unit's settings with another system ID.
     QString writeProfile(const QString& model);
+    // A Dalen unit's settings as `read` saves them; the unit is unplugged again. Null when that failed.
+    std::unique_ptr<Tavrin2QtCfg> readDalenUnit(const QString& serial);
     // What the unit received since `from`, its clock setting (the minute it ran) masked.
     static QStringList commands(const QString& name, int from = 0);
 
@@ -220,16 +222,29 @@ void TestHidrawWriteAll::eachFailureStaysWithItsUnitAndIsLogged()
     QVERIFY(!rowOf.contains(QStringLiteral("00030004")));
 }
 
-void TestHidrawWriteAll::eachUnitGetsItsOwnNumber()
+std::unique_ptr<Tavrin2QtCfg> TestHidrawWriteAll::readDalenUnit(const QString& serial)
 {
     const QString read = m_dir.filePath(QStringLiteral("dalen.t2c"));
-    plug(QStringLiteral("reference"), QStringLiteral("dalen"), QStringLiteral("00090001"));
-    QCOMPARE(run({ QStringLiteral("read"), QStringLiteral("-o"), read }).status, 0);
+    plug(QStringLiteral("reference"), QStringLiteral("dalen"), serial);
+    const Result result = run({ QStringLiteral("read"), QStringLiteral("-o"), read });
     hidraw::unplug(QStringLiteral("reference"));
     m_units.removeAll(QStringLiteral("reference"));
+    if (result.status != 0) {
+        qWarning("read exited %d: %s", result.status, qPrintable(result.err));
+        return nullptr;
+    }
     QString error;
     std::unique_ptr<Tavrin2QtCfg> cfg = CfgFile::load(read, error);
-    QVERIFY2(cfg, qPrintable(error));
+    if (!cfg)
+        qWarning("%s", qPrintable(error));
+    return cfg;
+}
+
+void TestHidrawWriteAll::eachUnitGetsItsOwnNumber()
+{
+    std::unique_ptr<Tavrin2QtCfg> cfg = readDalenUnit(QStringLiteral("00090001"));
+    QVERIFY(cfg);
+    QString error;
     cfg->setDtBtn1SettingMsg(QStringLiteral("Table {n}"));
     const QString profile = m_dir.filePath(QStringLiteral("tables.t2c"));
     QVERIFY2(CfgFile::save(*cfg, profile, error), qPrintable(error));
@@ -278,14 +293,9 @@ void TestHidrawWriteAll::eachUnitGetsItsOwnNumber()
 
 void TestHidrawWriteAll::aNumberThatMakesATextTooLongIsRefusedBeforeSending()
 {
-    const QString read = m_dir.filePath(QStringLiteral("dalen.t2c"));
-    plug(QStringLiteral("reference"), QStringLiteral("dalen"), QStringLiteral("00090002"));
-    QCOMPARE(run({ QStringLiteral("read"), QStringLiteral("-o"), read }).status, 0);
-    hidraw::unplug(QStringLiteral("reference"));
-    m_units.removeAll(QStringLiteral("reference"));
+    std::unique_ptr<Tavrin2QtCfg> cfg = readDalenUnit(QStringLiteral("00090002"));
+    QVERIFY(cfg);
     QString error;
-    std::unique_ptr<Tavrin2QtCfg> cfg = CfgFile::load(read, error);
-    QVERIFY2(cfg, qPrintable(error));
     // The longest message that still fits with "{n}" in it: a three-digit number fits, a four-digit one not.
     Tavrin2QtComm comm;
     QString message = QStringLiteral("T{n}");
