@@ -1,9 +1,9 @@
 #include "app/FrmProvisionUnits.h"
 
 #include "config/CfgFile.h"
-#include "config/ProvisionLog.h"
+#include "provisioning/ProvisionLog.h"
 #include "protocol/Tavrin2QtComm.h"
-#include "protocol/UnitStation.h"
+#include "provisioning/HubStation.h"
 #include "uisupport/FitAndCentre.h"
 #include "uisupport/Prompter.h"
 
@@ -321,10 +321,10 @@ void FrmProvisionUnits::start()
     static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
     settings.leaveOutSerials = m_leaveOutEdit->text().split(separators, Qt::SkipEmptyParts);
 
-    std::unique_ptr<ProvisioningStation> station
-        = stationFactory ? stationFactory(settings) : std::make_unique<UnitStation>(settings);
-    connect(station.get(), &ProvisioningStation::unitChanged, this, &FrmProvisionUnits::showUnit);
-    connect(station.get(), &ProvisioningStation::stopped, this, &FrmProvisionUnits::stationStopped,
+    std::unique_ptr<Station> station
+        = stationFactory ? stationFactory(settings) : std::make_unique<HubStation>(settings);
+    connect(station.get(), &Station::unitChanged, this, &FrmProvisionUnits::showUnit);
+    connect(station.get(), &Station::stopped, this, &FrmProvisionUnits::stationStopped,
             Qt::QueuedConnection);
     m_station = std::move(station);
     // The window lets go of its unit before the station looks for units.

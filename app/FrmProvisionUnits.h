@@ -1,7 +1,7 @@
 #pragma once
 
 #include "config/Tavrin2QtCfg.h"
-#include "protocol/ProvisioningStation.h"
+#include "provisioning/Station.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -33,7 +33,7 @@ public:
     FrmProvisionUnits(const Tavrin2QtCfg& formSettings, QWidget* parent = nullptr);
     ~FrmProvisionUnits() override;
 
-    using StationFactory = std::function<std::unique_ptr<ProvisioningStation>(const StationSettings&)>;
+    using StationFactory = std::function<std::unique_ptr<Station>(const StationSettings&)>;
     // The stations Start creates; tests give their own. Empty: the product's.
     static void setStationFactory(StationFactory factory);
 
@@ -86,7 +86,7 @@ private:
     Tavrin2QtCfg m_formSettings;
     std::unique_ptr<Tavrin2QtCfg> m_fileProfile;
     QString m_profileFile;
-    std::unique_ptr<ProvisioningStation> m_station;
+    std::unique_ptr<Station> m_station;
     bool m_stopping = false;
     QHash<QString, StationUnit> m_units;
     int m_verified = 0;

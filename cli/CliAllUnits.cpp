@@ -3,11 +3,11 @@
 #include "cli/CliCommandLine.h"
 #include "cli/SettingsPrinter.h"
 #include "config/CfgFile.h"
-#include "config/NumberedProfile.h"
-#include "config/ProvisionHistory.h"
-#include "config/ProvisionLog.h"
-#include "config/UnitNumbering.h"
-#include "protocol/ProvisioningRun.h"
+#include "provisioning/NumberedProfile.h"
+#include "provisioning/ProvisionHistory.h"
+#include "provisioning/ProvisionLog.h"
+#include "provisioning/UnitNumbering.h"
+#include "provisioning/WorkerPool.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "usb/TavrinFinder.h"
 
@@ -96,7 +96,7 @@ QString CliAllUnits::summaryLine(bool json, QJsonObject counts, int skipped, QSt
     return text;
 }
 
-QString CliAllUnits::unitLine(const ProvisionOutcome& outcome, bool json)
+QString CliAllUnits::unitLine(const UnitOutcome& outcome, bool json)
 {
     QString text;
     if (outcome.skipped)
@@ -222,15 +222,15 @@ CliExitStatus CliAllUnits::provision(const QString& path, const Tavrin2QtCfg& pr
         throw CliFailure::failure(error);
     openLog();
 
-    ProvisioningRun run(UsbHid::sharedBackend());
+    WorkerPool run(UsbHid::sharedBackend());
     run.setLog(m_log.get());
     run.setNumbering(numbers.get());
     if (m_commandLine.isSet(QStringLiteral("exclude-serial"))) {
         // Called on the units' threads: a copy of its own.
         const QStringList left = m_commandLine.values(QStringLiteral("exclude-serial"));
-        run.setDecide([left](ProvisionJob&, const ProvisionOutcome& unit) {
-            return left.contains(unit.serial) ? ProvisionDecision::skip(tr("left out (--exclude-serial)"))
-                                              : ProvisionDecision::proceed();
+        run.setDecide([left](UnitJob&, const UnitOutcome& unit) {
+            return left.contains(unit.serial) ? UnitDecision::skip(tr("left out (--exclude-serial)"))
+                                              : UnitDecision::proceed();
         });
     }
 
@@ -239,12 +239,12 @@ CliExitStatus CliAllUnits::provision(const QString& path, const Tavrin2QtCfg& pr
     int skipped = 0;
     bool logFailed = false;
     QEventLoop loop;
-    QObject::connect(&run, &ProvisioningRun::logFailed, &loop, [&](const ProvisionOutcome&, const QString& message) {
+    QObject::connect(&run, &WorkerPool::logFailed, &loop, [&](const UnitOutcome&, const QString& message) {
         logFailed = true;
         m_err << message << '\n';
         m_err.flush();
     });
-    QObject::connect(&run, &ProvisioningRun::unitDone, &loop, [&](const ProvisionOutcome& outcome) {
+    QObject::connect(&run, &WorkerPool::unitDone, &loop, [&](const UnitOutcome& outcome) {
         if (outcome.skipped)
             ++skipped;
         else if (outcome.result == ProvisionRow::Result::Failed)
@@ -253,10 +253,10 @@ CliExitStatus CliAllUnits::provision(const QString& path, const Tavrin2QtCfg& pr
             ++done;
         printLine(unitLine(outcome, json()));
     });
-    QObject::connect(&run, &ProvisioningRun::allDone, &loop, &QEventLoop::quit);
+    QObject::connect(&run, &WorkerPool::allDone, &loop, &QEventLoop::quit);
 
     for (const UsbHid::Unit& unit : units) {
-        ProvisionJob job;
+        UnitJob job;
         job.device = unit.path;
         job.port = unit.port;
         job.profile = profile;

@@ -2,7 +2,7 @@
 
 #include "cli/CliFailure.h"
 #include "config/Tavrin2QtCfg.h"
-#include "protocol/UnitProvisioner.h"
+#include "provisioning/UnitWorker.h"
 #include "usb/UsbHid.h"
 
 #include <QCoreApplication>
@@ -41,7 +41,7 @@ public:
     static QStringList differences(const Tavrin2QtCfg& profile, const Tavrin2QtCfg& held);
     // A unit written, or left alone (skipped), as it is printed when it ends: "#12 /dev/hidraw3 (port 1-1.3)
     // Tavrin II 00012345: written and verified (2.9 s)", or its JSON object.
-    static QString unitLine(const ProvisionOutcome& outcome, bool json);
+    static QString unitLine(const UnitOutcome& outcome, bool json);
     // "8 written and verified, 0 failed, 1 skipped", or the summary object.
     static QString summaryLine(bool json, bool verify, int done, int failed, int skipped);
 

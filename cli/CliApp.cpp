@@ -4,14 +4,14 @@
 #include "cli/CliFailure.h"
 #include "cli/CliLogging.h"
 #include "cli/CliProgress.h"
-#include "cli/CliStation.h"
+#include "cli/CliStationCommand.h"
 #include "cli/PagerOptions.h"
 #include "cli/SettingsPrinter.h"
 #include "config/CfgFieldList.h"
 #include "config/CfgFile.h"
-#include "config/NumberedProfile.h"
-#include "config/ProvisionLog.h"
-#include "config/UnitNumbering.h"
+#include "provisioning/NumberedProfile.h"
+#include "provisioning/ProvisionLog.h"
+#include "provisioning/UnitNumbering.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "usb/UsbHid.h"
 
@@ -308,7 +308,7 @@ std::unique_ptr<Tavrin2QtCfg> CliApp::loadForWriting(const QString& path)
 
 void CliApp::station()
 {
-    CliStation::Options options;
+    CliStationCommand::Options options;
     options.logPath = m_commandLine.value(QStringLiteral("log"));
     if (options.logPath.isEmpty())
         throw CliFailure::usage(tr("station needs --log LOG: the log of the units provisioned."));
@@ -352,7 +352,7 @@ void CliApp::station()
         Tavrin2QtComm::instance()->checkUpdateSendable(*cfg);
     options.profile = *cfg;
 
-    CliStation station(options, UsbHid::sharedBackend(), *m_out, *m_err);
+    CliStationCommand station(options, UsbHid::sharedBackend(), *m_out, *m_err);
     m_status = CliExitStatus(station.run());
 }
 

@@ -1019,9 +1019,9 @@ and lists and compares configuration files (.t2c) of the window and of this comm
     </message>
 </context>
 <context>
-    <name>CliStation</name>
+    <name>CliStationCommand</name>
     <message>
-        <location filename="../cli/CliStation.cpp" line="+63"/>
+        <location filename="../cli/CliStationCommand.cpp" line="+63"/>
         <source>%1 holds {n} in a message text, but the units are not numbered; nothing was sent. Number them with --number-from N or --numbers LIST.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3448,15 +3448,15 @@ Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../config/UnitNumbering.h" line="+49"/>
+        <location filename="../provisioning/UnitNumbering.h" line="+49"/>
         <source>no number left</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>UnitProvisioner</name>
+    <name>UnitWorker</name>
     <message>
-        <location filename="../protocol/UnitProvisioner.cpp" line="+36"/>
+        <location filename="../protocol/UnitWorker.cpp" line="+36"/>
         <source>With number %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3476,15 +3476,15 @@ Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../protocol/UnitProvisioner.h" line="+99"/>
+        <location filename="../provisioning/UnitWorker.h" line="+99"/>
         <source>unplugged before it was verified</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>UnitStation</name>
+    <name>HubStation</name>
     <message>
-        <location filename="../protocol/UnitStation.cpp" line="+89"/>
+        <location filename="../protocol/HubStation.cpp" line="+89"/>
         <source>The profile&apos;s messages hold {n}, which only numbered units can take: every unit would get it as it stands. Number the units, or take {n} out of the messages.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -80,6 +80,14 @@ public:
         return NoLock;
     }
     virtual void unlockNode(int token) { Q_UNUSED(token) }
+    // How a station hears of units plugged in and out: the system's hot-plug monitor (udev, or its own
+    // polling of the system), or by looking at this backend's units every HotplugMonitor::PollIntervalMs.
+    enum class UnitWatch
+    {
+        SystemHotplug,
+        PollBackend
+    };
+    virtual UnitWatch unitWatch() const { return UnitWatch::PollBackend; }
     // The USB port the interface at path is plugged into ("1-1.3"); empty when unknown.
     virtual QString portPath(const QString& path) { return usbPortPath(path); }
 

@@ -31,6 +31,7 @@ public:
     QString lastErrorText(Handle handle) override;
     bool deviceGone(Handle handle) const override;
     int lockNode(const QString& path) override;
+    UnitWatch unitWatch() const override { return UnitWatch::SystemHotplug; }
     void unlockNode(int token) override;
 
     // The text for a failed open of path: the permission hint when errorNumber (errno right after

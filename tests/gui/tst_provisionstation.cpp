@@ -4,7 +4,7 @@
 #include "app/FrmProvisionUnits.h"
 #include "app/FrmTavrin2Qt.h"
 #include "protocol/Tavrin2QtComm.h"
-#include "config/ProvisionLog.h"
+#include "provisioning/ProvisionLog.h"
 #include "sim/VirtualTavrinBus.h"
 #include "support/ProgressRecorder.h"
 #include "support/ScriptedPrompter.h"

@@ -3,8 +3,8 @@
 #include "HidrawUnits.h"
 
 #include "config/CfgFile.h"
-#include "config/NumberedProfile.h"
-#include "config/ProvisionLog.h"
+#include "provisioning/NumberedProfile.h"
+#include "provisioning/ProvisionLog.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "usb/UsbHid.h"
 

@@ -1,7 +1,7 @@
 #include "HidrawUnits.h"
 
 #include "app/FrmProvisionUnits.h"
-#include "config/ProvisionLog.h"
+#include "provisioning/ProvisionLog.h"
 #include "support/ScriptedPrompter.h"
 #include "support/StationDialogKit.h"
 #include "usb/UsbHid.h"

@@ -1,7 +1,7 @@
 #include "HidrawUnits.h"
 
 #include "config/CfgFile.h"
-#include "config/ProvisionLog.h"
+#include "provisioning/ProvisionLog.h"
 #include "protocol/Tavrin2QtComm.h"
 
 #include <QProcess>

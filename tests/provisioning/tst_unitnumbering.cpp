@@ -1,5 +1,5 @@
-#include "config/NumberedProfile.h"
-#include "config/UnitNumbering.h"
+#include "provisioning/NumberedProfile.h"
+#include "provisioning/UnitNumbering.h"
 
 #include <QTest>
 

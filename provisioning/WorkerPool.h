@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protocol/UnitProvisioner.h"
+#include "provisioning/UnitWorker.h"
 
 #include <QList>
 #include <QObject>
@@ -16,18 +16,18 @@ class ProvisionLog;
 class QThread;
 class UnitNumbering;
 
-// Many units provisioned at once: a UnitProvisioner on a thread of its own for each unit started. Each
+// Many units provisioned at once: a UnitWorker on a thread of its own for each unit started. Each
 // unit's outcome is appended to the log (when one is set) before it is reported, so a row is on disk
 // before anyone is told. Lives on a thread with an event loop (the window's, or the command line's
 // QCoreApplication); its signals come on that thread.
-class ProvisioningRun : public QObject
+class WorkerPool : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit ProvisioningRun(std::shared_ptr<HidBackend> backend = {}, QObject* parent = nullptr);
+    explicit WorkerPool(std::shared_ptr<HidBackend> backend = {}, QObject* parent = nullptr);
     // Waits for the units in flight to end (their outcomes are then neither logged nor reported).
-    ~ProvisioningRun() override;
+    ~WorkerPool() override;
 
     // Where the outcomes of the units tried (not those skipped) go; not owned, null for none.
     void setLog(ProvisionLog* log) { m_log = log; }
@@ -35,21 +35,21 @@ public:
     // NumberedProfile::forUnit(profile, number); a verified unit confirms it, a failed one gives it back.
     // Not owned; null for none.
     void setNumbering(UnitNumbering* numbering) { m_numbering = numbering; }
-    // The caller's word on each identified unit (see UnitProvisioner::Decide). Called on the units'
+    // The caller's word on each identified unit (see UnitWorker::Decide). Called on the units'
     // threads, but one unit at a time and in the order the units were started.
-    void setDecide(UnitProvisioner::Decide decide) { m_decide = std::move(decide); }
+    void setDecide(UnitWorker::Decide decide) { m_decide = std::move(decide); }
 
     // Starts a unit's worker at once; also while others run (a unit plugged in later).
-    void start(const ProvisionJob& job);
+    void start(const UnitJob& job);
     int inFlight() const { return m_inFlight; }
 
 signals:
     void identified(const QString& device, const QString& serial, const QString& model, const QString& firmware);
-    void stage(const QString& device, UnitProvisioner::Stage stage);
+    void stage(const QString& device, UnitWorker::Stage stage);
     // The unit's outcome; its log row, when due, is on disk.
-    void unitDone(const ProvisionOutcome& outcome);
+    void unitDone(const UnitOutcome& outcome);
     // The unit's row could not be written (error: the message to show); unitDone follows.
-    void logFailed(const ProvisionOutcome& outcome, const QString& error);
+    void logFailed(const UnitOutcome& outcome, const QString& error);
     // No unit is in flight any more.
     void allDone();
 
@@ -81,25 +81,25 @@ private:
             Finished
         } kind;
         QThread* thread = nullptr;
-        ProvisionOutcome unit;
-        UnitProvisioner::Stage stage = UnitProvisioner::Identifying;
+        UnitOutcome unit;
+        UnitWorker::Stage stage = UnitWorker::Identifying;
     };
 
     // On a worker's thread. The reports cross to this object's thread under a lock of ours rather than as
     // arguments of queued signals: the thread checker sees our lock, not the one inside Qt's event queue.
     void post(Report report);
     Q_INVOKABLE void deliverReports();
-    void unitFinished(const ProvisionOutcome& outcome, QThread* thread);
-    ProvisionDecision decide(ProvisionJob& job, const ProvisionOutcome& unit);
+    void unitFinished(const UnitOutcome& outcome, QThread* thread);
+    UnitDecision decide(UnitJob& job, const UnitOutcome& unit);
 
     std::shared_ptr<HidBackend> m_backend;
     ProvisionLog* m_log = nullptr;
     UnitNumbering* m_numbering = nullptr;
-    UnitProvisioner::Decide m_decide;
+    UnitWorker::Decide m_decide;
     struct Worker
     {
         QThread* thread;
-        UnitProvisioner* provisioner;
+        UnitWorker* provisioner;
     };
     std::shared_ptr<DecisionOrder> m_order;
     QList<Worker> m_workers;

@@ -1,4 +1,4 @@
-#include "cli/StopSignals.h"
+#include "provisioning/StopSignals.h"
 
 #include <QSocketNotifier>
 

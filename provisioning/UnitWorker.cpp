@@ -1,6 +1,6 @@
-#include "protocol/UnitProvisioner.h"
+#include "provisioning/UnitWorker.h"
 
-#include "config/ProvisionLog.h"
+#include "provisioning/ProvisionLog.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "usb/TavrinFinder.h"
 #include "usb/UsbHid.h"
@@ -18,27 +18,27 @@ QString reasonOf(const QString& text)
 }
 } // namespace
 
-UnitProvisioner::UnitProvisioner(const ProvisionJob& job, std::shared_ptr<HidBackend> backend, QObject* parent)
+UnitWorker::UnitWorker(const UnitJob& job, std::shared_ptr<HidBackend> backend, QObject* parent)
     : QObject(parent)
     , m_job(job)
     , m_backend(backend ? std::move(backend) : UsbHid::sharedBackend())
 {
-    qRegisterMetaType<ProvisionOutcome>();
-    qRegisterMetaType<UnitProvisioner::Stage>();
+    qRegisterMetaType<UnitOutcome>();
+    qRegisterMetaType<UnitWorker::Stage>();
 }
 
-UnitProvisioner::~UnitProvisioner() = default;
+UnitWorker::~UnitWorker() = default;
 
-QString UnitProvisioner::numberedReason(int number, const QString& reason)
+QString UnitWorker::numberedReason(int number, const QString& reason)
 {
     if (number <= 0)
         return reason;
-    return QCoreApplication::translate("UnitProvisioner", "With number %1: %2").arg(number).arg(reason);
+    return QCoreApplication::translate("UnitWorker", "With number %1: %2").arg(number).arg(reason);
 }
 
-void UnitProvisioner::run()
+void UnitWorker::run()
 {
-    ProvisionOutcome outcome;
+    UnitOutcome outcome;
     try {
         outcome = provision();
     } catch (...) {
@@ -49,14 +49,14 @@ void UnitProvisioner::run()
         outcome.profileName = m_job.profileName;
         outcome.profileSha256 = m_job.profileSha256;
         outcome.result = ProvisionRow::Result::Failed;
-        outcome.message = QCoreApplication::translate("UnitProvisioner", "Unexpected failure.");
+        outcome.message = QCoreApplication::translate("UnitWorker", "Unexpected failure.");
     }
     emit finished(outcome);
 }
 
-ProvisionOutcome UnitProvisioner::provision()
+UnitOutcome UnitWorker::provision()
 {
-    ProvisionOutcome outcome;
+    UnitOutcome outcome;
     outcome.device = m_job.device;
     outcome.port = m_job.port;
     outcome.number = m_job.number;
@@ -106,12 +106,12 @@ ProvisionOutcome UnitProvisioner::provision()
         if (!refusal.isEmpty())
             return finish(ProvisionRow::Result::Failed, refusal);
         if (m_decide) {
-            const ProvisionDecision decision = m_decide(m_job, outcome);
-            if (decision.action == ProvisionDecision::Skip) {
+            const UnitDecision decision = m_decide(m_job, outcome);
+            if (decision.action == UnitDecision::Skip) {
                 outcome.skipped = true;
                 return finish(ProvisionRow::Result::Failed, decision.reason);
             }
-            if (decision.action == ProvisionDecision::Fail)
+            if (decision.action == UnitDecision::Fail)
                 return finish(ProvisionRow::Result::Failed, decision.reason);
             refusal = otherModel();
             if (!refusal.isEmpty())
@@ -138,7 +138,7 @@ ProvisionOutcome UnitProvisioner::provision()
     }
 }
 
-QString UnitProvisioner::failureReason(ProvisionOutcome& outcome, const QString& reason) const
+QString UnitWorker::failureReason(UnitOutcome& outcome, const QString& reason) const
 {
     outcome.unplugged = nodeGone();
     if (!outcome.unplugged)
@@ -148,7 +148,7 @@ QString UnitProvisioner::failureReason(ProvisionOutcome& outcome, const QString&
                                    : tr("unplugged") + QStringLiteral(": ") + reason;
 }
 
-bool UnitProvisioner::nodeGone() const
+bool UnitWorker::nodeGone() const
 {
     try {
         for (const UsbHid::Unit& unit : TavrinFinder(m_backend).attachedUnits()) {

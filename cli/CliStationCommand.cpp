@@ -1,10 +1,10 @@
-#include "cli/CliStation.h"
+#include "cli/CliStationCommand.h"
 
 #include "cli/CliAllUnits.h"
 #include "cli/CliFailure.h"
-#include "cli/StopSignals.h"
-#include "config/ProvisionLog.h"
-#include "protocol/UnitStation.h"
+#include "provisioning/StopSignals.h"
+#include "provisioning/ProvisionLog.h"
+#include "provisioning/HubStation.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
@@ -13,7 +13,7 @@
 #include <cstdio>
 #include <unistd.h>
 
-CliStation::CliStation(const Options& options, std::shared_ptr<HidBackend> backend, QTextStream& out, QTextStream& err)
+CliStationCommand::CliStationCommand(const Options& options, std::shared_ptr<HidBackend> backend, QTextStream& out, QTextStream& err)
     : m_options(options)
     , m_backend(std::move(backend))
     , m_out(out)
@@ -21,9 +21,9 @@ CliStation::CliStation(const Options& options, std::shared_ptr<HidBackend> backe
 {
 }
 
-CliStation::~CliStation() = default;
+CliStationCommand::~CliStationCommand() = default;
 
-int CliStation::run()
+int CliStationCommand::run()
 {
     StationSettings settings;
     settings.profile = m_options.profile;
@@ -33,23 +33,23 @@ int CliStation::run()
     settings.numbers = m_options.numbers;
     settings.leaveOutSerials = m_options.excludedSerials;
     settings.again = m_options.again;
-    m_station = new UnitStation(settings, m_backend, this);
+    m_station = new HubStation(settings, m_backend, this);
 
     QEventLoop loop;
     bool stopped = false;
-    connect(m_station, &ProvisioningStation::stopped, &loop, [&] {
+    connect(m_station, &Station::stopped, &loop, [&] {
         stopped = true;
         loop.quit();
     });
-    connect(m_station, &UnitStation::unitEnded, this, &CliStation::unitEnded);
+    connect(m_station, &HubStation::unitEnded, this, &CliStationCommand::unitEnded);
     StopSignals stopSignals;
     connect(&stopSignals, &StopSignals::received, this, [this](int, int count) { stopSignal(count); });
 
     m_idleTimer = new QTimer(this);
     m_idleTimer->setSingleShot(true);
-    connect(m_idleTimer, &QTimer::timeout, this, &CliStation::idleCheck);
+    connect(m_idleTimer, &QTimer::timeout, this, &CliStationCommand::idleCheck);
     // A unit arrived: the station is not idle.
-    connect(m_station, &ProvisioningStation::unitChanged, m_idleTimer, [this](const StationUnit& unit) {
+    connect(m_station, &Station::unitChanged, m_idleTimer, [this](const StationUnit& unit) {
         if (unit.state == StationUnit::State::Waiting)
             m_idleTimer->stop();
     });
@@ -75,9 +75,9 @@ int CliStation::run()
     return m_failed == 0 ? ExitSuccess : ExitFailure;
 }
 
-void CliStation::unitEnded(const StationUnit& unit, const ProvisionOutcome& outcome)
+void CliStationCommand::unitEnded(const StationUnit& unit, const UnitOutcome& outcome)
 {
-    ProvisionOutcome shown = outcome;
+    UnitOutcome shown = outcome;
     switch (unit.state) {
     case StationUnit::State::Verified:
         ++m_verified;
@@ -98,7 +98,7 @@ void CliStation::unitEnded(const StationUnit& unit, const ProvisionOutcome& outc
         if (!unit.logError.isEmpty())
             shown.message = tr("its row could not be written to the log: %1").arg(ProvisionLog::oneLine(unit.logError));
         else if (outcome.unplugged)
-            shown.message = UnitProvisioner::unpluggedText();
+            shown.message = UnitWorker::unpluggedText();
         break;
     }
     m_out << CliAllUnits::unitLine(shown, m_options.json) << Qt::endl;
@@ -109,13 +109,13 @@ void CliStation::unitEnded(const StationUnit& unit, const ProvisionOutcome& outc
         m_idleTimer->start(m_options.idleExitSeconds * 1000);
 }
 
-void CliStation::stop()
+void CliStationCommand::stop()
 {
     m_stopping = true;
     m_station->stop();
 }
 
-void CliStation::stopSignal(int count)
+void CliStationCommand::stopSignal(int count)
 {
     if (count == 1) {
         if (!m_station->unitsInFlight().isEmpty())
@@ -126,7 +126,7 @@ void CliStation::stopSignal(int count)
     stopAtOnce();
 }
 
-void CliStation::stopAtOnce()
+void CliStationCommand::stopAtOnce()
 {
     QStringList units;
     for (const StationUnit& unit : m_station->unitsInFlight())
@@ -142,13 +142,13 @@ void CliStation::stopAtOnce()
     ::_exit(ExitFailure);
 }
 
-void CliStation::idleCheck()
+void CliStationCommand::idleCheck()
 {
     if (m_station->unitsInFlight().isEmpty())
         stop();
 }
 
-void CliStation::printSummary()
+void CliStationCommand::printSummary()
 {
     m_out << CliAllUnits::summaryLine(m_options.json, true, m_verified, m_failed, m_skipped) << Qt::endl;
 }

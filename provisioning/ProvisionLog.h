@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/ProvisionRow.h"
+#include "provisioning/ProvisionRow.h"
 #include "config/Tavrin2QtCfg.h"
 
 #include <QByteArray>

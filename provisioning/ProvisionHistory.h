@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/ProvisionRow.h"
+#include "provisioning/ProvisionRow.h"
 
 #include <QHash>
 #include <QList>

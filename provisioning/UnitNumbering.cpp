@@ -1,4 +1,4 @@
-#include "config/UnitNumbering.h"
+#include "provisioning/UnitNumbering.h"
 
 #include <QRegularExpression>
 

@@ -1,27 +1,27 @@
-#include "protocol/ProvisioningRun.h"
+#include "provisioning/WorkerPool.h"
 
-#include "config/NumberedProfile.h"
-#include "config/ProvisionLog.h"
-#include "config/UnitNumbering.h"
+#include "provisioning/NumberedProfile.h"
+#include "provisioning/ProvisionLog.h"
+#include "provisioning/UnitNumbering.h"
 
 #include <QDateTime>
 #include <QPointer>
 #include <mutex>
 #include <QThread>
 
-int ProvisioningRun::DecisionOrder::ticket()
+int WorkerPool::DecisionOrder::ticket()
 {
     const std::lock_guard<std::mutex> locker(m_mutex);
     return m_issued++;
 }
 
-void ProvisioningRun::DecisionOrder::wait(int ticket)
+void WorkerPool::DecisionOrder::wait(int ticket)
 {
     std::unique_lock<std::mutex> locker(m_mutex);
     m_turn.wait(locker, [this, ticket] { return m_next == ticket; });
 }
 
-void ProvisioningRun::DecisionOrder::pass(int ticket)
+void WorkerPool::DecisionOrder::pass(int ticket)
 {
     const std::lock_guard<std::mutex> locker(m_mutex);
     if (ticket < m_next || m_passed.contains(ticket))
@@ -32,14 +32,14 @@ void ProvisioningRun::DecisionOrder::pass(int ticket)
     m_turn.notify_all();
 }
 
-ProvisioningRun::ProvisioningRun(std::shared_ptr<HidBackend> backend, QObject* parent)
+WorkerPool::WorkerPool(std::shared_ptr<HidBackend> backend, QObject* parent)
     : QObject(parent)
     , m_backend(std::move(backend))
     , m_order(std::make_shared<DecisionOrder>())
 {
 }
 
-ProvisioningRun::~ProvisioningRun()
+WorkerPool::~WorkerPool()
 {
     for (const Worker& worker : std::as_const(m_workers)) {
         worker.thread->quit();
@@ -49,29 +49,29 @@ ProvisioningRun::~ProvisioningRun()
     }
 }
 
-void ProvisioningRun::start(const ProvisionJob& job)
+void WorkerPool::start(const UnitJob& job)
 {
     auto* thread = new QThread;
-    auto* provisioner = new UnitProvisioner(job, m_backend);
+    auto* provisioner = new UnitWorker(job, m_backend);
     provisioner->moveToThread(thread);
     if (m_decide || m_numbering) {
         const int ticket = m_order->ticket();
         const std::shared_ptr<DecisionOrder> order = m_order;
-        provisioner->setDecide([this, order, ticket](ProvisionJob& unitJob, const ProvisionOutcome& unit) {
+        provisioner->setDecide([this, order, ticket](UnitJob& unitJob, const UnitOutcome& unit) {
             order->wait(ticket);
-            const ProvisionDecision decision = decide(unitJob, unit);
+            const UnitDecision decision = decide(unitJob, unit);
             order->pass(ticket);
             return decision;
         });
         // A unit that ends before its decision (gone, another model) passes its turn on; on its own thread,
         // so that the units after it never wait for this thread's event loop.
         connect(
-            provisioner, &UnitProvisioner::finished, provisioner, [order, ticket] { order->pass(ticket); },
+            provisioner, &UnitWorker::finished, provisioner, [order, ticket] { order->pass(ticket); },
             Qt::DirectConnection);
     }
-    connect(thread, &QThread::started, provisioner, &UnitProvisioner::run);
+    connect(thread, &QThread::started, provisioner, &UnitWorker::run);
     connect(
-        provisioner, &UnitProvisioner::identified, provisioner,
+        provisioner, &UnitWorker::identified, provisioner,
         [this, thread](const QString& device, const QString& serial, const QString& model, const QString& firmware) {
             Report report { Report::Identified, thread, {}, {} };
             report.unit.device = device;
@@ -82,16 +82,16 @@ void ProvisioningRun::start(const ProvisionJob& job)
         },
         Qt::DirectConnection);
     connect(
-        provisioner, &UnitProvisioner::stage, provisioner,
-        [this, thread](const QString& device, UnitProvisioner::Stage stage) {
+        provisioner, &UnitWorker::stage, provisioner,
+        [this, thread](const QString& device, UnitWorker::Stage stage) {
             Report report { Report::Stage, thread, {}, stage };
             report.unit.device = device;
             post(std::move(report));
         },
         Qt::DirectConnection);
     connect(
-        provisioner, &UnitProvisioner::finished, provisioner,
-        [this, thread](const ProvisionOutcome& outcome) {
+        provisioner, &UnitWorker::finished, provisioner,
+        [this, thread](const UnitOutcome& outcome) {
             post(Report { Report::Finished, thread, outcome, {} });
         },
         Qt::DirectConnection);
@@ -100,25 +100,25 @@ void ProvisioningRun::start(const ProvisionJob& job)
     thread->start();
 }
 
-ProvisionDecision ProvisioningRun::decide(ProvisionJob& job, const ProvisionOutcome& unit)
+UnitDecision WorkerPool::decide(UnitJob& job, const UnitOutcome& unit)
 {
     if (m_decide) {
-        const ProvisionDecision decision = m_decide(job, unit);
-        if (decision.action != ProvisionDecision::Proceed)
+        const UnitDecision decision = m_decide(job, unit);
+        if (decision.action != UnitDecision::Proceed)
             return decision;
     }
     if (m_numbering) {
         QString error;
         const int number = m_numbering->acquire(unit.serial, error);
         if (number <= 0)
-            return ProvisionDecision::fail(error);
+            return UnitDecision::fail(error);
         job.number = number;
         job.profile = NumberedProfile::forUnit(job.profile, number);
     }
-    return ProvisionDecision::proceed();
+    return UnitDecision::proceed();
 }
 
-void ProvisioningRun::post(Report report)
+void WorkerPool::post(Report report)
 {
     {
         const std::lock_guard<std::mutex> lock(m_reportsMutex);
@@ -127,7 +127,7 @@ void ProvisioningRun::post(Report report)
     QMetaObject::invokeMethod(this, "deliverReports", Qt::QueuedConnection);
 }
 
-void ProvisioningRun::deliverReports()
+void WorkerPool::deliverReports()
 {
     std::deque<Report> reports;
     {
@@ -135,7 +135,7 @@ void ProvisioningRun::deliverReports()
         reports.swap(m_reports);
     }
     // A receiver may end the run.
-    const QPointer<ProvisioningRun> alive(this);
+    const QPointer<WorkerPool> alive(this);
     for (const Report& report : reports) {
         if (!alive)
             return;
@@ -153,7 +153,7 @@ void ProvisioningRun::deliverReports()
     }
 }
 
-void ProvisioningRun::unitFinished(const ProvisionOutcome& outcome, QThread* thread)
+void WorkerPool::unitFinished(const UnitOutcome& outcome, QThread* thread)
 {
     for (qsizetype i = 0; i < m_workers.size(); ++i) {
         if (m_workers.at(i).thread != thread)

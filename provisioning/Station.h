@@ -73,7 +73,7 @@ Q_DECLARE_METATYPE(StationUnit)
 
 // Programs every unit attached while it runs, each once per plug-in, on threads of its own; the front
 // end only shows what it reports. Lives on the thread that creates it.
-class ProvisioningStation : public QObject
+class Station : public QObject
 {
     Q_OBJECT
 

@@ -1,4 +1,4 @@
-#include "config/ProvisionHistory.h"
+#include "provisioning/ProvisionHistory.h"
 
 ProvisionHistory::ProvisionHistory(const QList<ProvisionRow>& rows)
 {

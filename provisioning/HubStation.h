@@ -1,8 +1,8 @@
 #pragma once
 
-#include "config/ProvisionHistory.h"
-#include "protocol/ProvisioningStation.h"
-#include "protocol/UnitProvisioner.h"
+#include "provisioning/ProvisionHistory.h"
+#include "provisioning/Station.h"
+#include "provisioning/UnitWorker.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -17,7 +17,7 @@
 class HidBackend;
 class HotplugMonitor;
 class ProvisionLog;
-class ProvisioningRun;
+class WorkerPool;
 class QTimer;
 class UnitNumbering;
 
@@ -27,14 +27,14 @@ class UnitNumbering;
 // unless StationSettings::again; numbering goes on from the log. The system's units are heard by the
 // hot-plug monitor; units of another backend (virtual ones) by looking at the backend every
 // HotplugMonitor::PollIntervalMs.
-class UnitStation : public ProvisioningStation
+class HubStation : public Station
 {
     Q_OBJECT
 
 public:
-    explicit UnitStation(const StationSettings& settings, std::shared_ptr<HidBackend> backend = {},
+    explicit HubStation(const StationSettings& settings, std::shared_ptr<HidBackend> backend = {},
                          QObject* parent = nullptr);
-    ~UnitStation() override;
+    ~HubStation() override;
 
     bool start(QString& error) override;
     void stop() override;
@@ -52,19 +52,19 @@ public:
 signals:
     // Once per unit tried or skipped, right after the unitChanged that shows its end: outcome is how its
     // worker ended it.
-    void unitEnded(const StationUnit& unit, const ProvisionOutcome& outcome);
+    void unitEnded(const StationUnit& unit, const UnitOutcome& outcome);
 
 private:
     void unitArrived(const QString& device);
     void unitLeft(const QString& device);
     void startUnit(const QString& device);
     void identified(const QString& device, const QString& serial, const QString& model, const QString& firmware);
-    void stageReached(const QString& device, UnitProvisioner::Stage stage);
-    void unitDone(const ProvisionOutcome& outcome);
+    void stageReached(const QString& device, UnitWorker::Stage stage);
+    void unitDone(const UnitOutcome& outcome);
     void allDone();
     void report(const StationUnit& unit);
     // On the workers' threads, one unit at a time.
-    ProvisionDecision decide(ProvisionJob& job, const ProvisionOutcome& unit);
+    UnitDecision decide(UnitJob& job, const UnitOutcome& unit);
     void readHistory();
 
     StationSettings m_settings;
@@ -72,7 +72,7 @@ private:
     std::shared_ptr<HidBackend> m_backend;
     std::unique_ptr<ProvisionLog> m_log;
     std::unique_ptr<UnitNumbering> m_numbering;
-    std::unique_ptr<ProvisioningRun> m_run;
+    std::unique_ptr<WorkerPool> m_run;
     HotplugMonitor* m_monitor = nullptr;
     QTimer* m_poll = nullptr;
     QSet<QString> m_present;

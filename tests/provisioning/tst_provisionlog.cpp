@@ -1,6 +1,6 @@
 #include "config/CfgFile.h"
-#include "config/ProvisionHistory.h"
-#include "config/ProvisionLog.h"
+#include "provisioning/ProvisionHistory.h"
+#include "provisioning/ProvisionLog.h"
 
 #include <QCryptographicHash>
 #include <QFile>

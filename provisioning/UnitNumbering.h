@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/ProvisionHistory.h"
+#include "provisioning/ProvisionHistory.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/ProvisionRow.h"
+#include "provisioning/ProvisionRow.h"
 #include "config/Tavrin2QtCfg.h"
 
 #include <QCoreApplication>
@@ -13,7 +13,7 @@
 class HidBackend;
 
 // What one unit is to receive.
-struct ProvisionJob
+struct UnitJob
 {
     QString device; // the unit's node
     QString port; // its hub port, as the finder gave it (may be empty)
@@ -25,7 +25,7 @@ struct ProvisionJob
 };
 
 // How one unit ended.
-struct ProvisionOutcome
+struct UnitOutcome
 {
     QString device;
     QString port;
@@ -48,7 +48,7 @@ struct ProvisionOutcome
 };
 
 // The caller's word on an identified unit, before any set command.
-struct ProvisionDecision
+struct UnitDecision
 {
     enum Action
     {
@@ -59,15 +59,15 @@ struct ProvisionDecision
     Action action = Proceed;
     QString reason;
 
-    static ProvisionDecision proceed() { return {}; }
-    static ProvisionDecision skip(const QString& reason) { return { Skip, reason }; }
-    static ProvisionDecision fail(const QString& reason) { return { Fail, reason }; }
+    static UnitDecision proceed() { return {}; }
+    static UnitDecision skip(const QString& reason) { return { Skip, reason }; }
+    static UnitDecision fail(const QString& reason) { return { Fail, reason }; }
 };
 
 // One unit's worker: identifies the unit, refuses one of another model than the profile, writes the profile
 // and reads it back. It owns a session of its own and runs on a thread of its own (moveToThread, then run());
 // its signals reach the caller queued. run() never throws.
-class UnitProvisioner : public QObject
+class UnitWorker : public QObject
 {
     Q_OBJECT
 
@@ -82,16 +82,16 @@ public:
 
     // Called on the worker's thread once the unit is identified (outcome holds its serial, model and
     // firmware), before any set command. It may change job (the profile, the number). Whoever sets it
-    // makes it safe to call from the workers' threads (ProvisioningRun calls one at a time).
-    using Decide = std::function<ProvisionDecision(ProvisionJob& job, const ProvisionOutcome& unit)>;
+    // makes it safe to call from the workers' threads (WorkerPool calls one at a time).
+    using Decide = std::function<UnitDecision(UnitJob& job, const UnitOutcome& unit)>;
 
     // backend: the units' backend (the process's when null).
-    explicit UnitProvisioner(const ProvisionJob& job, std::shared_ptr<HidBackend> backend = {},
+    explicit UnitWorker(const UnitJob& job, std::shared_ptr<HidBackend> backend = {},
                              QObject* parent = nullptr);
-    ~UnitProvisioner() override;
+    ~UnitWorker() override;
 
     void setDecide(Decide decide) { m_decide = std::move(decide); }
-    const ProvisionJob& job() const { return m_job; }
+    const UnitJob& job() const { return m_job; }
 
     // "With number 12: <reason>" for a numbered unit, the reason alone otherwise.
     static QString numberedReason(int number, const QString& reason);
@@ -103,18 +103,18 @@ public slots:
 
 signals:
     void identified(const QString& device, const QString& serial, const QString& model, const QString& firmware);
-    void stage(const QString& device, UnitProvisioner::Stage stage);
-    void finished(const ProvisionOutcome& outcome);
+    void stage(const QString& device, UnitWorker::Stage stage);
+    void finished(const UnitOutcome& outcome);
 
 private:
-    ProvisionOutcome provision();
+    UnitOutcome provision();
     bool nodeGone() const;
     // The reason of a failure, saying so when the unit's node is gone (outcome.unplugged set).
-    QString failureReason(ProvisionOutcome& outcome, const QString& reason) const;
+    QString failureReason(UnitOutcome& outcome, const QString& reason) const;
 
-    ProvisionJob m_job;
+    UnitJob m_job;
     std::shared_ptr<HidBackend> m_backend;
     Decide m_decide;
 };
 
-Q_DECLARE_METATYPE(ProvisionOutcome)
+Q_DECLARE_METATYPE(UnitOutcome)

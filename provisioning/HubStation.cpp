@@ -1,10 +1,10 @@
-#include "protocol/UnitStation.h"
+#include "provisioning/HubStation.h"
 
-#include "config/NumberedProfile.h"
-#include "config/ProvisionLog.h"
-#include "config/UnitNumbering.h"
-#include "protocol/ProvisioningRun.h"
-#include "usb/HidapiBackend.h"
+#include "provisioning/NumberedProfile.h"
+#include "provisioning/ProvisionLog.h"
+#include "provisioning/UnitNumbering.h"
+#include "provisioning/WorkerPool.h"
+#include "usb/HidBackend.h"
 #include "usb/HotplugMonitor.h"
 #include "usb/OpenRetry.h"
 #include "usb/TavrinFinder.h"
@@ -36,22 +36,22 @@ OpenRetry::Result openOnce(const QString& device)
 }
 
 // How far a unit has come, for its progress bar: the worker reports stages, not commands.
-int percentAt(UnitProvisioner::Stage stage)
+int percentAt(UnitWorker::Stage stage)
 {
     switch (stage) {
-    case UnitProvisioner::Identifying:
+    case UnitWorker::Identifying:
         return 10;
-    case UnitProvisioner::Writing:
+    case UnitWorker::Writing:
         return 30;
-    case UnitProvisioner::Verifying:
+    case UnitWorker::Verifying:
         return 80;
     }
     return 0;
 }
 } // namespace
 
-UnitStation::UnitStation(const StationSettings& settings, std::shared_ptr<HidBackend> backend, QObject* parent)
-    : ProvisioningStation(parent)
+HubStation::HubStation(const StationSettings& settings, std::shared_ptr<HidBackend> backend, QObject* parent)
+    : Station(parent)
     , m_settings(settings)
     , m_backend(backend ? std::move(backend) : UsbHid::sharedBackend())
 {
@@ -59,7 +59,7 @@ UnitStation::UnitStation(const StationSettings& settings, std::shared_ptr<HidBac
         m_leftOutSerials.insert(serial);
 }
 
-UnitStation::~UnitStation()
+HubStation::~HubStation()
 {
     if (m_monitor)
         m_monitor->stop();
@@ -67,7 +67,7 @@ UnitStation::~UnitStation()
     m_run.reset();
 }
 
-bool UnitStation::start(QString& error)
+bool HubStation::start(QString& error)
 {
     if (m_running)
         return true;
@@ -92,25 +92,25 @@ bool UnitStation::start(QString& error)
     }
     m_log = std::move(log);
 
-    m_run = std::make_unique<ProvisioningRun>(m_backend);
+    m_run = std::make_unique<WorkerPool>(m_backend);
     m_run->setLog(m_log.get());
     m_run->setNumbering(m_numbering.get());
-    m_run->setDecide([this](ProvisionJob& job, const ProvisionOutcome& unit) { return decide(job, unit); });
-    connect(m_run.get(), &ProvisioningRun::identified, this, &UnitStation::identified);
-    connect(m_run.get(), &ProvisioningRun::stage, this, &UnitStation::stageReached);
-    connect(m_run.get(), &ProvisioningRun::logFailed, this,
-            [this](const ProvisionOutcome& outcome, const QString& logError) {
+    m_run->setDecide([this](UnitJob& job, const UnitOutcome& unit) { return decide(job, unit); });
+    connect(m_run.get(), &WorkerPool::identified, this, &HubStation::identified);
+    connect(m_run.get(), &WorkerPool::stage, this, &HubStation::stageReached);
+    connect(m_run.get(), &WorkerPool::logFailed, this,
+            [this](const UnitOutcome& outcome, const QString& logError) {
                 m_logErrors.insert(outcome.device, logError);
             });
-    connect(m_run.get(), &ProvisioningRun::unitDone, this, &UnitStation::unitDone);
-    connect(m_run.get(), &ProvisioningRun::allDone, this, &UnitStation::allDone);
+    connect(m_run.get(), &WorkerPool::unitDone, this, &HubStation::unitDone);
+    connect(m_run.get(), &WorkerPool::allDone, this, &HubStation::allDone);
 
     m_running = true;
-    if (dynamic_cast<HidapiBackend*>(m_backend.get())) {
+    if (m_backend->unitWatch() == HidBackend::UnitWatch::SystemHotplug) {
         m_monitor = new HotplugMonitor(this);
         connect(m_monitor, &HotplugMonitor::unitArrived, this,
                 [this](const QString& device, const QString&) { unitArrived(device); });
-        connect(m_monitor, &HotplugMonitor::unitLeft, this, &UnitStation::unitLeft);
+        connect(m_monitor, &HotplugMonitor::unitLeft, this, &HubStation::unitLeft);
         if (!m_monitor->start()) {
             error = m_monitor->errorText();
             m_running = false;
@@ -118,14 +118,14 @@ bool UnitStation::start(QString& error)
         }
     } else {
         m_poll = new QTimer(this);
-        connect(m_poll, &QTimer::timeout, this, &UnitStation::lookForUnits);
+        connect(m_poll, &QTimer::timeout, this, &HubStation::lookForUnits);
         m_poll->start(HotplugMonitor::PollIntervalMs);
         lookForUnits();
     }
     return true;
 }
 
-void UnitStation::lookForUnits()
+void HubStation::lookForUnits()
 {
     if (!m_running || m_stopping)
         return;
@@ -146,7 +146,7 @@ void UnitStation::lookForUnits()
     }
 }
 
-void UnitStation::stop()
+void HubStation::stop()
 {
     if (!m_running || m_stopping)
         return;
@@ -156,10 +156,10 @@ void UnitStation::stop()
     if (m_poll)
         m_poll->stop();
     if (m_inFlight.isEmpty())
-        QMetaObject::invokeMethod(this, &UnitStation::allDone, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &HubStation::allDone, Qt::QueuedConnection);
 }
 
-void UnitStation::leaveOut(const QString& device)
+void HubStation::leaveOut(const QString& device)
 {
     const std::lock_guard<std::mutex> lock(m_mutex);
     m_leftOutDevices.insert(device);
@@ -168,7 +168,7 @@ void UnitStation::leaveOut(const QString& device)
         m_leftOutSerials.insert(serial);
 }
 
-void UnitStation::retry(const QString& device)
+void HubStation::retry(const QString& device)
 {
     const StationUnit unit = m_units.value(device);
     if (!m_running || m_stopping || m_inFlight.contains(device) || !m_present.contains(device)
@@ -178,7 +178,7 @@ void UnitStation::retry(const QString& device)
     startUnit(device);
 }
 
-void UnitStation::unitArrived(const QString& device)
+void HubStation::unitArrived(const QString& device)
 {
     m_present.insert(device);
     if (m_stopping)
@@ -223,7 +223,7 @@ void UnitStation::unitArrived(const QString& device)
         });
 }
 
-void UnitStation::unitLeft(const QString& device)
+void HubStation::unitLeft(const QString& device)
 {
     m_present.remove(device);
     m_arrivedMeanwhile.remove(device);
@@ -237,7 +237,7 @@ void UnitStation::unitLeft(const QString& device)
     }
 }
 
-void UnitStation::startUnit(const QString& device)
+void HubStation::startUnit(const QString& device)
 {
     StationUnit unit = m_units.value(device);
     if (unit.state != StationUnit::State::Waiting) {
@@ -247,7 +247,7 @@ void UnitStation::startUnit(const QString& device)
         unit.detail.clear();
         report(unit);
     }
-    ProvisionJob job;
+    UnitJob job;
     job.device = device;
     job.port = unit.port;
     job.profile = m_settings.profile;
@@ -257,7 +257,7 @@ void UnitStation::startUnit(const QString& device)
     m_run->start(job);
 }
 
-void UnitStation::identified(const QString& device, const QString& serial, const QString& model,
+void HubStation::identified(const QString& device, const QString& serial, const QString& model,
                              const QString& firmware)
 {
     StationUnit unit = m_units.value(device);
@@ -267,34 +267,34 @@ void UnitStation::identified(const QString& device, const QString& serial, const
     report(unit);
 }
 
-void UnitStation::stageReached(const QString& device, UnitProvisioner::Stage stage)
+void HubStation::stageReached(const QString& device, UnitWorker::Stage stage)
 {
     StationUnit unit = m_units.value(device);
-    if (stage == UnitProvisioner::Writing)
+    if (stage == UnitWorker::Writing)
         unit.state = StationUnit::State::Writing;
-    else if (stage == UnitProvisioner::Verifying)
+    else if (stage == UnitWorker::Verifying)
         unit.state = StationUnit::State::Verifying;
     unit.percent = percentAt(stage);
     report(unit);
 }
 
-ProvisionDecision UnitStation::decide(ProvisionJob& job, const ProvisionOutcome& unit)
+UnitDecision HubStation::decide(UnitJob& job, const UnitOutcome& unit)
 {
     const std::lock_guard<std::mutex> lock(m_mutex);
     if (m_leftOutDevices.contains(job.device) || m_leftOutSerials.contains(unit.serial))
-        return ProvisionDecision::skip(tr("left out"));
+        return UnitDecision::skip(tr("left out"));
     if (m_settings.again)
-        return ProvisionDecision::proceed();
+        return UnitDecision::proceed();
     const ProvisionRow* row = m_history.verifiedWith(unit.serial, m_profileSha256);
     if (!row)
-        return ProvisionDecision::proceed();
+        return UnitDecision::proceed();
     // The number it carries stays its own.
     job.number = row->number;
-    return ProvisionDecision::skip(
+    return UnitDecision::skip(
         tr("already provisioned with this profile on %1").arg(row->time.toString(Qt::ISODate)));
 }
 
-void UnitStation::readHistory()
+void HubStation::readHistory()
 {
     // Read back as logged: a unit plugged in again in this run is known by its row, its time and its number.
     QList<ProvisionRow> rows;
@@ -305,7 +305,7 @@ void UnitStation::readHistory()
     m_history = ProvisionHistory(rows);
 }
 
-void UnitStation::unitDone(const ProvisionOutcome& outcome)
+void HubStation::unitDone(const UnitOutcome& outcome)
 {
     m_inFlight.remove(outcome.device);
     StationUnit unit = m_units.value(outcome.device);
@@ -347,7 +347,7 @@ void UnitStation::unitDone(const ProvisionOutcome& outcome)
         unitArrived(outcome.device);
 }
 
-void UnitStation::allDone()
+void HubStation::allDone()
 {
     if (m_stopping && m_inFlight.isEmpty() && m_running) {
         m_running = false;
@@ -355,7 +355,7 @@ void UnitStation::allDone()
     }
 }
 
-QList<StationUnit> UnitStation::unitsInFlight() const
+QList<StationUnit> HubStation::unitsInFlight() const
 {
     QStringList devices(m_inFlight.cbegin(), m_inFlight.cend());
     devices.sort();
@@ -365,7 +365,7 @@ QList<StationUnit> UnitStation::unitsInFlight() const
     return units;
 }
 
-void UnitStation::report(const StationUnit& unit)
+void HubStation::report(const StationUnit& unit)
 {
     m_units.insert(unit.device, unit);
     emit unitChanged(unit);

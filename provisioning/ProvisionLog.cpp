@@ -1,4 +1,4 @@
-#include "config/ProvisionLog.h"
+#include "provisioning/ProvisionLog.h"
 
 #include "config/CfgFile.h"
 #include "config/ConfigLog.h"

@@ -1,4 +1,4 @@
-#include "config/NumberedProfile.h"
+#include "provisioning/NumberedProfile.h"
 
 namespace {
 const QLatin1String Placeholder("{n}");

@@ -12,14 +12,14 @@
 
 class HidBackend;
 class QTimer;
-class UnitStation;
-struct ProvisionOutcome;
+class HubStation;
+struct UnitOutcome;
 struct StationUnit;
 
 // tavrin2qt-cli station: programs every unit attached at start and every unit plugged in later, each once per
 // plug-in, several at once, until a stop signal, a count of verified units or a time without any unit. The
-// station (UnitStation, as in the window) decides which unit is written; this prints what became of each.
-class CliStation : public QObject
+// station (HubStation, as in the window) decides which unit is written; this prints what became of each.
+class CliStationCommand : public QObject
 {
     Q_OBJECT
 
@@ -40,14 +40,14 @@ public:
         std::optional<QList<int>> numbers;
     };
 
-    CliStation(const Options& options, std::shared_ptr<HidBackend> backend, QTextStream& out, QTextStream& err);
-    ~CliStation() override;
+    CliStationCommand(const Options& options, std::shared_ptr<HidBackend> backend, QTextStream& out, QTextStream& err);
+    ~CliStationCommand() override;
 
     // Runs the station to its end; the exit status. Throws CliFailure when it cannot start (the log).
     int run();
 
 private:
-    void unitEnded(const StationUnit& unit, const ProvisionOutcome& outcome);
+    void unitEnded(const StationUnit& unit, const UnitOutcome& outcome);
     void stopSignal(int count);
     void idleCheck();
     void stop();
@@ -58,7 +58,7 @@ private:
     std::shared_ptr<HidBackend> m_backend;
     QTextStream& m_out;
     QTextStream& m_err;
-    UnitStation* m_station = nullptr;
+    HubStation* m_station = nullptr;
     QTimer* m_idleTimer = nullptr;
     bool m_stopping = false;
     int m_verified = 0;
