@@ -10,6 +10,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QSessionManager>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -91,18 +94,47 @@ FrmProvisionUnits::FrmProvisionUnits(const Tavrin2QtCfg& formSettings, QWidget* 
     connect(m_clock, &QTimer::timeout, this, &FrmProvisionUnits::refreshElapsed);
 
     refreshStartButton();
+    // At logout the session manager asks first: the units in flight are finished and logged before it goes on.
+#ifndef QT_NO_SESSIONMANAGER
+    if (qGuiApp)
+        connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &FrmProvisionUnits::finishUnitsInFlight);
+#endif
     resize(900, 560);
     fitAndCentre(this);
 }
 
 FrmProvisionUnits::~FrmProvisionUnits()
 {
-    // A dialog destroyed with its station running (the window closing) still finishes the units in flight.
+    // A dialog destroyed with its station running (the window quitting on a stop signal or at logout) finishes
+    // the units in flight first, waiting for them: their rows are written, nothing more is shown.
     if (m_station) {
         disconnect(m_station.get(), nullptr, this, nullptr);
         m_station->stop();
+        m_station.reset();
         emit runningChanged(false);
     }
+}
+
+void FrmProvisionUnits::finishUnitsInFlight()
+{
+    if (!m_station)
+        return;
+    QEventLoop loop;
+    connect(this, &FrmProvisionUnits::runningChanged, &loop, [&loop](bool running) {
+        if (!running)
+            loop.quit();
+    });
+    stop();
+    if (m_station)
+        loop.exec();
+}
+
+QString FrmProvisionUnits::refusalText(const ProfileRefusal& refusal)
+{
+    if (refusal.kind == ProfileRefusal::Kind::UnnumberedPlaceholder)
+        return tr("The profile's messages hold {n}, which only numbered units can take: every unit would get it as "
+                  "it stands. Number the units, or take {n} out of the messages.");
+    return refusal.message;
 }
 
 void FrmProvisionUnits::setStationFactory(StationFactory factory)
@@ -204,60 +236,6 @@ void FrmProvisionUnits::buildSetupPage()
     connect(m_numberUnits, &QCheckBox::toggled, m_numberFrom, &QSpinBox::setEnabled);
 }
 
-void FrmProvisionUnits::buildStationPage()
-{
-    auto* page = new QWidget(m_pages);
-    page->setObjectName(QStringLiteral("pageStation"));
-
-    m_stationProfile = new QLabel(page);
-    m_stationProfile->setObjectName(QStringLiteral("labelStationProfile"));
-    m_counters = new QLabel(page);
-    m_counters->setObjectName(QStringLiteral("labelCounters"));
-    m_elapsedLabel = new QLabel(page);
-    m_elapsedLabel->setObjectName(QStringLiteral("labelElapsed"));
-    auto* summary = new QHBoxLayout;
-    summary->addWidget(m_counters);
-    summary->addStretch();
-    summary->addWidget(m_elapsedLabel);
-
-    m_table = new QTableWidget(0, ColumnCount, page);
-    m_table->setObjectName(QStringLiteral("tableWidgetUnits"));
-    m_table->setAccessibleName(tr("Units"));
-    m_table->setHorizontalHeaderLabels({ tr("No."), tr("Device"), tr("Port"), tr("Serial Number"), tr("Model"),
-                                         tr("Firmware"), tr("Progress"), tr("Result") });
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setTabKeyNavigation(false);
-    m_table->verticalHeader()->hide();
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setSectionResizeMode(ResultColumn, QHeaderView::Stretch);
-
-    m_leaveOut = new QPushButton(tr("Leave &Out"), page);
-    m_leaveOut->setObjectName(QStringLiteral("pushButtonLeaveOut"));
-    m_leaveOut->setAccessibleDescription(tr("The selected unit is not written (the reference unit)"));
-    m_retry = new QPushButton(tr("Try &Again"), page);
-    m_retry->setObjectName(QStringLiteral("pushButtonRetry"));
-    m_retry->setAccessibleDescription(tr("The selected unit, which failed, is written again"));
-    auto* rowButtons = new QHBoxLayout;
-    rowButtons->addWidget(m_leaveOut);
-    rowButtons->addWidget(m_retry);
-    rowButtons->addStretch();
-
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(m_stationProfile);
-    layout->addLayout(summary);
-    layout->addWidget(m_table, 1);
-    layout->addLayout(rowButtons);
-    m_pages->addWidget(page);
-
-    connect(m_table, &QTableWidget::itemSelectionChanged, this, &FrmProvisionUnits::refreshRowButtons);
-    connect(m_leaveOut, &QPushButton::clicked, this, &FrmProvisionUnits::leaveOutSelected);
-    connect(m_retry, &QPushButton::clicked, this, &FrmProvisionUnits::retrySelected);
-    refreshRowButtons();
-}
-
 QString FrmProvisionUnits::profileSummary(const Tavrin2QtCfg& profile) const
 {
     QString error;
@@ -307,7 +285,7 @@ void FrmProvisionUnits::start()
 {
     if (m_station)
         return;
-    StationSettings settings;
+    ProvisionSettings settings;
     if (m_useFile->isChecked() && m_fileProfile) {
         settings.profile = *m_fileProfile;
         settings.profileName = QFileInfo(m_profileFile).fileName();
@@ -324,19 +302,18 @@ void FrmProvisionUnits::start()
     std::unique_ptr<Station> station
         = stationFactory ? stationFactory(settings) : std::make_unique<HubStation>(settings);
     connect(station.get(), &Station::unitChanged, this, &FrmProvisionUnits::showUnit);
-    connect(station.get(), &Station::stopped, this, &FrmProvisionUnits::stationStopped,
-            Qt::QueuedConnection);
+    connect(station.get(), &Station::stopped, this, &FrmProvisionUnits::stationStopped, Qt::QueuedConnection);
     m_station = std::move(station);
     // The window lets go of its unit before the station looks for units.
     emit runningChanged(true);
     m_pages->setCurrentIndex(1);
     m_table->setColumnHidden(NumberColumn, !settings.numberFrom);
-    QString error;
-    if (!m_station->start(error)) {
+    ProfileRefusal refusal;
+    if (!m_station->start(refusal)) {
         m_station.reset();
         m_pages->setCurrentIndex(0);
         emit runningChanged(false);
-        Prompter::instance().critical(this, tr("Error"), error);
+        Prompter::instance().critical(this, tr("Error"), refusalText(refusal));
         refreshStartButton();
         return;
     }
@@ -399,174 +376,4 @@ void FrmProvisionUnits::closeEvent(QCloseEvent* event)
         return;
     }
     QDialog::closeEvent(event);
-}
-
-int FrmProvisionUnits::rowOf(const QString& device)
-{
-    for (int row = m_table->rowCount() - 1; row >= 0; --row) {
-        if (m_table->item(row, DeviceColumn)->data(Qt::UserRole).toString() == device)
-            return row;
-    }
-    return -1;
-}
-
-QString FrmProvisionUnits::resultText(const StationUnit& unit)
-{
-    switch (unit.state) {
-    case StationUnit::State::Waiting:
-        return tr("waiting");
-    case StationUnit::State::Writing:
-        return tr("writing");
-    case StationUnit::State::Verifying:
-        return tr("verifying");
-    case StationUnit::State::Verified:
-        return tr("verified");
-    case StationUnit::State::Failed:
-        return tr("failed: %1").arg(unit.detail);
-    case StationUnit::State::AlreadyProvisioned:
-        return tr("already provisioned");
-    case StationUnit::State::LeftOut:
-        return tr("left out");
-    case StationUnit::State::Unplugged:
-        return tr("unplugged before it was verified");
-    }
-    return QString();
-}
-
-void FrmProvisionUnits::showUnit(const StationUnit& unit)
-{
-    int row = rowOf(unit.device);
-    const auto known = m_units.constFind(unit.device);
-    const bool earlierPlugIn = known != m_units.constEnd()
-        && (known->isFinished() || known->state == StationUnit::State::Unplugged)
-        && unit.state == StationUnit::State::Waiting;
-    const StationUnit before = known != m_units.constEnd() && !earlierPlugIn ? *known : StationUnit {};
-    if (row < 0 || earlierPlugIn) {
-        // A unit plugged in where another was: a row of its own, the earlier one stays as it ended.
-        row = m_table->rowCount();
-        m_table->insertRow(row);
-        for (int column = 0; column < ColumnCount; ++column) {
-            if (column != ProgressColumn)
-                m_table->setItem(row, column, new QTableWidgetItem);
-        }
-        m_table->item(row, DeviceColumn)->setData(Qt::UserRole, unit.device);
-        QFont large = m_table->font();
-        large.setPointSizeF(large.pointSizeF() * 2);
-        large.setBold(true);
-        m_table->item(row, NumberColumn)->setFont(large);
-        m_table->item(row, NumberColumn)->setTextAlignment(Qt::AlignCenter);
-        auto* bar = new QProgressBar(m_table);
-        bar->setRange(0, 100);
-        bar->setAccessibleName(tr("Progress of %1").arg(unit.device));
-        m_table->setCellWidget(row, ProgressColumn, bar);
-        m_table->scrollToItem(m_table->item(row, DeviceColumn));
-    }
-    m_units.insert(unit.device, unit);
-
-    m_table->item(row, NumberColumn)->setText(unit.number > 0 ? QString::number(unit.number) : QString());
-    // A log that numbered its units numbers the next ones too, unasked.
-    if (unit.number > 0)
-        m_table->setColumnHidden(NumberColumn, false);
-    m_table->item(row, DeviceColumn)->setText(unit.device);
-    m_table->item(row, PortColumn)->setText(unit.port);
-    m_table->item(row, SerialColumn)->setText(unit.serialNumber);
-    m_table->item(row, ModelColumn)->setText(unit.model);
-    m_table->item(row, FirmwareColumn)->setText(unit.firmware);
-    const int percent = unit.state == StationUnit::State::Verified ? 100 : unit.percent;
-    static_cast<QProgressBar*>(m_table->cellWidget(row, ProgressColumn))->setValue(percent);
-    QTableWidgetItem* result = m_table->item(row, ResultColumn);
-    result->setText(resultText(unit));
-    result->setToolTip(unit.detail);
-    switch (unit.state) {
-    case StationUnit::State::Verified:
-        result->setForeground(QColor(0x1b, 0x7f, 0x2a));
-        break;
-    case StationUnit::State::Failed:
-    case StationUnit::State::Unplugged:
-        result->setForeground(QColor(0xb0, 0x1c, 0x1c));
-        break;
-    default:
-        result->setData(Qt::ForegroundRole, QVariant());
-        break;
-    }
-    countResult(before, unit);
-    refreshRowButtons();
-}
-
-void FrmProvisionUnits::countResult(const StationUnit& before, const StationUnit& after)
-{
-    if (before.state == after.state)
-        return;
-    auto counter = [this](StationUnit::State state) -> int* {
-        switch (state) {
-        case StationUnit::State::Verified:
-            return &m_verified;
-        case StationUnit::State::Failed:
-        case StationUnit::State::Unplugged:
-            return &m_failed;
-        case StationUnit::State::AlreadyProvisioned:
-        case StationUnit::State::LeftOut:
-            return &m_skipped;
-        default:
-            return nullptr;
-        }
-    };
-    // A failed unit tried again is counted by its new result.
-    if (int* previous = counter(before.state))
-        --*previous;
-    if (int* next = counter(after.state))
-        ++*next;
-    refreshCounters();
-}
-
-void FrmProvisionUnits::refreshCounters()
-{
-    m_counters->setText(tr("Verified: %1    Failed: %2    Skipped: %3").arg(m_verified).arg(m_failed).arg(m_skipped));
-}
-
-void FrmProvisionUnits::refreshElapsed()
-{
-    const qint64 seconds = m_elapsed.isValid() ? m_elapsed.elapsed() / 1000 : 0;
-    m_elapsedLabel->setText(tr("Elapsed: %1:%2:%3")
-                                .arg(seconds / 3600)
-                                .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-                                .arg(seconds % 60, 2, 10, QLatin1Char('0')));
-}
-
-QString FrmProvisionUnits::selectedDevice() const
-{
-    const QList<QTableWidgetItem*> selected = m_table->selectedItems();
-    if (selected.isEmpty())
-        return QString();
-    const int row = selected.constFirst()->row();
-    // Only the latest row of a node is the unit there now.
-    for (int later = row + 1; later < m_table->rowCount(); ++later) {
-        if (m_table->item(later, DeviceColumn)->data(Qt::UserRole)
-            == m_table->item(row, DeviceColumn)->data(Qt::UserRole))
-            return QString();
-    }
-    return m_table->item(row, DeviceColumn)->data(Qt::UserRole).toString();
-}
-
-void FrmProvisionUnits::refreshRowButtons()
-{
-    const QString device = selectedDevice();
-    const auto unit = m_units.constFind(device);
-    const bool active = m_station && !m_stopping && unit != m_units.constEnd();
-    m_leaveOut->setEnabled(active && unit->state == StationUnit::State::Waiting);
-    m_retry->setEnabled(active && unit->state == StationUnit::State::Failed);
-}
-
-void FrmProvisionUnits::leaveOutSelected()
-{
-    const QString device = selectedDevice();
-    if (m_station && !device.isEmpty())
-        m_station->leaveOut(device);
-}
-
-void FrmProvisionUnits::retrySelected()
-{
-    const QString device = selectedDevice();
-    if (m_station && !device.isEmpty())
-        m_station->retry(device);
 }

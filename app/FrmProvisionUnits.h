@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/Tavrin2QtCfg.h"
+#include "provisioning/ProvisionTally.h"
 #include "provisioning/Station.h"
 
 #include <QDialog>
@@ -33,11 +34,13 @@ public:
     FrmProvisionUnits(const Tavrin2QtCfg& formSettings, QWidget* parent = nullptr);
     ~FrmProvisionUnits() override;
 
-    using StationFactory = std::function<std::unique_ptr<Station>(const StationSettings&)>;
+    using StationFactory = std::function<std::unique_ptr<Station>(const ProvisionSettings&)>;
     // The stations Start creates; tests give their own. Empty: the product's.
     static void setStationFactory(StationFactory factory);
 
     bool isRunning() const { return m_station != nullptr; }
+    // Stops the station and waits for the units in flight to end, their rows written (the session ending).
+    void finishUnitsInFlight();
 
     // The columns of the units' table.
     enum Column
@@ -75,6 +78,7 @@ private:
     void showUnit(const StationUnit& unit);
     int rowOf(const QString& device);
     void countResult(const StationUnit& before, const StationUnit& after);
+    static QString refusalText(const ProfileRefusal& refusal);
     void refreshCounters();
     void refreshElapsed();
     void refreshRowButtons();
@@ -89,9 +93,7 @@ private:
     std::unique_ptr<Station> m_station;
     bool m_stopping = false;
     QHash<QString, StationUnit> m_units;
-    int m_verified = 0;
-    int m_failed = 0;
-    int m_skipped = 0;
+    ProvisionTally m_tally;
     QElapsedTimer m_elapsed;
     QTimer* m_clock = nullptr;
 

@@ -3,9 +3,8 @@
 #include "cli/CliCommandLine.h"
 #include "cli/SettingsPrinter.h"
 #include "config/CfgFile.h"
-#include "provisioning/NumberedProfile.h"
-#include "provisioning/ProvisionHistory.h"
 #include "provisioning/ProvisionLog.h"
+#include "provisioning/ProvisionTally.h"
 #include "provisioning/UnitNumbering.h"
 #include "provisioning/WorkerPool.h"
 #include "protocol/Tavrin2QtComm.h"
@@ -19,7 +18,6 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
-#include <QThread>
 
 namespace {
 QString secondsText(double seconds)
@@ -99,35 +97,76 @@ QString CliAllUnits::summaryLine(bool json, QJsonObject counts, int skipped, QSt
 QString CliAllUnits::unitLine(const UnitOutcome& outcome, bool json)
 {
     QString text;
-    if (outcome.skipped)
-        text = tr("skipped: %1").arg(outcome.message);
-    else if (outcome.result == ProvisionRow::Result::Failed)
+    QString result;
+    // The command line leaves units out by its option.
+    const QString message = outcome.state == UnitState::LeftOut ? tr("left out (--exclude-serial)") : outcome.message;
+    if (outcome.isSkip()) {
+        text = tr("skipped: %1").arg(message);
+        result = QStringLiteral("skipped");
+    } else if (outcome.isFailure()) {
         text = tr("FAILED: %1").arg(SettingsPrinter::displayText(outcome.message));
-    else
-        text = (outcome.result == ProvisionRow::Result::Verified ? tr("written and verified (%1 s)")
-                                                                 : tr("written (not verified) (%1 s)"))
+        result = ProvisionLog::resultName(ProvisionRow::Result::Failed);
+    } else {
+        const bool verified = outcome.state == UnitState::Verified;
+        text = (verified ? tr("written and verified (%1 s)") : tr("written (not verified) (%1 s)"))
                    .arg(secondsText(outcome.seconds));
+        result = ProvisionLog::resultName(verified ? ProvisionRow::Result::Verified
+                                                   : ProvisionRow::Result::WrittenUnverified);
+    }
     return unitLine(
-        json, { outcome.device, outcome.port, outcome.serial, outcome.model, outcome.firmware },
-        outcome.skipped ? QStringLiteral("skipped") : ProvisionLog::resultName(outcome.result), outcome.message,
+        json, namesOf(outcome), result, message,
         { { QStringLiteral("seconds"), outcome.seconds }, { QStringLiteral("number"), numberValue(outcome.number) } },
         outcome.number, text);
 }
 
-QString CliAllUnits::summaryLine(bool json, bool verify, int done, int failed, int skipped)
+QString CliAllUnits::summaryLine(bool json, bool verify, const ProvisionTally& tally)
 {
     const ProvisionRow::Result doneResult
         = verify ? ProvisionRow::Result::Verified : ProvisionRow::Result::WrittenUnverified;
-    return summaryLine(json, { { ProvisionLog::resultName(doneResult), done }, { QStringLiteral("failed"), failed } },
-                       skipped,
-                       (verify ? tr("%1 written and verified, %2 failed") : tr("%1 written (not verified), %2 failed"))
-                           .arg(done)
-                           .arg(failed));
+    return summaryLine(
+        json,
+        { { ProvisionLog::resultName(doneResult), tally.written() }, { QStringLiteral("failed"), tally.failed() } },
+        tally.skipped(),
+        (verify ? tr("%1 written and verified, %2 failed") : tr("%1 written (not verified), %2 failed"))
+            .arg(tally.written())
+            .arg(tally.failed()));
 }
 
-CliAllUnits::UnitNames CliAllUnits::namesOf(const UnitRead& entry)
+CliAllUnits::UnitNames CliAllUnits::namesOf(const UnitOutcome& unit)
 {
-    return { entry.unit.path, entry.unit.port, entry.serial, entry.model, entry.firmware };
+    return { unit.device, unit.port, unit.serial, unit.model, unit.firmware };
+}
+
+ProvisionSettings CliAllUnits::settingsFor(const CliCommandLine& commandLine, const QString& path,
+                                           const Tavrin2QtCfg& profile)
+{
+    ProvisionSettings settings;
+    settings.profile = profile;
+    settings.profileName = QFileInfo(path).fileName();
+    settings.logPath = commandLine.value(QStringLiteral("log"));
+    settings.leaveOutSerials = commandLine.values(QStringLiteral("exclude-serial"));
+    settings.again = commandLine.isSet(QStringLiteral("again"));
+    settings.verify = !commandLine.isSet(QStringLiteral("no-verify"));
+    QString error;
+    if (commandLine.isSet(QStringLiteral("number-from"))) {
+        settings.numberFrom = UnitNumbering::parseFirst(commandLine.value(QStringLiteral("number-from")), error);
+        if (!settings.numberFrom)
+            throw CliFailure::usage(error);
+    } else if (commandLine.isSet(QStringLiteral("numbers"))) {
+        settings.numbers = UnitNumbering::parseList(commandLine.value(QStringLiteral("numbers")), error);
+        if (!settings.numbers)
+            throw CliFailure::usage(error);
+    }
+    return settings;
+}
+
+void CliAllUnits::refuse(const ProfileRefusal& refusal, const QString& path)
+{
+    if (refusal.kind == ProfileRefusal::Kind::UnnumberedPlaceholder)
+        throw CliFailure::failure(tr("%1 holds {n} in a message text, but the units are not numbered; nothing "
+                                     "was sent. Number them with --number-from N or --numbers LIST.")
+                                      .arg(path));
+    throw CliFailure::failure(refusal.message);
 }
 
 bool CliAllUnits::json() const
@@ -142,53 +181,12 @@ void CliAllUnits::printLine(const QString& text)
     m_out.flush();
 }
 
-bool CliAllUnits::excluded(const QString& serial) const
-{
-    return !serial.isEmpty() && m_commandLine.values(QStringLiteral("exclude-serial")).contains(serial);
-}
-
 std::vector<UsbHid::Unit> CliAllUnits::attachedOrFail()
 {
     std::vector<UsbHid::Unit> units = TavrinFinder(UsbHid::sharedBackend()).attachedUnits();
     if (units.empty())
         throw CliFailure::failure(tr("No Tavrin device found"));
     return units;
-}
-
-void CliAllUnits::openLog()
-{
-    const QString path = m_commandLine.value(QStringLiteral("log"));
-    if (path.isEmpty())
-        return;
-    auto log = std::make_unique<ProvisionLog>(path);
-    QString error;
-    if (!log->open(error))
-        throw CliFailure::failure(error);
-    m_log = std::move(log);
-}
-
-std::unique_ptr<UnitNumbering> CliAllUnits::numbering()
-{
-    QString error;
-    std::optional<int> first;
-    std::optional<QList<int>> list;
-    if (m_commandLine.isSet(QStringLiteral("number-from"))) {
-        first = UnitNumbering::parseFirst(m_commandLine.value(QStringLiteral("number-from")), error);
-        if (!first)
-            throw CliFailure::usage(error);
-    } else if (m_commandLine.isSet(QStringLiteral("numbers"))) {
-        list = UnitNumbering::parseList(m_commandLine.value(QStringLiteral("numbers")), error);
-        if (!list)
-            throw CliFailure::usage(error);
-    } else {
-        return nullptr;
-    }
-    // The log's numbers stay with their units: no other unit is given one of them.
-    QList<ProvisionRow> rows;
-    const QString logPath = m_commandLine.value(QStringLiteral("log"));
-    if (!logPath.isEmpty() && !ProvisionLog::read(logPath, rows, error))
-        throw CliFailure::failure(error);
-    return UnitNumbering::forRun(first, list, ProvisionHistory(rows));
 }
 
 CliExitStatus CliAllUnits::writeAll(const QString& path, const Tavrin2QtCfg& profile)
@@ -205,122 +203,59 @@ CliExitStatus CliAllUnits::writeOne(const QString& path, const Tavrin2QtCfg& pro
 CliExitStatus CliAllUnits::provision(const QString& path, const Tavrin2QtCfg& profile, const QList<UsbHid::Unit>& units,
                                      bool summary)
 {
-    const bool verify = !m_commandLine.isSet(QStringLiteral("no-verify"));
-    const std::unique_ptr<UnitNumbering> numbers = numbering();
-    if (!numbers) {
-        // Every unit would get the same literal text.
-        if (summary && NumberedProfile::holdsNumber(profile))
-            throw CliFailure::failure(tr("%1 holds {n} in a message text, but the units are not numbered; nothing "
-                                         "was sent. Number them with --number-from N or --numbers LIST.")
-                                          .arg(path));
-        // The same texts for every unit: refused before any unit is written.
-        Tavrin2QtComm::instance()->checkUpdateSendable(profile);
-    }
-    QString error;
-    const QString sha256 = ProvisionLog::profileSha256(profile, error);
-    if (sha256.isNull() && m_commandLine.isSet(QStringLiteral("log")))
-        throw CliFailure::failure(error);
-    openLog();
-
-    WorkerPool run(UsbHid::sharedBackend());
-    run.setLog(m_log.get());
-    run.setNumbering(numbers.get());
-    if (m_commandLine.isSet(QStringLiteral("exclude-serial"))) {
-        // Called on the units' threads: a copy of its own.
-        const QStringList left = m_commandLine.values(QStringLiteral("exclude-serial"));
-        run.setDecide([left](UnitJob&, const UnitOutcome& unit) {
-            return left.contains(unit.serial) ? UnitDecision::skip(tr("left out (--exclude-serial)"))
-                                              : UnitDecision::proceed();
-        });
+    ProvisionSettings settings = settingsFor(m_commandLine, path, profile);
+    // One unit's write takes its file's texts as they stand, {n} included.
+    settings.singleUnit = !summary;
+    ProfileRefusal refusal;
+    const std::unique_ptr<ProvisionPolicy> policy = ProvisionPolicy::prepare(settings, refusal);
+    if (!policy)
+        refuse(refusal, path);
+    std::unique_ptr<ProvisionLog> log;
+    if (!settings.logPath.isEmpty()) {
+        log = std::make_unique<ProvisionLog>(settings.logPath);
+        QString error;
+        if (!log->open(error))
+            throw CliFailure::failure(error);
     }
 
-    int done = 0;
-    int failed = 0;
-    int skipped = 0;
-    bool logFailed = false;
-    QEventLoop loop;
-    QObject::connect(&run, &WorkerPool::logFailed, &loop, [&](const UnitOutcome&, const QString& message) {
-        logFailed = true;
-        m_err << message << '\n';
-        m_err.flush();
-    });
-    QObject::connect(&run, &WorkerPool::unitDone, &loop, [&](const UnitOutcome& outcome) {
-        if (outcome.skipped)
-            ++skipped;
-        else if (outcome.result == ProvisionRow::Result::Failed)
-            ++failed;
-        else
-            ++done;
-        printLine(unitLine(outcome, json()));
-    });
-    QObject::connect(&run, &WorkerPool::allDone, &loop, &QEventLoop::quit);
-
-    for (const UsbHid::Unit& unit : units) {
-        UnitJob job;
-        job.device = unit.path;
-        job.port = unit.port;
-        job.profile = profile;
-        job.profileName = QFileInfo(path).fileName();
-        job.profileSha256 = sha256;
-        job.verify = verify;
-        run.start(job);
-    }
-    loop.exec();
-
+    ProvisionTally tally;
+    runUnits(std::vector<UsbHid::Unit>(units.cbegin(), units.cend()), UnitJob::Kind::Write, policy.get(), log.get(),
+             [&](const UnitOutcome& outcome) {
+                 tally.add(outcome.state);
+                 printLine(unitLine(outcome, json()));
+             });
     if (summary)
-        printLine(summaryLine(json(), verify, done, failed, skipped));
-    return failed > 0 || logFailed ? ExitFailure : ExitSuccess;
+        printLine(summaryLine(json(), settings.verify, tally));
+    return tally.failed() > 0 ? ExitFailure : ExitSuccess;
 }
 
-void CliAllUnits::readUnits(const std::vector<UsbHid::Unit>& units, const std::function<void(const UnitRead&)>& done)
+void CliAllUnits::runUnits(const std::vector<UsbHid::Unit>& units, UnitJob::Kind kind, ProvisionPolicy* policy,
+                           ProvisionLog* log, const std::function<void(const UnitOutcome&)>& done)
 {
-    const std::shared_ptr<HidBackend> backend = UsbHid::sharedBackend();
+    WorkerPool pool(UsbHid::sharedBackend());
+    pool.setLog(log);
+    pool.setPolicy(policy);
     QEventLoop loop;
-    QObject context;
-    int left = int(units.size());
-    QList<QThread*> threads;
+    QObject::connect(&pool, &WorkerPool::unitDone, &loop, done);
+    QObject::connect(&pool, &WorkerPool::allDone, &loop, &QEventLoop::quit);
     for (const UsbHid::Unit& unit : units) {
-        QThread* thread = QThread::create([unit, backend, &context, &done, &left, &loop] {
-            UnitRead entry;
-            entry.unit = unit;
-            try {
-                // A session of its own on this thread, kept to this unit.
-                Tavrin2QtComm comm(backend);
-                comm.chooseUnit(unit.path);
-                entry.model = Tavrin2QtComm::tavrinTypeName(comm.connectTavrin());
-                entry.cfg = comm.readTavrinNoGui(&entry.unreported);
-                entry.firmware = entry.cfg.firmware();
-                entry.serial = entry.cfg.serNum();
-                entry.read = true;
-            } catch (const UsbHidException& e) {
-                entry.failure = ProvisionLog::oneLine(e.message());
-            } catch (const std::exception& e) {
-                entry.failure = QString::fromUtf8(e.what());
-            }
-            QMetaObject::invokeMethod(
-                &context,
-                [entry, &done, &left, &loop] {
-                    done(entry);
-                    if (--left == 0)
-                        loop.quit();
-                },
-                Qt::QueuedConnection);
-        });
-        threads.append(thread);
-        thread->start();
+        UnitJob job = policy->jobFor(unit.path, unit.port);
+        job.kind = kind;
+        pool.start(job);
     }
-    if (left > 0)
+    if (!units.empty())
         loop.exec();
-    for (QThread* thread : threads) {
-        thread->wait();
-        delete thread;
-    }
 }
 
-bool CliAllUnits::leftOutOrFailed(bool skip, const QString& failure, int& skipped, int& failed, QString& result,
-                                  QString& text)
+std::unique_ptr<ProvisionPolicy> CliAllUnits::readPolicy()
 {
-    if (skip) {
+    return ProvisionPolicy::forReading(m_commandLine.values(QStringLiteral("exclude-serial")));
+}
+
+bool CliAllUnits::leftOutOrFailed(const UnitOutcome& unit, const QString& failure, int& skipped, int& failed,
+                                  QString& result, QString& text)
+{
+    if (unit.isSkip()) {
         ++skipped;
         result = QStringLiteral("skipped");
         text = tr("skipped: %1").arg(tr("left out (--exclude-serial)"));
@@ -344,34 +279,33 @@ CliExitStatus CliAllUnits::readAll(const QString& folder)
     int failed = 0;
     int skipped = 0;
     QSet<QString> names;
-    readUnits(units, [&](const UnitRead& entry) {
-        QString failure = entry.failure;
+    const std::unique_ptr<ProvisionPolicy> policy = readPolicy();
+    runUnits(units, UnitJob::Kind::Read, policy.get(), nullptr, [&](const UnitOutcome& entry) {
+        const bool read = entry.state == UnitState::Read;
+        QString failure = entry.isFailure() ? entry.message : QString();
         QString file;
-        bool skip = false;
-        if (entry.read && excluded(entry.serial)) {
-            skip = true;
-        } else if (entry.read && !entry.unreported.isEmpty() && !allowIncomplete) {
+        if (read && !entry.unreported.isEmpty() && !allowIncomplete) {
             failure = ProvisionLog::oneLine(Tavrin2QtComm::unreportedText(entry.unreported))
                 + tr(" / Nothing was saved; --allow-incomplete saves them with their defaults.");
-        } else if (entry.read && !fitsFileName(entry.serial)) {
+        } else if (read && !fitsFileName(entry.serial)) {
             failure = tr("its serial number \"%1\" cannot name a file; nothing was saved.")
                           .arg(SettingsPrinter::displayText(entry.serial));
-        } else if (entry.read) {
+        } else if (read) {
             QString name = entry.serial;
             // A Dalen unit's ID beside its serial number: what the installer labels it by.
-            if (entry.cfg.tavrinType() == DalenTavrin || entry.cfg.tavrinType() == DalenTavrin2Button)
-                name += QStringLiteral("_ID%1").arg(entry.cfg.dtTavrinID());
+            if (entry.held.tavrinType() == DalenTavrin || entry.held.tavrinType() == DalenTavrin2Button)
+                name += QStringLiteral("_ID%1").arg(entry.held.dtTavrinID());
             file = QDir(folder).filePath(name + QStringLiteral(".t2c"));
             QString error;
             if (names.contains(name))
                 failure = tr("another unit has the same serial number; nothing was saved.");
-            else if (!CfgFile::save(entry.cfg, file, error))
+            else if (!CfgFile::save(entry.held, file, error))
                 failure = ProvisionLog::oneLine(error);
             names.insert(name);
         }
         QString result;
         QString text;
-        if (!leftOutOrFailed(skip, failure, skipped, failed, result, text)) {
+        if (!leftOutOrFailed(entry, failure, skipped, failed, result, text)) {
             ++saved;
             result = QStringLiteral("saved");
             text = tr("saved as %1").arg(file);
@@ -399,20 +333,21 @@ CliExitStatus CliAllUnits::checkAll(const Tavrin2QtCfg& profile)
     int differing = 0;
     int failed = 0;
     int skipped = 0;
-    readUnits(units, [&](const UnitRead& entry) {
-        QString failure = entry.failure;
+    const std::unique_ptr<ProvisionPolicy> policy = readPolicy();
+    runUnits(units, UnitJob::Kind::Read, policy.get(), nullptr, [&](const UnitOutcome& entry) {
+        const bool read = entry.state == UnitState::Read;
+        QString failure = entry.isFailure() ? entry.message : QString();
         QStringList found;
-        const bool skip = entry.read && excluded(entry.serial);
-        if (!skip && entry.read && !entry.unreported.isEmpty()) {
+        if (read && !entry.unreported.isEmpty()) {
             // Defaults in place of what the unit holds would be compared as though it held them.
             failure
                 = tr("cannot be compared: ") + ProvisionLog::oneLine(Tavrin2QtComm::unreportedText(entry.unreported));
-        } else if (!skip && entry.read) {
-            found = differences(profile, entry.cfg);
+        } else if (read) {
+            found = differences(profile, entry.held);
         }
         QString result;
         QString text;
-        if (leftOutOrFailed(skip, failure, skipped, failed, result, text)) {
+        if (leftOutOrFailed(entry, failure, skipped, failed, result, text)) {
             // Counted and worded.
         } else if (found.isEmpty()) {
             ++matching;

@@ -2,6 +2,7 @@
 
 #include "cli/CliFailure.h"
 #include "config/Tavrin2QtCfg.h"
+#include "provisioning/ProvisionPolicy.h"
 #include "provisioning/UnitWorker.h"
 #include "usb/UsbHid.h"
 
@@ -14,14 +15,14 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
+#include <vector>
 
 class CliCommandLine;
 class ProvisionLog;
-class UnitNumbering;
+class ProvisionTally;
 
 // The commands that take every attached unit at once (write, read and check with --all), and write with a
-// log or numbering: a worker per unit, one line per unit as it finishes, then a summary.
+// log or numbering: a worker per unit (WorkerPool), one line per unit as it finishes, then a summary.
 class CliAllUnits
 {
     Q_DECLARE_TR_FUNCTIONS(CliAllUnits)
@@ -43,7 +44,14 @@ public:
     // Tavrin II 00012345: written and verified (2.9 s)", or its JSON object.
     static QString unitLine(const UnitOutcome& outcome, bool json);
     // "8 written and verified, 0 failed, 1 skipped", or the summary object.
-    static QString summaryLine(bool json, bool verify, int done, int failed, int skipped);
+    static QString summaryLine(bool json, bool verify, const ProvisionTally& tally);
+
+    // What a run of the command line is started with: the profile and its file, the log, the numbering, the
+    // units left out and the check. Throws CliFailure (usage) for numbering options that are not numbers.
+    static ProvisionSettings settingsFor(const CliCommandLine& commandLine, const QString& path,
+                                         const Tavrin2QtCfg& profile);
+    // Why the run cannot start, in the command line's words: throws CliFailure.
+    [[noreturn]] static void refuse(const ProfileRefusal& refusal, const QString& path);
 
 private:
     // What names a unit in its line and in its JSON object.
@@ -65,35 +73,23 @@ private:
     // The summary line, text and ", N skipped", or its object: the counts, skipped and "summary": true.
     static QString summaryLine(bool json, QJsonObject counts, int skipped, QString text);
 
-    struct UnitRead
-    {
-        UsbHid::Unit unit;
-        QString model;
-        QString firmware;
-        QString serial;
-        Tavrin2QtCfg cfg;
-        QStringList unreported;
-        QString failure;
-        bool read = false;
-    };
-
     // A unit left out or failed: counts it and sets its result and its line's text; false for neither.
-    static bool leftOutOrFailed(bool skip, const QString& failure, int& skipped, int& failed, QString& result,
-                                QString& text);
+    static bool leftOutOrFailed(const UnitOutcome& unit, const QString& failure, int& skipped, int& failed,
+                                QString& result, QString& text);
     CliExitStatus provision(const QString& path, const Tavrin2QtCfg& profile, const QList<UsbHid::Unit>& units,
                             bool summary);
-    // Reads every unit at once; done is called on this thread as each one ends, in the order they end.
-    void readUnits(const std::vector<UsbHid::Unit>& units, const std::function<void(const UnitRead&)>& done);
-    static UnitNames namesOf(const UnitRead& entry);
+    // Runs a job on every unit at once, through the same workers as a write; done is called on this thread as
+    // each one ends, in the order they end.
+    void runUnits(const std::vector<UsbHid::Unit>& units, UnitJob::Kind kind, ProvisionPolicy* policy,
+                  ProvisionLog* log, const std::function<void(const UnitOutcome&)>& done);
+    // The policy of a read-only run: units left out with --exclude-serial.
+    std::unique_ptr<ProvisionPolicy> readPolicy();
+    static UnitNames namesOf(const UnitOutcome& unit);
     std::vector<UsbHid::Unit> attachedOrFail();
-    void openLog();
-    std::unique_ptr<UnitNumbering> numbering();
-    bool excluded(const QString& serial) const;
     bool json() const;
     void printLine(const QString& text);
 
     const CliCommandLine& m_commandLine;
     QTextStream& m_out;
     QTextStream& m_err;
-    std::unique_ptr<ProvisionLog> m_log;
 };

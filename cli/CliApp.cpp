@@ -293,14 +293,9 @@ std::unique_ptr<Tavrin2QtCfg> CliApp::loadForWriting(const QString& path)
 {
     std::unique_ptr<Tavrin2QtCfg> cfg = load(path);
     // Nor one the unit would get defaults from in place of what it says.
-    const QList<CfgOutOfRange> outOfRange = CfgFieldList::outOfRangeFields(*cfg);
-    if (!outOfRange.isEmpty()) {
-        QString message = tr("%1 holds values out of range; nothing was sent:").arg(path);
-        for (const CfgOutOfRange& field : outOfRange)
-            message += QStringLiteral("\n  ")
-                + tr("%1: %2 (allowed: %3)").arg(field.label, SettingsPrinter::displayText(field.value), field.allowed);
-        throw CliFailure::failure(message);
-    }
+    const QString outOfRange = ProvisionPolicy::outOfRangeText(*cfg, path);
+    if (!outOfRange.isNull())
+        throw CliFailure::failure(outOfRange);
     // The other model's settings, never sent, as the window would keep them.
     cfg->replaceOutOfRangeValues();
     return cfg;
@@ -309,8 +304,7 @@ std::unique_ptr<Tavrin2QtCfg> CliApp::loadForWriting(const QString& path)
 void CliApp::station()
 {
     CliStationCommand::Options options;
-    options.logPath = m_commandLine.value(QStringLiteral("log"));
-    if (options.logPath.isEmpty())
+    if (m_commandLine.value(QStringLiteral("log")).isEmpty())
         throw CliFailure::usage(tr("station needs --log LOG: the log of the units provisioned."));
     const auto wholeNumber = [this](const QString& option, int least) {
         bool ok = false;
@@ -323,34 +317,13 @@ void CliApp::station()
         options.count = wholeNumber(QStringLiteral("count"), 1);
     if (m_commandLine.isSet(QStringLiteral("idle-exit")))
         options.idleExitSeconds = wholeNumber(QStringLiteral("idle-exit"), 0);
-    QString error;
-    if (m_commandLine.isSet(QStringLiteral("number-from")) && m_commandLine.isSet(QStringLiteral("numbers")))
-        throw CliFailure::usage(tr("--number-from and --numbers both number the units: give one of them."));
-    if (m_commandLine.isSet(QStringLiteral("number-from"))) {
-        options.numberFrom = UnitNumbering::parseFirst(m_commandLine.value(QStringLiteral("number-from")), error);
-        if (!options.numberFrom)
-            throw CliFailure::usage(error);
-    }
-    if (m_commandLine.isSet(QStringLiteral("numbers"))) {
-        options.numbers = UnitNumbering::parseList(m_commandLine.value(QStringLiteral("numbers")), error);
-        if (!options.numbers)
-            throw CliFailure::usage(error);
-    }
-    options.again = m_commandLine.isSet(QStringLiteral("again"));
-    options.excludedSerials = m_commandLine.values(QStringLiteral("exclude-serial"));
     options.json = json();
     options.presentOnly = m_simulation.isActive();
-
     options.profilePath = m_commandLine.commandArguments().at(0);
+    // Numbering options are checked before the file is read.
+    CliAllUnits::settingsFor(m_commandLine, options.profilePath, Tavrin2QtCfg());
     const std::unique_ptr<Tavrin2QtCfg> cfg = loadForWriting(options.profilePath);
-    // The station logs the hash write --all logs, so that each recognises the other's units: a profile that
-    // has none is refused before anything else.
-    if (ProvisionLog::profileSha256(*cfg, error).isNull())
-        throw CliFailure::failure(error);
-    // A numbered unit's texts are checked with its number in, before anything is sent to it.
-    if (!NumberedProfile::holdsNumber(*cfg))
-        Tavrin2QtComm::instance()->checkUpdateSendable(*cfg);
-    options.profile = *cfg;
+    options.settings = CliAllUnits::settingsFor(m_commandLine, options.profilePath, *cfg);
 
     CliStationCommand station(options, UsbHid::sharedBackend(), *m_out, *m_err);
     m_status = CliExitStatus(station.run());

@@ -13,7 +13,8 @@
 #include <cstdio>
 #include <unistd.h>
 
-CliStationCommand::CliStationCommand(const Options& options, std::shared_ptr<HidBackend> backend, QTextStream& out, QTextStream& err)
+CliStationCommand::CliStationCommand(const Options& options, std::shared_ptr<HidBackend> backend, QTextStream& out,
+                                     QTextStream& err)
     : m_options(options)
     , m_backend(std::move(backend))
     , m_out(out)
@@ -25,15 +26,7 @@ CliStationCommand::~CliStationCommand() = default;
 
 int CliStationCommand::run()
 {
-    StationSettings settings;
-    settings.profile = m_options.profile;
-    settings.profileName = QFileInfo(m_options.profilePath).fileName();
-    settings.logPath = m_options.logPath;
-    settings.numberFrom = m_options.numberFrom;
-    settings.numbers = m_options.numbers;
-    settings.leaveOutSerials = m_options.excludedSerials;
-    settings.again = m_options.again;
-    m_station = new HubStation(settings, m_backend, this);
+    m_station = new HubStation(m_options.settings, m_backend, this);
 
     QEventLoop loop;
     bool stopped = false;
@@ -50,21 +43,16 @@ int CliStationCommand::run()
     connect(m_idleTimer, &QTimer::timeout, this, &CliStationCommand::idleCheck);
     // A unit arrived: the station is not idle.
     connect(m_station, &Station::unitChanged, m_idleTimer, [this](const StationUnit& unit) {
-        if (unit.state == StationUnit::State::Waiting)
+        if (unit.state == UnitState::Waiting)
             m_idleTimer->stop();
     });
     // The clock starts at launch.
     if (m_options.idleExitSeconds >= 0)
         m_idleTimer->start(m_options.idleExitSeconds * 1000);
 
-    QString error;
-    if (!m_station->start(error)) {
-        if (m_station->refusedUnnumbered())
-            error = tr("%1 holds {n} in a message text, but the units are not numbered; nothing was sent. Number "
-                       "them with --number-from N or --numbers LIST.")
-                        .arg(m_options.profilePath);
-        throw CliFailure::failure(error);
-    }
+    ProfileRefusal refusal;
+    if (!m_station->start(refusal))
+        CliAllUnits::refuse(refusal, m_options.profilePath);
     // The units there now are all there will be.
     if (m_options.presentOnly)
         stop();
@@ -72,38 +60,24 @@ int CliStationCommand::run()
         loop.exec();
 
     printSummary();
-    return m_failed == 0 ? ExitSuccess : ExitFailure;
+    return m_tally.failed() == 0 ? ExitSuccess : ExitFailure;
 }
 
 void CliStationCommand::unitEnded(const StationUnit& unit, const UnitOutcome& outcome)
 {
+    m_tally.add(outcome.state);
     UnitOutcome shown = outcome;
-    switch (unit.state) {
-    case StationUnit::State::Verified:
-        ++m_verified;
-        break;
-    case StationUnit::State::LeftOut:
-    case StationUnit::State::AlreadyProvisioned:
-        ++m_skipped;
-        shown.number = unit.number;
-        shown.message = unit.state == StationUnit::State::LeftOut
-            ? tr("left out (--exclude-serial)")
-            : tr("%1 was already provisioned with this profile on %2")
-                  .arg(outcome.serial, unit.provisionedOn.toUTC().toString(Qt::ISODate));
-        break;
-    default:
-        ++m_failed;
-        shown.result = ProvisionRow::Result::Failed;
-        // A unit missing from the log is not done: the log is what the next run and the installer go by.
-        if (!unit.logError.isEmpty())
-            shown.message = tr("its row could not be written to the log: %1").arg(ProvisionLog::oneLine(unit.logError));
-        else if (outcome.unplugged)
-            shown.message = UnitWorker::unpluggedText();
-        break;
-    }
+    shown.number = unit.number;
+    if (outcome.state == UnitState::AlreadyProvisioned)
+        shown.message = tr("%1 was already provisioned with this profile on %2")
+                            .arg(outcome.serial, unit.provisionedOn.toUTC().toString(Qt::ISODate));
+    else if (outcome.state == UnitState::Unplugged)
+        shown.message = UnitWorker::unpluggedText();
+    if (!outcome.isSkip())
+        shown.number = outcome.number;
     m_out << CliAllUnits::unitLine(shown, m_options.json) << Qt::endl;
 
-    if (m_options.count > 0 && m_verified >= m_options.count)
+    if (m_options.count > 0 && m_tally.written() >= m_options.count)
         stop();
     if (m_options.idleExitSeconds >= 0 && !m_stopping && m_station->unitsInFlight().isEmpty())
         m_idleTimer->start(m_options.idleExitSeconds * 1000);
@@ -150,5 +124,5 @@ void CliStationCommand::idleCheck()
 
 void CliStationCommand::printSummary()
 {
-    m_out << CliAllUnits::summaryLine(m_options.json, true, m_verified, m_failed, m_skipped) << Qt::endl;
+    m_out << CliAllUnits::summaryLine(m_options.json, true, m_tally) << Qt::endl;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "config/Tavrin2QtCfg.h"
+#include "provisioning/ProvisionPolicy.h"
+#include "provisioning/ProvisionTally.h"
 
 #include <QList>
 #include <QObject>
@@ -19,6 +21,7 @@ struct StationUnit;
 // tavrin2qt-cli station: programs every unit attached at start and every unit plugged in later, each once per
 // plug-in, several at once, until a stop signal, a count of verified units or a time without any unit. The
 // station (HubStation, as in the window) decides which unit is written; this prints what became of each.
+// The station and its workers live on this object's thread; the workers each on a thread of their own.
 class CliStationCommand : public QObject
 {
     Q_OBJECT
@@ -27,17 +30,13 @@ public:
     struct Options
     {
         QString profilePath;
-        Tavrin2QtCfg profile;
-        QString logPath;
-        bool again = false;
-        QStringList excludedSerials;
+        // The profile, the log, the numbering, the units left out.
+        ProvisionSettings settings;
         int count = 0; // 0: no limit
         int idleExitSeconds = -1; // negative: never
         bool json = false;
         // Units of the backend present at start only (virtual units): no watching for more.
         bool presentOnly = false;
-        std::optional<int> numberFrom;
-        std::optional<QList<int>> numbers;
     };
 
     CliStationCommand(const Options& options, std::shared_ptr<HidBackend> backend, QTextStream& out, QTextStream& err);
@@ -61,7 +60,5 @@ private:
     HubStation* m_station = nullptr;
     QTimer* m_idleTimer = nullptr;
     bool m_stopping = false;
-    int m_verified = 0;
-    int m_failed = 0;
-    int m_skipped = 0;
+    ProvisionTally m_tally;
 };

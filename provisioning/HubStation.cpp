@@ -1,8 +1,6 @@
 #include "provisioning/HubStation.h"
 
-#include "provisioning/NumberedProfile.h"
 #include "provisioning/ProvisionLog.h"
-#include "provisioning/UnitNumbering.h"
 #include "provisioning/WorkerPool.h"
 #include "usb/HidBackend.h"
 #include "usb/HotplugMonitor.h"
@@ -36,74 +34,60 @@ OpenRetry::Result openOnce(const QString& device)
 }
 
 // How far a unit has come, for its progress bar: the worker reports stages, not commands.
-int percentAt(UnitWorker::Stage stage)
+int percentAt(UnitState stage)
 {
     switch (stage) {
-    case UnitWorker::Identifying:
+    case UnitState::Identifying:
         return 10;
-    case UnitWorker::Writing:
+    case UnitState::Writing:
         return 30;
-    case UnitWorker::Verifying:
+    case UnitState::Verifying:
         return 80;
+    default:
+        return 0;
     }
-    return 0;
 }
 } // namespace
 
-HubStation::HubStation(const StationSettings& settings, std::shared_ptr<HidBackend> backend, QObject* parent)
+HubStation::HubStation(const ProvisionSettings& settings, std::shared_ptr<HidBackend> backend, QObject* parent)
     : Station(parent)
     , m_settings(settings)
     , m_backend(backend ? std::move(backend) : UsbHid::sharedBackend())
 {
-    for (const QString& serial : settings.leaveOutSerials)
-        m_leftOutSerials.insert(serial);
+    m_settings.station = true;
 }
 
 HubStation::~HubStation()
 {
     if (m_monitor)
         m_monitor->stop();
-    // The run waits for its units before the log it writes to goes.
-    m_run.reset();
+    // The pool finishes its units before the log it writes to goes.
+    m_pool.reset();
 }
 
-bool HubStation::start(QString& error)
+bool HubStation::start(ProfileRefusal& refusal)
 {
     if (m_running)
         return true;
-    m_refusedUnnumbered = false;
-    m_profileSha256 = ProvisionLog::profileSha256(m_settings.profile, error);
-    if (m_profileSha256.isNull())
+    std::unique_ptr<ProvisionPolicy> policy = ProvisionPolicy::prepare(m_settings, refusal);
+    if (!policy)
         return false;
-
     auto log = std::make_unique<ProvisionLog>(m_settings.logPath);
-    if (!log->open(error) || !log->holdForStation(error))
-        return false;
-    QList<ProvisionRow> rows;
-    if (!ProvisionLog::read(m_settings.logPath, rows, error))
-        return false;
-    m_history = ProvisionHistory(rows);
-    m_numbering = UnitNumbering::forRun(m_settings.numberFrom, m_settings.numbers, m_history);
-    if (!m_numbering && NumberedProfile::holdsNumber(m_settings.profile)) {
-        m_refusedUnnumbered = true;
-        error = tr("The profile's messages hold {n}, which only numbered units can take: every unit would get "
-                   "it as it stands. Number the units, or take {n} out of the messages.");
+    QString error;
+    if (!log->open(error) || !log->holdForStation(error)) {
+        refusal = { ProfileRefusal::Kind::Unusable, error };
         return false;
     }
+    m_policy = std::move(policy);
     m_log = std::move(log);
 
-    m_run = std::make_unique<WorkerPool>(m_backend);
-    m_run->setLog(m_log.get());
-    m_run->setNumbering(m_numbering.get());
-    m_run->setDecide([this](UnitJob& job, const UnitOutcome& unit) { return decide(job, unit); });
-    connect(m_run.get(), &WorkerPool::identified, this, &HubStation::identified);
-    connect(m_run.get(), &WorkerPool::stage, this, &HubStation::stageReached);
-    connect(m_run.get(), &WorkerPool::logFailed, this,
-            [this](const UnitOutcome& outcome, const QString& logError) {
-                m_logErrors.insert(outcome.device, logError);
-            });
-    connect(m_run.get(), &WorkerPool::unitDone, this, &HubStation::unitDone);
-    connect(m_run.get(), &WorkerPool::allDone, this, &HubStation::allDone);
+    m_pool = std::make_unique<WorkerPool>(m_backend);
+    m_pool->setLog(m_log.get());
+    m_pool->setPolicy(m_policy.get());
+    connect(m_pool.get(), &WorkerPool::identified, this, &HubStation::identified);
+    connect(m_pool.get(), &WorkerPool::stage, this, &HubStation::stageReached);
+    connect(m_pool.get(), &WorkerPool::unitDone, this, &HubStation::unitDone);
+    connect(m_pool.get(), &WorkerPool::allDone, this, &HubStation::allDone);
 
     m_running = true;
     if (m_backend->unitWatch() == HidBackend::UnitWatch::SystemHotplug) {
@@ -112,7 +96,7 @@ bool HubStation::start(QString& error)
                 [this](const QString& device, const QString&) { unitArrived(device); });
         connect(m_monitor, &HotplugMonitor::unitLeft, this, &HubStation::unitLeft);
         if (!m_monitor->start()) {
-            error = m_monitor->errorText();
+            refusal = { ProfileRefusal::Kind::Unusable, m_monitor->errorText() };
             m_running = false;
             return false;
         }
@@ -137,11 +121,15 @@ void HubStation::lookForUnits()
     } catch (const UsbHidException&) {
         return;
     }
-    const QSet<QString> gone = QSet<QString>(m_present).subtract(QSet<QString>(now.cbegin(), now.cend()));
-    for (const QString& device : gone)
+    QStringList gone;
+    for (auto node = m_nodes.cbegin(); node != m_nodes.cend(); ++node) {
+        if (node->present && !now.contains(node.key()))
+            gone.append(node.key());
+    }
+    for (const QString& device : std::as_const(gone))
         unitLeft(device);
     for (const QString& device : std::as_const(now)) {
-        if (!m_present.contains(device))
+        if (!m_nodes.value(device).present)
             unitArrived(device);
     }
 }
@@ -155,160 +143,127 @@ void HubStation::stop()
         m_monitor->stop();
     if (m_poll)
         m_poll->stop();
-    if (m_inFlight.isEmpty())
+    if (!anyInFlight())
         QMetaObject::invokeMethod(this, &HubStation::allDone, Qt::QueuedConnection);
 }
 
 void HubStation::leaveOut(const QString& device)
 {
-    const std::lock_guard<std::mutex> lock(m_mutex);
-    m_leftOutDevices.insert(device);
-    const QString serial = m_units.value(device).serialNumber;
-    if (!serial.isEmpty())
-        m_leftOutSerials.insert(serial);
+    m_policy->leaveOutNode(device, m_nodes.value(device).unit.serialNumber);
 }
 
 void HubStation::retry(const QString& device)
 {
-    const StationUnit unit = m_units.value(device);
-    if (!m_running || m_stopping || m_inFlight.contains(device) || !m_present.contains(device)
-        || unit.state != StationUnit::State::Failed)
+    const Node node = m_nodes.value(device);
+    if (!m_running || m_stopping || node.state != NodeState::Idle || !node.present
+        || node.unit.state != UnitState::Failed)
         return;
-    m_inFlight.insert(device);
     startUnit(device);
 }
 
 void HubStation::unitArrived(const QString& device)
 {
-    m_present.insert(device);
+    Node& node = m_nodes[device];
+    node.present = true;
     if (m_stopping)
         return;
     // The unit that left this node is still finishing: the new one starts after it.
-    if (m_inFlight.contains(device)) {
-        m_arrivedMeanwhile.insert(device);
+    if (node.state != NodeState::Idle) {
+        node.pluggedAgain = true;
         return;
     }
     StationUnit unit;
     unit.device = device;
     unit.port = m_backend->portPath(device);
     report(unit);
-    {
-        // A node is left out for the unit plugged in there, not for the next one.
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_leftOutDevices.remove(device);
-    }
-    m_inFlight.insert(device);
+    m_policy->nodePlugged(device);
+    node.arrival = ++m_arrivals;
     if (!m_monitor) {
         startUnit(device);
         return;
     }
     // Access to a node just announced can come a moment later; when it never comes, the worker's own open
     // fails with the reason.
-    // Units start in the order they arrived, which is the order they are numbered in: one whose access
-    // comes later holds back those that arrived after it.
-    m_awaitingAccess.append(device);
+    node.state = NodeState::AwaitingAccess;
     OpenRetry::start(
-        this, [device] { return openOnce(device); },
-        [this, device](OpenRetry::Result) {
-            m_accessSettled.insert(device);
-            while (!m_awaitingAccess.isEmpty() && m_accessSettled.remove(m_awaitingAccess.constFirst())) {
-                const QString next = m_awaitingAccess.takeFirst();
-                // Stopped meanwhile: never started, so no longer in flight.
-                if (m_stopping)
-                    m_inFlight.remove(next);
-                else
-                    startUnit(next);
-            }
-            allDone();
-        });
+        this, [device] { return openOnce(device); }, [this, device](OpenRetry::Result) { accessSettled(device); });
+}
+
+void HubStation::accessSettled(const QString& device)
+{
+    m_nodes[device].state = NodeState::Ready;
+    // One whose access comes later holds back those that arrived after it.
+    while (true) {
+        QString first;
+        for (auto node = m_nodes.cbegin(); node != m_nodes.cend(); ++node) {
+            const bool waiting = node->state == NodeState::AwaitingAccess || node->state == NodeState::Ready;
+            if (waiting && (first.isNull() || node->arrival < m_nodes.value(first).arrival))
+                first = node.key();
+        }
+        if (first.isNull() || m_nodes.value(first).state != NodeState::Ready)
+            break;
+        // Stopped meanwhile: never started, so no longer in flight.
+        if (m_stopping)
+            m_nodes[first].state = NodeState::Idle;
+        else
+            startUnit(first);
+    }
+    allDone();
 }
 
 void HubStation::unitLeft(const QString& device)
 {
-    m_present.remove(device);
-    m_arrivedMeanwhile.remove(device);
+    Node& node = m_nodes[device];
+    node.present = false;
+    node.pluggedAgain = false;
     // A unit in flight ends by itself, its worker telling a unit that went from one that failed.
-    if (m_inFlight.contains(device))
+    if (node.state != NodeState::Idle)
         return;
-    StationUnit unit = m_units.value(device);
-    if (unit.state == StationUnit::State::Waiting && !unit.device.isEmpty()) {
-        unit.state = StationUnit::State::Unplugged;
+    StationUnit unit = node.unit;
+    if (unit.state == UnitState::Waiting && !unit.device.isEmpty()) {
+        unit.state = UnitState::Unplugged;
         report(unit);
     }
 }
 
 void HubStation::startUnit(const QString& device)
 {
-    StationUnit unit = m_units.value(device);
-    if (unit.state != StationUnit::State::Waiting) {
-        unit.state = StationUnit::State::Writing;
+    Node& node = m_nodes[device];
+    node.state = NodeState::Running;
+    StationUnit unit = node.unit;
+    if (unit.state != UnitState::Waiting) {
+        unit.state = UnitState::Writing;
         unit.percent = 0;
         unit.number = 0;
         unit.detail.clear();
         report(unit);
     }
-    UnitJob job;
-    job.device = device;
-    job.port = unit.port;
-    job.profile = m_settings.profile;
-    job.profileName = m_settings.profileName;
-    job.profileSha256 = m_profileSha256;
-    m_logErrors.remove(device);
-    m_run->start(job);
+    m_pool->start(m_policy->jobFor(device, unit.port));
 }
 
-void HubStation::identified(const QString& device, const QString& serial, const QString& model,
-                             const QString& firmware)
+void HubStation::identified(const QString& device, const QString& serial, const QString& model, const QString& firmware)
 {
-    StationUnit unit = m_units.value(device);
+    StationUnit unit = m_nodes.value(device).unit;
     unit.serialNumber = serial;
     unit.model = model;
     unit.firmware = firmware;
     report(unit);
 }
 
-void HubStation::stageReached(const QString& device, UnitWorker::Stage stage)
+void HubStation::stageReached(const QString& device, UnitState stage)
 {
-    StationUnit unit = m_units.value(device);
-    if (stage == UnitWorker::Writing)
-        unit.state = StationUnit::State::Writing;
-    else if (stage == UnitWorker::Verifying)
-        unit.state = StationUnit::State::Verifying;
+    StationUnit unit = m_nodes.value(device).unit;
+    if (stage == UnitState::Writing || stage == UnitState::Verifying)
+        unit.state = stage;
     unit.percent = percentAt(stage);
     report(unit);
 }
 
-UnitDecision HubStation::decide(UnitJob& job, const UnitOutcome& unit)
-{
-    const std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_leftOutDevices.contains(job.device) || m_leftOutSerials.contains(unit.serial))
-        return UnitDecision::skip(tr("left out"));
-    if (m_settings.again)
-        return UnitDecision::proceed();
-    const ProvisionRow* row = m_history.verifiedWith(unit.serial, m_profileSha256);
-    if (!row)
-        return UnitDecision::proceed();
-    // The number it carries stays its own.
-    job.number = row->number;
-    return UnitDecision::skip(
-        tr("already provisioned with this profile on %1").arg(row->time.toString(Qt::ISODate)));
-}
-
-void HubStation::readHistory()
-{
-    // Read back as logged: a unit plugged in again in this run is known by its row, its time and its number.
-    QList<ProvisionRow> rows;
-    QString error;
-    if (!ProvisionLog::read(m_settings.logPath, rows, error))
-        return;
-    const std::lock_guard<std::mutex> lock(m_mutex);
-    m_history = ProvisionHistory(rows);
-}
-
 void HubStation::unitDone(const UnitOutcome& outcome)
 {
-    m_inFlight.remove(outcome.device);
-    StationUnit unit = m_units.value(outcome.device);
+    Node& node = m_nodes[outcome.device];
+    node.state = NodeState::Idle;
+    StationUnit unit = node.unit;
     unit.device = outcome.device;
     if (!outcome.serial.isEmpty())
         unit.serialNumber = outcome.serial;
@@ -316,40 +271,38 @@ void HubStation::unitDone(const UnitOutcome& outcome)
         unit.model = outcome.model;
     if (!outcome.firmware.isEmpty())
         unit.firmware = outcome.firmware;
+    unit.state = outcome.state;
     unit.detail = outcome.message;
     unit.number = 0;
-    unit.provisionedOn = QDateTime();
-    unit.logError = m_logErrors.take(outcome.device);
-    if (outcome.skipped) {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        const bool leftOut = m_leftOutDevices.contains(outcome.device) || m_leftOutSerials.contains(outcome.serial);
-        unit.state = leftOut ? StationUnit::State::LeftOut : StationUnit::State::AlreadyProvisioned;
-        if (const ProvisionRow* row = leftOut ? nullptr : m_history.verifiedWith(outcome.serial, m_profileSha256))
-            unit.provisionedOn = row->time;
+    unit.provisionedOn = outcome.provisionedOn;
+    if (outcome.isSkip()) {
         // A unit left alone keeps the number the log gave it.
-        unit.number = outcome.number > 0 ? outcome.number : m_history.numberOf(outcome.serial);
-    } else if (outcome.result == ProvisionRow::Result::Verified && unit.logError.isEmpty()) {
-        unit.state = StationUnit::State::Verified;
+        unit.number = outcome.number > 0 ? outcome.number : m_policy->numberOf(outcome.serial);
+    } else if (!outcome.isFailure()) {
         unit.percent = 100;
         unit.number = outcome.number;
-        readHistory();
-    } else if (outcome.unplugged) {
-        unit.state = StationUnit::State::Unplugged;
-    } else {
-        unit.state = StationUnit::State::Failed;
-        // A unit not in the log is not provisioned, whatever it holds.
-        if (!unit.logError.isEmpty())
-            unit.detail = tr("its row could not be logged: %1").arg(unit.logError);
     }
     report(unit);
     emit unitEnded(unit, outcome);
-    if (m_arrivedMeanwhile.remove(outcome.device) && m_present.contains(outcome.device))
+    Node& now = m_nodes[outcome.device];
+    if (now.pluggedAgain && now.present) {
+        now.pluggedAgain = false;
         unitArrived(outcome.device);
+    }
+}
+
+bool HubStation::anyInFlight() const
+{
+    for (const Node& node : m_nodes) {
+        if (node.state != NodeState::Idle)
+            return true;
+    }
+    return false;
 }
 
 void HubStation::allDone()
 {
-    if (m_stopping && m_inFlight.isEmpty() && m_running) {
+    if (m_stopping && !anyInFlight() && m_running) {
         m_running = false;
         emit stopped();
     }
@@ -357,16 +310,20 @@ void HubStation::allDone()
 
 QList<StationUnit> HubStation::unitsInFlight() const
 {
-    QStringList devices(m_inFlight.cbegin(), m_inFlight.cend());
+    QStringList devices;
+    for (auto node = m_nodes.cbegin(); node != m_nodes.cend(); ++node) {
+        if (node->state != NodeState::Idle)
+            devices.append(node.key());
+    }
     devices.sort();
     QList<StationUnit> units;
     for (const QString& device : std::as_const(devices))
-        units.append(m_units.value(device));
+        units.append(m_nodes.value(device).unit);
     return units;
 }
 
 void HubStation::report(const StationUnit& unit)
 {
-    m_units.insert(unit.device, unit);
+    m_nodes[unit.device].unit = unit;
     emit unitChanged(unit);
 }

@@ -1,42 +1,51 @@
 #pragma once
 
-#include "provisioning/ProvisionHistory.h"
+#include "provisioning/ProvisionPolicy.h"
 #include "provisioning/Station.h"
-#include "provisioning/UnitWorker.h"
 
 #include <QCoreApplication>
 #include <QHash>
 #include <QList>
-#include <QSet>
 #include <QString>
-#include <QStringList>
 
 #include <memory>
-#include <mutex>
 
 class HidBackend;
 class HotplugMonitor;
 class ProvisionLog;
 class WorkerPool;
 class QTimer;
-class UnitNumbering;
 
 // The station on the units of a backend, for the window's dialog and the command line's station: every unit
 // attached at start and every unit plugged in later is written, verified and logged once per plug-in,
-// several at once. A serial number the log (or this run) shows verified with the same profile is skipped
-// unless StationSettings::again; numbering goes on from the log. The system's units are heard by the
-// hot-plug monitor; units of another backend (virtual ones) by looking at the backend every
-// HotplugMonitor::PollIntervalMs.
+// several at once. What becomes of each unit (left out, already provisioned, its number) is its policy's
+// word; the station follows each node from plug-in to the unit's end. The backend says how its units are
+// heard: the system's hot-plug monitor, or looking at the backend every HotplugMonitor::PollIntervalMs.
 class HubStation : public Station
 {
     Q_OBJECT
 
 public:
-    explicit HubStation(const StationSettings& settings, std::shared_ptr<HidBackend> backend = {},
-                         QObject* parent = nullptr);
+    // Where a node stands. A unit is in flight from its plug-in until its worker ends it.
+    enum class NodeState
+    {
+        // No unit in flight: none attached, or the one attached ended (or was never started: stopping).
+        Idle,
+        // Just announced; its first open is not settled yet.
+        AwaitingAccess,
+        // Its open is settled; it starts after the units that arrived before it.
+        Ready,
+        // Its worker runs.
+        Running
+    };
+
+    // settings.station is implied.
+    explicit HubStation(const ProvisionSettings& settings, std::shared_ptr<HidBackend> backend = {},
+                        QObject* parent = nullptr);
+    // The units in flight are finished, their rows written.
     ~HubStation() override;
 
-    bool start(QString& error) override;
+    bool start(ProfileRefusal& refusal) override;
     void stop() override;
     void leaveOut(const QString& device) override;
     void retry(const QString& device) override;
@@ -44,54 +53,50 @@ public:
     // Tests: looks at the backend's units now instead of at the next tick (virtual units only).
     void lookForUnits();
 
-    // After start() failed: whether the profile holds {n} while the units are not numbered.
-    bool refusedUnnumbered() const { return m_refusedUnnumbered; }
     // The units being started or written, by node.
     QList<StationUnit> unitsInFlight() const;
+    NodeState nodeState(const QString& device) const { return m_nodes.value(device).state; }
 
 signals:
-    // Once per unit tried or skipped, right after the unitChanged that shows its end: outcome is how its
+    // Once per unit tried or left alone, right after the unitChanged that shows its end: outcome is how its
     // worker ended it.
     void unitEnded(const StationUnit& unit, const UnitOutcome& outcome);
 
 private:
+    struct Node
+    {
+        NodeState state = NodeState::Idle;
+        // A unit is attached at the node (the one in flight may have left).
+        bool present = false;
+        // The unit in flight left and another was plugged in there: it starts when the first one ends.
+        bool pluggedAgain = false;
+        // When the unit in flight arrived: units start in the order they arrived, which is the order they
+        // are numbered in.
+        quint64 arrival = 0;
+        // What was last reported of its unit.
+        StationUnit unit;
+    };
+
     void unitArrived(const QString& device);
     void unitLeft(const QString& device);
+    void accessSettled(const QString& device);
     void startUnit(const QString& device);
     void identified(const QString& device, const QString& serial, const QString& model, const QString& firmware);
-    void stageReached(const QString& device, UnitWorker::Stage stage);
+    void stageReached(const QString& device, UnitState stage);
     void unitDone(const UnitOutcome& outcome);
     void allDone();
     void report(const StationUnit& unit);
-    // On the workers' threads, one unit at a time.
-    UnitDecision decide(UnitJob& job, const UnitOutcome& unit);
-    void readHistory();
+    bool anyInFlight() const;
 
-    StationSettings m_settings;
-    QString m_profileSha256;
+    ProvisionSettings m_settings;
     std::shared_ptr<HidBackend> m_backend;
+    std::unique_ptr<ProvisionPolicy> m_policy;
     std::unique_ptr<ProvisionLog> m_log;
-    std::unique_ptr<UnitNumbering> m_numbering;
-    std::unique_ptr<WorkerPool> m_run;
+    std::unique_ptr<WorkerPool> m_pool;
     HotplugMonitor* m_monitor = nullptr;
     QTimer* m_poll = nullptr;
-    QSet<QString> m_present;
-    QHash<QString, StationUnit> m_units;
-    // Nodes whose unit is being started or written.
-    QSet<QString> m_inFlight;
-    // Nodes just announced, in the order they came, until their first open is settled.
-    QStringList m_awaitingAccess;
-    QSet<QString> m_accessSettled;
-    // Nodes where a unit was plugged in while the previous one there was still finishing.
-    QSet<QString> m_arrivedMeanwhile;
-    QHash<QString, QString> m_logErrors;
+    QHash<QString, Node> m_nodes;
+    quint64 m_arrivals = 0;
     bool m_running = false;
     bool m_stopping = false;
-    bool m_refusedUnnumbered = false;
-
-    // Shared with decide on the workers' threads.
-    std::mutex m_mutex;
-    ProvisionHistory m_history;
-    QSet<QString> m_leftOutDevices;
-    QSet<QString> m_leftOutSerials;
 };

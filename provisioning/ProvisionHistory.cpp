@@ -2,17 +2,21 @@
 
 ProvisionHistory::ProvisionHistory(const QList<ProvisionRow>& rows)
 {
-    for (const ProvisionRow& row : rows) {
-        if (row.result == ProvisionRow::Result::Verified)
-            m_verified.append(row);
-        // A unit written without being verified carries its number too: giving it again could repeat it.
-        if (row.result == ProvisionRow::Result::Failed || row.number <= 0)
-            continue;
-        m_numberOfSerial.insert(row.serial, row.number);
-        if (!m_serialOfNumber.contains(row.number))
-            m_serialOfNumber.insert(row.number, row.serial);
-        m_highestNumber = qMax(m_highestNumber, row.number);
-    }
+    for (const ProvisionRow& row : rows)
+        add(row);
+}
+
+void ProvisionHistory::add(const ProvisionRow& row)
+{
+    if (row.result == ProvisionRow::Result::Verified)
+        m_verified.append(row);
+    // A unit written without being verified carries its number too: giving it again could repeat it.
+    if (row.result == ProvisionRow::Result::Failed || row.number <= 0)
+        return;
+    m_numberOfSerial.insert(row.serial, row.number);
+    if (!m_serialOfNumber.contains(row.number))
+        m_serialOfNumber.insert(row.number, row.serial);
+    m_highestNumber = qMax(m_highestNumber, row.number);
 }
 
 const ProvisionRow* ProvisionHistory::verifiedWith(const QString& serial, const QString& profileSha256) const

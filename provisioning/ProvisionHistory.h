@@ -12,6 +12,9 @@ class ProvisionHistory
 public:
     explicit ProvisionHistory(const QList<ProvisionRow>& rows = {});
 
+    // A row logged after the others.
+    void add(const ProvisionRow& row);
+
     // The last row that logged the serial verified with this profile; nullptr when there is none.
     const ProvisionRow* verifiedWith(const QString& serial, const QString& profileSha256) const;
     // The number the serial last carried in a row that was not failed; 0 when none.

@@ -18,13 +18,28 @@ QString reasonOf(const QString& text)
 }
 } // namespace
 
+std::optional<ProvisionRow::Result> UnitOutcome::logResult() const
+{
+    switch (state) {
+    case UnitState::Verified:
+        return ProvisionRow::Result::Verified;
+    case UnitState::WrittenUnverified:
+        return ProvisionRow::Result::WrittenUnverified;
+    case UnitState::Failed:
+    case UnitState::Unplugged:
+        return ProvisionRow::Result::Failed;
+    default:
+        return std::nullopt;
+    }
+}
+
 UnitWorker::UnitWorker(const UnitJob& job, std::shared_ptr<HidBackend> backend, QObject* parent)
     : QObject(parent)
     , m_job(job)
     , m_backend(backend ? std::move(backend) : UsbHid::sharedBackend())
 {
     qRegisterMetaType<UnitOutcome>();
-    qRegisterMetaType<UnitWorker::Stage>();
+    qRegisterMetaType<UnitState>();
 }
 
 UnitWorker::~UnitWorker() = default;
@@ -40,21 +55,21 @@ void UnitWorker::run()
 {
     UnitOutcome outcome;
     try {
-        outcome = provision();
+        outcome = work();
     } catch (...) {
-        // provision() handles what the session throws; anything else must still end the unit.
+        // work() handles what the session throws; anything else must still end the unit.
         outcome.device = m_job.device;
         outcome.port = m_job.port;
         outcome.number = m_job.number;
         outcome.profileName = m_job.profileName;
         outcome.profileSha256 = m_job.profileSha256;
-        outcome.result = ProvisionRow::Result::Failed;
+        outcome.state = UnitState::Failed;
         outcome.message = QCoreApplication::translate("UnitWorker", "Unexpected failure.");
     }
     emit finished(outcome);
 }
 
-UnitOutcome UnitWorker::provision()
+UnitOutcome UnitWorker::work()
 {
     UnitOutcome outcome;
     outcome.device = m_job.device;
@@ -71,8 +86,10 @@ UnitOutcome UnitWorker::provision()
     elapsed.start();
     qint64 openedMs = -1;
     qint64 openedUnitMs = 0;
-    const auto finish = [&](ProvisionRow::Result result, const QString& message) {
-        outcome.result = result;
+    const auto finish = [&](UnitState end, const QString& message) {
+        // A unit found gone stays Unplugged.
+        if (outcome.state != UnitState::Unplugged)
+            outcome.state = end;
         outcome.message = reasonOf(message);
         outcome.number = m_job.number;
         qint64 ms = elapsed.elapsed();
@@ -83,17 +100,27 @@ UnitOutcome UnitWorker::provision()
     };
 
     try {
-        emit stage(m_job.device, Identifying);
+        emit stage(m_job.device, UnitState::Identifying);
         // This unit only: another one plugged in meanwhile is never taken for it.
         comm.chooseUnit(m_job.device);
         const TavrinType model = comm.connectTavrin();
         openedMs = elapsed.elapsed();
         openedUnitMs = link->nowMs();
-        const Tavrin2QtCfg reported = comm.readTavrinNoGui();
+        const bool readOnly = m_job.kind == UnitJob::Kind::Read;
+        const Tavrin2QtCfg reported = comm.readTavrinNoGui(readOnly ? &outcome.unreported : nullptr);
         outcome.model = Tavrin2QtComm::tavrinTypeName(model);
         outcome.firmware = reported.firmware();
         outcome.serial = reported.serNum();
         emit identified(outcome.device, outcome.serial, outcome.model, outcome.firmware);
+        if (readOnly) {
+            outcome.held = reported;
+            if (m_decide) {
+                const UnitDecision decision = m_decide(m_job, outcome);
+                if (decision.end)
+                    return finish(*decision.end, decision.reason);
+            }
+            return finish(UnitState::Read, QString());
+        }
 
         const auto otherModel = [&]() -> QString {
             if (m_job.profile.tavrinType() == model)
@@ -104,45 +131,42 @@ UnitOutcome UnitWorker::provision()
         // Before the caller's word: a unit of another model uses up no number.
         QString refusal = otherModel();
         if (!refusal.isEmpty())
-            return finish(ProvisionRow::Result::Failed, refusal);
+            return finish(UnitState::Failed, refusal);
         if (m_decide) {
             const UnitDecision decision = m_decide(m_job, outcome);
-            if (decision.action == UnitDecision::Skip) {
-                outcome.skipped = true;
-                return finish(ProvisionRow::Result::Failed, decision.reason);
+            if (decision.end) {
+                outcome.provisionedOn = decision.provisionedOn;
+                return finish(*decision.end, decision.reason);
             }
-            if (decision.action == UnitDecision::Fail)
-                return finish(ProvisionRow::Result::Failed, decision.reason);
             refusal = otherModel();
             if (!refusal.isEmpty())
-                return finish(ProvisionRow::Result::Failed, refusal);
+                return finish(UnitState::Failed, refusal);
         }
         // The unit's own texts (its number put in) must fit before anything is sent to it.
         try {
             comm.checkUpdateSendable(m_job.profile);
         } catch (const UsbHidException& e) {
-            return finish(ProvisionRow::Result::Failed, numberedReason(m_job.number, e.message()));
+            return finish(UnitState::Failed, numberedReason(m_job.number, e.message()));
         }
 
-        emit stage(m_job.device, Writing);
+        emit stage(m_job.device, UnitState::Writing);
         outcome.setCommandsSent = true;
-        connect(&comm, &Tavrin2QtComm::verifyStarted, this, [this] { emit stage(m_job.device, Verifying); });
+        connect(&comm, &Tavrin2QtComm::verifyStarted, this, [this] { emit stage(m_job.device, UnitState::Verifying); });
         comm.updateTavrin(m_job.profile, m_job.verify);
-        return finish(m_job.verify ? ProvisionRow::Result::Verified : ProvisionRow::Result::WrittenUnverified,
-                      QString());
+        return finish(m_job.verify ? UnitState::Verified : UnitState::WrittenUnverified, QString());
     } catch (const UsbHidException& e) {
         qCDebug(lcProvision, "%s failed: %s", qUtf8Printable(m_job.device), qUtf8Printable(e.message()));
-        return finish(ProvisionRow::Result::Failed, failureReason(outcome, e.message()));
+        return finish(UnitState::Failed, failureReason(outcome, e.message()));
     } catch (const std::exception& e) {
-        return finish(ProvisionRow::Result::Failed, failureReason(outcome, QString::fromUtf8(e.what())));
+        return finish(UnitState::Failed, failureReason(outcome, QString::fromUtf8(e.what())));
     }
 }
 
 QString UnitWorker::failureReason(UnitOutcome& outcome, const QString& reason) const
 {
-    outcome.unplugged = nodeGone();
-    if (!outcome.unplugged)
+    if (!nodeGone())
         return reason;
+    outcome.state = UnitState::Unplugged;
     // What the link says of a vanished handle is the same as for a unit that stopped answering.
     return outcome.setCommandsSent ? unpluggedText() + QStringLiteral(": ") + reason
                                    : tr("unplugged") + QStringLiteral(": ") + reason;

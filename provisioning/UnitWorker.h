@@ -1,20 +1,69 @@
 #pragma once
 
-#include "provisioning/ProvisionRow.h"
 #include "config/Tavrin2QtCfg.h"
+#include "provisioning/ProvisionRow.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class HidBackend;
+
+// Where a unit stands, from its plug-in to its end: the one word the worker, the pool, the station and the
+// front ends use for it.
+enum class UnitState
+{
+    // Plugged in, nothing sent yet.
+    Waiting,
+    Identifying,
+    Writing,
+    Verifying,
+    // The ends.
+    Verified,
+    WrittenUnverified,
+    // A read-only job's unit was read (UnitOutcome::held holds its settings).
+    Read,
+    Failed,
+    // Gone before it was verified: a failure too.
+    Unplugged,
+    // Left alone by the policy: nothing was sent beyond identification, and no log row is due.
+    AlreadyProvisioned,
+    LeftOut
+};
+
+namespace unitstate {
+inline bool isEnd(UnitState state)
+{
+    return state >= UnitState::Verified;
+}
+inline bool isFailure(UnitState state)
+{
+    return state == UnitState::Failed || state == UnitState::Unplugged;
+}
+inline bool isSkip(UnitState state)
+{
+    return state == UnitState::AlreadyProvisioned || state == UnitState::LeftOut;
+}
+} // namespace unitstate
 
 // What one unit is to receive.
 struct UnitJob
 {
+    enum class Kind
+    {
+        // Identify, write the profile, read it back.
+        Write,
+        // Identify and read the unit's settings; nothing is sent beyond READ.
+        Read
+    };
+
+    Kind kind = Kind::Write;
     QString device; // the unit's node
     QString port; // its hub port, as the finder gave it (may be empty)
     Tavrin2QtCfg profile;
@@ -32,62 +81,61 @@ struct UnitOutcome
     QString serial;
     QString model; // display name; empty before the unit was identified
     QString firmware;
-    ProvisionRow::Result result = ProvisionRow::Result::Failed;
+    UnitState state = UnitState::Failed;
     double seconds = 0;
     QString message; // the reason of a failure or a skip, on one line ("a / b")
     int number = 0;
     // The job's, for the log row.
     QString profileName;
     QString profileSha256;
-    // Left alone by the caller's decision: nothing was sent beyond identification, and no log row is due.
-    bool skipped = false;
-    // The unit's node was gone when it failed: it was unplugged (or reset) before it was verified.
-    bool unplugged = false;
     // Whether any set command may have reached the unit.
     bool setCommandsSent = false;
+    // AlreadyProvisioned: when it was verified with this profile, as logged.
+    QDateTime provisionedOn;
+    // A read-only job: the unit's settings, and those its model should have reported but did not.
+    Tavrin2QtCfg held;
+    QStringList unreported;
+
+    bool isFailure() const { return unitstate::isFailure(state); }
+    bool isSkip() const { return unitstate::isSkip(state); }
+    // The log's word for it; none for a unit left alone or only read.
+    std::optional<ProvisionRow::Result> logResult() const;
 };
 
-// The caller's word on an identified unit, before any set command.
+// The policy's word on an identified unit, before any set command.
 struct UnitDecision
 {
-    enum Action
-    {
-        Proceed,
-        Skip, // left alone: no row, not a failure (an excluded or already provisioned unit)
-        Fail // fails with the reason (no number left)
-    };
-    Action action = Proceed;
+    // Proceed; or the end it is given at once: AlreadyProvisioned or LeftOut (left alone), Failed (no number
+    // left).
+    std::optional<UnitState> end;
     QString reason;
+    QDateTime provisionedOn;
 
     static UnitDecision proceed() { return {}; }
-    static UnitDecision skip(const QString& reason) { return { Skip, reason }; }
-    static UnitDecision fail(const QString& reason) { return { Fail, reason }; }
+    static UnitDecision leftOut(const QString& reason) { return { UnitState::LeftOut, reason, {} }; }
+    static UnitDecision alreadyProvisioned(const QString& reason, const QDateTime& on)
+    {
+        return { UnitState::AlreadyProvisioned, reason, on };
+    }
+    static UnitDecision fail(const QString& reason) { return { UnitState::Failed, reason, {} }; }
 };
 
 // One unit's worker: identifies the unit, refuses one of another model than the profile, writes the profile
-// and reads it back. It owns a session of its own and runs on a thread of its own (moveToThread, then run());
-// its signals reach the caller queued. run() never throws.
+// and reads it back (or, for a read-only job, only reads it). It owns a session of its own and runs on a thread
+// of its own (moveToThread, then run()); the WorkerPool that made it owns it and that thread. run() never
+// throws.
 class UnitWorker : public QObject
 {
     Q_OBJECT
 
 public:
-    enum Stage
-    {
-        Identifying,
-        Writing,
-        Verifying
-    };
-    Q_ENUM(Stage)
-
     // Called on the worker's thread once the unit is identified (outcome holds its serial, model and
     // firmware), before any set command. It may change job (the profile, the number). Whoever sets it
     // makes it safe to call from the workers' threads (WorkerPool calls one at a time).
     using Decide = std::function<UnitDecision(UnitJob& job, const UnitOutcome& unit)>;
 
     // backend: the units' backend (the process's when null).
-    explicit UnitWorker(const UnitJob& job, std::shared_ptr<HidBackend> backend = {},
-                             QObject* parent = nullptr);
+    explicit UnitWorker(const UnitJob& job, std::shared_ptr<HidBackend> backend = {}, QObject* parent = nullptr);
     ~UnitWorker() override;
 
     void setDecide(Decide decide) { m_decide = std::move(decide); }
@@ -103,13 +151,13 @@ public slots:
 
 signals:
     void identified(const QString& device, const QString& serial, const QString& model, const QString& firmware);
-    void stage(const QString& device, UnitWorker::Stage stage);
+    void stage(const QString& device, UnitState stage);
     void finished(const UnitOutcome& outcome);
 
 private:
-    UnitOutcome provision();
+    UnitOutcome work();
     bool nodeGone() const;
-    // The reason of a failure, saying so when the unit's node is gone (outcome.unplugged set).
+    // The reason of a failure, saying so when the unit's node is gone (the outcome is then Unplugged).
     QString failureReason(UnitOutcome& outcome, const QString& reason) const;
 
     UnitJob m_job;

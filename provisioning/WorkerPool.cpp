@@ -1,8 +1,7 @@
 #include "provisioning/WorkerPool.h"
 
-#include "provisioning/NumberedProfile.h"
 #include "provisioning/ProvisionLog.h"
-#include "provisioning/UnitNumbering.h"
+#include "provisioning/ProvisionPolicy.h"
 
 #include <QDateTime>
 #include <QPointer>
@@ -41,37 +40,49 @@ WorkerPool::WorkerPool(std::shared_ptr<HidBackend> backend, QObject* parent)
 
 WorkerPool::~WorkerPool()
 {
+    // No receiver is left to tell (the window is closing), but a unit written is logged all the same.
+    blockSignals(true);
     for (const Worker& worker : std::as_const(m_workers)) {
         worker.thread->quit();
         worker.thread->wait();
-        delete worker.provisioner;
+    }
+    deliverReports();
+    // Every worker reports its end before its thread ends; none is left but by a fault.
+    for (const Worker& worker : std::as_const(m_workers)) {
+        delete worker.worker;
         delete worker.thread;
     }
+}
+
+QString WorkerPool::logFailedText(const QString& reason)
+{
+    return tr("its row could not be written to the log: %1").arg(ProvisionLog::oneLine(reason));
 }
 
 void WorkerPool::start(const UnitJob& job)
 {
     auto* thread = new QThread;
-    auto* provisioner = new UnitWorker(job, m_backend);
-    provisioner->moveToThread(thread);
-    if (m_decide || m_numbering) {
+    auto* unitWorker = new UnitWorker(job, m_backend);
+    unitWorker->moveToThread(thread);
+    if (m_policy) {
         const int ticket = m_order->ticket();
         const std::shared_ptr<DecisionOrder> order = m_order;
-        provisioner->setDecide([this, order, ticket](UnitJob& unitJob, const UnitOutcome& unit) {
+        ProvisionPolicy* const policy = m_policy;
+        unitWorker->setDecide([policy, order, ticket](UnitJob& unitJob, const UnitOutcome& unit) {
             order->wait(ticket);
-            const UnitDecision decision = decide(unitJob, unit);
+            const UnitDecision decision = policy->decide(unitJob, unit);
             order->pass(ticket);
             return decision;
         });
         // A unit that ends before its decision (gone, another model) passes its turn on; on its own thread,
         // so that the units after it never wait for this thread's event loop.
         connect(
-            provisioner, &UnitWorker::finished, provisioner, [order, ticket] { order->pass(ticket); },
+            unitWorker, &UnitWorker::finished, unitWorker, [order, ticket] { order->pass(ticket); },
             Qt::DirectConnection);
     }
-    connect(thread, &QThread::started, provisioner, &UnitWorker::run);
+    connect(thread, &QThread::started, unitWorker, &UnitWorker::run);
     connect(
-        provisioner, &UnitWorker::identified, provisioner,
+        unitWorker, &UnitWorker::identified, unitWorker,
         [this, thread](const QString& device, const QString& serial, const QString& model, const QString& firmware) {
             Report report { Report::Identified, thread, {}, {} };
             report.unit.device = device;
@@ -82,40 +93,22 @@ void WorkerPool::start(const UnitJob& job)
         },
         Qt::DirectConnection);
     connect(
-        provisioner, &UnitWorker::stage, provisioner,
-        [this, thread](const QString& device, UnitWorker::Stage stage) {
+        unitWorker, &UnitWorker::stage, unitWorker,
+        [this, thread](const QString& device, UnitState stage) {
             Report report { Report::Stage, thread, {}, stage };
             report.unit.device = device;
             post(std::move(report));
         },
         Qt::DirectConnection);
     connect(
-        provisioner, &UnitWorker::finished, provisioner,
+        unitWorker, &UnitWorker::finished, unitWorker,
         [this, thread](const UnitOutcome& outcome) {
             post(Report { Report::Finished, thread, outcome, {} });
         },
         Qt::DirectConnection);
-    m_workers.append(Worker { thread, provisioner });
+    m_workers.append(Worker { thread, unitWorker });
     ++m_inFlight;
     thread->start();
-}
-
-UnitDecision WorkerPool::decide(UnitJob& job, const UnitOutcome& unit)
-{
-    if (m_decide) {
-        const UnitDecision decision = m_decide(job, unit);
-        if (decision.action != UnitDecision::Proceed)
-            return decision;
-    }
-    if (m_numbering) {
-        QString error;
-        const int number = m_numbering->acquire(unit.serial, error);
-        if (number <= 0)
-            return UnitDecision::fail(error);
-        job.number = number;
-        job.profile = NumberedProfile::forUnit(job.profile, number);
-    }
-    return UnitDecision::proceed();
 }
 
 void WorkerPool::post(Report report)
@@ -153,7 +146,7 @@ void WorkerPool::deliverReports()
     }
 }
 
-void WorkerPool::unitFinished(const UnitOutcome& outcome, QThread* thread)
+void WorkerPool::unitFinished(UnitOutcome outcome, QThread* thread)
 {
     for (qsizetype i = 0; i < m_workers.size(); ++i) {
         if (m_workers.at(i).thread != thread)
@@ -161,20 +154,16 @@ void WorkerPool::unitFinished(const UnitOutcome& outcome, QThread* thread)
         const Worker worker = m_workers.takeAt(i);
         worker.thread->quit();
         worker.thread->wait();
-        delete worker.provisioner;
+        delete worker.worker;
         delete worker.thread;
         break;
     }
     --m_inFlight;
 
-    if (m_numbering && outcome.number > 0 && !outcome.skipped) {
-        // A number is used up only by a unit that holds it now.
-        if (outcome.result == ProvisionRow::Result::Failed)
-            m_numbering->release(outcome.serial);
-        else
-            m_numbering->confirm(outcome.serial);
-    }
-    if (m_log && !outcome.skipped) {
+    if (m_policy)
+        m_policy->ended(outcome);
+    const std::optional<ProvisionRow::Result> result = outcome.logResult();
+    if (m_log && result) {
         ProvisionRow row;
         row.time = QDateTime::currentDateTimeUtc();
         row.device = outcome.device;
@@ -184,13 +173,18 @@ void WorkerPool::unitFinished(const UnitOutcome& outcome, QThread* thread)
         row.firmware = outcome.firmware;
         row.profile = outcome.profileName;
         row.profileSha256 = outcome.profileSha256;
-        row.result = outcome.result;
+        row.result = *result;
         row.seconds = outcome.seconds;
         row.message = outcome.message;
         row.number = outcome.number;
         QString error;
-        if (!m_log->append(row, error))
-            emit logFailed(outcome, error);
+        if (!m_log->append(row, error)) {
+            // A unit missing from the log is not done: the log is what the next run and the installer go by.
+            outcome.state = UnitState::Failed;
+            outcome.message = logFailedText(error);
+        } else if (m_policy) {
+            m_policy->logged(row);
+        }
     }
     emit unitDone(outcome);
     if (m_inFlight == 0)

@@ -13,43 +13,42 @@
 
 class HidBackend;
 class ProvisionLog;
+class ProvisionPolicy;
 class QThread;
-class UnitNumbering;
 
-// Many units provisioned at once: a UnitWorker on a thread of its own for each unit started. Each
-// unit's outcome is appended to the log (when one is set) before it is reported, so a row is on disk
-// before anyone is told. Lives on a thread with an event loop (the window's, or the command line's
-// QCoreApplication); its signals come on that thread.
+// Many units at once: a UnitWorker for each unit started, each on a thread of its own, both owned by the pool
+// until the unit ends. Each unit's outcome is appended to the log (when one is set) before it is reported, so
+// a row is on disk before anyone is told; a unit whose row cannot be written has failed. Lives on a thread
+// with an event loop (the window's, or the command line's QCoreApplication); its signals come on that thread.
 class WorkerPool : public QObject
 {
     Q_OBJECT
 
 public:
     explicit WorkerPool(std::shared_ptr<HidBackend> backend = {}, QObject* parent = nullptr);
-    // Waits for the units in flight to end (their outcomes are then neither logged nor reported).
+    // Finishes the units in flight, waiting for them: their rows are written and their numbers settled, but
+    // nothing is reported any more.
     ~WorkerPool() override;
 
-    // Where the outcomes of the units tried (not those skipped) go; not owned, null for none.
+    // Where the outcomes of the units tried (not those left alone) go; not owned, null for none.
     void setLog(ProvisionLog* log) { m_log = log; }
-    // Numbers the units: each identified unit that goes on acquires its number, its profile becomes
-    // NumberedProfile::forUnit(profile, number); a verified unit confirms it, a failed one gives it back.
-    // Not owned; null for none.
-    void setNumbering(UnitNumbering* numbering) { m_numbering = numbering; }
-    // The caller's word on each identified unit (see UnitWorker::Decide). Called on the units'
-    // threads, but one unit at a time and in the order the units were started.
-    void setDecide(UnitWorker::Decide decide) { m_decide = std::move(decide); }
+    // Decides on each identified unit (left out, already provisioned, its number), on the units' threads but
+    // one unit at a time and in the order the units were started; told of each end. Not owned; null: every
+    // unit proceeds as its job says.
+    void setPolicy(ProvisionPolicy* policy) { m_policy = policy; }
 
     // Starts a unit's worker at once; also while others run (a unit plugged in later).
     void start(const UnitJob& job);
     int inFlight() const { return m_inFlight; }
 
+    // "its row could not be written to the log: <reason>"
+    static QString logFailedText(const QString& reason);
+
 signals:
     void identified(const QString& device, const QString& serial, const QString& model, const QString& firmware);
-    void stage(const QString& device, UnitWorker::Stage stage);
-    // The unit's outcome; its log row, when due, is on disk.
+    void stage(const QString& device, UnitState stage);
+    // The unit's outcome; its log row, when due, is on disk (else the outcome is Failed and says why).
     void unitDone(const UnitOutcome& outcome);
-    // The unit's row could not be written (error: the message to show); unitDone follows.
-    void logFailed(const UnitOutcome& outcome, const QString& error);
     // No unit is in flight any more.
     void allDone();
 
@@ -82,24 +81,22 @@ private:
         } kind;
         QThread* thread = nullptr;
         UnitOutcome unit;
-        UnitWorker::Stage stage = UnitWorker::Identifying;
+        UnitState stage = UnitState::Identifying;
     };
 
     // On a worker's thread. The reports cross to this object's thread under a lock of ours rather than as
     // arguments of queued signals: the thread checker sees our lock, not the one inside Qt's event queue.
     void post(Report report);
     Q_INVOKABLE void deliverReports();
-    void unitFinished(const UnitOutcome& outcome, QThread* thread);
-    UnitDecision decide(UnitJob& job, const UnitOutcome& unit);
+    void unitFinished(UnitOutcome outcome, QThread* thread);
 
     std::shared_ptr<HidBackend> m_backend;
     ProvisionLog* m_log = nullptr;
-    UnitNumbering* m_numbering = nullptr;
-    UnitWorker::Decide m_decide;
+    ProvisionPolicy* m_policy = nullptr;
     struct Worker
     {
         QThread* thread;
-        UnitWorker* provisioner;
+        UnitWorker* worker;
     };
     std::shared_ptr<DecisionOrder> m_order;
     QList<Worker> m_workers;
