@@ -238,6 +238,14 @@ bool Tavrin2QtComm::isErrorAnswer(const QString& line)
     return line.left(3).toLower() == QLatin1String("err");
 }
 
+QString Tavrin2QtComm::refusalMessage(const QString& keyword, const QString& what, const QString& answer)
+{
+    return UsbHid::errorText(DeviceReportedError) + QLatin1Char('\n')
+        + tr("Tavrin refused %1 (%2), answering \"%3\".\nThe commands before it were applied; the ones after it "
+             "were not sent.")
+              .arg(keyword, what, answer);
+}
+
 QString Tavrin2QtComm::dtModeCode(int mode)
 {
     static const char* const codes[]
@@ -357,6 +365,8 @@ Tavrin2QtCfg Tavrin2QtComm::readTavrinNoGui(QStringList* unreported)
 void Tavrin2QtComm::collectSettings(QStringList& lines)
 {
     collectResponse(ReadWindowMs, lines);
+    if (!lines.isEmpty() && isErrorAnswer(lines.constFirst()))
+        throw UsbHidException(refusalMessage(QStringLiteral("READ"), tr("Settings report"), lines.constFirst()));
     // The unit stopped in the middle of a line: what follows the cut would show as defaults.
     if (link()->lineCutOff()) {
         qCWarning(lcProtocol, "Tavrin's answer to READ stopped in the middle of a line after %d lines",

@@ -173,6 +173,8 @@ private:
     // The answer to READ just sent; an answer cut off in the middle of a line is lost communication.
     void collectSettings(QStringList& lines);
     void runWaitHook();
+    // The message of a command the unit refused: which, what it is for, and what of the sequence is in force.
+    static QString refusalMessage(const QString& keyword, const QString& what, const QString& answer);
     // The device's answer to READ into the record. Throws LostCommunication for an answer of which not one
     // line is a settings line: it was garbled on the way, and its defaults must not pass for the device's.
     static void parseDeviceSettings(Tavrin2QtCfg& cfg, const QStringList& lines, QStringList* unreported);

@@ -109,16 +109,6 @@ QString lockoutTimeField(const Tavrin2QtCfg& cfg)
     }
 }
 
-// The message of a command the unit refused: which, what it set, and what of the sequence is in force.
-QString refusalMessage(const CommandPlan::Entry& entry, const QString& answer)
-{
-    return UsbHid::errorText(DeviceReportedError) + QLatin1Char('\n')
-        + Tavrin2QtComm::tr(
-              "Tavrin refused %1 (%2), answering \"%3\".\nThe commands before it were applied; the ones after it "
-              "were not sent.")
-              .arg(entry.command.section(QLatin1Char(','), 0, 0), entry.setting, answer);
-}
-
 } // namespace
 
 void Tavrin2QtComm::updateTavrin(const Tavrin2QtCfg& cfg, bool verify)
@@ -237,7 +227,8 @@ void Tavrin2QtComm::runPlan(const QString& label, const CommandPlan& plan, QStri
         // A refusal stops the sequence: the commands after it would change a unit in an unknown state.
         for (const QString& line : response.mid(answered)) {
             if (isErrorAnswer(line))
-                throw UsbHidException(refusalMessage(entry, line));
+                throw UsbHidException(
+                    refusalMessage(entry.command.section(QLatin1Char(','), 0, 0), entry.setting, line));
         }
     }
 }
