@@ -41,6 +41,7 @@ void FrmTavrin2Qt::detectTavrin()
 void FrmTavrin2Qt::detect(bool mayAskForUnit)
 {
     Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    const bool deviceAction = mayAskForUnit && !firstDetection;
     bool connected = false;
     try {
         TavrinType type = Unknown;
@@ -53,7 +54,7 @@ void FrmTavrin2Qt::detect(bool mayAskForUnit)
             comm->chooseUnit(path);
             type = comm->connectTavrin();
             // Chosen by the operator: this unit is the one in use from now on.
-            m_unitSerial = comm->serialNumber();
+            useUnit(comm->serialNumber());
         }
         connected = true;
         if (firstDetection) {
@@ -64,7 +65,13 @@ void FrmTavrin2Qt::detect(bool mayAskForUnit)
         firstDetection = false;
         throw;
     } catch (const std::exception& e) {
-        handleDetectionFailure(QString::fromUtf8(e.what()));
+        const QString message = QString::fromUtf8(e.what());
+        handleDetectionFailure(message);
+        // A unit that did not say who it is is not used: the action ends here, saying why, and the next one
+        // identifies the unit again. Without a unit, or with an unsupported one, the action says so itself.
+        if (deviceAction && message != UsbHid::errorText(NoDeviceFound)
+            && message != UsbHid::errorText(UnsupportedVersion))
+            throw;
     }
     firstDetection = false;
     if (connected)
@@ -76,7 +83,7 @@ void FrmTavrin2Qt::keepToChosenUnit(bool mayAskForUnit)
     Tavrin2QtComm* comm = Tavrin2QtComm::instance();
     const QString serial = comm->serialNumber();
     if (m_unitSerial.isEmpty() || serial == m_unitSerial) {
-        m_unitSerial = serial;
+        useUnit(serial);
         return;
     }
     // The unit in use went away (another port, its boot loader) and another one answers.
@@ -103,7 +110,13 @@ void FrmTavrin2Qt::keepToChosenUnit(bool mayAskForUnit)
                 .arg(m_unitSerial));
     comm->chooseUnit(path);
     comm->connectTavrin();
-    m_unitSerial = comm->serialNumber();
+    useUnit(comm->serialNumber());
+}
+
+void FrmTavrin2Qt::useUnit(const QString& serial)
+{
+    m_unitSerial = serial;
+    Tavrin2QtComm::instance()->setUnitInUse(serial);
 }
 
 QString FrmTavrin2Qt::askForUnit()

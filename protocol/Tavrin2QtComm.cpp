@@ -58,6 +58,7 @@ void Tavrin2QtComm::reset()
     // Closed through the backend it was opened with; the next use opens a link on the current one.
     m_link.reset();
     m_serialNumber.clear();
+    m_unitInUse.clear();
 }
 
 std::shared_ptr<HidBackend> Tavrin2QtComm::currentBackend() const

@@ -113,10 +113,19 @@ TavrinType Tavrin2QtComm::detectedTavrinType()
         fail(NoDeviceFound);
     }
 
-    if (!softwareSupported())
+    bool supported = false;
+    try {
+        supported = softwareSupported();
+        if (supported && _detectedType == DalenTavrin && readTavrinNoGui().tavrinType() == DalenTavrin2Button)
+            _detectedType = DalenTavrin2Button;
+    } catch (const UsbHidException&) {
+        // A unit that has just booted, one held by another program, a garbled answer: whichever unit this
+        // is, the previous one's serial number and model must not pass for its own.
+        forgetIdentity();
+        throw;
+    }
+    if (!supported)
         fail(UnsupportedVersion);
-    if (_detectedType == DalenTavrin && readTavrinNoGui().tavrinType() == DalenTavrin2Button)
-        _detectedType = DalenTavrin2Button;
     return _detectedType;
 }
 
@@ -130,4 +139,23 @@ bool Tavrin2QtComm::softwareSupported()
     if (_detectedType == DalenTavrin && variant != DalenTavrin && variant != DalenTavrin2Button)
         return false;
     return true;
+}
+
+void Tavrin2QtComm::forgetIdentity()
+{
+    _detectedType = Unknown;
+    m_serialNumber.clear();
+    m_connectionStatus = NotFound;
+}
+
+void Tavrin2QtComm::checkUnitInUse()
+{
+    if (m_unitInUse.isEmpty() || m_serialNumber == m_unitInUse)
+        return;
+    qCWarning(lcProtocol, "Another unit answers in place of the one in use; nothing is set");
+    const QString answered = m_serialNumber;
+    forgetIdentity();
+    throw AnotherUnitAnswered(tr("The Tavrin with serial number %1 answers in place of the one with serial number "
+                                 "%2.\nNothing was sent.")
+                                  .arg(answered, m_unitInUse));
 }

@@ -118,7 +118,10 @@ void Tavrin2QtComm::updateTavrin(const Tavrin2QtCfg& cfg, bool verify)
     // A field that cannot be sent whole refuses the update before any traffic at all.
     const CommandPlan plan = updateCommands(cfg);
     plan.checkSendable();
-    if (!softwareSupported())
+    const bool supported = softwareSupported();
+    // Nothing is set in a unit other than the one in use.
+    checkUnitInUse();
+    if (!supported)
         fail(UnsupportedVersion);
     const TavrinType detected = detectedTavrinType();
     if (cfg.tavrinType() != detected) {
@@ -208,7 +211,9 @@ void Tavrin2QtComm::runPlan(const QString& label, const CommandPlan& plan, QStri
     // Checked whole before any traffic, the version check's included.
     plan.checkSendable();
     const std::unique_ptr<ProgressIndicator> progress = createProgress(label, false);
-    if (!softwareSupported())
+    const bool supported = softwareSupported();
+    checkUnitInUse();
+    if (!supported)
         fail(UnsupportedVersion);
 
     progress->setCaption(tr("Please Wait"));
