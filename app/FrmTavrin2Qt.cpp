@@ -8,7 +8,6 @@
 #include "uisupport/InputDiscarder.h"
 #include "uisupport/ProgressDialog.h"
 #include "uisupport/Prompter.h"
-#include "usb/UsbHid.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -21,9 +20,6 @@
 #include <utility>
 
 namespace {
-// Only the first detection after start-up moves the form to a model.
-bool firstDetection = true;
-
 constexpr int detectionIntervalMs = 3000;
 constexpr int confirmationMs = 10000;
 } // namespace
@@ -63,16 +59,6 @@ FrmTavrin2Qt::FrmTavrin2Qt(QWidget* parent, const char* name, Qt::WindowFlags fl
 }
 
 FrmTavrin2Qt::~FrmTavrin2Qt() = default;
-
-bool FrmTavrin2Qt::isFirstDetection()
-{
-    return firstDetection;
-}
-
-void FrmTavrin2Qt::resetFirstDetection()
-{
-    firstDetection = true;
-}
 
 void FrmTavrin2Qt::keepResponsiveDuringDeviceWork()
 {
@@ -303,133 +289,6 @@ void FrmTavrin2Qt::tools_Reset_Action_activated()
 {
     Prompter::instance().information(this, tr("Reset"),
                                      tr("To reset Tavrin, please remove\nthen re-attach Tavrin to PC"));
-}
-
-void FrmTavrin2Qt::detectTavrin()
-{
-    // The timer fires while an operation waits for the device, and while the flashing tool has the unit
-    // in its boot loader: the device link is that operation's.
-    if (operationInProgress())
-        return;
-    try {
-        // Only the start-up detection asks which of several units to use; the timer's stay silent
-        // and the next device action asks.
-        detect(firstDetection);
-    } catch (const SeveralTavrinsAttached&) {
-    }
-}
-
-void FrmTavrin2Qt::detect(bool mayAskForUnit)
-{
-    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
-    bool connected = false;
-    try {
-        TavrinType type = Unknown;
-        try {
-            type = comm->connectTavrin();
-        } catch (const SeveralTavrinsAttached&) {
-            const QString path = mayAskForUnit ? askForUnit() : QString();
-            if (path.isEmpty())
-                throw;
-            comm->chooseUnit(path);
-            type = comm->connectTavrin();
-            // Chosen by the operator: this unit is the one in use from now on.
-            m_unitSerial = comm->serialNumber();
-        }
-        connected = true;
-        if (firstDetection) {
-            selectedTavrinType = type;
-            selectModel(type);
-        }
-    } catch (const SeveralTavrinsAttached&) {
-        firstDetection = false;
-        throw;
-    } catch (const std::exception& e) {
-        handleDetectionFailure(QString::fromUtf8(e.what()));
-    }
-    firstDetection = false;
-    if (connected)
-        keepToChosenUnit(mayAskForUnit);
-}
-
-void FrmTavrin2Qt::keepToChosenUnit(bool mayAskForUnit)
-{
-    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
-    const QString serial = comm->serialNumber();
-    if (m_unitSerial.isEmpty() || serial == m_unitSerial) {
-        m_unitSerial = serial;
-        return;
-    }
-    // The unit in use went away (another port, its boot loader) and another one answers.
-    if (!mayAskForUnit)
-        return;
-    const QList<TavrinUnit> units = comm->describeUnits();
-    QString path;
-    int sameSerial = 0;
-    for (const TavrinUnit& unit : units) {
-        if (unit.failure.isEmpty() && unit.serialNumber == m_unitSerial) {
-            path = unit.path;
-            ++sameSerial;
-        }
-    }
-    // The unit in use, found at another node, is kept to without a question.
-    if (sameSerial != 1)
-        path
-            = askForUnit(units, tr("Another Tavrin Device Found"),
-                         tr("The Tavrin with serial number %1 is no longer attached.\nPlease select the Tavrin to use:")
-                             .arg(m_unitSerial));
-    if (path.isEmpty())
-        throw UsbHidException(
-            tr("The Tavrin with serial number %1 is no longer attached, and no other was chosen.\nNothing was sent.")
-                .arg(m_unitSerial));
-    comm->chooseUnit(path);
-    comm->connectTavrin();
-    m_unitSerial = comm->serialNumber();
-}
-
-QString FrmTavrin2Qt::askForUnit()
-{
-    return askForUnit(Tavrin2QtComm::instance()->describeUnits(), tr("Several Tavrin Devices Found"),
-                      tr("Please select the Tavrin to use:"));
-}
-
-QString FrmTavrin2Qt::askForUnit(const QList<TavrinUnit>& units, const QString& caption, const QString& label)
-{
-    QStringList items;
-    for (const TavrinUnit& unit : units) {
-        const QString model = Tavrin2QtComm::tavrinTypeName(unit.model);
-        items << (unit.failure.isEmpty() ? tr("%1, serial number %2 (%3)").arg(model, unit.serialNumber, unit.path)
-                                         : tr("%1, not answering (%2)").arg(model, unit.path));
-    }
-    bool ok = false;
-    const QString choice = Prompter::instance().getItem(this, caption, label, items, 0, false, &ok);
-    const int position = int(items.indexOf(choice));
-    return ok && position >= 0 ? units.at(position).path : QString();
-}
-
-void FrmTavrin2Qt::handleDetectionFailure(const QString& message)
-{
-    if (message == UsbHid::errorText(NoDeviceFound)) {
-        if (!firstDetection)
-            return;
-        qCDebug(lcApp, "FrmTavrin2Qt::detectTavrin() 1");
-        // Cleared before asking: the timer may fire while the choice is open.
-        firstDetection = false;
-        const QStringList items = { m_dalenTavrinName, m_dalenTavrin2BtnName, m_tavrinIIName };
-        bool ok = false;
-        const QString choice = Prompter::instance().getItem(this, tr("No Tavrin Device Found"),
-                                                            tr("Please select your Tavrin type:"), items, 2, true, &ok);
-        if (!ok)
-            return;
-        const int position = items.indexOf(choice);
-        selectModel(position == 0 ? DalenTavrin : position == 1 ? DalenTavrin2Button : TavrinII);
-    } else if (message == UsbHid::errorText(UnsupportedVersion)) {
-        // Only a freshly opened device reports it; while it stays attached the timer stays quiet.
-        if (Tavrin2QtComm::instance()->connectionStatus() != Opened)
-            return;
-        qCDebug(lcApp, "FrmTavrin2Qt::detectTavrin() 2");
-        showError(message);
-    }
 }
 
 void FrmTavrin2Qt::tools_ProgramPagers_Action_activated()

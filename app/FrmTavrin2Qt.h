@@ -143,10 +143,12 @@ private:
     void applyModelTexts();
     // Update and the hidden Initialize: detection, the form's record, then the device.
     void updateUnit();
+    // One attempt of updateUnit; throws AnotherUnitAnswered, having set nothing, when another unit answers.
+    void sendForm();
     void handleDetectionFailure(const QString& message);
     // The detection step. With mayAskForUnit, several attached units and none chosen, asks which one
-    // to use; throws SeveralTavrinsAttached when none is chosen. Every other failure is handled as
-    // detection handles it.
+    // to use; throws SeveralTavrinsAttached when none is chosen. In a device action a unit that fails to
+    // identify itself throws; every other failure is handled as detection handles it.
     void detect(bool mayAskForUnit);
     // The chosen unit's path, or empty when the operator cancelled.
     QString askForUnit();
@@ -154,6 +156,9 @@ private:
     // After a detection that reached a unit: a unit other than the one in use (by serial number) is
     // never used unasked. A device action asks; the timer leaves it to the next action.
     void keepToChosenUnit(bool mayAskForUnit);
+    // The unit in use from now on; the session compares the first READ of every update and pager
+    // programming with it.
+    void useUnit(const QString& serial);
     // True while an operation talks to the device, the flashing tool runs or one of the window's actions
     // has not ended: whatever the events processed meanwhile ask for (a queued call, a timer) must not
     // start another one.

@@ -64,21 +64,32 @@ void FrmTavrin2Qt::toolsInitializeAction_activated()
 void FrmTavrin2Qt::updateUnit()
 {
     try {
-        detect(true);
-        // What the form shows now is what is sent: input made while the unit is written is dropped.
-        const Tavrin2QtCfg cfg = uiSettings();
-        Tavrin2QtComm* comm = Tavrin2QtComm::instance();
-        // Settings the unit cannot hold as shown are named before anything is sent.
-        comm->checkUpdateSendable(cfg);
-        const ProgressDialog::Owner owner(this);
-        underBusyCursor([&] { comm->updateTavrin(cfg); });
-        // The update refuses a record of another model, so the form's model is the device's.
-        showConfirmation(tr("Settings written to %1 %2")
-                             .arg(Tavrin2QtComm::tavrinTypeName(cfg.tavrinType()), comm->serialNumber())
-                             .trimmed());
+        try {
+            sendForm();
+        } catch (const AnotherUnitAnswered&) {
+            // Nothing was set. Detection asks which unit to use, as whenever another one answers; the form
+            // goes to the one chosen.
+            sendForm();
+        }
     } catch (const std::exception& e) {
         showError(QString::fromUtf8(e.what()));
     }
+}
+
+void FrmTavrin2Qt::sendForm()
+{
+    detect(true);
+    // What the form shows now is what is sent: input made while the unit is written is dropped.
+    const Tavrin2QtCfg cfg = uiSettings();
+    Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+    // Settings the unit cannot hold as shown are named before anything is sent.
+    comm->checkUpdateSendable(cfg);
+    const ProgressDialog::Owner owner(this);
+    underBusyCursor([&] { comm->updateTavrin(cfg); });
+    // The update refuses a record of another model, so the form's model is the device's.
+    showConfirmation(tr("Settings written to %1 %2")
+                         .arg(Tavrin2QtComm::tavrinTypeName(cfg.tavrinType()), comm->serialNumber())
+                         .trimmed());
 }
 
 void FrmTavrin2Qt::fileSaveConfigurationAction_activated()

@@ -53,7 +53,6 @@ public:
     // Why the run cannot start, in the command line's words: throws CliFailure.
     [[noreturn]] static void refuse(const ProfileRefusal& refusal, const QString& path);
 
-private:
     // What names a unit in its line and in its JSON object.
     struct UnitNames
     {
@@ -64,12 +63,14 @@ private:
         QString firmware;
     };
 
-    // "#12 /dev/hidraw3 (port 1-1.3) Tavrin II 00012345"
-    static QString unitLabel(int number, const QString& device, const QString& port, const QString& model,
-                             const QString& serial);
     // A unit's line, "label: text", or its object: its names, result and message, and the command's own fields.
     static QString unitLine(bool json, const UnitNames& unit, const QString& result, const QString& message,
                             QJsonObject fields, int number, const QString& text);
+
+private:
+    // "#12 /dev/hidraw3 (port 1-1.3) Tavrin II 00012345"
+    static QString unitLabel(int number, const QString& device, const QString& port, const QString& model,
+                             const QString& serial);
     // The summary line, text and ", N skipped", or its object: the counts, skipped and "summary": true.
     static QString summaryLine(bool json, QJsonObject counts, int skipped, QString text);
 

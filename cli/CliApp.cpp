@@ -15,6 +15,7 @@
 #include "protocol/Tavrin2QtComm.h"
 #include "usb/UsbHid.h"
 
+#include <QJsonArray>
 #include <QLoggingCategory>
 #include <QStringConverter>
 
@@ -258,18 +259,63 @@ void CliApp::check()
         m_status = CliAllUnits(m_commandLine, *m_out, *m_err).checkAll(*profile);
         return;
     }
+    if (json()) {
+        checkAsJson(path, *profile);
+        return;
+    }
     Tavrin2QtComm* comm = Tavrin2QtComm::instance();
     comm->connectTavrin();
     QStringList unreported;
     const Tavrin2QtCfg held = comm->readTavrinNoGui(&unreported);
     if (!unreported.isEmpty())
-        throw CliFailure::failure(tr("The unit cannot be compared with %1:").arg(path) + QLatin1Char('\n')
-                                  + Tavrin2QtComm::unreportedText(unreported));
+        throw CliFailure::failure(notComparableText(path, unreported));
     const QStringList found = CliAllUnits::differences(*profile, held);
     for (const QString& line : found)
         *m_out << line << '\n';
     *m_out << (found.isEmpty() ? tr("matches") : tr("differs")) << '\n';
     if (!found.isEmpty())
+        m_status = ExitFailure;
+}
+
+QString CliApp::notComparableText(const QString& path, const QStringList& unreported)
+{
+    return tr("The unit cannot be compared with %1:").arg(path) + QLatin1Char('\n')
+        + Tavrin2QtComm::unreportedText(unreported);
+}
+
+void CliApp::checkAsJson(const QString& path, const Tavrin2QtCfg& profile)
+{
+    // No unit, or several and none chosen, fail as check does; a unit that fails is an object of its own.
+    const UsbHid::Unit unit = theUnit();
+    CliAllUnits::UnitNames names { unit.path, unit.port, QString(), QString(), QString() };
+    QString failure;
+    QStringList found;
+    try {
+        Tavrin2QtComm* comm = Tavrin2QtComm::instance();
+        names.model = Tavrin2QtComm::tavrinTypeName(comm->connectTavrin());
+        QStringList unreported;
+        const Tavrin2QtCfg held = comm->readTavrinNoGui(&unreported);
+        names.firmware = held.firmware();
+        names.serial = held.serNum();
+        if (unreported.isEmpty())
+            found = CliAllUnits::differences(profile, held);
+        else
+            failure = ProvisionLog::oneLine(notComparableText(path, unreported));
+    } catch (const SeveralTavrinsAttached&) {
+        throw;
+    } catch (const UsbHidException& e) {
+        failure = ProvisionLog::oneLine(e.message());
+    }
+    QString result = QStringLiteral("matches");
+    if (!failure.isEmpty())
+        result = QStringLiteral("failed");
+    else if (!found.isEmpty())
+        result = QStringLiteral("differs");
+    *m_out << CliAllUnits::unitLine(true, names, result, failure,
+                                    { { QStringLiteral("differences"), QJsonArray::fromStringList(found) } }, 0,
+                                    QString())
+           << '\n';
+    if (result != QLatin1String("matches"))
         m_status = ExitFailure;
 }
 

@@ -36,6 +36,9 @@ private:
     void list();
     void station();
     void check();
+    // check --json: the object check --all --json prints for each unit.
+    void checkAsJson(const QString& path, const Tavrin2QtCfg& profile);
+    static QString notComparableText(const QString& path, const QStringList& unreported);
     // The unit --device or --serial chose, else the only one attached (SeveralTavrinsAttached with more).
     UsbHid::Unit theUnit();
     // A file that may be sent: loaded, no value out of range, the other model's settings as the window keeps them.

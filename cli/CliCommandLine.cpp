@@ -167,7 +167,7 @@ void CliCommandLine::checkOptions() const
     if (!all) {
         if (isSet(QStringLiteral("exclude-serial")) && m_command != Station)
             throw CliFailure::usage(tr("--exclude-serial goes with --all.") + usageHint());
-        if (isSet(QStringLiteral("json")) && (m_command == Read || m_command == Write || m_command == Check))
+        if (isSet(QStringLiteral("json")) && (m_command == Read || m_command == Write))
             throw CliFailure::usage(tr("%1 does not apply to %2.").arg(QStringLiteral("--json"), m_command)
                                     + usageHint());
     }
@@ -283,7 +283,7 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
     const HelpSection json { tr("Options of detect, show, diff, list and check, and of read and write with --all:"),
                              { { QStringLiteral("--json"),
                                  tr("Print JSON for scripts (with --all: one object per unit, then a summary "
-                                    "object).") } } };
+                                    "object; check of one unit: that unit's object, as with --all).") } } };
     const HelpSection station {
         tr("Options of station:"),
         {

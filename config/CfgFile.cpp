@@ -91,18 +91,42 @@ QByteArray CfgFile::encodeDocument(const QString& text)
     return QStringEncoder(documentEncoding(text)).encode(text);
 }
 
-QString CfgFile::decodeDocument(const QByteArray& bytes)
+namespace {
+bool holdsC1Byte(const QByteArray& bytes)
+{
+    return std::any_of(bytes.cbegin(), bytes.cend(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x80 && byte <= 0x9F;
+    });
+}
+
+QString decodeText(const QByteArray& bytes, bool markedUtf8)
 {
     // Editors on Windows start a UTF-8 file with a byte order mark, which the document must not begin with.
     static const QByteArray utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
     if (bytes.startsWith(utf8Bom))
-        return decodeDocument(bytes.mid(utf8Bom.size()));
+        return decodeText(bytes.mid(utf8Bom.size()), true);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    qCDebug(lcConfig, "document is not UTF-8, reading it as Latin-1");
-    return QString::fromLatin1(bytes);
+    if (utf8.hasError()) {
+        qCDebug(lcConfig, "document is not UTF-8, reading it as Latin-1");
+        return QString::fromLatin1(bytes);
+    }
+    // An older Latin-1 file's bytes may happen to form UTF-8 (E acute and a no-break space are C9 A0, U+0260 in
+    // UTF-8). We never write a character beyond Latin-1, so such a reading is taken for Latin-1, unless a byte
+    // order mark says UTF-8 or the Latin-1 reading holds C1 controls, which an older file's texts do not: a
+    // hand-edited euro sign is E2 82 AC, and stays UTF-8 to be refused by name.
+    if (!markedUtf8 && !Latin1Text::firstForeignCharacter(text).isNull() && !holdsC1Byte(bytes)) {
+        qCDebug(lcConfig, "document reads as UTF-8 beyond Latin-1, reading it as Latin-1");
+        return QString::fromLatin1(bytes);
+    }
+    return text;
+}
+} // namespace
+
+QString CfgFile::decodeDocument(const QByteArray& bytes)
+{
+    return decodeText(bytes, false);
 }
 
 std::unique_ptr<Tavrin2QtCfg> CfgFile::load(const QString& path, QString& error)

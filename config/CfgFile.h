@@ -17,7 +17,8 @@
 // would also form UTF-8 with characters beyond ASCII: read back, it would turn into other text, so it
 // is written in UTF-8. Reading takes valid UTF-8 as UTF-8 and anything else as Latin-1 (older files, an
 // 8-bit code page); so every text within Latin-1 saves and loads unchanged. A UTF-8 byte order mark at
-// the start is skipped.
+// the start is skipped. Without one, valid UTF-8 that would hold a character beyond Latin-1 is read as
+// Latin-1 when that reading holds no C1 control (U+0080 to U+009F): an older file's bytes, not an editor's.
 class CfgFile
 {
     Q_DECLARE_TR_FUNCTIONS(CfgFile)

@@ -116,7 +116,15 @@ void FrmProgramPagers::pushButtonProgram_pressed()
     }
 
     try {
-        programCurrentTab();
+        try {
+            programCurrentTab();
+        } catch (const AnotherUnitAnswered&) {
+            // Nothing was sent to the pager. The unit check asks which unit to use, as whenever another one
+            // answers; the pager is programmed through the one chosen.
+            if (!m_unitCheck)
+                throw;
+            programCurrentTab();
+        }
     } catch (const std::exception& e) {
         releaseProgramButton();
         Prompter::instance().critical(this, tr("Error"), QString::fromUtf8(e.what()));

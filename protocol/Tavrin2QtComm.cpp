@@ -1,8 +1,7 @@
-// The protocol's core: the exchange, identification of the attached model and reading its settings.
+// The protocol's core: the session's link and operations, the exchange, and reading the settings.
 #include "protocol/Tavrin2QtComm.h"
 
 #include "usb/HidBackend.h"
-#include "usb/TavrinFinder.h"
 #include "usb/UsbHid.h"
 
 #include <QLoggingCategory>
@@ -59,6 +58,7 @@ void Tavrin2QtComm::reset()
     // Closed through the backend it was opened with; the next use opens a link on the current one.
     m_link.reset();
     m_serialNumber.clear();
+    m_unitInUse.clear();
 }
 
 std::shared_ptr<HidBackend> Tavrin2QtComm::currentBackend() const
@@ -104,111 +104,6 @@ void Tavrin2QtComm::setClock(Clock clock)
     m_clock = clock ? std::move(clock) : Clock(localTime);
 }
 
-TavrinType Tavrin2QtComm::connectTavrin()
-{
-    refuseWhileBusy();
-    const Operation operation(this);
-    UsbHid* link = this->link();
-    link->resolveHidFunctions();
-    const UsbHid::InterfaceSet interfaces = link->getClassDevs();
-    if (link->onlyPath().isEmpty()) {
-        std::vector<UsbHid::Unit> units = link->matchingUnits(interfaces);
-        if (units.size() > 1)
-            throw SeveralTavrinsAttached(
-                tr("Several Tavrin devices are attached and none was chosen.\nNothing was sent."), std::move(units));
-    }
-    m_connectionStatus = link->findDevice(interfaces, m_connectionStatus == NotFound);
-    if (m_connectionStatus == NotFound) {
-        // The unit in use is gone; whichever is attached next must be found (or chosen) anew.
-        link->setOnlyPath(QString());
-        fail(NoDeviceFound);
-    }
-    // Keep to this unit while it stays attached, even when another one is plugged in.
-    link->setOnlyPath(link->devicePath());
-    return detectedTavrinType();
-}
-
-std::vector<UsbHid::Unit> Tavrin2QtComm::attachedUnits()
-{
-    link();
-    return TavrinFinder(currentBackend()).attachedUnits();
-}
-
-QList<TavrinUnit> Tavrin2QtComm::describeUnits()
-{
-    // It opens and closes every unit: never under an operation that waits for one.
-    refuseWhileBusy();
-    UsbHid* link = this->link();
-    const QString chosen = link->onlyPath();
-    QList<TavrinUnit> described;
-    for (const UsbHid::Unit& unit : attachedUnits()) {
-        // Each unit's question is an operation of its own, under that unit's lock.
-        const Operation operation(this);
-        TavrinUnit entry;
-        entry.path = unit.path;
-        entry.model = unit.productId == UsbHid::TavrinIIProductId ? TavrinII : DalenTavrin;
-        try {
-            link->setOnlyPath(unit.path);
-            if (link->findDevice({ unit.path }, true) != Opened)
-                fail(NoDeviceFound);
-            m_connectionStatus = Opened;
-            const Tavrin2QtCfg reported = readTavrinNoGui();
-            entry.firmware = reported.firmware();
-            entry.serialNumber = reported.serNum();
-            if (entry.model == DalenTavrin && reported.tavrinType() == DalenTavrin2Button)
-                entry.model = DalenTavrin2Button;
-        } catch (const UsbHidException& e) {
-            entry.failure = e.message();
-        }
-        described.append(entry);
-    }
-    // No unit stays open that the caller did not choose.
-    link->disconnect();
-    link->setOnlyPath(chosen);
-    m_connectionStatus = NotFound;
-    return described;
-}
-
-void Tavrin2QtComm::chooseUnit(const QString& path)
-{
-    refuseWhileBusy();
-    UsbHid* link = this->link();
-    if (path == link->onlyPath())
-        return;
-    link->setOnlyPath(path);
-    if (path != link->devicePath()) {
-        // What is open is another unit: nothing may reach it, and the chosen one must be identified.
-        link->disconnect();
-        m_connectionStatus = NotFound;
-    }
-}
-
-TavrinType Tavrin2QtComm::detectedTavrinType()
-{
-    if (m_connectionStatus == AlreadyOpen)
-        return _detectedType;
-    qCDebug(lcProtocol, "Tavrin2QtComm::detectedTavrinType() 1");
-    const Operation operation(this);
-
-    switch (link()->productId()) {
-    case UsbHid::TavrinIIProductId:
-        _detectedType = TavrinII;
-        break;
-    case UsbHid::DalenProductId:
-        _detectedType = DalenTavrin;
-        break;
-    default:
-        _detectedType = Unknown;
-        fail(NoDeviceFound);
-    }
-
-    if (!softwareSupported())
-        fail(UnsupportedVersion);
-    if (_detectedType == DalenTavrin && readTavrinNoGui().tavrinType() == DalenTavrin2Button)
-        _detectedType = DalenTavrin2Button;
-    return _detectedType;
-}
-
 QString Tavrin2QtComm::tavrinTypeName(int type)
 {
     switch (type) {
@@ -236,6 +131,14 @@ void Tavrin2QtComm::checkResponse(const QStringList& lines)
 bool Tavrin2QtComm::isErrorAnswer(const QString& line)
 {
     return line.left(3).toLower() == QLatin1String("err");
+}
+
+QString Tavrin2QtComm::refusalMessage(const QString& keyword, const QString& what, const QString& answer)
+{
+    return UsbHid::errorText(DeviceReportedError) + QLatin1Char('\n')
+        + tr("Tavrin refused %1 (%2), answering \"%3\".\nThe commands before it were applied; the ones after it "
+             "were not sent.")
+              .arg(keyword, what, answer);
 }
 
 QString Tavrin2QtComm::dtModeCode(int mode)
@@ -357,6 +260,8 @@ Tavrin2QtCfg Tavrin2QtComm::readTavrinNoGui(QStringList* unreported)
 void Tavrin2QtComm::collectSettings(QStringList& lines)
 {
     collectResponse(ReadWindowMs, lines);
+    if (!lines.isEmpty() && isErrorAnswer(lines.constFirst()))
+        throw UsbHidException(refusalMessage(QStringLiteral("READ"), tr("Settings report"), lines.constFirst()));
     // The unit stopped in the middle of a line: what follows the cut would show as defaults.
     if (link()->lineCutOff()) {
         qCWarning(lcProtocol, "Tavrin's answer to READ stopped in the middle of a line after %d lines",
@@ -374,16 +279,4 @@ void Tavrin2QtComm::parseDeviceSettings(Tavrin2QtCfg& cfg, const QStringList& li
     }
     if (unreported)
         *unreported = unreportedSettings(cfg.tavrinType(), reported);
-}
-
-bool Tavrin2QtComm::softwareSupported()
-{
-    qCDebug(lcProtocol, "Tavrin2QtComm::softwareSupported()");
-    const Operation operation(this);
-    const int variant = readTavrinNoGui().tavrinType();
-    if (_detectedType == TavrinII && variant != TavrinII)
-        return false;
-    if (_detectedType == DalenTavrin && variant != DalenTavrin && variant != DalenTavrin2Button)
-        return false;
-    return true;
 }

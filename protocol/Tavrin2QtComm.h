@@ -56,12 +56,18 @@ public:
     // True while the hook runs, that is while an operation waits for the device: whatever those
     // events start must not talk to the device (a second conversation would interleave with the first).
     bool isBusy() const { return m_waitDepth > 0; }
-    // The serial number the device gave in its last READ answer; empty before one.
+    // The serial number the device gave in its last READ answer; empty before one and after a failed
+    // identification.
     QString serialNumber() const { return m_serialNumber; }
+    // The serial number of the unit its front end uses (identified last, or chosen); empty: whichever is
+    // attached. Update and pager programming compare the serial number of their first READ with it and
+    // throw AnotherUnitAnswered, before the first set command, when they differ.
+    void setUnitInUse(const QString& serialNumber) { m_unitInUse = serialNumber; }
 
     // Finds and opens the device when needed and returns its model. Keeps to the unit it opened (or
     // the one chosen) until that unit is gone. With several attached and none chosen it opens none
-    // and throws SeveralTavrinsAttached.
+    // and throws SeveralTavrinsAttached. When the unit opened does not say who it is, no unit counts as
+    // found: its predecessor's serial number and model are forgotten, and the next call identifies again.
     TavrinType connectTavrin();
     // The attached units, without traffic.
     std::vector<UsbHid::Unit> attachedUnits();
@@ -173,6 +179,13 @@ private:
     // The answer to READ just sent; an answer cut off in the middle of a line is lost communication.
     void collectSettings(QStringList& lines);
     void runWaitHook();
+    // What is known of the open unit is no longer to be trusted: the next connectTavrin opens and
+    // identifies it again.
+    void forgetIdentity();
+    // Throws AnotherUnitAnswered when the last READ came from another unit than the one in use.
+    void checkUnitInUse();
+    // The message of a command the unit refused: which, what it is for, and what of the sequence is in force.
+    static QString refusalMessage(const QString& keyword, const QString& what, const QString& answer);
     // The device's answer to READ into the record. Throws LostCommunication for an answer of which not one
     // line is a settings line: it was garbled on the way, and its defaults must not pass for the device's.
     static void parseDeviceSettings(Tavrin2QtCfg& cfg, const QStringList& lines, QStringList* unreported);
@@ -198,4 +211,5 @@ private:
     WaitHook m_waitHook;
     int m_waitDepth = 0;
     QString m_serialNumber;
+    QString m_unitInUse;
 };

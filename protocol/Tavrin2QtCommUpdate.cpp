@@ -109,16 +109,6 @@ QString lockoutTimeField(const Tavrin2QtCfg& cfg)
     }
 }
 
-// The message of a command the unit refused: which, what it set, and what of the sequence is in force.
-QString refusalMessage(const CommandPlan::Entry& entry, const QString& answer)
-{
-    return UsbHid::errorText(DeviceReportedError) + QLatin1Char('\n')
-        + Tavrin2QtComm::tr(
-              "Tavrin refused %1 (%2), answering \"%3\".\nThe commands before it were applied; the ones after it "
-              "were not sent.")
-              .arg(entry.command.section(QLatin1Char(','), 0, 0), entry.setting, answer);
-}
-
 } // namespace
 
 void Tavrin2QtComm::updateTavrin(const Tavrin2QtCfg& cfg, bool verify)
@@ -128,7 +118,10 @@ void Tavrin2QtComm::updateTavrin(const Tavrin2QtCfg& cfg, bool verify)
     // A field that cannot be sent whole refuses the update before any traffic at all.
     const CommandPlan plan = updateCommands(cfg);
     plan.checkSendable();
-    if (!softwareSupported())
+    const bool supported = softwareSupported();
+    // Nothing is set in a unit other than the one in use.
+    checkUnitInUse();
+    if (!supported)
         fail(UnsupportedVersion);
     const TavrinType detected = detectedTavrinType();
     if (cfg.tavrinType() != detected) {
@@ -218,7 +211,9 @@ void Tavrin2QtComm::runPlan(const QString& label, const CommandPlan& plan, QStri
     // Checked whole before any traffic, the version check's included.
     plan.checkSendable();
     const std::unique_ptr<ProgressIndicator> progress = createProgress(label, false);
-    if (!softwareSupported())
+    const bool supported = softwareSupported();
+    checkUnitInUse();
+    if (!supported)
         fail(UnsupportedVersion);
 
     progress->setCaption(tr("Please Wait"));
@@ -237,7 +232,8 @@ void Tavrin2QtComm::runPlan(const QString& label, const CommandPlan& plan, QStri
         // A refusal stops the sequence: the commands after it would change a unit in an unknown state.
         for (const QString& line : response.mid(answered)) {
             if (isErrorAnswer(line))
-                throw UsbHidException(refusalMessage(entry, line));
+                throw UsbHidException(
+                    refusalMessage(entry.command.section(QLatin1Char(','), 0, 0), entry.setting, line));
         }
     }
 }

@@ -34,3 +34,11 @@ public:
 private:
     std::vector<UsbHid::Unit> m_units;
 };
+
+// The first READ of an operation that sets something came from another unit than the one in use: nothing was
+// set, and the session identifies its unit anew at the next operation.
+class AnotherUnitAnswered : public UsbHidException
+{
+public:
+    using UsbHidException::UsbHidException;
+};

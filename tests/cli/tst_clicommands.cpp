@@ -169,6 +169,7 @@ private slots:
     void severalUnitsNeedAChoice();
     void listShowsEveryUnit();
     void listWithoutAUnitFails();
+    void checkAsJsonIsTheObjectOfCheckAll();
     void stationRehearsesOnTheUnitsPresentAtStart();
 
     void showListsLabelledValues();
@@ -756,6 +757,35 @@ void TestCliCommands::listShowsEveryUnit()
     const QStringList settings = readLines(transcript).filter(QRegularExpression(": (?!READ$)"));
     QVERIFY(settings.contains("/dev/virtual-tavrin-2: UID,77"));
     QCOMPARE(settings.filter("/dev/virtual-tavrin-2: ").size(), settings.size());
+}
+
+// check --json of one unit prints the object check --all --json prints for it, and exits as check does.
+void TestCliCommands::checkAsJsonIsTheObjectOfCheckAll()
+{
+    const QString path = save(tavrinIIDocument(), "site.t2c");
+    // The first unit starts with the file's settings, the second with its defaults.
+    const QStringList units { "--simulate", "tavrin2,tavrin2", "--simulate-from", path };
+    const CliRun all = runCli(units + QStringList { "check", "--all", "--json", path });
+    QMap<QString, QJsonObject> unitObjects;
+    for (const QString& line : all.out.split('\n', Qt::SkipEmptyParts)) {
+        const QJsonObject object = QJsonDocument::fromJson(line.toUtf8()).object();
+        if (!object.contains("summary"))
+            unitObjects.insert(object.value("serial").toString(), object);
+    }
+    QCOMPARE(unitObjects.size(), 2);
+
+    const QList<std::tuple<QString, int, QString>> expected { { "00012345", 0, "matches" },
+                                                              { "00012346", 1, "differs" } };
+    for (const auto& [serial, status, result] : expected) {
+        const CliRun one = runCli(units + QStringList { "check", "--json", "--serial", serial, path });
+        QCOMPARE(one.status, status);
+        QCOMPARE(one.out.count('\n'), 1);
+        QJsonParseError parseError;
+        const QJsonObject object = QJsonDocument::fromJson(one.out.toUtf8(), &parseError).object();
+        QCOMPARE(parseError.error, QJsonParseError::NoError);
+        QCOMPARE(object, unitObjects.value(serial));
+        QCOMPARE(object.value("result").toString(), result);
+    }
 }
 
 void TestCliCommands::listWithoutAUnitFails()

@@ -39,10 +39,14 @@ void TestCliHelpers::decodesUtf8ElseLatin1_data()
     // One byte that is no UTF-8 makes the whole file Latin-1.
     QTest::newRow("mixed") << QByteArray("\xC3\xA9 \xE9") << QString::fromLatin1("\xC3\xA9 \xE9");
     QTest::newRow("cut UTF-8 sequence") << QByteArray("ab\xC3") << QString::fromLatin1("ab\xC3");
-    // Valid UTF-8 is UTF-8, also for characters beyond the record's 8-bit range (Load then refuses them by name).
-    QTest::newRow("UTF-8 beyond Latin-1") << QByteArray("CAF\xC9\xA0!") << QStringLiteral("CAF\u0260!");
+    // Latin-1 bytes that also form UTF-8, for a character beyond Latin-1 that no file of ours holds: Latin-1.
+    QTest::newRow("Latin-1 that is UTF-8 beyond Latin-1")
+        << QByteArray("CAF\xC9\xA0!") << QStringLiteral("CAF\u00c9\u00a0!");
+    // Read as Latin-1 it would hold C1 controls: UTF-8, which Load refuses by name.
     QTest::newRow("UTF-8 euro sign") << QByteArray("5 \xE2\x82\xAC") << QStringLiteral("5 \u20ac");
     QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF\xC3\xA9") << QStringLiteral("\u00e9");
+    QTest::newRow("byte order mark, UTF-8 beyond Latin-1")
+        << QByteArray("\xEF\xBB\xBF\xC9\xA0") << QStringLiteral("\u0260");
 }
 
 void TestCliHelpers::decodesUtf8ElseLatin1()

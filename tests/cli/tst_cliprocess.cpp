@@ -12,6 +12,7 @@ class TestCliProcess : public QObject
 private slots:
     void initTestCase();
     void versionAndUsageStatus();
+    void readWritesTheDocumentBytesWithoutAWindow_data();
     void readWritesTheDocumentBytesWithoutAWindow();
 
 private:
@@ -64,21 +65,38 @@ void TestCliProcess::versionAndUsageStatus()
     QVERIFY(usage.err.startsWith("Unknown command \"frobnicate\"."));
 }
 
+void TestCliProcess::readWritesTheDocumentBytesWithoutAWindow_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QByteArray>("bytes");
+    // One byte per character, as Save writes it.
+    QTest::newRow("Latin-1") << QString::fromLatin1("Caf\xE9") << QByteArray("Caf\xE9");
+    // Its Latin-1 bytes, C9 A0, would also be UTF-8: Save writes the document in UTF-8.
+    QTest::newRow("Latin-1 bytes that are UTF-8")
+        << QStringLiteral("CAF\u00c9\u00a0!") << QByteArray("CAF\xC3\x89\xC2\xA0!");
+}
+
 void TestCliProcess::readWritesTheDocumentBytesWithoutAWindow()
 {
+    QFETCH(QString, message);
+    QFETCH(QByteArray, bytes);
     QTemporaryDir dir;
     Tavrin2QtCfg cfg;
     cfg.setTavrinType(DalenTavrin);
-    cfg.setDtCancelMsg(QString::fromLatin1("Caf\xE9"));
+    cfg.setDtCancelMsg(message);
     QString error;
     const QString path = dir.filePath("dalen.t2c");
     QVERIFY(CfgFile::save(cfg, path, error));
 
     const Result read = runBinary({ "--simulate-from", path, "read" });
     QCOMPARE(read.status, 0);
-    // One byte per character, as Save writes it.
-    QVERIFY(read.out.contains("<ascii>Caf\xE9</ascii>"));
-    QVERIFY(!read.out.contains("\xC3\xA9"));
+    QVERIFY(read.out.contains("<ascii>" + bytes + "</ascii>"));
+    // The same bytes as the file -o writes.
+    const QString output = dir.filePath("read.t2c");
+    QCOMPARE(runBinary({ "--simulate-from", path, "read", "-o", output }).status, 0);
+    QFile written(output);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(read.out, written.readAll());
     // Progress only: no traces, no warnings.
     QCOMPARE(read.err, QByteArray("Reading Tavrin... 1/2\nReading Tavrin... 2/2\n"));
 

@@ -116,6 +116,7 @@ private slots:
     void severalUnitsAskWhichOne_data();
     void severalUnitsAskWhichOne();
     void anotherUnitIsNeverUsedUnasked();
+    void aUnitThatFailedToIdentifyIsNotTakenForTheOneInUse();
     void programPagersAsksWhichUnit();
     void readOfAnIncompleteAnswerWarns();
     void updateListsWhatTheUnitDidNotTake();
@@ -426,6 +427,36 @@ void TestMainWindowDevice::anotherUnitIsNeverUsedUnasked()
     window->pushButtonUpdateUnit->click();
     QVERIFY(setCommands(other->transcript()).contains(QStringLiteral("RID,%1").arg(window->spinBoxSysID->value())));
     QVERIFY(moved->transcript().isEmpty());
+}
+
+// The unit plugged in after the one in use fails its first identification (it has just booted): nothing of the
+// unit in use passes for its own, and Update asks before anything is set in it.
+void TestMainWindowDevice::aUnitThatFailedToIdentifyIsNotTakenForTheOneInUse()
+{
+    auto ownBus = std::make_unique<VirtualTavrinBus>();
+    VirtualTavrinBus* bus = ownBus.get();
+    VirtualTavrin* inUse = bus->addUnit(std::make_unique<VirtualTavrin>(Model::TavrinII, "/dev/hidraw2"));
+    inUse->setSerialNumber("A-1");
+    UsbHid::setBackend(std::move(ownBus));
+    Tavrin2QtComm::instance()->reset();
+    window = std::make_unique<FrmTavrin2Qt>();
+    QTimerEvent tick(window->detectionTimer()->timerId());
+    const auto detectionTick = [&] { QCoreApplication::sendEvent(window->detectionTimer(), &tick); };
+
+    inUse->unplug();
+    detectionTick();
+    VirtualTavrin* other = bus->addUnit(std::make_unique<VirtualTavrin>(Model::TavrinII, "/dev/hidraw5"));
+    other->setSerialNumber("B-2");
+    other->failNthCommand(1);
+    detectionTick();
+    QCOMPARE(Tavrin2QtComm::instance()->serialNumber(), QString());
+
+    prompter->expectItem(QStringLiteral("Another Tavrin Device Found"), QString());
+    prompter->expectCritical(errorCaption,
+                             "The Tavrin with serial number A-1 is no longer attached, and no other "
+                             "was chosen.\nNothing was sent.");
+    window->pushButtonUpdateUnit->click();
+    QCOMPARE(setCommands(other->transcript()), QStringList());
 }
 
 // Program Pagers offers the choice among several units as Read does, and programs the unit chosen.

@@ -175,7 +175,11 @@ void TestProtocolDevice::failedReadsCloseTheDialog_data()
     QTest::addColumn<int>("fault");
     QTest::addColumn<QString>("error");
 
-    QTest::newRow("device error") << 0 << hidError(DeviceReportedError);
+    // A refused READ is named as every refused command is.
+    QTest::newRow("device error") << 0
+                                  << hidError(DeviceReportedError)
+            + "\nTavrin refused READ (Settings report), answering \"Err: failed\".\nThe commands before it were "
+              "applied; the ones after it were not sent.";
     QTest::newRow("silent") << 1 << hidError(LostCommunication);
     QTest::newRow("babbling") << 2 << hidError(LostCommunication);
     QTest::newRow("gone") << 3 << hidError(LostCommunication);
