@@ -294,6 +294,14 @@ void FrmProvisionUnits::start()
         settings.profileName = ProvisionLog::formProfile();
     }
     settings.logPath = QDir::fromNativeSeparators(m_logEdit->text().trimmed());
+    // A name without its folder is in the folder last used, and shown in full.
+    if (QDir::isRelativePath(settings.logPath)) {
+        QString folder = QSettings().value(lastFolderKey).toString();
+        if (folder.isEmpty())
+            folder = QDir::homePath();
+        settings.logPath = QDir::cleanPath(QDir(folder).absoluteFilePath(settings.logPath));
+        m_logEdit->setText(QDir::toNativeSeparators(settings.logPath));
+    }
     if (m_numberUnits->isChecked())
         settings.numberFrom = m_numberFrom->value();
     static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
@@ -303,6 +311,17 @@ void FrmProvisionUnits::start()
         = stationFactory ? stationFactory(settings) : std::make_unique<HubStation>(settings);
     connect(station.get(), &Station::unitChanged, this, &FrmProvisionUnits::showUnit);
     connect(station.get(), &Station::stopped, this, &FrmProvisionUnits::stationStopped, Qt::QueuedConnection);
+    // The station has stopped starting units by itself; the operator must know why before plugging in more.
+    connect(
+        station.get(), &Station::logUnwritable, this,
+        [this](const QString& reason) {
+            m_stopping = true;
+            m_stop->setEnabled(false);
+            m_stop->setText(tr("Stopping..."));
+            refreshRowButtons();
+            Prompter::instance().critical(this, tr("Error"), reason);
+        },
+        Qt::QueuedConnection);
     m_station = std::move(station);
     // The window lets go of its unit before the station looks for units.
     emit runningChanged(true);

@@ -1,5 +1,7 @@
 #include "app/FrmProvisionUnits.h"
 
+#include "config/DisplayText.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -18,6 +20,8 @@ void FrmProvisionUnits::buildStationPage()
 
     m_stationProfile = new QLabel(page);
     m_stationProfile->setObjectName(QStringLiteral("labelStationProfile"));
+    // It names files, whose names are never markup.
+    m_stationProfile->setTextFormat(Qt::PlainText);
     m_counters = new QLabel(page);
     m_counters->setObjectName(QStringLiteral("labelCounters"));
     m_elapsedLabel = new QLabel(page);
@@ -89,7 +93,7 @@ QString FrmProvisionUnits::resultText(const StationUnit& unit)
     case UnitState::Read:
         return tr("verified");
     case UnitState::Failed:
-        return tr("failed: %1").arg(unit.detail);
+        return tr("failed: %1").arg(displayText(unit.detail));
     case UnitState::AlreadyProvisioned:
         return tr("already provisioned");
     case UnitState::LeftOut:
@@ -135,14 +139,18 @@ void FrmProvisionUnits::showUnit(const StationUnit& unit)
         m_table->setColumnHidden(NumberColumn, false);
     m_table->item(row, DeviceColumn)->setText(unit.device);
     m_table->item(row, PortColumn)->setText(unit.port);
-    m_table->item(row, SerialColumn)->setText(unit.serialNumber);
-    m_table->item(row, ModelColumn)->setText(unit.model);
-    m_table->item(row, FirmwareColumn)->setText(unit.firmware);
+    // What a unit says is shown as text, its controls escaped.
+    m_table->item(row, SerialColumn)->setText(displayText(unit.serialNumber));
+    m_table->item(row, ModelColumn)->setText(displayText(unit.model));
+    m_table->item(row, FirmwareColumn)->setText(displayText(unit.firmware));
     const int percent = unit.state == UnitState::Verified ? 100 : unit.percent;
     static_cast<QProgressBar*>(m_table->cellWidget(row, ProgressColumn))->setValue(percent);
     QTableWidgetItem* result = m_table->item(row, ResultColumn);
     result->setText(resultText(unit));
-    result->setToolTip(unit.detail);
+    // A tooltip that looks like markup is shown as markup: escaped inside <qt>, it is always the text itself.
+    result->setToolTip(unit.detail.isEmpty()
+                           ? QString()
+                           : QStringLiteral("<qt>%1</qt>").arg(displayText(unit.detail).toHtmlEscaped()));
     switch (unit.state) {
     case UnitState::Verified:
         result->setForeground(QColor(0x1b, 0x7f, 0x2a));

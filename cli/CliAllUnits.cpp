@@ -32,7 +32,18 @@ QJsonValue numberValue(int number)
 
 QString jsonLine(const QJsonObject& object)
 {
-    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+    // JSON escapes C0 but leaves DEL and C1 (0x9B is a terminal's CSI) as they are; escaped, they are the
+    // same string to a reader.
+    const QString line = QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+    QString text;
+    text.reserve(line.size());
+    for (const QChar c : line) {
+        if (c.unicode() >= 0x7F && c.unicode() <= 0x9F)
+            text += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            text += c;
+    }
+    return text;
 }
 
 // A serial number that can name a file as it stands: no separator, no "..", nothing a shell would mangle.
@@ -60,7 +71,7 @@ QString CliAllUnits::unitLabel(int number, const QString& device, const QString&
     if (!port.isEmpty())
         label += tr(" (port %1)").arg(port);
     if (!model.isEmpty())
-        label += QLatin1Char(' ') + model;
+        label += QLatin1Char(' ') + SettingsPrinter::displayText(model);
     if (!serial.isEmpty())
         label += QLatin1Char(' ') + SettingsPrinter::displayText(serial);
     return label;
@@ -101,7 +112,7 @@ QString CliAllUnits::unitLine(const UnitOutcome& outcome, bool json)
     // The command line leaves units out by its option.
     const QString message = outcome.state == UnitState::LeftOut ? tr("left out (--exclude-serial)") : outcome.message;
     if (outcome.isSkip()) {
-        text = tr("skipped: %1").arg(message);
+        text = tr("skipped: %1").arg(SettingsPrinter::displayText(message));
         result = QStringLiteral("skipped");
     } else if (outcome.isFailure()) {
         text = tr("FAILED: %1").arg(SettingsPrinter::displayText(outcome.message));
@@ -143,7 +154,10 @@ ProvisionSettings CliAllUnits::settingsFor(const CliCommandLine& commandLine, co
     ProvisionSettings settings;
     settings.profile = profile;
     settings.profileName = QFileInfo(path).fileName();
+    // Resolved against the current folder, so that every message names the file in full.
     settings.logPath = commandLine.value(QStringLiteral("log"));
+    if (!settings.logPath.isEmpty())
+        settings.logPath = QFileInfo(settings.logPath).absoluteFilePath();
     settings.leaveOutSerials = commandLine.values(QStringLiteral("exclude-serial"));
     settings.again = commandLine.isSet(QStringLiteral("again"));
     settings.verify = !commandLine.isSet(QStringLiteral("no-verify"));

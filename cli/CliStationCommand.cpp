@@ -2,6 +2,7 @@
 
 #include "cli/CliAllUnits.h"
 #include "cli/CliFailure.h"
+#include "config/DisplayText.h"
 #include "provisioning/StopSignals.h"
 #include "provisioning/ProvisionLog.h"
 #include "provisioning/HubStation.h"
@@ -35,6 +36,12 @@ int CliStationCommand::run()
         loop.quit();
     });
     connect(m_station, &HubStation::unitEnded, this, &CliStationCommand::unitEnded);
+    // The station stops starting units by itself; those in flight end first.
+    connect(m_station, &Station::logUnwritable, this, [this](const QString& reason) {
+        m_logUnwritable = true;
+        m_stopping = true;
+        m_err << reason << Qt::endl;
+    });
     StopSignals stopSignals;
     connect(&stopSignals, &StopSignals::received, this, [this](int, int count) { stopSignal(count); });
 
@@ -60,7 +67,7 @@ int CliStationCommand::run()
         loop.exec();
 
     printSummary();
-    return m_tally.failed() == 0 ? ExitSuccess : ExitFailure;
+    return m_tally.failed() == 0 && !m_logUnwritable ? ExitSuccess : ExitFailure;
 }
 
 void CliStationCommand::unitEnded(const StationUnit& unit, const UnitOutcome& outcome)
@@ -70,7 +77,7 @@ void CliStationCommand::unitEnded(const StationUnit& unit, const UnitOutcome& ou
     shown.number = unit.number;
     if (outcome.state == UnitState::AlreadyProvisioned)
         shown.message = tr("%1 was already provisioned with this profile on %2")
-                            .arg(outcome.serial, unit.provisionedOn.toUTC().toString(Qt::ISODate));
+                            .arg(displayText(outcome.serial), unit.provisionedOn.toUTC().toString(Qt::ISODate));
     else if (outcome.state == UnitState::Unplugged)
         shown.message = UnitWorker::unpluggedText();
     if (!outcome.isSkip())
@@ -104,8 +111,8 @@ void CliStationCommand::stopAtOnce()
 {
     QStringList units;
     for (const StationUnit& unit : m_station->unitsInFlight())
-        units << (unit.serialNumber.isEmpty() ? unit.device
-                                              : QStringLiteral("%1 %2").arg(unit.device, unit.serialNumber));
+        units << displayText(unit.serialNumber.isEmpty() ? unit.device
+                                                         : QStringLiteral("%1 %2").arg(unit.device, unit.serialNumber));
     if (!units.isEmpty())
         m_err << tr("Stopped at once; left unverified: %1").arg(units.join(QStringLiteral(", "))) << Qt::endl;
     printSummary();

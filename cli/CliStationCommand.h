@@ -60,5 +60,6 @@ private:
     HubStation* m_station = nullptr;
     QTimer* m_idleTimer = nullptr;
     bool m_stopping = false;
+    bool m_logUnwritable = false;
     ProvisionTally m_tally;
 };

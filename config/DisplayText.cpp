@@ -19,7 +19,8 @@ QString displayText(const QString& value)
             text += QStringLiteral("\\f");
             break;
         default:
-            if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            // C1 too: 0x9B alone is a terminal's CSI.
+            if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F))
                 text += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
             else
                 text += c;

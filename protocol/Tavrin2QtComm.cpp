@@ -1,6 +1,7 @@
 // The protocol's core: the session's link and operations, the exchange, and reading the settings.
 #include "protocol/Tavrin2QtComm.h"
 
+#include "config/DisplayText.h"
 #include "usb/HidBackend.h"
 #include "usb/UsbHid.h"
 
@@ -138,7 +139,7 @@ QString Tavrin2QtComm::refusalMessage(const QString& keyword, const QString& wha
     return UsbHid::errorText(DeviceReportedError) + QLatin1Char('\n')
         + tr("Tavrin refused %1 (%2), answering \"%3\".\nThe commands before it were applied; the ones after it "
              "were not sent.")
-              .arg(keyword, what, answer);
+              .arg(keyword, what, displayText(answer));
 }
 
 QString Tavrin2QtComm::dtModeCode(int mode)

@@ -3,6 +3,7 @@
 #include "protocol/Tavrin2QtComm.h"
 
 #include "config/CfgFieldList.h"
+#include "config/DisplayText.h"
 #include "usb/UsbHid.h"
 
 #include <QLoggingCategory>
@@ -62,7 +63,8 @@ void keepTavrinIIAsHeld(Tavrin2QtCfg& expected, const Tavrin2QtCfg& held)
 
 QString valueText(const std::optional<QString>& value)
 {
-    return value ? QStringLiteral("\"%1\"").arg(*value) : Tavrin2QtComm::tr("nothing");
+    // A unit's text enters the message escaped: a line break of its own is never taken for one of ours.
+    return value ? QStringLiteral("\"%1\"").arg(displayText(*value)) : Tavrin2QtComm::tr("nothing");
 }
 } // namespace
 

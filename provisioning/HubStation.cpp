@@ -88,6 +88,7 @@ bool HubStation::start(ProfileRefusal& refusal)
     connect(m_pool.get(), &WorkerPool::stage, this, &HubStation::stageReached);
     connect(m_pool.get(), &WorkerPool::unitDone, this, &HubStation::unitDone);
     connect(m_pool.get(), &WorkerPool::allDone, this, &HubStation::allDone);
+    connect(m_pool.get(), &WorkerPool::logFailed, this, &HubStation::logFailed);
 
     m_running = true;
     if (m_backend->unitWatch() == HidBackend::UnitWatch::SystemHotplug) {
@@ -289,6 +290,17 @@ void HubStation::unitDone(const UnitOutcome& outcome)
         now.pluggedAgain = false;
         unitArrived(outcome.device);
     }
+}
+
+void HubStation::logFailed(const QString& error)
+{
+    // Every unit after it would be written and then not logged: the log is what the next run goes by.
+    if (m_logFailed)
+        return;
+    m_logFailed = true;
+    emit logUnwritable(
+        tr("The log %1 cannot be written (%2); no more units are started.").arg(m_settings.logPath, error));
+    stop();
 }
 
 bool HubStation::anyInFlight() const

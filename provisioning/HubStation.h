@@ -85,6 +85,7 @@ private:
     void stageReached(const QString& device, UnitState stage);
     void unitDone(const UnitOutcome& outcome);
     void allDone();
+    void logFailed(const QString& error);
     void report(const StationUnit& unit);
     bool anyInFlight() const;
 
@@ -99,4 +100,5 @@ private:
     quint64 m_arrivals = 0;
     bool m_running = false;
     bool m_stopping = false;
+    bool m_logFailed = false;
 };

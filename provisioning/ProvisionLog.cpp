@@ -2,6 +2,8 @@
 
 #include "config/CfgFile.h"
 #include "config/ConfigLog.h"
+#include "config/DisplayText.h"
+#include "provisioning/LogCell.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -25,14 +27,17 @@ constexpr int ColumnCount = 12;
 // Another program holds the file only while it writes one row; longer than this, it is a station's.
 constexpr int RowLockWaitMs = 2000;
 constexpr int RowLockStepMs = 10;
+// Far above any row of ours; a longer line is not one, and a larger file is not a log we wrote.
+constexpr qint64 MaxLineBytes = 64 * 1024;
+constexpr qint64 MaxLogBytes = 64 * 1024 * 1024;
 
-QByteArray csvField(const QString& text, bool quoted)
+QByteArray csvField(const QByteArray& bytes, bool quoted)
 {
-    QByteArray bytes = ProvisionLog::oneLine(text).toUtf8();
     if (!quoted && !bytes.contains(',') && !bytes.contains('"'))
         return bytes;
-    bytes.replace('"', "\"\"");
-    return '"' + bytes + '"';
+    QByteArray field = bytes;
+    field.replace('"', "\"\"");
+    return '"' + field + '"';
 }
 
 // RFC 4180 fields of one line; false when a quote is left open or stray.
@@ -119,22 +124,47 @@ bool ProvisionLog::open(QString& error)
     const std::lock_guard<std::mutex> locker(m_mutex);
     if (m_fd >= 0)
         return true;
-    const bool existed = QFileInfo::exists(m_path);
-    m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    const QByteArray name = QFile::encodeName(m_path);
+    struct stat status = {};
+    const bool existed = ::stat(name.constData(), &status) == 0;
+    if (existed && !S_ISREG(status.st_mode)) {
+        error = notAFileText(m_path);
+        return false;
+    }
+    // Not blocking: should a FIFO take the file's place meanwhile, it is refused below instead of waited on.
+    m_fd = ::open(name.constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
     if (m_fd < 0) {
-        qCWarning(lcConfig) << "cannot open the log" << m_path << strerror(errno);
-        error = tr("Could not write to %1").arg(m_path);
+        const int openErrno = errno;
+        qCWarning(lcConfig) << "cannot open the log" << m_path << strerror(openErrno);
+        error = cannotWriteText(m_path, openErrno);
         return false;
     }
     if (!existed)
         syncDirectoryOf(m_path);
     // Refused now rather than after the first unit was written.
-    if (!lockForRow(error)) {
+    if (!lockForRow(error) || !isOurs(error)) {
         ::close(m_fd);
         m_fd = -1;
         return false;
     }
     unlockAfterRow();
+    return true;
+}
+
+bool ProvisionLog::isOurs(QString& error)
+{
+    struct stat status = {};
+    if (::fstat(m_fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        error = notAFileText(m_path);
+        return false;
+    }
+    QByteArray start(headerLine().size() + 1, '\0');
+    const ssize_t got = status.st_size > 0 ? ::pread(m_fd, start.data(), size_t(start.size()), 0) : 0;
+    start.truncate(qMax<ssize_t>(got, 0));
+    if (status.st_size > 0 && !isHeader(start.left(start.indexOf('\n') + 1))) {
+        error = notOursText(m_path);
+        return false;
+    }
     return true;
 }
 
@@ -185,6 +215,8 @@ bool ProvisionLog::writeAll(const QByteArray& bytes)
         const ssize_t written = ::write(m_fd, bytes.constData() + done, size_t(bytes.size() - done));
         if (written < 0 && errno == EINTR)
             continue;
+        if (written == 0)
+            errno = EIO;
         if (written <= 0)
             return false;
         done += written;
@@ -204,8 +236,13 @@ bool ProvisionLog::append(const ProvisionRow& row, QString& error)
     QByteArray bytes;
     struct stat status = {};
     if (::fstat(m_fd, &status) != 0) {
-        status.st_size = 0;
-    } else if (status.st_size > 0) {
+        // Without its size, a row that fails half-way could not be taken back.
+        const int statErrno = errno;
+        unlockAfterRow();
+        error = writeFailureText(statErrno);
+        return false;
+    }
+    if (status.st_size > 0) {
         // A line cut short by a crash is closed first, so that this row starts a line of its own.
         char last = '\n';
         if (::pread(m_fd, &last, 1, status.st_size - 1) == 1 && last != '\n')
@@ -216,13 +253,45 @@ bool ProvisionLog::append(const ProvisionRow& row, QString& error)
     bytes += rowLine(row);
     const bool written = writeAll(bytes);
     const int writeErrno = errno;
+    // A row is on disk whole or not at all: the part written is taken back, so that the next row, ours or
+    // another program's, starts where this one would have.
+    if (!written && ::ftruncate(m_fd, status.st_size) != 0)
+        qCWarning(lcConfig) << "cannot take a part row back from the log" << m_path << strerror(errno);
     unlockAfterRow();
     if (!written) {
         qCWarning(lcConfig) << "cannot write to the log" << m_path << strerror(writeErrno);
-        error = tr("Could not write to %1").arg(m_path);
+        error = writeFailureText(writeErrno);
         return false;
     }
     return true;
+}
+
+QString ProvisionLog::writeFailureText(int error)
+{
+    switch (error) {
+    case ENOSPC:
+        return tr("the disk is full");
+#ifdef EDQUOT
+    case EDQUOT:
+        return tr("the disk quota is used up");
+#endif
+    case EROFS:
+        return tr("the file system is read-only");
+    case EFBIG:
+        return tr("the file is as large as the system lets it grow");
+    default:
+        return QString::fromLocal8Bit(strerror(error));
+    }
+}
+
+QString ProvisionLog::cannotWriteText(const QString& path, int error)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (error == ENOENT && !QFileInfo(folder).isDir())
+        return tr("Could not write to %1: the folder %2 does not exist.").arg(path, folder);
+    if (error == EISDIR)
+        return notAFileText(path);
+    return tr("Could not write to %1: %2.").arg(path, QString::fromLocal8Bit(strerror(error)));
 }
 
 #else
@@ -246,30 +315,83 @@ bool ProvisionLog::append(const ProvisionRow&, QString& error)
 }
 #endif
 
+QString ProvisionLog::notAFileText(const QString& path)
+{
+    return tr("%1 is not a regular file; the log must be one.").arg(path);
+}
+
+QString ProvisionLog::notOursText(const QString& path)
+{
+    return tr("%1 is not a provisioning log of this program: its first line is not the log's header. Choose a new "
+              "file, or a log this program wrote.")
+        .arg(path);
+}
+
+bool ProvisionLog::isHeader(QByteArray line)
+{
+    if (line.endsWith('\n'))
+        line.chop(1);
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return line == headerLine().chopped(1);
+}
+
 bool ProvisionLog::read(const QString& path, QList<ProvisionRow>& rows, QString& error)
 {
     rows.clear();
-    QFile file(path);
-    if (!file.exists())
+    const QFileInfo info(path);
+    if (!info.exists())
         return true;
+    // A FIFO would be waited on for ever, a device read without end.
+    if (!info.isFile()) {
+        error = notAFileText(path);
+        return false;
+    }
+    if (info.size() > MaxLogBytes) {
+        error = tr("%1 holds %2 MiB, more than a provisioning log may (%3 MiB); start a new log.")
+                    .arg(path)
+                    .arg(double(info.size()) / (1024 * 1024), 0, 'f', 1)
+                    .arg(MaxLogBytes / (1024 * 1024));
+        return false;
+    }
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         qCWarning(lcConfig) << "cannot read the log" << path << file.errorString();
-        error = tr("Could not read from %1").arg(path);
+        error = tr("Could not read from %1: %2.").arg(path, file.errorString());
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        qCWarning(lcConfig) << "cannot read the log" << path << file.errorString();
-        error = tr("Could not read from %1").arg(path);
-        return false;
-    }
-    // A last line cut short by a crash does not parse as a row (see rowLine), so it needs no special case.
-    for (QByteArray line : bytes.split('\n')) {
+    bool first = true;
+    qint64 total = 0;
+    while (!file.atEnd() && total <= MaxLogBytes) {
+        QByteArray line = file.readLine(MaxLineBytes + 1);
+        total += line.size();
+        if (!line.endsWith('\n') && !file.atEnd()) {
+            // Longer than any row: passed over to its end.
+            qCWarning(lcConfig) << "a line of the log" << path << "is longer than any row";
+            while (!file.atEnd() && !line.endsWith('\n') && total <= MaxLogBytes) {
+                line = file.readLine(MaxLineBytes + 1);
+                total += line.size();
+            }
+            line.clear();
+        }
+        if (first && !isHeader(line)) {
+            error = notOursText(path);
+            return false;
+        }
+        first = false;
+        // A last line cut short by a crash does not parse as a row (see rowLine), so it needs no special case.
+        if (line.endsWith('\n'))
+            line.chop(1);
         if (line.endsWith('\r'))
             line.chop(1);
         ProvisionRow row;
         if (parseRow(line, row))
             rows.append(row);
+    }
+    if (file.error() != QFileDevice::NoError) {
+        qCWarning(lcConfig) << "cannot read the log" << path << file.errorString();
+        error = tr("Could not read from %1: %2.").arg(path, file.errorString());
+        return false;
     }
     return true;
 }
@@ -311,28 +433,27 @@ QByteArray ProvisionLog::headerLine()
 
 QByteArray ProvisionLog::rowLine(const ProvisionRow& row)
 {
-    const QStringList fields = {
+    // Our own texts on one line, and nothing in them (a NUL) that would make the row unreadable.
+    const auto plain = [](const QString& text) { return displayText(oneLine(text)).toUtf8(); };
+    const QList<QByteArray> fields = {
         // A row without its time would never read back as a row.
-        (row.time.isValid() ? row.time : QDateTime::currentDateTimeUtc()).toUTC().toString(Qt::ISODate),
-        row.device,
-        row.port,
-        row.serial,
-        row.model,
-        row.firmware,
-        row.profile,
-        row.profileSha256,
-        resultName(row.result),
-        QString::number(row.seconds, 'f', 1),
-        row.message,
-        row.number > 0 ? QString::number(row.number) : QString(),
-    };
-    QByteArray line;
-    for (qsizetype i = 0; i < fields.size(); ++i) {
+        csvField(
+            (row.time.isValid() ? row.time : QDateTime::currentDateTimeUtc()).toUTC().toString(Qt::ISODate).toUtf8(),
+            false),
+        csvField(plain(row.device), false),
+        csvField(plain(row.port), false),
+        csvField(logcell::encodeUnitText(row.serial).toUtf8(), false),
+        csvField(logcell::encodeUnitText(row.model).toUtf8(), false),
+        csvField(logcell::encodeUnitText(row.firmware).toUtf8(), false),
+        csvField(plain(row.profile), false),
+        csvField(plain(row.profileSha256), false),
+        csvField(resultName(row.result).toUtf8(), false),
+        csvField(QByteArray::number(row.seconds, 'f', 1), false),
+        csvField(plain(row.message), false),
         // The last field always in quotes: a row cut short by a crash then never reads as complete.
-        const bool last = i == fields.size() - 1;
-        line += csvField(fields.at(i), last) + (last ? '\n' : ',');
-    }
-    return line;
+        csvField(row.number > 0 ? QByteArray::number(row.number) : QByteArray(), true),
+    };
+    return fields.join(',') + '\n';
 }
 
 bool ProvisionLog::parseRow(const QByteArray& line, ProvisionRow& row)
@@ -356,9 +477,9 @@ bool ProvisionLog::parseRow(const QByteArray& line, ProvisionRow& row)
         return false;
     row.device = field.at(1);
     row.port = field.at(2);
-    row.serial = field.at(3);
-    row.model = field.at(4);
-    row.firmware = field.at(5);
+    row.serial = logcell::decodeUnitText(field.at(3));
+    row.model = logcell::decodeUnitText(field.at(4));
+    row.firmware = logcell::decodeUnitText(field.at(5));
     row.profile = field.at(6);
     row.profileSha256 = field.at(7);
     row.message = field.at(10);

@@ -29,16 +29,23 @@ public:
     QString path() const { return m_path; }
 
     // Opens the file for appending, creating it; false and the message to show when it cannot be
-    // written or a station of another program holds it.
+    // written, is not a regular file, is not a log of this program (its first line is not headerLine();
+    // an empty file is a new log), or a station of another program holds it.
     bool open(QString& error);
     // After open: keeps the log to this object until it is destroyed; another object or program that
     // opens or holds the same file is refused meanwhile.
     bool holdForStation(QString& error);
-    // Writes, flushes and syncs one row, after the header row when the file is empty. Thread-safe.
+    // Writes, flushes and syncs one row, after the header row when the file is empty. Thread-safe. A row
+    // that cannot be written whole is taken back (the file keeps its size before it); error says why.
     bool append(const ProvisionRow& row, QString& error);
 
     // The complete rows of a log; a missing file has none. Lines that are not a complete row (the header,
-    // a row cut short by a crash, a line edited out of shape) are passed over.
+    // a row cut short by a crash, a line edited out of shape or longer than any row) are passed over. A file
+    // that is not a regular file, not a log of this program or larger than a log may be is refused.
+    //
+    // The serial, model and firmware cells read back exactly as the unit said them: a backslash, line
+    // breaks, tabs and other controls are stored as \\, \n, \r, \t and \xNN (an apostrophe in front as
+    // \x27), and a cell starting with = + - @ (or tab, CR) gets a leading ' that reading removes.
     static bool read(const QString& path, QList<ProvisionRow>& rows, QString& error);
 
     // The profile of the window's own settings.
@@ -56,6 +63,14 @@ public:
     static bool parseRow(const QByteArray& line, ProvisionRow& row);
 
 private:
+    static QString notAFileText(const QString& path);
+    static QString notOursText(const QString& path);
+    static QString cannotWriteText(const QString& path, int error);
+    // Why a row could not be written: the disk full, the file system read-only, the file too large.
+    static QString writeFailureText(int error);
+    static bool isHeader(QByteArray line);
+    // The open file is a regular file that is empty or starts with our header; else false and why.
+    bool isOurs(QString& error);
     bool lockForRow(QString& error);
     void unlockAfterRow();
     bool writeAll(const QByteArray& bytes);

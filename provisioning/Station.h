@@ -51,5 +51,8 @@ public:
 
 signals:
     void unitChanged(const StationUnit& unit);
+    // A row could not be written: no unit is started any more, those in flight end, then stopped() comes.
+    // reason is the sentence to show.
+    void logUnwritable(const QString& reason);
     void stopped();
 };

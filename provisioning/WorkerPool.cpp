@@ -182,6 +182,10 @@ void WorkerPool::unitFinished(UnitOutcome outcome, QThread* thread)
             // A unit missing from the log is not done: the log is what the next run and the installer go by.
             outcome.state = UnitState::Failed;
             outcome.message = logFailedText(error);
+            const QPointer<WorkerPool> alive(this);
+            emit logFailed(error);
+            if (!alive)
+                return;
         } else if (m_policy) {
             m_policy->logged(row);
         }

@@ -49,6 +49,8 @@ signals:
     void stage(const QString& device, UnitState stage);
     // The unit's outcome; its log row, when due, is on disk (else the outcome is Failed and says why).
     void unitDone(const UnitOutcome& outcome);
+    // A unit's row could not be written (before its unitDone); error says why.
+    void logFailed(const QString& error);
     // No unit is in flight any more.
     void allDone();
 

@@ -1,4 +1,5 @@
 #include "app/FrmTavrin2Qt.h"
+#include "cli/CliAllUnits.h"
 #include "cli/CliApp.h"
 #include "config/CfgFile.h"
 #include "provisioning/ProvisionLog.h"
@@ -8,6 +9,7 @@
 #include "usb/UsbHid.h"
 
 #include <QJsonDocument>
+#include <QFileInfo>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
@@ -273,7 +275,7 @@ private slots:
     {
         const QString profile = tableProfile(QStringLiteral("plain.t2c"), 5, QStringLiteral("Table"));
         for (const QString& command : { QStringLiteral("write"), QStringLiteral("station") }) {
-            // The log holds its header only and may not grow: the row cannot be written.
+            // The log holds its header only and may grow by part of a row only: the row cannot be written whole.
             const QString log = m_dir.filePath(command + QStringLiteral(".full.csv"));
             QFile file(log);
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -283,7 +285,7 @@ private slots:
             rlimit limit = {};
             QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
             const rlimit before = limit;
-            limit.rlim_cur = rlim_t(file.size());
+            limit.rlim_cur = rlim_t(file.size() + 40);
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
             QStringList arguments = { QStringLiteral("--simulate"), QStringLiteral("dalen"), command };
             if (command == QLatin1String("write"))
@@ -291,10 +293,61 @@ private slots:
             const Run run = runCli(arguments << QStringLiteral("--log") << log << profile);
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
             QCOMPARE(run.status, 1);
-            QVERIFY2(run.out.contains(QStringLiteral("FAILED: its row could not be written to the log: ")),
+            QVERIFY2(run.out.contains(QStringLiteral("FAILED: its row could not be written to the log: the file is "
+                                                     "as large as the system lets it grow")),
                      qPrintable(run.out));
             QVERIFY2(run.out.endsWith(QStringLiteral("0 written and verified, 1 failed\n")), qPrintable(run.out));
+            // The part of the row written is taken back.
+            QCOMPARE(QFileInfo(log).size(), qint64(ProvisionLog::headerLine().size()));
+            if (command == QLatin1String("station"))
+                QVERIFY2(run.err.contains(QStringLiteral("; no more units are started.")), qPrintable(run.err));
         }
+    }
+
+    // A log is appended to only when it is this program's: another file is refused before any unit is touched.
+    void aLogNotOursIsRefusedBeforeAnyUnit()
+    {
+        const QString profile = tableProfile(QStringLiteral("plain.t2c"), 5, QStringLiteral("Table"));
+        const QString transcript = m_dir.filePath(QStringLiteral("foreign.txt"));
+        const QByteArray row = "2026-12-07T09:30:05Z,/dev/hidraw3,1-1.3,00012345,Dalen Tavrin,2V1.07,plain.t2c,ab,"
+                               "verified,2.9,,\"\"\n";
+        for (const QByteArray& start : { QByteArray("name,amount\n"), QByteArray() }) {
+            const QString log = m_dir.filePath(QStringLiteral("foreign.csv"));
+            QFile file(log);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(start + row);
+            file.close();
+            for (const QStringList& command : { QStringList { QStringLiteral("write"), QStringLiteral("--all") },
+                                                QStringList { QStringLiteral("station") } }) {
+                const Run run = runCli(QStringList { QStringLiteral("--simulate"), QStringLiteral("dalen"),
+                                                     QStringLiteral("--transcript"), transcript }
+                                       + command + QStringList { QStringLiteral("--log"), log, profile });
+                QCOMPARE(run.status, 1);
+                QVERIFY2(run.err.contains(log + QStringLiteral(" is not a provisioning log of this program")),
+                         qPrintable(run.err));
+                QFile sent(transcript);
+                QVERIFY(sent.open(QIODevice::ReadOnly));
+                QVERIFY2(!sent.readAll().contains("ID,"), qPrintable(command.join(' ')));
+                QCOMPARE(QFileInfo(log).size(), qint64(start.size() + row.size()));
+            }
+        }
+    }
+
+    // What a unit says cannot drive the terminal: its controls, C1 among them, are escaped in its line.
+    void unitTextIsInertOnTheTerminal()
+    {
+        UnitOutcome unit;
+        unit.device = QStringLiteral("/dev/hidraw3");
+        unit.model = QStringLiteral("Tavrin II");
+        unit.serial = QStringLiteral("AB\u009b2JCD\n");
+        unit.state = UnitState::Failed;
+        unit.message = QStringLiteral("answering \"\u009b2J\x7f\"");
+        const QString text = CliAllUnits::unitLine(unit, false);
+        QCOMPARE(text, QStringLiteral("/dev/hidraw3 Tavrin II AB\\x9b2JCD\\n: FAILED: answering \"\\x9b2J\\x7f\""));
+        const QString json = CliAllUnits::unitLine(unit, true);
+        QVERIFY2(!json.contains(QChar(0x9b)) && json.contains(QStringLiteral("\\u009b")), qPrintable(json));
+        QCOMPARE(QJsonDocument::fromJson(json.toUtf8()).object().value(QStringLiteral("serial")).toString(),
+                 unit.serial);
     }
 };
 

@@ -4,11 +4,15 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <thread>
+#include <utility>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 ProvisionRow row(const QString& serial, ProvisionRow::Result result, int number = 0,
@@ -88,6 +92,72 @@ private slots:
         QCOMPARE(rows.at(1).number, 12);
         QCOMPARE(rows.at(1).time, numbered.time);
         QCOMPARE(rows.at(1).result, ProvisionRow::Result::Verified);
+    }
+
+    // What a unit says comes back exactly, and a spreadsheet never runs it.
+    void unitTextReadsBackExactly()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("hostile.csv"));
+        const QStringList serials
+            = { QStringLiteral("=1+1"),   QStringLiteral("AB\nCD"),   QStringLiteral("A") + QChar(0) + "B",
+                QStringLiteral("12\"34"), QStringLiteral("'-x\\n\\"), QStringLiteral("\t@\u009b") };
+        ProvisionLog log(path);
+        QString error;
+        QVERIFY(log.open(error));
+        for (const QString& serial : serials) {
+            ProvisionRow unit = row(serial, ProvisionRow::Result::Verified, 3);
+            unit.firmware = QStringLiteral("-5V\r");
+            unit.message = QStringLiteral("sent \"") + serial + '"';
+            QVERIFY2(log.append(unit, error), qPrintable(error));
+        }
+        const QByteArray bytes = fileBytes(path);
+        QVERIFY(bytes.contains(",'=1+1,"));
+        QCOMPARE(bytes.count('\n'), serials.size() + 1);
+        const QList<ProvisionRow> rows = readBack(path);
+        QCOMPARE(rows.size(), serials.size());
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            QCOMPARE(rows.at(i).serial, serials.at(i));
+            QCOMPARE(rows.at(i).firmware, QStringLiteral("-5V\r"));
+            QCOMPARE(rows.at(i).number, 3);
+        }
+    }
+
+    // Only a file this program wrote is read or appended to; anything else is refused, saying why, and kept.
+    void aFileNotOursIsRefused()
+    {
+        const QByteArray row = ProvisionLog::rowLine(::row(QStringLiteral("00012345"), ProvisionRow::Result::Verified));
+        const QString fifo = m_dir.filePath(QStringLiteral("fifo.csv"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QList<std::pair<QString, QString>> files = {
+            { m_dir.filePath(QStringLiteral("other.csv")),
+              QStringLiteral("is not a provisioning log of this program") },
+            { m_dir.filePath(QStringLiteral("headless.csv")),
+              QStringLiteral("is not a provisioning log of this program") },
+            { m_dir.path(), QStringLiteral("is not a regular file") },
+            { fifo, QStringLiteral("is not a regular file") },
+        };
+        appendBytes(files.at(0).first, "name,amount\n" + row);
+        appendBytes(files.at(1).first, row);
+        for (const auto& [path, why] : files) {
+            // A FIFO is never opened here: reading it would wait for a writer.
+            const bool regular = QFileInfo(path).isFile();
+            const QByteArray before = regular ? fileBytes(path) : QByteArray();
+            QList<ProvisionRow> rows;
+            QString error;
+            QVERIFY(!ProvisionLog::read(path, rows, error));
+            QVERIFY2(error.startsWith(path + ' ') && error.contains(why), qPrintable(error));
+            ProvisionLog log(path);
+            QVERIFY(!log.open(error));
+            QVERIFY2(error.contains(why), qPrintable(error));
+            if (regular)
+                QCOMPARE(fileBytes(path), before);
+        }
+        ProvisionLog nowhere(m_dir.filePath(QStringLiteral("none/site.csv")));
+        QString error;
+        QVERIFY(!nowhere.open(error));
+        QCOMPARE(error,
+                 QStringLiteral("Could not write to %1: the folder %2 does not exist.")
+                     .arg(m_dir.filePath(QStringLiteral("none/site.csv")), m_dir.filePath(QStringLiteral("none"))));
     }
 
     // Whatever part of a row a crash left behind is never read as a row, nor spoils the next one.
