@@ -105,7 +105,28 @@ QString CliAllUnits::summaryLine(bool json, QJsonObject counts, int skipped, QSt
     return text;
 }
 
-QString CliAllUnits::unitLine(const UnitOutcome& outcome, bool json)
+QString CliAllUnits::writingLine(const UnitNames& unit, int number, bool json)
+{
+    if (!json)
+        return unitLabel(number, unit.device, unit.port, unit.model, unit.serial) + QStringLiteral(": ")
+            + tr("writing...");
+    return jsonLine({ { QStringLiteral("event"), QStringLiteral("writing") },
+                      { QStringLiteral("device"), unit.device },
+                      { QStringLiteral("port"), unit.port },
+                      { QStringLiteral("serial"), unit.serial },
+                      { QStringLiteral("model"), unit.model },
+                      { QStringLiteral("firmware"), unit.firmware },
+                      { QStringLiteral("number"), numberValue(number) } });
+}
+
+QString CliAllUnits::waitingLine(bool json)
+{
+    if (json)
+        return jsonLine({ { QStringLiteral("event"), QStringLiteral("waiting") } });
+    return tr("Waiting for units; Ctrl+C to stop.");
+}
+
+QString CliAllUnits::unitLine(const UnitOutcome& outcome, bool json, const QString& event)
 {
     QString text;
     QString result;
@@ -124,10 +145,13 @@ QString CliAllUnits::unitLine(const UnitOutcome& outcome, bool json)
         result = ProvisionLog::resultName(verified ? ProvisionRow::Result::Verified
                                                    : ProvisionRow::Result::WrittenUnverified);
     }
-    return unitLine(
-        json, namesOf(outcome), result, message,
-        { { QStringLiteral("seconds"), outcome.seconds }, { QStringLiteral("number"), numberValue(outcome.number) } },
-        outcome.number, text);
+    return unitLine(json, namesOf(outcome), result, message,
+                    event.isEmpty() ? QJsonObject { { QStringLiteral("seconds"), outcome.seconds },
+                                                    { QStringLiteral("number"), numberValue(outcome.number) } }
+                                    : QJsonObject { { QStringLiteral("seconds"), outcome.seconds },
+                                                    { QStringLiteral("number"), numberValue(outcome.number) },
+                                                    { QStringLiteral("event"), event } },
+                    outcome.number, text);
 }
 
 QString CliAllUnits::summaryLine(bool json, bool verify, const ProvisionTally& tally)

@@ -38,21 +38,6 @@ public:
     CliExitStatus readAll(const QString& folder);
     CliExitStatus checkAll(const Tavrin2QtCfg& profile);
 
-    // The differences between a profile and a unit's settings, "label: sent ..., Tavrin holds ...".
-    static QStringList differences(const Tavrin2QtCfg& profile, const Tavrin2QtCfg& held);
-    // A unit written, or left alone (skipped), as it is printed when it ends: "#12 /dev/hidraw3 (port 1-1.3)
-    // Tavrin II 00012345: written and verified (2.9 s)", or its JSON object.
-    static QString unitLine(const UnitOutcome& outcome, bool json);
-    // "8 written and verified, 0 failed, 1 skipped", or the summary object.
-    static QString summaryLine(bool json, bool verify, const ProvisionTally& tally);
-
-    // What a run of the command line is started with: the profile and its file, the log, the numbering, the
-    // units left out and the check. Throws CliFailure (usage) for numbering options that are not numbers.
-    static ProvisionSettings settingsFor(const CliCommandLine& commandLine, const QString& path,
-                                         const Tavrin2QtCfg& profile);
-    // Why the run cannot start, in the command line's words: throws CliFailure.
-    [[noreturn]] static void refuse(const ProfileRefusal& refusal, const QString& path);
-
     // What names a unit in its line and in its JSON object.
     struct UnitNames
     {
@@ -62,6 +47,27 @@ public:
         QString model;
         QString firmware;
     };
+
+    // The differences between a profile and a unit's settings, "label: sent ..., Tavrin holds ...".
+    static QStringList differences(const Tavrin2QtCfg& profile, const Tavrin2QtCfg& held);
+    // A unit written, or left alone (skipped), as it is printed when it ends: "#12 /dev/hidraw3 (port 1-1.3)
+    // Tavrin II 00012345: written and verified (2.9 s)", or its JSON object.
+    // event: the JSON object's "event" field (the station's "done"); none when empty.
+    static QString unitLine(const UnitOutcome& outcome, bool json, const QString& event = QString());
+    // A unit whose write begins, as the station prints it: "#12 /dev/hidraw3 (port 1-1.3) Tavrin II 00012345:
+    // writing...", or its JSON object (event "writing").
+    static QString writingLine(const UnitNames& unit, int number, bool json);
+    // The station waits for units: "Waiting for units; Ctrl+C to stop.", or its JSON object (event "waiting").
+    static QString waitingLine(bool json);
+    // "8 written and verified, 0 failed, 1 skipped", or the summary object.
+    static QString summaryLine(bool json, bool verify, const ProvisionTally& tally);
+
+    // What a run of the command line is started with: the profile and its file, the log, the numbering, the
+    // units left out and the check. Throws CliFailure (usage) for numbering options that are not numbers.
+    static ProvisionSettings settingsFor(const CliCommandLine& commandLine, const QString& path,
+                                         const Tavrin2QtCfg& profile);
+    // Why the run cannot start, in the command line's words: throws CliFailure.
+    [[noreturn]] static void refuse(const ProfileRefusal& refusal, const QString& path);
 
     // A unit's line, "label: text", or its object: its names, result and message, and the command's own fields.
     static QString unitLine(bool json, const UnitNames& unit, const QString& result, const QString& message,

@@ -364,6 +364,7 @@ void CliApp::station()
     if (m_commandLine.isSet(QStringLiteral("idle-exit")))
         options.idleExitSeconds = wholeNumber(QStringLiteral("idle-exit"), 0);
     options.json = json();
+    options.quiet = m_commandLine.isSet(QStringLiteral("quiet"));
     options.presentOnly = m_simulation.isActive();
     options.profilePath = m_commandLine.commandArguments().at(0);
     // Numbering options are checked before the file is read.

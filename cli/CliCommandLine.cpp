@@ -96,6 +96,7 @@ CliCommandLine::CliCommandLine()
     addOption({ QStringLiteral("again") }, QString(), { Station });
     addOption({ QStringLiteral("count") }, QStringLiteral("N"), { Station });
     addOption({ QStringLiteral("idle-exit") }, QStringLiteral("SECONDS"), { Station });
+    addOption({ QStringLiteral("quiet") }, QString(), { Station });
     addOption({ QStringLiteral("pager") }, QStringLiteral("N"), { ProgramAlpha, ProgramZell });
     addOption({ QStringLiteral("system-id") }, QStringLiteral("N"), { ProgramAlpha, ProgramZell });
     addOption({ QStringLiteral("all-page") }, QStringLiteral("N"), { ProgramAlpha });
@@ -296,6 +297,9 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
             { QStringLiteral("--count N"), tr("Stop after N units were verified.") },
             { QStringLiteral("--idle-exit SECONDS"),
               tr("Stop after SECONDS in which no unit was in flight and none was plugged in.") },
+            { QStringLiteral("--quiet"),
+              tr("Print only each unit's end and the summary: no line when the station starts waiting or a "
+                 "unit's write begins.") },
             { QStringLiteral("--number-from N"), tr("As with write; a number is used up only by a verified unit.") },
             { QStringLiteral("--numbers LIST"), tr("As with write.") },
             { QStringLiteral("--json"), tr("One object per unit, then a summary object.") },

@@ -42,6 +42,13 @@ int CliStationCommand::run()
         m_stopping = true;
         m_err << reason << Qt::endl;
     });
+    if (!m_options.quiet) {
+        connect(m_station, &HubStation::unitWriting, this, [this](const StationUnit& unit) {
+            m_out << CliAllUnits::writingLine({ unit.device, unit.port, unit.serialNumber, unit.model, unit.firmware },
+                                              unit.number, m_options.json)
+                  << Qt::endl;
+        });
+    }
     StopSignals stopSignals;
     connect(&stopSignals, &StopSignals::received, this, [this](int, int count) { stopSignal(count); });
 
@@ -60,6 +67,9 @@ int CliStationCommand::run()
     ProfileRefusal refusal;
     if (!m_station->start(refusal))
         CliAllUnits::refuse(refusal, m_options.profilePath);
+    // The units there now are reported from the event loop: this line comes first.
+    if (!m_options.quiet)
+        m_out << CliAllUnits::waitingLine(m_options.json) << Qt::endl;
     // The units there now are all there will be.
     if (m_options.presentOnly)
         stop();
@@ -82,7 +92,7 @@ void CliStationCommand::unitEnded(const StationUnit& unit, const UnitOutcome& ou
         shown.message = UnitWorker::unpluggedText();
     if (!outcome.isSkip())
         shown.number = outcome.number;
-    m_out << CliAllUnits::unitLine(shown, m_options.json) << Qt::endl;
+    m_out << CliAllUnits::unitLine(shown, m_options.json, QStringLiteral("done")) << Qt::endl;
 
     if (m_options.count > 0 && m_tally.written() >= m_options.count)
         stop();
@@ -110,9 +120,12 @@ void CliStationCommand::stopSignal(int count)
 void CliStationCommand::stopAtOnce()
 {
     QStringList units;
-    for (const StationUnit& unit : m_station->unitsInFlight())
+    // Logged and counted as failed: the next run and the installer see what is left to do.
+    for (const StationUnit& unit : m_station->abandonUnitsInFlight()) {
+        m_tally.add(UnitState::Failed);
         units << displayText(unit.serialNumber.isEmpty() ? unit.device
                                                          : QStringLiteral("%1 %2").arg(unit.device, unit.serialNumber));
+    }
     if (!units.isEmpty())
         m_err << tr("Stopped at once; left unverified: %1").arg(units.join(QStringLiteral(", "))) << Qt::endl;
     printSummary();

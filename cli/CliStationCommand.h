@@ -35,6 +35,8 @@ public:
         int count = 0; // 0: no limit
         int idleExitSeconds = -1; // negative: never
         bool json = false;
+        // No line when the station starts waiting or a unit's write begins.
+        bool quiet = false;
         // Units of the backend present at start only (virtual units): no watching for more.
         bool presentOnly = false;
     };

@@ -251,13 +251,17 @@ void HubStation::identified(const QString& device, const QString& serial, const 
     report(unit);
 }
 
-void HubStation::stageReached(const QString& device, UnitState stage)
+void HubStation::stageReached(const QString& device, UnitState stage, int number)
 {
     StationUnit unit = m_nodes.value(device).unit;
     if (stage == UnitState::Writing || stage == UnitState::Verifying)
         unit.state = stage;
+    if (stage == UnitState::Writing)
+        unit.number = number;
     unit.percent = percentAt(stage);
     report(unit);
+    if (stage == UnitState::Writing)
+        emit unitWriting(unit);
 }
 
 void HubStation::unitDone(const UnitOutcome& outcome)
@@ -331,6 +335,29 @@ QList<StationUnit> HubStation::unitsInFlight() const
     QList<StationUnit> units;
     for (const QString& device : std::as_const(devices))
         units.append(m_nodes.value(device).unit);
+    return units;
+}
+
+QList<StationUnit> HubStation::abandonUnitsInFlight()
+{
+    const QList<StationUnit> units = unitsInFlight();
+    for (const StationUnit& unit : units) {
+        ProvisionRow row;
+        row.time = QDateTime::currentDateTimeUtc();
+        row.device = unit.device;
+        row.port = unit.port;
+        row.serial = unit.serialNumber;
+        row.model = unit.model;
+        row.firmware = unit.firmware;
+        row.profile = m_settings.profileName;
+        row.profileSha256 = m_policy ? m_policy->profileSha256() : QString();
+        row.result = ProvisionRow::Result::Failed;
+        row.message = abandonedText();
+        row.number = unit.number;
+        QString error;
+        if (m_log)
+            m_log->append(row, error);
+    }
     return units;
 }
 

@@ -55,9 +55,15 @@ public:
 
     // The units being started or written, by node.
     QList<StationUnit> unitsInFlight() const;
+    // Stopping at once: the units in flight are logged failed ("stopped before it was verified"), with the
+    // number of those whose write began; they are returned, nothing is waited for.
+    QList<StationUnit> abandonUnitsInFlight();
+    static QString abandonedText() { return tr("stopped before it was verified"); }
     NodeState nodeState(const QString& device) const { return m_nodes.value(device).state; }
 
 signals:
+    // A unit's write began (its number, when numbered, is set).
+    void unitWriting(const StationUnit& unit);
     // Once per unit tried or left alone, right after the unitChanged that shows its end: outcome is how its
     // worker ended it.
     void unitEnded(const StationUnit& unit, const UnitOutcome& outcome);
@@ -82,7 +88,7 @@ private:
     void accessSettled(const QString& device);
     void startUnit(const QString& device);
     void identified(const QString& device, const QString& serial, const QString& model, const QString& firmware);
-    void stageReached(const QString& device, UnitState stage);
+    void stageReached(const QString& device, UnitState stage, int number);
     void unitDone(const UnitOutcome& outcome);
     void allDone();
     void logFailed(const QString& error);

@@ -100,7 +100,7 @@ UnitOutcome UnitWorker::work()
     };
 
     try {
-        emit stage(m_job.device, UnitState::Identifying);
+        emit stage(m_job.device, UnitState::Identifying, 0);
         // This unit only: another one plugged in meanwhile is never taken for it.
         comm.chooseUnit(m_job.device);
         const TavrinType model = comm.connectTavrin();
@@ -149,9 +149,10 @@ UnitOutcome UnitWorker::work()
             return finish(UnitState::Failed, numberedReason(m_job.number, e.message()));
         }
 
-        emit stage(m_job.device, UnitState::Writing);
+        emit stage(m_job.device, UnitState::Writing, m_job.number);
         outcome.setCommandsSent = true;
-        connect(&comm, &Tavrin2QtComm::verifyStarted, this, [this] { emit stage(m_job.device, UnitState::Verifying); });
+        connect(&comm, &Tavrin2QtComm::verifyStarted, this,
+                [this] { emit stage(m_job.device, UnitState::Verifying, m_job.number); });
         comm.updateTavrin(m_job.profile, m_job.verify);
         return finish(m_job.verify ? UnitState::Verified : UnitState::WrittenUnverified, QString());
     } catch (const UsbHidException& e) {

@@ -151,7 +151,8 @@ public slots:
 
 signals:
     void identified(const QString& device, const QString& serial, const QString& model, const QString& firmware);
-    void stage(const QString& device, UnitState stage);
+    // number: the unit's number from Writing on (0: not numbered).
+    void stage(const QString& device, UnitState stage, int number);
     void finished(const UnitOutcome& outcome);
 
 private:

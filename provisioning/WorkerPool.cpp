@@ -94,8 +94,9 @@ void WorkerPool::start(const UnitJob& job)
         Qt::DirectConnection);
     connect(
         unitWorker, &UnitWorker::stage, unitWorker,
-        [this, thread](const QString& device, UnitState stage) {
+        [this, thread](const QString& device, UnitState stage, int number) {
             Report report { Report::Stage, thread, {}, stage };
+            report.unit.number = number;
             report.unit.device = device;
             post(std::move(report));
         },
@@ -137,7 +138,7 @@ void WorkerPool::deliverReports()
             emit identified(report.unit.device, report.unit.serial, report.unit.model, report.unit.firmware);
             break;
         case Report::Stage:
-            emit stage(report.unit.device, report.stage);
+            emit stage(report.unit.device, report.stage, report.unit.number);
             break;
         case Report::Finished:
             unitFinished(report.unit, report.thread);

@@ -46,7 +46,7 @@ public:
 
 signals:
     void identified(const QString& device, const QString& serial, const QString& model, const QString& firmware);
-    void stage(const QString& device, UnitState stage);
+    void stage(const QString& device, UnitState stage, int number);
     // The unit's outcome; its log row, when due, is on disk (else the outcome is Failed and says why).
     void unitDone(const UnitOutcome& outcome);
     // A unit's row could not be written (before its unitDone); error says why.

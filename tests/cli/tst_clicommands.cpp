@@ -810,11 +810,19 @@ void TestCliCommands::stationRehearsesOnTheUnitsPresentAtStart()
                                 "--log", m_dir->filePath("site.csv"), "--exclude-serial", "00012346", "--json" });
     QCOMPARE(run.status, 1);
     QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines.size(), 6);
+    QCOMPARE(lines.takeFirst(), QString(R"({"event":"waiting"})"));
     QCOMPARE(lines.takeLast(), QString(R"({"failed":1,"skipped":1,"summary":true,"verified":1})"));
+    // Only the unit of the profile's model is written: its write begins before it is done.
+    const QStringList writing = lines.filter(R"("event":"writing")");
+    QCOMPARE(writing.size(), 1);
+    QVERIFY2(writing.constFirst().contains(R"("serial":"00012345")"), qPrintable(writing.constFirst()));
+    QVERIFY(lines.indexOf(writing.constFirst()) < lines.indexOf(lines.filter("00012345").constLast()));
+    lines.removeAll(writing.constFirst());
     QStringList units;
     for (const QString& line : std::as_const(lines)) {
         const QJsonObject unit = QJsonDocument::fromJson(line.toUtf8()).object();
+        QCOMPARE(unit.value("event").toString(), QString("done"));
         QVERIFY2(unit.value("number").isNull() && unit.value("port").toString().startsWith("1-1."), qPrintable(line));
         units << QStringList { unit.value("serial").toString(), unit.value("device").toString(),
                                unit.value("model").toString(), unit.value("result").toString(),

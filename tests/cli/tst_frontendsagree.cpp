@@ -121,6 +121,9 @@ private:
                 summary = line;
                 continue;
             }
+            // The station's other events (waiting, a write begun) are no unit's end.
+            if (unit.contains(QStringLiteral("event")) && unit.value(QStringLiteral("event")) != QLatin1String("done"))
+                continue;
             units << QStringLiteral("%1 %2 #%3")
                          .arg(unit.value(QStringLiteral("serial")).toString(),
                               unit.value(QStringLiteral("result")).toString())

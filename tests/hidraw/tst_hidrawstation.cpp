@@ -48,8 +48,18 @@ public:
         m_err += QString::fromLocal8Bit(m_process.readAllStandardError());
         return m_err;
     }
-    // The lines about one unit (its serial number in them).
-    QStringList linesOf(const QString& serial) { return lines().filter(serial); }
+    // The lines that end a unit (its serial number in them).
+    QStringList linesOf(const QString& serial)
+    {
+        QStringList ends = lines().filter(serial);
+        ends.removeIf([](const QString& line) { return line.endsWith(QStringLiteral(": writing...")); });
+        return ends;
+    }
+    // The lines that say a unit's write began.
+    QStringList writingLinesOf(const QString& serial)
+    {
+        return lines().filter(serial).filter(QRegularExpression(QStringLiteral(": writing\\.\\.\\.$")));
+    }
     void signal(int signalNumber) { ::kill(pid_t(m_process.processId()), signalNumber); }
     // The exit status; -1 when it did not end of itself in time.
     int finished()
@@ -167,6 +177,7 @@ void TestHidrawStation::unitsProgrammedAsTheyArrive()
     plugged(QStringLiteral("a"), QStringLiteral("tavrin2"), serialOf(1));
     Station station({ file, QStringLiteral("--log"), log });
     QTRY_COMPARE_WITH_TIMEOUT(verifiedLines(station, serialOf(1)), 1, DeadlineMs);
+    QCOMPARE(station.lines().constFirst(), QStringLiteral("Waiting for units; Ctrl+C to stop."));
 
     // One after another, then three at once.
     plugged(QStringLiteral("b"), QStringLiteral("tavrin2"), serialOf(2));
@@ -217,6 +228,14 @@ void TestHidrawStation::unitsProgrammedAsTheyArrive()
     station.signal(SIGTERM);
     QCOMPARE(station.finished(), 1);
     QCOMPARE(verifiedLines(station, serialOf(9)), 1);
+    // Picked up first: its node, port, model and serial number before the write's end.
+    const QStringList picked = station.writingLinesOf(serialOf(9));
+    QCOMPARE(picked.size(), 1);
+    QVERIFY2(picked.constFirst().contains(
+                 QRegularExpression(QStringLiteral("^/dev/hidraw\\d+ .*Tavrin II %1: writing").arg(serialOf(9)))),
+             qPrintable(picked.constFirst()));
+    QVERIFY(station.lines().indexOf(picked.constFirst())
+            < station.lines().indexOf(station.linesOf(serialOf(9)).constLast()));
     QCOMPARE(station.lines().constLast(), QStringLiteral("7 written and verified, 2 failed, 1 skipped"));
 
     // Each unit programmed once (one System ID command each); a row per unit tried, none for the skipped one.
@@ -256,6 +275,28 @@ void TestHidrawStation::killedStationKeepsEveryReportedRow()
         const QString serial = line.section(QLatin1Char(':'), 0, 0).section(QLatin1Char(' '), -1);
         QVERIFY2(logged.contains(serial), qPrintable(line));
     }
+
+    // A second Ctrl+C stops at once: the unit being written is counted and logged failed, with its number.
+    cleanup();
+    const QString stopLog = m_dir.filePath(QStringLiteral("stop.csv"));
+    plugged(QStringLiteral("stalled"), QStringLiteral("tavrin2"), serialOf(27));
+    Station stopped({ file, QStringLiteral("--log"), stopLog, QStringLiteral("--number-from"), QStringLiteral("7") });
+    QTRY_VERIFY2_WITH_TIMEOUT(stopped.writingLinesOf(serialOf(27)).size() == 1,
+                              qPrintable(stopped.lines().join('\n') + stopped.err()), DeadlineMs);
+    // Its write hangs from now on.
+    hidraw::fault(QStringLiteral("stalled"), QStringLiteral("stall-writes"), 0);
+    stopped.signal(SIGINT);
+    QTRY_VERIFY_WITH_TIMEOUT(stopped.err().contains(QStringLiteral("a second signal stops at once")), DeadlineMs);
+    stopped.signal(SIGINT);
+    QCOMPARE(stopped.finished(), 1);
+    QVERIFY2(stopped.err().contains(QStringLiteral("left unverified: /dev/hidraw")), qPrintable(stopped.err()));
+    QCOMPARE(stopped.lines().constLast(), QStringLiteral("0 written and verified, 1 failed"));
+    const QList<ProvisionRow> rows = logRows(stopLog);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.constFirst().serial, serialOf(27));
+    QCOMPARE(rows.constFirst().result, ProvisionRow::Result::Failed);
+    QCOMPARE(rows.constFirst().message, QStringLiteral("stopped before it was verified"));
+    QCOMPARE(rows.constFirst().number, 7);
 }
 
 void TestHidrawStation::unitsNumbered()
