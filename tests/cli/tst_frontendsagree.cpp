@@ -376,10 +376,14 @@ private slots:
             QStringList arguments = { QStringLiteral("--simulate"), QStringLiteral("dalen"), command };
             if (command == QLatin1String("write"))
                 arguments << QStringLiteral("--all");
-            const Run run = runCli(arguments << QStringLiteral("--log") << log << profile);
+            // Its number was written into it all the same.
+            const Run run = runCli(arguments << QStringLiteral("--log") << log << QStringLiteral("--number-from")
+                                             << QStringLiteral("1") << profile);
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
             QCOMPARE(run.status, 1);
             QVERIFY2(run.out.contains(QStringLiteral("FAILED: its row could not be written to the log: ")),
+                     qPrintable(run.out));
+            QVERIFY2(run.out.contains(QStringLiteral(" It now holds number 1: plug it in again to finish it.\n")),
                      qPrintable(run.out));
             QVERIFY2(run.out.endsWith(QStringLiteral("0 written and verified, 1 failed\n")), qPrintable(run.out));
         }
