@@ -136,7 +136,10 @@ QString CliAllUnits::unitLine(const UnitOutcome& outcome, bool json, const QStri
         text = tr("skipped: %1").arg(SettingsPrinter::displayText(message));
         result = QStringLiteral("skipped");
     } else if (outcome.isFailure()) {
-        text = tr("FAILED: %1").arg(SettingsPrinter::displayText(outcome.message));
+        QString reason = outcome.message;
+        if (outcome.holdsNumber())
+            reason += QLatin1Char(' ') + UnitWorker::holdsNumberText(outcome.number);
+        text = tr("FAILED: %1").arg(SettingsPrinter::displayText(reason));
         result = ProvisionLog::resultName(ProvisionRow::Result::Failed);
     } else {
         const bool verified = outcome.state == UnitState::Verified;

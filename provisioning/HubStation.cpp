@@ -286,6 +286,8 @@ void HubStation::unitDone(const UnitOutcome& outcome)
     } else if (!outcome.isFailure()) {
         unit.percent = 100;
         unit.number = outcome.number;
+    } else if (outcome.holdsNumber()) {
+        unit.number = outcome.number;
     }
     report(unit);
     emit unitEnded(unit, outcome);

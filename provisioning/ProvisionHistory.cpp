@@ -10,13 +10,19 @@ void ProvisionHistory::add(const ProvisionRow& row)
 {
     if (row.result == ProvisionRow::Result::Verified)
         m_verified.append(row);
-    // A unit written without being verified carries its number too: giving it again could repeat it.
-    if (row.result == ProvisionRow::Result::Failed || row.number <= 0)
+    if (row.number <= 0)
         return;
+    m_highestNumber = qMax(m_highestNumber, row.number);
+    // A unit that failed after its number was written keeps it; an older log's failed row may name a number
+    // another unit was given afterwards, and that unit holds it.
+    if (row.result == ProvisionRow::Result::Failed) {
+        m_failedNumberOfSerial.insert(row.serial, row.number);
+        m_failedSerialOfNumber.insert(row.number, row.serial);
+        return;
+    }
     m_numberOfSerial.insert(row.serial, row.number);
     if (!m_serialOfNumber.contains(row.number))
         m_serialOfNumber.insert(row.number, row.serial);
-    m_highestNumber = qMax(m_highestNumber, row.number);
 }
 
 const ProvisionRow* ProvisionHistory::verifiedWith(const QString& serial, const QString& profileSha256) const
@@ -28,12 +34,35 @@ const ProvisionRow* ProvisionHistory::verifiedWith(const QString& serial, const 
     return nullptr;
 }
 
+const QString* ProvisionHistory::failedHolderOf(int number) const
+{
+    if (m_serialOfNumber.contains(number))
+        return nullptr;
+    const auto serial = m_failedSerialOfNumber.constFind(number);
+    if (serial == m_failedSerialOfNumber.cend() || m_numberOfSerial.contains(*serial)
+        || m_failedNumberOfSerial.value(*serial) != number)
+        return nullptr;
+    return &*serial;
+}
+
 int ProvisionHistory::numberOf(const QString& serial) const
 {
-    return m_numberOfSerial.value(serial);
+    if (const int number = m_numberOfSerial.value(serial))
+        return number;
+    const int failed = m_failedNumberOfSerial.value(serial);
+    const QString* holder = failed > 0 ? failedHolderOf(failed) : nullptr;
+    return holder && *holder == serial ? failed : 0;
 }
 
 QString ProvisionHistory::holderOf(int number) const
 {
-    return m_serialOfNumber.value(number);
+    if (const auto serial = m_serialOfNumber.constFind(number); serial != m_serialOfNumber.cend())
+        return *serial;
+    const QString* failed = failedHolderOf(number);
+    return failed ? *failed : QString();
+}
+
+bool ProvisionHistory::isHeld(int number) const
+{
+    return m_serialOfNumber.contains(number) || failedHolderOf(number);
 }

@@ -6,7 +6,8 @@
 #include <QList>
 #include <QString>
 
-// What a log says about units already provisioned, for skipping them and for numbering.
+// What a log says about units already provisioned, for skipping them and for numbering. Serial numbers are
+// matched exactly as the units reported them.
 class ProvisionHistory
 {
 public:
@@ -17,16 +18,26 @@ public:
 
     // The last row that logged the serial verified with this profile; nullptr when there is none.
     const ProvisionRow* verifiedWith(const QString& serial, const QString& profileSha256) const;
-    // The number the serial last carried in a row that was not failed; 0 when none.
+    // The number the serial holds: the one it last carried in a row that was not failed, else that of its last
+    // failed row while no other unit holds that number; 0 when none.
     int numberOf(const QString& serial) const;
-    // The serial holding a number (it was written with it and did not fail); empty when none.
+    // The serial holding a number; empty when none.
     QString holderOf(int number) const;
-    // The highest number a unit holds; 0 when none.
+    // Whether a unit holds the number (a unit of an older log may hold one without a serial).
+    bool isHeld(int number) const;
+    // The highest number a unit was written with; 0 when none.
     int highestNumber() const { return m_highestNumber; }
 
 private:
+    // The serial of the unit whose failed row holds the number; nullptr when none.
+    const QString* failedHolderOf(int number) const;
+
     QList<ProvisionRow> m_verified;
+    // Rows that were not failed: a unit written without being verified carries its number too.
     QHash<QString, int> m_numberOfSerial;
     QHash<int, QString> m_serialOfNumber;
+    // The last failed row of each serial and of each number: the number reached the unit before it failed.
+    QHash<QString, int> m_failedNumberOfSerial;
+    QHash<int, QString> m_failedSerialOfNumber;
     int m_highestNumber = 0;
 };

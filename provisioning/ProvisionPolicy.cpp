@@ -114,6 +114,10 @@ UnitDecision ProvisionPolicy::decide(UnitJob& job, const UnitOutcome& unit)
             return UnitDecision::leftOut(leftOutText());
         if (job.kind == UnitJob::Kind::Read)
             return UnitDecision::proceed();
+        const QString refusal = identityRefusalLocked(job.device, unit.serial);
+        if (!refusal.isNull())
+            return UnitDecision::fail(refusal);
+        m_serialInFlight.insert(job.device, unit.serial);
         if (m_settings.station && !m_settings.again) {
             if (const ProvisionRow* row = m_history.verifiedWith(unit.serial, m_profileSha256)) {
                 // The number it carries stays its own.
@@ -134,15 +138,31 @@ UnitDecision ProvisionPolicy::decide(UnitJob& job, const UnitOutcome& unit)
     return UnitDecision::proceed();
 }
 
+QString ProvisionPolicy::identityRefusalLocked(const QString& device, const QString& serial) const
+{
+    // A serial of blanks tells a unit apart no better than none.
+    if (serial.trimmed().isEmpty())
+        return noSerialText();
+    for (auto other = m_serialInFlight.cbegin(); other != m_serialInFlight.cend(); ++other) {
+        if (other.value() == serial && other.key() != device)
+            return sameSerialText(other.key(), serial);
+    }
+    return QString();
+}
+
 void ProvisionPolicy::ended(const UnitOutcome& outcome)
 {
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_serialInFlight.remove(outcome.device);
+    }
     if (!m_numbering || outcome.number <= 0 || outcome.isSkip())
         return;
-    // A number is used up only by a unit that holds it now.
-    if (outcome.isFailure())
-        m_numbering->release(outcome.serial);
-    else
+    // Once its first set command was sent, the unit may carry its number, verified or not.
+    if (outcome.setCommandsSent)
         m_numbering->confirm(outcome.serial);
+    else
+        m_numbering->release(outcome.serial);
 }
 
 void ProvisionPolicy::logged(const ProvisionRow& row)

@@ -5,6 +5,7 @@
 #include "provisioning/UnitWorker.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -92,10 +93,11 @@ public:
 
     // The job of the unit at device, before its decision.
     UnitJob jobFor(const QString& device, const QString& port) const;
-    // On a worker's thread, once the unit is identified.
+    // On a worker's thread, once the unit is identified. A unit to be written must report a serial number
+    // no other unit in flight reports: it is what its number and its rows go by.
     UnitDecision decide(UnitJob& job, const UnitOutcome& unit);
-    // The unit's end as its worker reported it, before its row is written: its number is used up or given
-    // back.
+    // The unit's end as its worker reported it, before its row is written: its serial is no longer in
+    // flight, and its number is kept (it reached the unit) or given back.
     void ended(const UnitOutcome& outcome);
     // Its row is on disk: a unit verified now is provisioned for the rest of the run.
     void logged(const ProvisionRow& row);
@@ -109,10 +111,21 @@ public:
 
     // "left out", as a unit's message says it.
     static QString leftOutText() { return tr("left out"); }
+    static QString noSerialText()
+    {
+        return tr("This unit reports no serial number; it cannot be told apart from others, so nothing was sent.");
+    }
+    static QString sameSerialText(const QString& otherDevice, const QString& serial)
+    {
+        return tr("Another unit in flight, at %1, reports the same serial number %2; nothing was sent.")
+            .arg(otherDevice, serial);
+    }
 
 private:
     ProvisionPolicy() = default;
     bool isLeftOutLocked(const QString& device, const QString& serial) const;
+    // Why a unit cannot be written as the one it says it is; null when it can.
+    QString identityRefusalLocked(const QString& device, const QString& serial) const;
 
     ProvisionSettings m_settings;
     QString m_profileSha256;
@@ -123,4 +136,6 @@ private:
     ProvisionHistory m_history;
     QSet<QString> m_leftOutDevices;
     QSet<QString> m_leftOutSerials;
+    // The serial of each node whose unit is being written, from its decision to its end.
+    QHash<QString, QString> m_serialInFlight;
 };

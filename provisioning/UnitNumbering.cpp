@@ -99,7 +99,7 @@ int UnitNumbering::acquire(const QString& serial, QString& error)
     for (int number : std::as_const(m_given))
         taken.insert(number);
     for (int number : std::as_const(m_numbers)) {
-        if (taken.contains(number) || !m_history.holderOf(number).isEmpty())
+        if (taken.contains(number) || m_history.isHeld(number))
             continue;
         m_given.insert(serial, number);
         return number;

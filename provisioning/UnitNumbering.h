@@ -14,8 +14,9 @@
 
 // Gives each unit of a run its own number (a Dalen unit's ID, the "{n}" of its messages).
 //
-// Numbers are given in the order units are first seen. A number is used up only when its unit is
-// verified; a unit that fails gives it back, and the first free number goes to the next unit. A unit the
+// Numbers are given in the order units are first seen. A number is used up once it reached its unit (its
+// first set command was sent), whether the unit was then verified or failed: tried again, the unit gets it
+// back. A unit that fails before gives it back, and the first free number goes to the next unit. A unit the
 // log shows with a number keeps it, and no other unit ever gets that number. Thread-safe.
 class UnitNumbering
 {
@@ -41,9 +42,10 @@ public:
     // The unit's number: the one it holds already, else the first free one; 0 and "no number left" when
     // every number is taken.
     int acquire(const QString& serial, QString& error);
-    // The unit was verified: its number is used up.
+    // The number reached the unit: it is the unit's, verified or not.
     void confirm(const QString& serial);
-    // The unit failed: its number goes back, unless the log or this run verified it with it before.
+    // The unit failed before its number reached it: the number goes back, unless the unit held it already
+    // (the log's, or an earlier try's in this run).
     void release(const QString& serial);
 
     static QString noNumberLeftText() { return tr("no number left"); }

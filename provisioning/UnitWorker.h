@@ -98,6 +98,8 @@ struct UnitOutcome
 
     bool isFailure() const { return unitstate::isFailure(state); }
     bool isSkip() const { return unitstate::isSkip(state); }
+    // A failed unit its number reached: the number stays its own, for when it is tried again.
+    bool holdsNumber() const { return isFailure() && setCommandsSent && number > 0; }
     // The log's word for it; none for a unit left alone or only read.
     std::optional<ProvisionRow::Result> logResult() const;
 };
@@ -145,6 +147,11 @@ public:
     static QString numberedReason(int number, const QString& reason);
     // How the reason of a unit unplugged after its first set command begins.
     static QString unpluggedText() { return tr("unplugged before it was verified"); }
+    // Said after the reason of a failed unit that holds its number.
+    static QString holdsNumberText(int number)
+    {
+        return tr("It now holds number %1: plug it in again to finish it.").arg(number);
+    }
 
 public slots:
     void run();

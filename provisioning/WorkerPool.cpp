@@ -177,7 +177,8 @@ void WorkerPool::unitFinished(UnitOutcome outcome, QThread* thread)
         row.result = *result;
         row.seconds = outcome.seconds;
         row.message = outcome.message;
-        row.number = outcome.number;
+        // A number that never reached its unit went back: the row must not claim it for the unit.
+        row.number = outcome.isFailure() && !outcome.setCommandsSent ? 0 : outcome.number;
         QString error;
         if (!m_log->append(row, error)) {
             // A unit missing from the log is not done: the log is what the next run and the installer go by.

@@ -5,12 +5,14 @@
 #include "provisioning/ProvisionLog.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "sim/VirtualTavrin.h"
+#include "sim/VirtualTavrinBus.h"
 #include "support/ScriptedPrompter.h"
 #include "usb/UsbHid.h"
 
 #include <QJsonDocument>
 #include <QFileInfo>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -273,6 +275,92 @@ private slots:
                                QStringLiteral(R"({"failed":0,"skipped":3,"summary":true,"verified":0})") }));
     }
 
+    // The units attached now, each front end as it ends by itself once they are done.
+    static Run provision(const QString& command, const QString& log, const QString& profile)
+    {
+        QStringList arguments
+            = { command, QStringLiteral("--log"), log, QStringLiteral("--number-from"), QStringLiteral("1") };
+        if (command == QLatin1String("write"))
+            arguments << QStringLiteral("--all");
+        else
+            arguments << QStringLiteral("--idle-exit") << QStringLiteral("0");
+        return runCli(arguments << profile);
+    }
+
+    // A unit is written and numbered only as the one unit its serial number names: none without one, and
+    // never two in flight at once with the same one.
+    void unitsAreToldApartByTheirSerialNumbers()
+    {
+        using Model = VirtualTavrin::Model;
+        const QString profile = tableProfile(QStringLiteral("ids.t2c"), 5, QStringLiteral("Table {n}"));
+        for (const QString& command : { QStringLiteral("write"), QStringLiteral("station") }) {
+            const QList<VirtualTavrin*> units = VirtualTavrinBus::install(QList<Model>(5, Model::DalenTavrin));
+            // The first is still being written while the one with its serial number is identified.
+            units.at(0)->setRealTime(true);
+            units.at(1)->setSerialNumber(units.at(0)->firmware().serialNumber());
+            units.at(2)->setSerialNumber(QString());
+            // An answer that cannot be read gives no serial number either.
+            units.at(3)->setSerialNumber(QStringLiteral("00012,348"));
+            const Run run = provision(command, m_dir.filePath(command + QStringLiteral(".ids.csv")), profile);
+            QCOMPARE(run.status, 1);
+            const QString noSerial = QStringLiteral(
+                " Dalen Tavrin: FAILED: This unit reports no serial number; it cannot be told apart from others, so "
+                "nothing was sent.\n");
+            for (const QString& line :
+                 { QStringLiteral("#1 /dev/virtual-tavrin (port 1-1.1) Dalen Tavrin 00012345: written and verified"),
+                   QStringLiteral("\n/dev/virtual-tavrin-2 (port 1-1.2) Dalen Tavrin 00012345: FAILED: Another unit "
+                                  "in flight, at /dev/virtual-tavrin, reports the same serial number 00012345; "
+                                  "nothing was sent.\n"),
+                   QStringLiteral("\n/dev/virtual-tavrin-3 (port 1-1.3)") + noSerial,
+                   QStringLiteral("\n/dev/virtual-tavrin-4 (port 1-1.4)") + noSerial,
+                   QStringLiteral(
+                       "\n#2 /dev/virtual-tavrin-5 (port 1-1.5) Dalen Tavrin 00012349: written and verified"),
+                   QStringLiteral("2 written and verified, 3 failed\n") })
+                QVERIFY2((QLatin1Char('\n') + run.out).contains(line),
+                         qPrintable(command + QStringLiteral(":\n") + run.out));
+            for (int i = 1; i <= 3; ++i)
+                QCOMPARE(settingCommands(units.at(i)->transcript()), QStringList());
+        }
+    }
+
+    // A unit its number reached keeps it when it fails: plugged in again it gets the same, a unit plugged in
+    // before it the next free one.
+    void failedUnitKeepsTheNumberWrittenIntoIt()
+    {
+        using Model = VirtualTavrin::Model;
+        const QString profile = tableProfile(QStringLiteral("held.t2c"), 5, QStringLiteral("Table {n}"));
+        for (const QString& command : { QStringLiteral("write"), QStringLiteral("station") }) {
+            const QString log = m_dir.filePath(command + QStringLiteral(".held.csv"));
+            QList<VirtualTavrin*> units = VirtualTavrinBus::install({ Model::DalenTavrin, Model::DalenTavrin });
+            // Identification takes the first commands; this one strikes while the profile is written.
+            units.at(0)->failNthCommand(4);
+            Run run = provision(command, log, profile);
+            QCOMPARE(run.status, 1);
+            QVERIFY2(run.out.contains(QRegularExpression(
+                         QStringLiteral("^#1 /dev/virtual-tavrin \\(port 1-1.1\\) Dalen Tavrin 00012345: FAILED: .+ "
+                                        "It now holds number 1: plug it in again to finish it.$"),
+                         QRegularExpression::MultilineOption)),
+                     qPrintable(run.out));
+            QVERIFY2(run.out.contains(QStringLiteral("#2 /dev/virtual-tavrin-2 (port 1-1.2) Dalen Tavrin 00012346: "
+                                                     "written and verified")),
+                     qPrintable(run.out));
+
+            // Plugged in again, behind a new unit.
+            units = VirtualTavrinBus::install({ Model::DalenTavrin, Model::DalenTavrin, Model::DalenTavrin });
+            units.at(0)->setSerialNumber(QStringLiteral("00012399"));
+            units.at(1)->setSerialNumber(QStringLiteral("00012345"));
+            units.at(2)->setSerialNumber(QStringLiteral("00012346"));
+            run = provision(command, log, profile);
+            QCOMPARE(run.status, 0);
+            for (const QString& line : { QStringLiteral("#3 /dev/virtual-tavrin (port 1-1.1) Dalen Tavrin 00012399: "
+                                                        "written and verified"),
+                                         QStringLiteral("#1 /dev/virtual-tavrin-2 (port 1-1.2) Dalen Tavrin 00012345: "
+                                                        "written and verified") })
+                QVERIFY2(run.out.contains(line), qPrintable(run.out));
+            QVERIFY(units.at(1)->transcript().contains(QStringLiteral("UID,1")));
+        }
+    }
+
     // A unit whose row cannot be written is not done, in either front end's count.
     void unitWithoutItsRowHasFailed()
     {
@@ -293,11 +381,15 @@ private slots:
             QStringList arguments = { QStringLiteral("--simulate"), QStringLiteral("dalen"), command };
             if (command == QLatin1String("write"))
                 arguments << QStringLiteral("--all");
-            const Run run = runCli(arguments << QStringLiteral("--log") << log << profile);
+            // Its number was written into it all the same.
+            const Run run = runCli(arguments << QStringLiteral("--log") << log << QStringLiteral("--number-from")
+                                             << QStringLiteral("1") << profile);
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
             QCOMPARE(run.status, 1);
             QVERIFY2(run.out.contains(QStringLiteral("FAILED: its row could not be written to the log: the file is "
                                                      "as large as the system lets it grow")),
+                     qPrintable(run.out));
+            QVERIFY2(run.out.contains(QStringLiteral(" It now holds number 1: plug it in again to finish it.\n")),
                      qPrintable(run.out));
             QVERIFY2(run.out.endsWith(QStringLiteral("0 written and verified, 1 failed\n")), qPrintable(run.out));
             // The part of the row written is taken back.

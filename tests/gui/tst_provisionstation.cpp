@@ -102,19 +102,31 @@ void TestProvisionStation::unitsOfAStationEachShowTheirOwnEnd()
     QCOMPARE(table->item(firstRow, FrmProvisionUnits::PortColumn)->text(), QStringLiteral("1-1.1"));
     QCOMPARE(table->item(firstRow, FrmProvisionUnits::ModelColumn)->text(), QStringLiteral("Dalen Tavrin"));
     QCOMPARE(resultOf(table, reference), QStringLiteral("left out"));
-    QCOMPARE(resultOf(table, unplugged), QStringLiteral("unplugged before it was verified"));
+    // A failed unit its number reached keeps it.
+    QCOMPARE(resultOf(table, unplugged),
+             QStringLiteral("unplugged before it was verified It now holds number 14: plug it in again to finish it."));
     QVERIFY2(resultOf(table, failsOnce).startsWith(QStringLiteral("failed: ")), qPrintable(resultOf(table, failsOnce)));
-    // A failed unit's number went back.
-    QCOMPARE(table->item(rowOfSerial(table, failsOnce), FrmProvisionUnits::NumberColumn)->text(), QString());
+    QVERIFY2(
+        resultOf(table, failsOnce).endsWith(QStringLiteral(" It now holds number 13: plug it in again to finish it.")),
+        qPrintable(resultOf(table, failsOnce)));
+    QCOMPARE(table->item(rowOfSerial(table, failsOnce), FrmProvisionUnits::NumberColumn)->text(), QStringLiteral("13"));
 
-    // Tried again from its row, it gets the lowest free number.
+    // A unit plugged in meanwhile gets the next free number.
+    const QString later = QStringLiteral("00012399");
+    auto* bus = static_cast<VirtualTavrinBus*>(UsbHid::sharedBackend().get());
+    bus->addUnit(std::make_unique<VirtualTavrin>(Model::DalenTavrin, QStringLiteral("/dev/virtual-tavrin-5")))
+        ->setSerialNumber(later);
+    QTRY_COMPARE_WITH_TIMEOUT(resultOf(table, later), QStringLiteral("verified"), deadlineMs);
+    QCOMPARE(table->item(rowOfSerial(table, later), FrmProvisionUnits::NumberColumn)->text(), QStringLiteral("15"));
+
+    // Tried again from its row, it gets its number back.
     table->selectRow(rowOfSerial(table, failsOnce));
     QVERIFY(retry->isEnabled());
     QTest::mouseClick(retry, Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(resultOf(table, failsOnce), QStringLiteral("verified"), deadlineMs);
     QCOMPARE(table->item(rowOfSerial(table, failsOnce), FrmProvisionUnits::NumberColumn)->text(), QStringLiteral("13"));
-    QCOMPARE(counters->text(), QStringLiteral("Verified: 2    Failed: 1    Skipped: 1"));
-    QCOMPARE(table->rowCount(), 4);
+    QCOMPARE(counters->text(), QStringLiteral("Verified: 3    Failed: 1    Skipped: 1"));
+    QCOMPARE(table->rowCount(), 5);
 
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("pushButtonStop")), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(running.size(), 2, deadlineMs);
@@ -128,9 +140,11 @@ void TestProvisionStation::unitsOfAStationEachShowTheirOwnEnd()
     QStringList logged;
     for (const ProvisionRow& row : rows)
         logged << QStringLiteral("%1 %2 %3").arg(row.serial, ProvisionLog::resultName(row.result)).arg(row.number);
-    QCOMPARE(logged.size(), 4);
+    QCOMPARE(logged.size(), 5);
     QVERIFY2(logged.contains(QStringLiteral("%1 verified 12").arg(first)), qPrintable(logged.join(u'\n')));
+    QVERIFY2(logged.contains(QStringLiteral("%1 failed 13").arg(failsOnce)), qPrintable(logged.join(u'\n')));
     QVERIFY2(logged.contains(QStringLiteral("%1 verified 13").arg(failsOnce)), qPrintable(logged.join(u'\n')));
+    QVERIFY2(logged.contains(QStringLiteral("%1 failed 14").arg(unplugged)), qPrintable(logged.join(u'\n')));
     QVERIFY(!logged.join(u'\n').contains(reference));
 }
 

@@ -245,16 +245,26 @@ private slots:
             row(QStringLiteral("C"), ProvisionRow::Result::WrittenUnverified, 14),
             row(QStringLiteral("A"), ProvisionRow::Result::Verified, 12, QStringLiteral("new")),
             row(QStringLiteral("D"), ProvisionRow::Result::Verified),
+            // Older logs: a failed unit's number given to another unit afterwards is that unit's.
+            row(QStringLiteral("E"), ProvisionRow::Result::Failed, 12),
+            row(QStringLiteral("F"), ProvisionRow::Result::Failed, 15),
+            row(QStringLiteral("G"), ProvisionRow::Result::Verified, 15),
         });
         QVERIFY(history.verifiedWith(QStringLiteral("A"), QStringLiteral("old")));
         QVERIFY(history.verifiedWith(QStringLiteral("A"), QStringLiteral("new")));
         QVERIFY(!history.verifiedWith(QStringLiteral("B"), QStringLiteral("ab12")));
         QVERIFY(!history.verifiedWith(QStringLiteral("C"), QStringLiteral("ab12")));
         QCOMPARE(history.numberOf(QStringLiteral("A")), 12);
-        QCOMPARE(history.numberOf(QStringLiteral("B")), 0);
-        QCOMPARE(history.holderOf(13), QString());
+        // A failed unit its number reached holds it.
+        QCOMPARE(history.numberOf(QStringLiteral("B")), 13);
+        QCOMPARE(history.holderOf(13), QStringLiteral("B"));
         QCOMPARE(history.holderOf(14), QStringLiteral("C"));
-        QCOMPARE(history.highestNumber(), 14);
+        QCOMPARE(history.holderOf(12), QStringLiteral("A"));
+        QCOMPARE(history.numberOf(QStringLiteral("E")), 0);
+        QCOMPARE(history.holderOf(15), QStringLiteral("G"));
+        QCOMPARE(history.numberOf(QStringLiteral("F")), 0);
+        QVERIFY(!history.isHeld(16));
+        QCOMPARE(history.highestNumber(), 15);
     }
 
     // The window and the command line must agree: the hash is of the bytes Save writes.

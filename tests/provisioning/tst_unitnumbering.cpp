@@ -61,7 +61,8 @@ private slots:
             QCOMPARE(parsed->size(), 9999);
     }
 
-    // steps: "a=12" a unit first seen gets 12 (0: "no number left"), "a+" it was verified, "a-" it failed.
+    // steps: "a=12" a unit first seen gets 12 (0: "no number left"), "a+" its number reached it (verified, or
+    // failed after its first set command), "a-" it failed before.
     void allocate_data()
     {
         QTest::addColumn<int>("first");
@@ -74,9 +75,9 @@ private slots:
         QTest::newRow("a unit tried again gets the lowest free") << 1 << ""
                                                                  << ""
                                                                  << "a=1 b=2 c=3 a- b- d=1 a=2";
-        QTest::newRow("a verified unit keeps its number") << 1 << ""
-                                                          << ""
-                                                          << "a=1 a+ a- a=1 b=2";
+        QTest::newRow("a unit its number reached keeps it") << 1 << ""
+                                                            << ""
+                                                            << "a=1 a+ a- a=1 b=2";
         QTest::newRow("the list runs out") << 0 << "5,9-10"
                                            << ""
                                            << "a=5 b=9 c=10 d=0 b- d=9";
@@ -85,10 +86,13 @@ private slots:
                                               << "a=9998 b=9999 c=0";
         QTest::newRow("a restart continues after the log") << 0 << ""
                                                            << "X:12:v Y:14:f"
-                                                           << "a=13 X=12 b=14 X- c=15";
+                                                           << "a=15 Y=14 X=12 b=16 X- c=17";
         QTest::newRow("the log's numbers are never given again") << 10 << ""
                                                                  << "X:12:v Y:11:f"
-                                                                 << "a=10 b=11 c=13 X=12 X- d=14";
+                                                                 << "a=10 b=13 c=14 X=12 X- Y=11 Y- d=15";
+        QTest::newRow("an older log's failed number taken since") << 5 << ""
+                                                                  << "Y:5:f Z:5:v"
+                                                                  << "Z=5 Y=6";
         QTest::newRow("a logged unit keeps its number outside the list") << 0 << "1-2"
                                                                          << "X:7:v"
                                                                          << "X=7 a=1";
