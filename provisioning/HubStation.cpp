@@ -344,21 +344,21 @@ QList<StationUnit> HubStation::abandonUnitsInFlight()
 {
     const QList<StationUnit> units = unitsInFlight();
     for (const StationUnit& unit : units) {
-        ProvisionRow row;
-        row.time = QDateTime::currentDateTimeUtc();
-        row.device = unit.device;
-        row.port = unit.port;
-        row.serial = unit.serialNumber;
-        row.model = unit.model;
-        row.firmware = unit.firmware;
-        row.profile = m_settings.profileName;
-        row.profileSha256 = m_policy ? m_policy->profileSha256() : QString();
-        row.result = ProvisionRow::Result::Failed;
-        row.message = abandonedText();
-        row.number = unit.number;
+        UnitOutcome abandoned;
+        abandoned.device = unit.device;
+        abandoned.port = unit.port;
+        abandoned.serial = unit.serialNumber;
+        abandoned.model = unit.model;
+        abandoned.firmware = unit.firmware;
+        abandoned.profileName = m_settings.profileName;
+        abandoned.profileSha256 = m_policy ? m_policy->profileSha256() : QString();
+        abandoned.message = abandonedText();
+        // Its number reached it once its write began.
+        abandoned.number = unit.number;
+        abandoned.setCommandsSent = unit.number > 0;
         QString error;
         if (m_log)
-            m_log->append(row, error);
+            m_log->append(WorkerPool::rowOf(abandoned), error);
     }
     return units;
 }

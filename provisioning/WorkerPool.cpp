@@ -54,6 +54,25 @@ WorkerPool::~WorkerPool()
     }
 }
 
+ProvisionRow WorkerPool::rowOf(const UnitOutcome& outcome)
+{
+    ProvisionRow row;
+    row.time = QDateTime::currentDateTimeUtc();
+    row.device = outcome.device;
+    row.port = outcome.port;
+    row.serial = outcome.serial;
+    row.model = outcome.model;
+    row.firmware = outcome.firmware;
+    row.profile = outcome.profileName;
+    row.profileSha256 = outcome.profileSha256;
+    row.result = outcome.logResult().value_or(ProvisionRow::Result::Failed);
+    row.seconds = outcome.seconds;
+    row.message = outcome.message;
+    // A number that never reached its unit went back: the row must not claim it for the unit.
+    row.number = outcome.isFailure() && !outcome.setCommandsSent ? 0 : outcome.number;
+    return row;
+}
+
 QString WorkerPool::logFailedText(const QString& reason)
 {
     return tr("its row could not be written to the log: %1").arg(ProvisionLog::oneLine(reason));
@@ -163,22 +182,8 @@ void WorkerPool::unitFinished(UnitOutcome outcome, QThread* thread)
 
     if (m_policy)
         m_policy->ended(outcome);
-    const std::optional<ProvisionRow::Result> result = outcome.logResult();
-    if (m_log && result) {
-        ProvisionRow row;
-        row.time = QDateTime::currentDateTimeUtc();
-        row.device = outcome.device;
-        row.port = outcome.port;
-        row.serial = outcome.serial;
-        row.model = outcome.model;
-        row.firmware = outcome.firmware;
-        row.profile = outcome.profileName;
-        row.profileSha256 = outcome.profileSha256;
-        row.result = *result;
-        row.seconds = outcome.seconds;
-        row.message = outcome.message;
-        // A number that never reached its unit went back: the row must not claim it for the unit.
-        row.number = outcome.isFailure() && !outcome.setCommandsSent ? 0 : outcome.number;
+    if (m_log && outcome.logResult()) {
+        const ProvisionRow row = rowOf(outcome);
         QString error;
         if (!m_log->append(row, error)) {
             // A unit missing from the log is not done: the log is what the next run and the installer go by.

@@ -41,6 +41,8 @@ public:
     void start(const UnitJob& job);
     int inFlight() const { return m_inFlight; }
 
+    // The log's row of a unit's outcome, timed now.
+    static ProvisionRow rowOf(const UnitOutcome& outcome);
     // "its row could not be written to the log: <reason>"
     static QString logFailedText(const QString& reason);
 
