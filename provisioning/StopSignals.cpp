@@ -1,9 +1,12 @@
 #include "provisioning/StopSignals.h"
 
+#include <csignal>
+
+#ifdef Q_OS_UNIX
+
 #include <QSocketNotifier>
 
 #include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -22,12 +25,38 @@ void onSignal(int signalNumber)
     errno = savedErrno;
 }
 
+#ifdef Q_OS_DARWIN
+bool setDescriptorFlags(int fd)
+{
+    const int statusFlags = ::fcntl(fd, F_GETFL);
+    return statusFlags != -1 && ::fcntl(fd, F_SETFL, statusFlags | O_NONBLOCK) == 0
+        && ::fcntl(fd, F_SETFD, FD_CLOEXEC) == 0;
+}
+#endif
+
+// Non-blocking, so that neither the handler nor drain() can hang; not inherited by the programs we start.
+bool openSignalPipe(int fds[2])
+{
+#ifdef Q_OS_DARWIN
+    // No pipe2 here: the flags follow the pipe (a program started by another thread in between inherits it).
+    if (::pipe(fds) != 0)
+        return false;
+    if (setDescriptorFlags(fds[0]) && setDescriptorFlags(fds[1]))
+        return true;
+    ::close(fds[0]);
+    ::close(fds[1]);
+    return false;
+#else
+    return ::pipe2(fds, O_CLOEXEC | O_NONBLOCK) == 0;
+#endif
+}
+
 } // namespace
 
 StopSignals::StopSignals(QObject* parent)
     : QObject(parent)
 {
-    if (::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+    if (!openSignalPipe(g_pipe)) {
         g_pipe[0] = g_pipe[1] = -1;
         return;
     }
@@ -39,11 +68,12 @@ StopSignals::StopSignals(QObject* parent)
     ::sigaction(SIGTERM, &action, &g_formerTerm);
     m_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &StopSignals::drain);
+    m_active = true;
 }
 
 StopSignals::~StopSignals()
 {
-    if (!m_notifier)
+    if (!m_active)
         return;
     ::sigaction(SIGINT, &g_formerInt, nullptr);
     ::sigaction(SIGTERM, &g_formerTerm, nullptr);
@@ -59,6 +89,75 @@ void StopSignals::drain()
     ssize_t count;
     while ((count = ::read(g_pipe[0], bytes, sizeof bytes)) > 0) {
         for (ssize_t i = 0; i < count; ++i)
-            emit received(int(bytes[i]), ++m_count);
+            deliver(int(bytes[i]));
     }
+}
+
+#elif defined(Q_OS_WIN)
+
+#include <mutex>
+
+#include <windows.h>
+
+// The system calls onEvent on a thread it starts for each event, while the object may be going.
+class ConsoleStopHandler
+{
+public:
+    static BOOL WINAPI onEvent(DWORD event)
+    {
+        int signalNumber;
+        switch (event) {
+        case CTRL_C_EVENT:
+            signalNumber = SIGINT;
+            break;
+        case CTRL_BREAK_EVENT:
+            signalNumber = SIGBREAK;
+            break;
+        default:
+            // Closing the console, logging off, shutting down: the system ends the process whatever we answer.
+            return FALSE;
+        }
+        const std::lock_guard<std::mutex> lock(s_mutex);
+        StopSignals* target = s_target;
+        if (!target)
+            return FALSE;
+        QMetaObject::invokeMethod(
+            target, [target, signalNumber] { target->deliver(signalNumber); }, Qt::QueuedConnection);
+        return TRUE;
+    }
+
+    static void setTarget(StopSignals* target)
+    {
+        const std::lock_guard<std::mutex> lock(s_mutex);
+        s_target = target;
+    }
+
+private:
+    static inline std::mutex s_mutex;
+    static inline StopSignals* s_target = nullptr;
+};
+
+StopSignals::StopSignals(QObject* parent)
+    : QObject(parent)
+{
+    ConsoleStopHandler::setTarget(this);
+    m_active = SetConsoleCtrlHandler(ConsoleStopHandler::onEvent, TRUE) != 0;
+    if (!m_active)
+        ConsoleStopHandler::setTarget(nullptr);
+}
+
+StopSignals::~StopSignals()
+{
+    if (!m_active)
+        return;
+    SetConsoleCtrlHandler(ConsoleStopHandler::onEvent, FALSE);
+    // A handler already running finishes its post first; what it posted goes with the object.
+    ConsoleStopHandler::setTarget(nullptr);
+}
+
+#endif
+
+void StopSignals::deliver(int signalNumber)
+{
+    emit received(signalNumber, ++m_count);
 }

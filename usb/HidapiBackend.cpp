@@ -7,6 +7,7 @@
 
 #include <hidapi.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <cwchar>
@@ -51,18 +52,27 @@ bool leftTheSystem(bool reading, int errorNumber, const QString& path)
 
 } // namespace
 
+HidapiBackend::HidapiBackend()
+{
+    const std::lock_guard<std::mutex> lock(s_mutex);
+    ++s_backends;
+}
+
 HidapiBackend::~HidapiBackend()
 {
     for (auto& [handle, open] : m_handles) {
         if (open.device)
             hid_close(open.device);
     }
-    hid_exit();
+    const std::lock_guard<std::mutex> lock(s_mutex);
+    // Another backend's open devices and enumerations still need the library.
+    if (--s_backends == 0)
+        hid_exit();
 }
 
 bool HidapiBackend::init()
 {
-    const std::lock_guard<std::mutex> lock(m_mutex);
+    const std::lock_guard<std::mutex> lock(s_mutex);
     if (hid_init() == 0)
         return true;
     m_lastError = libraryError(nullptr);
@@ -71,7 +81,7 @@ bool HidapiBackend::init()
 
 std::vector<QString> HidapiBackend::enumerate(quint16 vendorIdHint)
 {
-    const std::lock_guard<std::mutex> lock(m_mutex);
+    const std::lock_guard<std::mutex> lock(s_mutex);
     return enumerateLocked(vendorIdHint);
 }
 
@@ -79,24 +89,43 @@ std::vector<QString> HidapiBackend::enumerateLocked(quint16 vendorIdHint)
 {
     m_enumerated.clear();
     std::vector<QString> paths;
+    QString error;
+    for (const Interface& found : interfacesLocked(vendorIdHint, &error)) {
+        m_enumerated[found.path] = Ids { found.vendorId, found.productId };
+        paths.push_back(found.path);
+    }
+    if (paths.empty())
+        m_lastError = error;
+    return paths;
+}
+
+std::vector<HidapiBackend::Interface> HidapiBackend::interfaces(quint16 vendorIdHint, QString* error)
+{
+    const std::lock_guard<std::mutex> lock(s_mutex);
+    return interfacesLocked(vendorIdHint, error);
+}
+
+std::vector<HidapiBackend::Interface> HidapiBackend::interfacesLocked(quint16 vendorIdHint, QString* error)
+{
+    std::vector<Interface> found;
     hid_device_info* list = hid_enumerate(vendorIdHint, 0);
-    if (!list)
-        m_lastError = libraryError(nullptr);
+    if (!list && error)
+        *error = libraryError(nullptr);
     for (const hid_device_info* info = list; info; info = info->next) {
         const QString path = QFile::decodeName(info->path);
         // Some platforms list one entry per top-level usage of the same interface.
-        if (m_enumerated.count(path))
+        if (std::any_of(found.begin(), found.end(), [&](const Interface& known) { return known.path == path; }))
             continue;
-        m_enumerated[path] = Ids { info->vendor_id, info->product_id };
-        paths.push_back(path);
+        const QString serial = info->serial_number ? QString::fromWCharArray(info->serial_number) : QString();
+        found.push_back(Interface { path, info->vendor_id, info->product_id, serial });
     }
     hid_free_enumeration(list);
-    return paths;
+    return found;
 }
 
 HidBackend::Handle HidapiBackend::open(const QString& path, Access access, QString* error)
 {
-    const std::lock_guard<std::mutex> lock(m_mutex);
+    const std::lock_guard<std::mutex> lock(s_mutex);
     OpenHandle open;
     QString failure;
     if (access == Access::Probe) {
@@ -136,7 +165,7 @@ void HidapiBackend::close(Handle handle)
 {
     hid_device_* device = nullptr;
     {
-        const std::lock_guard<std::mutex> lock(m_mutex);
+        const std::lock_guard<std::mutex> lock(s_mutex);
         auto found = m_handles.find(handle);
         if (found == m_handles.end())
             return;
@@ -149,7 +178,7 @@ void HidapiBackend::close(Handle handle)
 
 bool HidapiBackend::attributes(Handle probe, quint16* vendorId, quint16* productId)
 {
-    const std::lock_guard<std::mutex> lock(m_mutex);
+    const std::lock_guard<std::mutex> lock(s_mutex);
     auto found = m_handles.find(probe);
     if (found == m_handles.end())
         return false;
@@ -160,14 +189,14 @@ bool HidapiBackend::attributes(Handle probe, quint16* vendorId, quint16* product
 
 HidapiBackend::OpenHandle* HidapiBackend::entry(Handle handle)
 {
-    const std::lock_guard<std::mutex> lock(m_mutex);
+    const std::lock_guard<std::mutex> lock(s_mutex);
     auto found = m_handles.find(handle);
     return found != m_handles.end() ? &found->second : nullptr;
 }
 
 const HidapiBackend::OpenHandle* HidapiBackend::entry(Handle handle) const
 {
-    const std::lock_guard<std::mutex> lock(m_mutex);
+    const std::lock_guard<std::mutex> lock(s_mutex);
     auto found = m_handles.find(handle);
     return found != m_handles.end() ? &found->second : nullptr;
 }
@@ -214,7 +243,7 @@ int HidapiBackend::readReport(Handle handle, QByteArray* data, int timeoutMs)
 QString HidapiBackend::lastErrorText(Handle handle)
 {
     if (handle == NoHandle) {
-        const std::lock_guard<std::mutex> lock(m_mutex);
+        const std::lock_guard<std::mutex> lock(s_mutex);
         return m_lastError;
     }
     const OpenHandle* open = entry(handle);

@@ -1,6 +1,9 @@
 #include "usb/HotplugMonitor.h"
 
 #include "usb/UsbLogging.h"
+#ifndef T2Q_HAVE_LIBUDEV
+#include "usb/HidapiBackend.h"
+#endif
 
 #include <QFile>
 #include <QSocketNotifier>
@@ -11,8 +14,6 @@
 
 #ifdef T2Q_HAVE_LIBUDEV
 #include <libudev.h>
-#else
-#include <hidapi.h>
 #endif
 
 namespace {
@@ -177,17 +178,13 @@ void HotplugMonitor::readUdevEvents() { }
 
 std::vector<HotplugMonitor::Seen> HotplugMonitor::enumerate()
 {
+    // Through the hidapi backends' lock: hidapi's error text is the process's, and the finder and the
+    // units' links enumerate and open on other threads meanwhile.
     std::vector<Seen> found;
-    hid_device_info* list = hid_enumerate(TavrinVendorId, 0);
-    for (const hid_device_info* info = list; info; info = info->next) {
-        if (!isTavrin(info->vendor_id, info->product_id))
-            continue;
-        const QString node = QFile::decodeName(info->path);
-        const QString serial = info->serial_number ? QString::fromWCharArray(info->serial_number) : QString();
-        if (std::none_of(found.begin(), found.end(), [&](const Seen& seen) { return seen.node == node; }))
-            found.push_back(Seen { node, serial, serial });
+    for (const HidapiBackend::Interface& present : HidapiBackend::interfaces(TavrinVendorId)) {
+        if (isTavrin(present.vendorId, present.productId))
+            found.push_back(Seen { present.path, present.serialNumber, present.serialNumber });
     }
-    hid_free_enumeration(list);
     return found;
 }
 

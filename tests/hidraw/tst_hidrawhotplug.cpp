@@ -162,14 +162,15 @@ void tst_HidrawHotplug::refusedFirstOpenClears()
     monitor.stop();
     const QString never = plugged(QStringLiteral("no-access"), QStringLiteral("tavrin2"), 0, QString(), 100);
     tries = 0;
-    OpenRetry::Result last = OpenRetry::Result::Opened;
+    // Atomic: QThread::wait orders it as well, but ThreadSanitizer does not see Qt's waits.
+    std::atomic<OpenRetry::Result> last { OpenRetry::Result::Opened };
     QElapsedTimer clock;
     clock.start();
     std::unique_ptr<QThread> worker(
         QThread::create([&] { last = OpenRetry::run([&] { return openOnce(never, &tries); }); }));
     worker->start();
     QVERIFY(worker->wait(DeadlineMs));
-    QCOMPARE(last, OpenRetry::Result::Denied);
+    QCOMPARE(last.load(), OpenRetry::Result::Denied);
     QCOMPARE(tries.load(), OpenRetry::Tries);
     QVERIFY(clock.elapsed() >= (OpenRetry::Tries - 1) * OpenRetry::IntervalMs);
 }
