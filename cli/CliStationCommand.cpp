@@ -12,7 +12,7 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <unistd.h>
+#include <cstdlib>
 
 CliStationCommand::CliStationCommand(const Options& options, std::shared_ptr<HidBackend> backend, QTextStream& out,
                                      QTextStream& err)
@@ -133,7 +133,7 @@ void CliStationCommand::stopAtOnce()
     m_err.flush();
     std::fflush(nullptr);
     // The workers are mid-conversation and cannot be waited for; the rows of finished units are on disk.
-    ::_exit(ExitFailure);
+    std::_Exit(ExitFailure);
 }
 
 void CliStationCommand::idleCheck()
