@@ -194,7 +194,8 @@ void FrmTavrin2Qt::loadConfigurationFile(const QString& fileName)
         showError(notAConfiguration + QLatin1Char('\n') + CfgFile::failureText(incomplete, m_unableToLoad));
         return;
     }
-    if (!CfgFile::checkLoadable(*cfg, error)) {
+    // Shown in the form, a longer text would be cut to its field's length without a word.
+    if (!CfgFile::checkLoadable(*cfg, error) || !CfgFile::checkLengths(*cfg, error)) {
         showError(error);
         return;
     }

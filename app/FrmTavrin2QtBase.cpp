@@ -1,5 +1,6 @@
 #include "app/FrmTavrin2QtBase.h"
 
+#include "config/Tavrin2QtCfg.h"
 #include "uisupport/FitAndCentre.h"
 
 #include <QActionGroup>
@@ -28,6 +29,7 @@ FrmTavrin2QtBase::FrmTavrin2QtBase(QWidget* parent, const char* name, Qt::Window
     initFormResources();
     setObjectName(name ? QString::fromUtf8(name) : QStringLiteral("FrmTavrin2QtBase"));
     setupUi(this);
+    applyMessageLimits();
 
     tools_SelectDevice_Action = toolsSelectDeviceMenu->menuAction();
     tools_SelectDevice_Action->setObjectName(QStringLiteral("tools_SelectDevice_Action"));
@@ -53,6 +55,17 @@ FrmTavrin2QtBase::FrmTavrin2QtBase(QWidget* parent, const char* name, Qt::Window
 }
 
 FrmTavrin2QtBase::~FrmTavrin2QtBase() = default;
+
+void FrmTavrin2QtBase::applyMessageLimits()
+{
+    // The record's limits, which Load and the command line hold files to as well.
+    for (QLineEdit* edit : { lineEditBtn2AlphaMsg, lineEditBtn3AlphaMsg, lineEditBtn4AlphaMsg, lineEditBtn5AlphaMsg,
+                             lineEditLowBatteryPageMsg, lineEditAckPageMsg, lineEditDTBtn1SettingMsg,
+                             lineEditDTBtn2SettingMsg, lineEditDTCancelMsg, lineEditDTLowBatteryPageMsg })
+        edit->setMaxLength(Tavrin2QtCfg::MessageMaxLength);
+    lineEditBtn1AlphaMsg->setMaxLength(Tavrin2QtCfg::LongMessageMaxLength);
+    lineEditExtInputAlphaMsg->setMaxLength(Tavrin2QtCfg::LongMessageMaxLength);
+}
 
 void FrmTavrin2QtBase::connectActions()
 {

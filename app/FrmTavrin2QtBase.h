@@ -68,6 +68,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void applyMessageLimits();
     void connectActions();
     void connectButtonRows();
     void connectFeatureRules();

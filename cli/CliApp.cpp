@@ -242,8 +242,11 @@ void CliApp::write()
         m_status = CliAllUnits(m_commandLine, *m_out, *m_err).writeOne(path, *cfg, theUnit());
         return;
     }
+    // Nor does a record with a text longer than its field takes, or one the unit cannot take.
+    const QString overLimit = ProvisionPolicy::overLimitText(*cfg, path);
+    if (!overLimit.isNull())
+        throw CliFailure::failure(overLimit);
     Tavrin2QtComm* comm = Tavrin2QtComm::instance();
-    // Nor does a record with a text the unit cannot take.
     comm->checkUpdateSendable(*cfg);
     comm->connectTavrin();
     comm->updateTavrin(*cfg, !m_commandLine.isSet(QStringLiteral("no-verify")));

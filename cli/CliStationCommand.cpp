@@ -28,6 +28,8 @@ CliStationCommand::~CliStationCommand() = default;
 int CliStationCommand::run()
 {
     m_station = new HubStation(m_options.settings, m_backend, this);
+    // Units beyond the count are never started, even when they are in flight together.
+    m_station->setLimit(m_options.count);
 
     QEventLoop loop;
     bool stopped = false;

@@ -46,25 +46,52 @@ QList<CfgField> CfgFieldList::identityFields(const Tavrin2QtCfg& cfg)
     return fields;
 }
 
-QList<CfgField> CfgFieldList::textFields(const Tavrin2QtCfg& cfg)
+QList<CfgMessageField> CfgFieldList::messages(const Tavrin2QtCfg& cfg, bool allButtons)
 {
-    QList<CfgField> tavrinII;
-    for (int i = 0; i < cfg.tavrinIIButtonCount(); ++i) {
+    QList<CfgMessageField> tavrinII;
+    const int buttons = allButtons ? cfg.tavrinIIButtonCount() : std::min(cfg.tavrinIIButtonCount(), ExtInputIndex + 1);
+    for (int i = 0; i < buttons; ++i) {
         const QString name = i == ExtInputIndex ? tr("External input") : tr("Button %1").arg(i + 1);
-        add(tavrinII, tr("%1 message").arg(name), cfg.tavrinIIButtonVectorAtIndex(i).alphaMsg());
+        const bool commandLineBound = i == 0 || i == ExtInputIndex;
+        tavrinII.append({ tr("%1 message").arg(name), cfg.tavrinIIButtonVectorAtIndex(i).alphaMsg(),
+                          commandLineBound ? Tavrin2QtCfg::LongMessageMaxLength : Tavrin2QtCfg::MessageMaxLength });
     }
-    add(tavrinII, tr("Low battery page message"), cfg.lowBatteryPageMsg());
-    add(tavrinII, tr("Acknowledge page message"), cfg.ackPageMsg());
+    tavrinII.append({ tr("Low battery page message"), cfg.lowBatteryPageMsg(), Tavrin2QtCfg::MessageMaxLength });
+    tavrinII.append({ tr("Acknowledge page message"), cfg.ackPageMsg(), Tavrin2QtCfg::MessageMaxLength });
 
-    QList<CfgField> dalen;
+    QList<CfgMessageField> dalen;
     const bool oneButton = cfg.tavrinType() == DalenTavrin;
-    add(dalen, tr("%1 message").arg(oneButton ? tr("Button") : tr("Button 2")), cfg.dtBtn1SettingMsg());
-    add(dalen, tr("%1 message").arg(tr("Button 1")), cfg.dtBtn2SettingMsg());
-    add(dalen, tr("Cancel message"), cfg.dtCancelMsg());
-    add(dalen, tr("Low battery page message"), cfg.dtLowBatteryPageMsg());
+    dalen.append({ tr("%1 message").arg(oneButton ? tr("Button") : tr("Button 2")), cfg.dtBtn1SettingMsg(),
+                   Tavrin2QtCfg::MessageMaxLength });
+    dalen.append({ tr("%1 message").arg(tr("Button 1")), cfg.dtBtn2SettingMsg(), Tavrin2QtCfg::MessageMaxLength });
+    dalen.append({ tr("Cancel message"), cfg.dtCancelMsg(), Tavrin2QtCfg::MessageMaxLength });
+    dalen.append({ tr("Low battery page message"), cfg.dtLowBatteryPageMsg(), Tavrin2QtCfg::MessageMaxLength });
 
     const bool dalenFirst = cfg.tavrinType() == DalenTavrin || cfg.tavrinType() == DalenTavrin2Button;
-    return identityFields(cfg) + (dalenFirst ? dalen + tavrinII : tavrinII + dalen);
+    return dalenFirst ? dalen + tavrinII : tavrinII + dalen;
+}
+
+QList<CfgMessageField> CfgFieldList::messageFields(const Tavrin2QtCfg& cfg)
+{
+    return messages(cfg, false);
+}
+
+QList<CfgMessageField> CfgFieldList::overLimitFields(const Tavrin2QtCfg& cfg)
+{
+    QList<CfgMessageField> over;
+    for (const CfgMessageField& field : messageFields(cfg)) {
+        if (field.isOverLimit())
+            over.append(field);
+    }
+    return over;
+}
+
+QList<CfgField> CfgFieldList::textFields(const Tavrin2QtCfg& cfg)
+{
+    QList<CfgField> fields = identityFields(cfg);
+    for (const CfgMessageField& message : messages(cfg, true))
+        add(fields, message.label, message.value);
+    return fields;
 }
 
 QList<CfgField> CfgFieldList::fields(const Tavrin2QtCfg& cfg)

@@ -36,6 +36,16 @@ struct CfgOutOfRange
     QString allowed;
 };
 
+// A message text of a configuration and the most characters its field in the window takes.
+struct CfgMessageField
+{
+    QString label;
+    QString value;
+    int maxLength = 0;
+
+    bool isOverLimit() const { return value.size() > maxLength; }
+};
+
 // The settings of a configuration that belong to its model, in the window's order, for listing and
 // comparing records outside the window. The model itself is not a field: its display name is the
 // protocol's (Tavrin2QtComm::tavrinTypeName).
@@ -52,6 +62,11 @@ public:
     // Every text the record holds, of both models (a file keeps both pages of the window), labelled as
     // fields() labels them; those of the record's own model come first.
     static QList<CfgField> textFields(const Tavrin2QtCfg& cfg);
+    // The messages the window has a field for, of both models, labelled and ordered as textFields() has them,
+    // each with its field's limit: every front end holds a text to the same limit.
+    static QList<CfgMessageField> messageFields(const Tavrin2QtCfg& cfg);
+    // Those of messageFields() longer than their fields take, in the same order.
+    static QList<CfgMessageField> overLimitFields(const Tavrin2QtCfg& cfg);
     // Settings compared by label: those of the first record in its order, then those only the second
     // has. Records of two models are compared on the settings they share by name.
     static QList<CfgFieldDifference> differences(const Tavrin2QtCfg& first, const Tavrin2QtCfg& second);
@@ -69,6 +84,9 @@ public:
 private:
     struct Collector;
     static void collect(const Tavrin2QtCfg& cfg, Collector& out);
+    // The messages of both models; with allButtons also those of buttons beyond the external input, which an
+    // edited file may hold and no field shows.
+    static QList<CfgMessageField> messages(const Tavrin2QtCfg& cfg, bool allButtons);
     static void addTavrinIIFields(const Tavrin2QtCfg& cfg, Collector& out);
     static void addTavrinIIButton(const QString& name, const TavrinIIButton& button, bool isExtInput, Collector& out);
     static void addDalenFields(const Tavrin2QtCfg& cfg, Collector& out);

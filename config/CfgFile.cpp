@@ -160,6 +160,21 @@ bool CfgFile::checkLoadable(const Tavrin2QtCfg& cfg, QString& error)
     return true;
 }
 
+bool CfgFile::checkLengths(const Tavrin2QtCfg& cfg, QString& error)
+{
+    const QList<CfgMessageField> over = CfgFieldList::overLimitFields(cfg);
+    if (over.isEmpty())
+        return true;
+    const CfgMessageField& text = over.constFirst();
+    qCWarning(lcConfig) << "not loading:" << text.label << "is longer than its field takes";
+    error = tr("The %1 is %2 characters long; its field takes at most %3.\nPlease shorten it; the file was not "
+               "loaded.")
+                .arg(text.label)
+                .arg(text.value.size())
+                .arg(text.maxLength);
+    return false;
+}
+
 bool CfgFile::checkSavable(const Tavrin2QtCfg& cfg, QString& error)
 {
     // Refused rather than written with "?" in its place: neither the file nor the unit can take it.

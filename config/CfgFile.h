@@ -46,6 +46,9 @@ public:
     // from a file holds a character beyond Latin-1 (a file written by a text editor): shown, sent or
     // saved again, it could only become something else.
     static bool checkLoadable(const Tavrin2QtCfg& cfg, QString& error);
+    // False and the message to show, naming the field, its length and its limit, when a message of a record
+    // read from a file is longer than its field takes (a hand-edited file): the form would cut it short.
+    static bool checkLengths(const Tavrin2QtCfg& cfg, QString& error);
     // False and the message to show, naming the field, when a text of the record holds a character
     // beyond Latin-1, which the file and the unit cannot take (it would be saved as "?").
     static bool checkSavable(const Tavrin2QtCfg& cfg, QString& error);

@@ -59,6 +59,11 @@ public:
     static constexpr ValueRange PagerRange = TavrinIIButton::PagerRange;
     static constexpr ValueRange DtTavrinIDRange { 1, 9999, 1 };
     static constexpr ValueRange DalenModeRange { 0, 10, 0 };
+    // The most characters a message's field takes (CfgFieldList::messageFields says which takes which). The
+    // Alpha messages of Tavrin II button 1 and the external input have no limit of the form's own: the
+    // unit's command line bounds them.
+    static constexpr int MessageMaxLength = 64;
+    static constexpr int LongMessageMaxLength = 32767;
 
     Tavrin2QtCfg();
 

@@ -144,6 +144,8 @@ void HubStation::stop()
         m_monitor->stop();
     if (m_poll)
         m_poll->stop();
+    // Units waiting for their turn are never started.
+    startWaitingUnits();
     if (!anyInFlight())
         QMetaObject::invokeMethod(this, &HubStation::allDone, Qt::QueuedConnection);
 }
@@ -180,7 +182,8 @@ void HubStation::unitArrived(const QString& device)
     m_policy->nodePlugged(device);
     node.arrival = ++m_arrivals;
     if (!m_monitor) {
-        startUnit(device);
+        node.state = NodeState::Ready;
+        startWaitingUnits();
         return;
     }
     // Access to a node just announced can come a moment later; when it never comes, the worker's own open
@@ -193,6 +196,12 @@ void HubStation::unitArrived(const QString& device)
 void HubStation::accessSettled(const QString& device)
 {
     m_nodes[device].state = NodeState::Ready;
+    startWaitingUnits();
+    allDone();
+}
+
+void HubStation::startWaitingUnits()
+{
     // One whose access comes later holds back those that arrived after it.
     while (true) {
         QString first;
@@ -206,10 +215,23 @@ void HubStation::accessSettled(const QString& device)
         // Stopped meanwhile: never started, so no longer in flight.
         if (m_stopping)
             m_nodes[first].state = NodeState::Idle;
+        else if (atLimit())
+            break;
         else
             startUnit(first);
     }
-    allDone();
+}
+
+bool HubStation::atLimit() const
+{
+    if (m_limit <= 0)
+        return false;
+    int running = 0;
+    for (const Node& node : m_nodes) {
+        if (node.state == NodeState::Running)
+            ++running;
+    }
+    return m_written + running >= m_limit;
 }
 
 void HubStation::unitLeft(const QString& device)
@@ -268,6 +290,8 @@ void HubStation::unitDone(const UnitOutcome& outcome)
 {
     Node& node = m_nodes[outcome.device];
     node.state = NodeState::Idle;
+    if (!outcome.isFailure() && !outcome.isSkip())
+        ++m_written;
     StationUnit unit = node.unit;
     unit.device = outcome.device;
     if (!outcome.serial.isEmpty())
@@ -296,6 +320,8 @@ void HubStation::unitDone(const UnitOutcome& outcome)
         now.pluggedAgain = false;
         unitArrived(outcome.device);
     }
+    // A unit that failed or was left alone makes room for one waiting.
+    startWaitingUnits();
 }
 
 void HubStation::logFailed(const QString& error)

@@ -50,6 +50,10 @@ public:
     void leaveOut(const QString& device) override;
     void retry(const QString& device) override;
 
+    // At most this many units written (--count): a unit waits while those written and those in flight make
+    // it, and starts when one of them fails. 0: no limit. Before start().
+    void setLimit(int units) { m_limit = units; }
+
     // Tests: looks at the backend's units now instead of at the next tick (virtual units only).
     void lookForUnits();
 
@@ -87,6 +91,8 @@ private:
     void unitLeft(const QString& device);
     void accessSettled(const QString& device);
     void startUnit(const QString& device);
+    // The units ready to start, in the order they arrived, as far as the limit allows.
+    void startWaitingUnits();
     void identified(const QString& device, const QString& serial, const QString& model, const QString& firmware);
     void stageReached(const QString& device, UnitState stage, int number);
     void unitDone(const UnitOutcome& outcome);
@@ -94,6 +100,7 @@ private:
     void logFailed(const QString& error);
     void report(const StationUnit& unit);
     bool anyInFlight() const;
+    bool atLimit() const;
 
     ProvisionSettings m_settings;
     std::shared_ptr<HidBackend> m_backend;
@@ -104,6 +111,9 @@ private:
     QTimer* m_poll = nullptr;
     QHash<QString, Node> m_nodes;
     quint64 m_arrivals = 0;
+    int m_limit = 0;
+    // Units written (verified or not) since start.
+    int m_written = 0;
     bool m_running = false;
     bool m_stopping = false;
     bool m_logFailed = false;

@@ -43,11 +43,19 @@ bool NumberedProfile::holdsNumber(const Tavrin2QtCfg& profile)
     Tavrin2QtCfg cfg = profile;
     bool holds = false;
     editMessages(cfg, [&holds](const QString& text) {
-        for (qsizetype at = nextEscape(text, 0); at >= 0 && !holds; at = nextEscape(text, at + 2))
-            holds = QStringView(text).mid(at).startsWith(Placeholder);
+        holds = holds || holdsNumber(text);
         return text;
     });
     return holds;
+}
+
+bool NumberedProfile::holdsNumber(const QString& text)
+{
+    for (qsizetype at = nextEscape(text, 0); at >= 0; at = nextEscape(text, at + 2)) {
+        if (QStringView(text).mid(at).startsWith(Placeholder))
+            return true;
+    }
+    return false;
 }
 
 Tavrin2QtCfg NumberedProfile::forUnit(const Tavrin2QtCfg& profile, int number)

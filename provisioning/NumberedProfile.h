@@ -12,6 +12,8 @@ class NumberedProfile
 public:
     // Whether a message text holds "{n}": without numbering, every unit would get it literally.
     static bool holdsNumber(const Tavrin2QtCfg& profile);
+    // Whether the text holds "{n}" ("{{n}" is a literal "{n}").
+    static bool holdsNumber(const QString& text);
     // The profile of the unit numbered `number`: its messages replaced, and a Dalen unit's ID the number.
     static Tavrin2QtCfg forUnit(const Tavrin2QtCfg& profile, int number);
     // The text with "{n}" replaced by the number and "{{" by "{"; any other "{" stays as it is.

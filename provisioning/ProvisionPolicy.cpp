@@ -22,6 +22,20 @@ QString ProvisionPolicy::outOfRangeText(const Tavrin2QtCfg& profile, const QStri
     return message;
 }
 
+QString ProvisionPolicy::overLimitText(const Tavrin2QtCfg& profile, const QString& profileName, bool numbered)
+{
+    QString lines;
+    for (const CfgMessageField& field : CfgFieldList::overLimitFields(profile)) {
+        if (numbered && NumberedProfile::holdsNumber(field.value))
+            continue;
+        lines += QStringLiteral("\n  ")
+            + tr("%1: %2 characters (at most %3)").arg(field.label).arg(field.value.size()).arg(field.maxLength);
+    }
+    if (lines.isEmpty())
+        return QString();
+    return tr("%1 holds messages longer than their fields take; nothing was sent:").arg(profileName) + lines;
+}
+
 ProfileRefusal ProvisionPolicy::checkProfile(const Tavrin2QtCfg& profile, const QString& profileName, bool numbered,
                                              bool placeholderAllowed)
 {
@@ -29,6 +43,10 @@ ProfileRefusal ProvisionPolicy::checkProfile(const Tavrin2QtCfg& profile, const 
     const QString outOfRange = outOfRangeText(profile, profileName);
     if (!outOfRange.isNull())
         return { ProfileRefusal::Kind::OutOfRange, outOfRange };
+    // A message longer than the window's field takes: the window could neither show it nor send it.
+    const QString overLimit = overLimitText(profile, profileName, numbered);
+    if (!overLimit.isNull())
+        return { ProfileRefusal::Kind::NotSendable, overLimit };
     const bool placeholder = NumberedProfile::holdsNumber(profile);
     // Every unit would get the same literal text.
     if (!numbered && placeholder && !placeholderAllowed)

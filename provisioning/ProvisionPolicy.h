@@ -77,8 +77,13 @@ public:
     // "FILE holds values out of range; nothing was sent:" and each value with those it takes; null when every
     // value is in range.
     static QString outOfRangeText(const Tavrin2QtCfg& profile, const QString& profileName);
-    // The values out of range, the same texts for every unit: refused before any unit is touched. numbered:
-    // whether the units get numbers (a numbered unit's texts are checked with its number in, by its worker).
+    // "FILE holds messages longer than their fields take; nothing was sent:" and each with its length and its
+    // limit; null when every message fits. numbered: a message holding {n} is left to each unit's worker, which
+    // checks it with the unit's number in.
+    static QString overLimitText(const Tavrin2QtCfg& profile, const QString& profileName, bool numbered = false);
+    // The values out of range, the messages too long, the same texts for every unit: refused before any unit is
+    // touched. numbered: whether the units get numbers (a numbered unit's texts are checked with its number in, by its
+    // worker).
     static ProfileRefusal checkProfile(const Tavrin2QtCfg& profile, const QString& profileName, bool numbered,
                                        bool placeholderAllowed = false);
     // The policy of a run: the profile checked, the log's history read (for numbering, and for the station's

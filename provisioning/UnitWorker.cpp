@@ -1,5 +1,6 @@
 #include "provisioning/UnitWorker.h"
 
+#include "config/CfgFieldList.h"
 #include "provisioning/ProvisionLog.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "usb/TavrinFinder.h"
@@ -142,7 +143,19 @@ UnitOutcome UnitWorker::work()
             if (!refusal.isEmpty())
                 return finish(UnitState::Failed, refusal);
         }
-        // The unit's own texts (its number put in) must fit before anything is sent to it.
+        // The unit's own texts (its number put in) must fit before anything is sent to it: in their fields, and
+        // on the unit's command line.
+        const QList<CfgMessageField> overLimit = CfgFieldList::overLimitFields(m_job.profile);
+        if (!overLimit.isEmpty()) {
+            const CfgMessageField& text = overLimit.constFirst();
+            return finish(UnitState::Failed,
+                          numberedReason(m_job.number,
+                                         tr("The %1 is %2 characters long; its field takes at most %3. "
+                                            "Nothing was sent.")
+                                             .arg(text.label)
+                                             .arg(text.value.size())
+                                             .arg(text.maxLength)));
+        }
         try {
             comm.checkUpdateSendable(m_job.profile);
         } catch (const UsbHidException& e) {

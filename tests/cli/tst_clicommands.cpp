@@ -1,7 +1,9 @@
 #include "cli/CliApp.h"
+#include "cli/CliStationCommand.h"
 #include "config/CfgFieldList.h"
 #include "config/CfgFile.h"
 #include "protocol/Tavrin2QtComm.h"
+#include "provisioning/ProvisionLog.h"
 #include "sim/VirtualTavrin.h"
 #include "sim/VirtualTavrinBus.h"
 #include "usb/UsbHid.h"
@@ -171,6 +173,10 @@ private slots:
     void listWithoutAUnitFails();
     void checkAsJsonIsTheObjectOfCheckAll();
     void stationRehearsesOnTheUnitsPresentAtStart();
+    void readAllAndCheckAllGoUnitByUnit();
+    void writeAllWithoutReadBackOrPrefixes();
+    void stationEndsAndLeavesOutAsItsOptionsSay();
+    void wrongNumberingIsAUsageError();
 
     void showListsLabelledValues();
     void showAsJson();
@@ -332,6 +338,15 @@ void TestCliCommands::writeRefusesBeforeAnySetting_data()
            "would be off after the update.\nPlease turn the Acknowledge page on, or Repage off; nothing was sent."
         << false << false;
 
+    // The window would have cut it to its field's 64 characters; the command line sent it whole.
+    Tavrin2QtCfg longText = dalenDocument(DalenTavrin);
+    longText.setDtBtn1SettingMsg(QString(80, 'x'));
+    QTest::newRow("message longer than its field")
+        << "dalen" << longText.freeze(error).toLatin1()
+        << "%1 holds messages longer than their fields take; nothing was sent:\n"
+           "  Button message: 80 characters (at most 64)"
+        << false << false;
+
     const QString broken = "<?xml version=\"1.0\"?>\nnot a configuration";
     QString thawError;
     QVERIFY(!Tavrin2QtCfg::thaw(broken, thawError));
@@ -351,7 +366,7 @@ void TestCliCommands::writeRefusesBeforeAnySetting()
     QFETCH(bool, unitAsked);
     QFETCH(bool, fileRefused);
     const QString path = file.isEmpty() ? m_dir->filePath("absent.t2c") : writeFile("doc.t2c", file);
-    if (file.isEmpty())
+    if (error.contains("%1"))
         error = error.arg(path);
 
     const QString transcript = m_dir->filePath("transcript.txt");
@@ -837,6 +852,125 @@ void TestCliCommands::stationRehearsesOnTheUnitsPresentAtStart()
                            "Dalen Tavrin - 2 Button and the profile is for a Tavrin II" }));
 }
 
+// read --all saves each unit under its serial number; check --all says of each unit whether it matches.
+void TestCliCommands::readAllAndCheckAllGoUnitByUnit()
+{
+    const QString path = save(tavrinIIDocument(), "site.t2c");
+    // The first unit starts with the file's settings, the second with its defaults.
+    const QStringList units { "--simulate", "tavrin2,tavrin2", "--simulate-from", path };
+    const QString folder = m_dir->filePath("units");
+    const CliRun read = runCli(units + QStringList { "read", "--all", "-o", folder });
+    QCOMPARE(read.status, 0);
+    QStringList lines = read.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.takeLast(), QString("2 saved, 0 failed"));
+    lines.sort();
+    QCOMPARE(
+        lines,
+        QStringList({ "/dev/virtual-tavrin (port 1-1.1) Tavrin II 00012345: saved as " + folder + "/00012345.t2c",
+                      "/dev/virtual-tavrin-2 (port 1-1.2) Tavrin II 00012346: saved as " + folder + "/00012346.t2c" }));
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({ "00012345.t2c", "00012346.t2c" }));
+    QString error;
+    const std::unique_ptr<Tavrin2QtCfg> first = CfgFile::load(folder + "/00012345.t2c", error);
+    QVERIFY2(first, qPrintable(error));
+    QCOMPARE(first->serNum(), QString("00012345"));
+    QCOMPARE(CfgFieldList::fields(*first).mid(2), CfgFieldList::fields(tavrinIIDocument()).mid(2));
+
+    const CliRun check = runCli(units + QStringList { "check", "--all", path });
+    QCOMPARE(check.status, 1);
+    lines = check.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.takeLast(), QString("1 match, 1 differ, 0 failed"));
+    lines.sort();
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.at(0), QString("/dev/virtual-tavrin (port 1-1.1) Tavrin II 00012345: matches"));
+    QVERIFY2(lines.at(1).startsWith("/dev/virtual-tavrin-2 (port 1-1.2) Tavrin II 00012346: differs: "),
+             qPrintable(lines.at(1)));
+    QVERIFY2(lines.at(1).contains("System ID"), qPrintable(lines.at(1)));
+}
+
+// --no-verify: no unit passes for verified, in the lines, the summary or the log. --exclude-serial names whole
+// serial numbers: a part of one leaves no unit out.
+void TestCliCommands::writeAllWithoutReadBackOrPrefixes()
+{
+    const QString log = m_dir->filePath("site.csv");
+    const CliRun run
+        = runCli({ "--simulate", "tavrin2,tavrin2", "write", "--all", "--no-verify", "--log", log, "--exclude-serial",
+                   "0001234", "--exclude-serial", "12346", save(tavrinIIDocument(), "site.t2c") });
+    QCOMPARE(run.status, 0);
+    QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.takeLast(), QString("2 written (not verified), 0 failed"));
+    for (const QString& line : std::as_const(lines))
+        QVERIFY2(line.contains(": written (not verified) ("), qPrintable(line));
+    QList<ProvisionRow> rows;
+    QString error;
+    QVERIFY2(ProvisionLog::read(log, rows, error), qPrintable(error));
+    QCOMPARE(rows.size(), 2);
+    for (const ProvisionRow& row : std::as_const(rows))
+        QCOMPARE(ProvisionLog::resultName(row.result), QString("written-unverified"));
+}
+
+// --count ends the station with exactly that many units verified; a unit left out stays unwritten with --again;
+// --idle-exit 0 ends a station without any unit at once.
+void TestCliCommands::stationEndsAndLeavesOutAsItsOptionsSay()
+{
+    const QString profile = save(tavrinIIDocument(), "site.t2c");
+    const QString log = m_dir->filePath("site.csv");
+    const CliRun counted
+        = runCli({ "--simulate", "tavrin2,tavrin2,tavrin2", "station", profile, "--log", log, "--count", "2" });
+    QCOMPARE(counted.status, 0);
+    QVERIFY2(counted.out.endsWith("\n2 written and verified, 0 failed\n"), qPrintable(counted.out));
+    QList<ProvisionRow> rows;
+    QString error;
+    QVERIFY2(ProvisionLog::read(log, rows, error), qPrintable(error));
+    QCOMPARE(rows.size(), 2);
+
+    const QString transcript = m_dir->filePath("again.txt");
+    const CliRun again = runCli({ "--simulate", "tavrin2,tavrin2", "--transcript", transcript, "station", profile,
+                                  "--log", log, "--again", "--exclude-serial", "00012346" });
+    QCOMPARE(again.status, 0);
+    QVERIFY2(again.out.contains("00012346: skipped: left out (--exclude-serial)\n"), qPrintable(again.out));
+    QVERIFY2(again.out.endsWith("\n1 written and verified, 0 failed, 1 skipped\n"), qPrintable(again.out));
+    const QStringList sent = readLines(transcript);
+    QVERIFY(sent.contains("/dev/virtual-tavrin-2: READ"));
+    for (const QString& line : sent)
+        QVERIFY2(!line.startsWith("/dev/virtual-tavrin-2: ") || line.endsWith(": READ"), qPrintable(line));
+
+    CliStationCommand::Options idle;
+    idle.profilePath = profile;
+    idle.settings.profile = tavrinIIDocument();
+    idle.settings.profileName = "site.t2c";
+    idle.settings.logPath = m_dir->filePath("idle.csv");
+    idle.idleExitSeconds = 0;
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(CliStationCommand(idle, std::make_shared<VirtualTavrinBus>(), outStream, errStream).run(), 0);
+    QVERIFY(clock.elapsed() < 1000);
+    QCOMPARE(out, QString("0 written and verified, 0 failed\n"));
+    QCOMPARE(err, QString());
+}
+
+void TestCliCommands::wrongNumberingIsAUsageError()
+{
+    const QString profile = save(dalenDocument(DalenTavrin), "site.t2c");
+    const QString transcript = m_dir->filePath("t.txt");
+    const QList<QStringList> numberings { { "--numbers", "12,12" },
+                                          { "--numbers", "0" },
+                                          { "--number-from", "10000" } };
+    for (const QStringList& numbering : numberings) {
+        for (const QStringList& command :
+             { QStringList { "write", "--all" }, QStringList { "station", "--log", m_dir->filePath("site.csv") } }) {
+            const CliRun run = runCli(QStringList { "--simulate", "dalen", "--transcript", transcript } + command
+                                      + numbering + QStringList { profile });
+            QVERIFY2(run.status == 2, qPrintable(numbering.join(' ') + ": " + run.err));
+            QCOMPARE(run.out, QString());
+            QCOMPARE(withoutReads(readLines(transcript)), QStringList());
+        }
+    }
+}
+
 void TestCliCommands::showListsLabelledValues()
 {
     Tavrin2QtCfg document = tavrinIIDocument();
@@ -1103,6 +1237,11 @@ void TestCliCommands::helpMentionsEveryCommandAndOption()
     };
     for (const QString& word : mentioned + QStringList { "--allow-incomplete", "--no-verify" })
         QVERIFY2(run.out.contains(word), qPrintable(word));
+    // The station's section names every option of the station.
+    const QString station = run.out.section("\nOptions of station:", 1).section("\n\n", 0, 0);
+    for (const QString& option : QStringList { "--log FILE", "--again", "--exclude-serial SERIAL", "--count N",
+                                               "--idle-exit SECONDS", "--number-from N", "--numbers LIST", "--json" })
+        QVERIFY2(station.contains("\n  " + option + " "), qPrintable(option));
     QCOMPARE(runCli({ "detect", "--help" }).out, run.out);
 }
 

@@ -246,6 +246,33 @@ private slots:
                 QStringLiteral("System ID: 99 (allowed: 0-13)"));
         refused(tableProfile(QStringLiteral("unnumbered.t2c"), 5, QStringLiteral("Table {n}")), {},
                 QStringLiteral("holds {n} in a message text, but the units are not numbered"));
+        // Longer than the window's field takes: the window would have cut it.
+        refused(tableProfile(QStringLiteral("long.t2c"), 5, QString(80, QLatin1Char('x'))), {},
+                QStringLiteral("long.t2c holds messages longer than their fields take; nothing was sent:\n"
+                               "  Button message: 80 characters (at most 64)"));
+
+        // With its number in, a message may outgrow its field: that unit is refused before any setting.
+        const QString numberedLong
+            = tableProfile(QStringLiteral("numbered.t2c"), 5, QString(63, QLatin1Char('x')) + QStringLiteral("{n}"));
+        for (const QStringList& command : { QStringList { QStringLiteral("write"), QStringLiteral("--all") },
+                                            QStringList { QStringLiteral("station"), QStringLiteral("--log"),
+                                                          m_dir.filePath(QStringLiteral("numbered.csv")) } }) {
+            const Run run = runCli(QStringList { QStringLiteral("--simulate"), QStringLiteral("dalen,dalen"),
+                                                 QStringLiteral("--transcript"), transcript }
+                                   + command
+                                   + QStringList { QStringLiteral("--numbers"), QStringLiteral("9,10"),
+                                                   QStringLiteral("--json"), numberedLong });
+            QCOMPARE(run.status, 1);
+            QCOMPARE(unitsOf(run),
+                     QStringList({ QStringLiteral("00012345 verified #9"), QStringLiteral("00012346 failed #10"),
+                                   QStringLiteral(R"({"failed":1,"skipped":0,"summary":true,"verified":1})") }));
+            QVERIFY2(run.out.contains(QStringLiteral("With number 10: The Button message is 65 characters long; its "
+                                                     "field takes at most 64. Nothing was sent.")),
+                     qPrintable(run.out));
+            QFile sent(transcript);
+            QVERIFY(sent.open(QIODevice::ReadOnly));
+            QVERIFY(!sent.readAll().contains("virtual-tavrin-2: ID,"));
+        }
 
         const QString tables = tableProfile(QStringLiteral("tables.t2c"), 5, QStringLiteral("Table {n}"));
         const QString writeLog = m_dir.filePath(QStringLiteral("write.csv"));

@@ -70,6 +70,7 @@ private slots:
     void failedSaveKeepsTheOldFile();
     void filesOfEitherEncodingLoad_data();
     void filesOfEitherEncodingLoad();
+    void messageLongerThanItsFieldIsRefused();
     void saveWritesLatin1ElseUtf8();
     void statusBarSaysWhatTheLastActionDid();
 
@@ -374,6 +375,22 @@ void TestMainWindowFiles::filesOfEitherEncodingLoad()
     load(path(QStringLiteral("letters.t2c")));
     QCOMPARE(window->lineEditLowBatteryPageMsg->text(), message);
     QCOMPARE(window->lineEditDTCancelMsg->text(), message);
+}
+
+// Shown in the form, the text would be cut to the field's 64 characters without a word.
+void TestMainWindowFiles::messageLongerThanItsFieldIsRefused()
+{
+    Tavrin2QtCfg cfg;
+    cfg.setTavrinType(DalenTavrin);
+    cfg.setDtBtn1SettingMsg(QString(80, QLatin1Char('x')));
+    QVERIFY(writeBytes(path(QStringLiteral("long.t2c")), documentOf(cfg).toLatin1()));
+    const Tavrin2QtCfg before = window->uiSettings();
+
+    load(path(QStringLiteral("long.t2c")),
+         QStringLiteral("The Button message is 80 characters long; its field takes at most 64.\nPlease shorten it; the "
+                        "file was not loaded."));
+    KIT_VERIFY_SAME(window->uiSettings(), before);
+    QCOMPARE(window->selectedType(), TavrinII);
 }
 
 void TestMainWindowFiles::saveWritesLatin1ElseUtf8()

