@@ -14,14 +14,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+54"/>
+        <location line="+9"/>
+        <location line="+80"/>
         <source>Button %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-54"/>
-        <location line="+56"/>
+        <location line="-80"/>
+        <location line="+82"/>
         <source>External input</source>
         <translation type="unfinished"></translation>
     </message>
@@ -102,9 +102,9 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-134"/>
-        <location line="+8"/>
-        <location line="+68"/>
+        <location line="-158"/>
+        <location line="+9"/>
+        <location line="+91"/>
         <location line="+60"/>
         <source>Low battery page message</source>
         <translation type="unfinished"></translation>
@@ -120,8 +120,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-77"/>
-        <location line="+78"/>
+        <location line="-101"/>
+        <location line="+102"/>
         <source>Acknowledge page message</source>
         <translation type="unfinished"></translation>
     </message>
@@ -155,10 +155,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-123"/>
-        <location line="+7"/>
-        <location line="+1"/>
-        <location line="+95"/>
+        <location line="-148"/>
+        <location line="+8"/>
+        <location line="+2"/>
+        <location line="+118"/>
         <location line="+3"/>
         <location line="+10"/>
         <location line="+6"/>
@@ -166,20 +166,20 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-115"/>
-        <location line="+107"/>
+        <location line="-139"/>
+        <location line="+131"/>
         <source>Button 2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-107"/>
-        <location line="+107"/>
+        <location line="-131"/>
+        <location line="+131"/>
         <source>Button</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-106"/>
-        <location line="+111"/>
+        <location line="-129"/>
+        <location line="+134"/>
         <source>Button 1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -209,8 +209,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-124"/>
-        <location line="+125"/>
+        <location line="-147"/>
+        <location line="+148"/>
         <source>Cancel message</source>
         <translation type="unfinished"></translation>
     </message>
@@ -382,19 +382,25 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+94"/>
         <source>The %1 holds the character %2, which Tavrin cannot take.
 Please replace it; the file was not loaded.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+16"/>
+        <source>The %1 is %2 characters long; its field takes at most %3.
+Please shorten it; the file was not loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>The %1 holds the character &quot;%2&quot;, which Tavrin cannot take.
 Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../config/CfgFile.h" line="+59"/>
+        <location filename="../config/CfgFile.h" line="+63"/>
         <source>Unable to load config file</source>
         <translation type="unfinished"></translation>
     </message>
@@ -407,50 +413,50 @@ Please replace it; the file was not saved.</source>
 <context>
     <name>CliAllUnits</name>
     <message>
-        <location filename="../cli/CliAllUnits.cpp" line="+63"/>
+        <location filename="../cli/CliAllUnits.cpp" line="+72"/>
         <source> (port %1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+91"/>
+        <location line="+157"/>
         <source>No Tavrin device found</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="-22"/>
         <source>%1 holds {n} in a message text, but the units are not numbered; nothing was sent. Number them with --number-from N or --numbers LIST.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+19"/>
-        <location line="+94"/>
+        <location line="-73"/>
+        <location line="+168"/>
         <source>left out (--exclude-serial)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-223"/>
-        <location line="+223"/>
+        <location line="-166"/>
+        <location line="+166"/>
         <source>skipped: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-221"/>
-        <location line="+228"/>
+        <location line="-160"/>
+        <location line="+167"/>
         <source>FAILED: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-226"/>
+        <location line="-163"/>
         <source>written and verified (%1 s)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>written (not verified) (%1 s)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+22"/>
         <source>%1 written and verified, %2 failed</source>
         <translation type="unfinished"></translation>
     </message>
@@ -460,17 +466,27 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-28"/>
+        <location line="-64"/>
         <source>, %1 skipped</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+246"/>
-        <source>The folder %1 cannot be created.</source>
+        <location line="+8"/>
+        <source>writing...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+14"/>
+        <source>Waiting for units; Ctrl+C to stop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+191"/>
+        <source>The folder %1 cannot be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source> / Nothing was saved; --allow-incomplete saves them with their defaults.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -500,7 +516,7 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>cannot be compared: </source>
         <translation type="unfinished"></translation>
     </message>
@@ -523,7 +539,7 @@ Please replace it; the file was not saved.</source>
 <context>
     <name>CliApp</name>
     <message>
-        <location filename="../cli/CliApp.cpp" line="+127"/>
+        <location filename="../cli/CliApp.cpp" line="+128"/>
         <source>Several Tavrin units are attached; choose one with --device PATH or --serial SERIAL. Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -563,12 +579,12 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+71"/>
         <source>The unit cannot be compared with %1:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-7"/>
         <source>matches</source>
         <translation type="unfinished"></translation>
     </message>
@@ -578,17 +594,7 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+27"/>
-        <source>%1 holds values out of range; nothing was sent:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1: %2 (allowed: %3)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+13"/>
+        <location line="+79"/>
         <source>station needs --log LOG: the log of the units provisioned.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -598,12 +604,7 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>--number-from and --numbers both number the units: give one of them.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+46"/>
+        <location line="+35"/>
         <source>Cannot compare: %1 cannot be read.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -661,7 +662,7 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+57"/>
         <source>No command given.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -832,12 +833,7 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Print JSON for scripts (with --all: one object per unit, then a summary object).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Options of station:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -867,7 +863,7 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>As with write; a number is used up only by a verified unit.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -892,7 +888,7 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-115"/>
+        <location line="-118"/>
         <source>Write every line the virtual unit received to FILE, one per line (a line break in a line as \n), also on failure.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -922,7 +918,17 @@ Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+26"/>
+        <source>Print JSON for scripts (with --all: one object per unit, then a summary object; check of one unit: that unit&apos;s object, as with --all).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Print only each unit&apos;s end and the summary: no line when the station starts waiting or a unit&apos;s write begins.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Options of program-alpha:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1021,32 +1027,17 @@ and lists and compares configuration files (.t2c) of the window and of this comm
 <context>
     <name>CliStationCommand</name>
     <message>
-        <location filename="../cli/CliStationCommand.cpp" line="+63"/>
-        <source>%1 holds {n} in a message text, but the units are not numbered; nothing was sent. Number them with --number-from N or --numbers LIST.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+27"/>
-        <source>left out (--exclude-serial)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location filename="../cli/CliStationCommand.cpp" line="+91"/>
         <source>%1 was already provisioned with this profile on %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>its row could not be written to the log: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>Stopping after the units in flight; a second signal stops at once.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Stopped at once; left unverified: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1168,19 +1159,19 @@ Please unplug then re-plug USB cable.</source>
     </message>
     <message>
         <location line="+16"/>
-        <location line="+9"/>
+        <location line="+17"/>
         <source>Error</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-8"/>
+        <location line="-16"/>
         <source>Invalid Welcome Message text...
 up to 3 lines and 48 characters max
 - no commas allowed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+43"/>
         <source>Alpha pager %1 programmed</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1198,7 +1189,7 @@ up to 3 lines and 48 characters max
 <context>
     <name>FrmProvisionUnits</name>
     <message>
-        <location filename="../app/FrmProvisionUnits.cpp" line="+71"/>
+        <location filename="../app/FrmProvisionUnits.cpp" line="+61"/>
         <source>Provision Units</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1209,12 +1200,12 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <location line="+3"/>
-        <location line="+310"/>
+        <location line="+303"/>
         <source>S&amp;top</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-301"/>
         <source>Finishes the units being written, then stops</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1224,7 +1215,12 @@ up to 3 lines and 48 characters max
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+59"/>
+        <source>The profile&apos;s messages hold {n}, which only numbered units can take: every unit would get it as it stands. Number the units, or take {n} out of the messages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Profile</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1324,7 +1320,7 @@ up to 3 lines and 48 characters max
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location filename="../app/FrmProvisionUnitsRows.cpp" line="+36"/>
         <source>Units</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1389,7 +1385,7 @@ up to 3 lines and 48 characters max
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location filename="../app/FrmProvisionUnits.cpp" line="+32"/>
         <source>%1, profile %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1410,12 +1406,13 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <location line="+6"/>
-        <location line="+60"/>
+        <location line="+65"/>
+        <location line="+13"/>
         <source>Error</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-53"/>
+        <location line="-71"/>
         <source>A configuration f&amp;ile (%1):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1435,7 +1432,7 @@ up to 3 lines and 48 characters max
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+69"/>
         <source>Profile: %1 (%2); log: %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1445,12 +1442,13 @@ up to 3 lines and 48 characters max
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-22"/>
+        <location line="+41"/>
         <source>Stopping...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location filename="../app/FrmProvisionUnitsRows.cpp" line="+37"/>
         <source>waiting</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1465,7 +1463,7 @@ up to 3 lines and 48 characters max
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>verified</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1490,17 +1488,17 @@ up to 3 lines and 48 characters max
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+28"/>
         <source>Progress of %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+52"/>
         <source>Verified: %1    Failed: %2    Skipped: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>Elapsed: %1:%2:%3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1508,7 +1506,7 @@ up to 3 lines and 48 characters max
 <context>
     <name>FrmTavrin2Qt</name>
     <message>
-        <location filename="../app/FrmTavrin2Qt.cpp" line="+38"/>
+        <location filename="../app/FrmTavrin2Qt.cpp" line="+34"/>
         <source>VIBE 1</source>
         <comment>zell pgr vibration mode 1</comment>
         <translation type="unfinished"></translation>
@@ -1574,7 +1572,7 @@ up to 3 lines and 48 characters max
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+58"/>
         <source>The window stays open until the Tavrin operation has ended.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1791,7 +1789,7 @@ then re-attach Tavrin to PC</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location filename="../app/FrmTavrin2QtDetection.cpp" line="+133"/>
         <source>%1, serial number %2 (%3)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1806,14 +1804,14 @@ then re-attach Tavrin to PC</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-94"/>
+        <location filename="../app/FrmTavrin2Qt.cpp" line="-7"/>
         <source>USB Tavrin Configuration Utility
 Version %1
 Version Date: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location filename="../app/FrmTavrin2QtDetection.cpp" line="-20"/>
         <source>Another Tavrin Device Found</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1830,7 +1828,7 @@ Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+16"/>
         <source>Please select the Tavrin to use:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1850,12 +1848,12 @@ Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+51"/>
         <source>Settings written to %1 %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+24"/>
         <source>Tavrin Config (*.%1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1907,7 +1905,7 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>Loaded %1: settings of a %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2914,13 +2912,26 @@ Tavrin</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/FrmTavrin2QtBase.cpp" line="+127"/>
+        <location filename="../app/FrmTavrin2QtBase.cpp" line="+140"/>
         <source>Alt+R</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alt+U</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HubStation</name>
+    <message>
+        <location filename="../provisioning/HubStation.cpp" line="+334"/>
+        <source>The log %1 cannot be written (%2); no more units are started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../provisioning/HubStation.h" line="+65"/>
+        <source>stopped before it was verified</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2995,33 +3006,119 @@ up to 3 lines and 48 characters max
 <context>
     <name>ProvisionLog</name>
     <message>
-        <location filename="../config/ProvisionLog.cpp" line="+126"/>
-        <location line="+19"/>
-        <location line="+54"/>
-        <location line="+23"/>
-        <location line="+10"/>
+        <location filename="../provisioning/ProvisionLog.cpp" line="+175"/>
+        <location line="+56"/>
+        <location line="+70"/>
         <location line="+6"/>
         <location line="+6"/>
         <source>Could not write to %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-92"/>
+        <location line="-131"/>
         <location line="+19"/>
         <source>The log %1 is in use by another program.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+86"/>
-        <location line="+6"/>
-        <source>Could not read from %1</source>
+        <location line="+72"/>
+        <source>the disk is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the disk quota is used up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the file system is read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the file is as large as the system lets it grow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Could not write to %1: the folder %2 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Could not write to %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>%1 is not a regular file; the log must be one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 is not a provisioning log of this program: its first line is not the log&apos;s header. Choose a new file, or a log this program wrote.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>%1 holds %2 MiB, more than a provisioning log may (%3 MiB); start a new log.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+33"/>
+        <source>Could not read from %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProvisionPolicy</name>
+    <message>
+        <location filename="../provisioning/ProvisionPolicy.cpp" line="+18"/>
+        <source>%1 holds values out of range; nothing was sent:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2 (allowed: %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1: %2 characters (at most %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 holds messages longer than their fields take; nothing was sent:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+108"/>
+        <source>already provisioned with this profile on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../provisioning/ProvisionPolicy.h" line="+118"/>
+        <source>left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This unit reports no serial number; it cannot be told apart from others, so nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Another unit in flight, at %1, reports the same serial number %2; nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../app/FrmTavrin2Qt.cpp" line="-386"/>
+        <location filename="../app/FrmTavrin2Qt.cpp" line="-253"/>
         <source>Tavrin II</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3039,7 +3136,7 @@ up to 3 lines and 48 characters max
 <context>
     <name>SettingsPrinter</name>
     <message>
-        <location filename="../cli/SettingsPrinter.cpp" line="+42"/>
+        <location filename="../cli/SettingsPrinter.cpp" line="+43"/>
         <source>(out of range; allowed: %1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3089,13 +3186,19 @@ up to 3 lines and 48 characters max
 <context>
     <name>Tavrin2QtComm</name>
     <message>
-        <location filename="../protocol/Tavrin2QtComm.cpp" line="+118"/>
+        <location filename="../protocol/Tavrin2QtCommIdentify.cpp" line="+29"/>
         <source>Several Tavrin devices are attached and none was chosen.
 Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+129"/>
+        <source>The Tavrin with serial number %1 answers in place of the one with serial number %2.
+Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../protocol/Tavrin2QtComm.cpp" line="+112"/>
         <source>Dalen Tavrin</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3115,7 +3218,7 @@ Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+103"/>
         <source>Tavrin is busy with another operation.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3126,12 +3229,17 @@ Nothing was sent.</source>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+224"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+219"/>
         <source>Please Wait</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-141"/>
+        <location line="+33"/>
+        <source>Settings report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-136"/>
         <source>The Alpha message of the External input</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3141,13 +3249,13 @@ Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location filename="../protocol/Tavrin2QtComm.cpp" line="-125"/>
         <source>Tavrin refused %1 (%2), answering &quot;%3&quot;.
 The commands before it were applied; the ones after it were not sent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+44"/>
         <source>You are trying to program a %1
 device with the %2 UI selected.</source>
         <translation type="unfinished"></translation>
@@ -3175,7 +3283,7 @@ Please turn the Acknowledge page on, or Repage off; nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+41"/>
         <source>The message of Button 2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3312,7 +3420,7 @@ Nothing was sent.</source>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-188"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="-184"/>
         <source>Button %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3324,7 +3432,7 @@ Nothing was sent.</source>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+291"/>
+        <location filename="../protocol/Tavrin2QtCommUpdate.cpp" line="+287"/>
         <source>Auto on/off %1 on time</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3397,7 +3505,7 @@ Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../protocol/Tavrin2QtCommVerify.cpp" line="+65"/>
+        <location filename="../protocol/Tavrin2QtCommVerify.cpp" line="+67"/>
         <source>nothing</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3427,7 +3535,7 @@ Nothing was sent.</source>
 <context>
     <name>UnitNumbering</name>
     <message>
-        <location filename="../config/UnitNumbering.cpp" line="+26"/>
+        <location filename="../provisioning/UnitNumbering.cpp" line="+26"/>
         <source>&quot;%1&quot; is not a list of numbers such as 12,14,20-35.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3448,59 +3556,8 @@ Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../provisioning/UnitNumbering.h" line="+49"/>
+        <location filename="../provisioning/UnitNumbering.h" line="+51"/>
         <source>no number left</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>UnitWorker</name>
-    <message>
-        <location filename="../protocol/UnitWorker.cpp" line="+36"/>
-        <source>With number %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+16"/>
-        <source>Unexpected failure.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+49"/>
-        <source>This unit is a %1 and the profile is for a %2; nothing was sent.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+47"/>
-        <source>unplugged</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../provisioning/UnitWorker.h" line="+99"/>
-        <source>unplugged before it was verified</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>HubStation</name>
-    <message>
-        <location filename="../protocol/HubStation.cpp" line="+89"/>
-        <source>The profile&apos;s messages hold {n}, which only numbered units can take: every unit would get it as it stands. Number the units, or take {n} out of the messages.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+196"/>
-        <source>left out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>already provisioned with this profile on %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+48"/>
-        <source>its row could not be logged: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3523,9 +3580,47 @@ Nothing was sent.</source>
     </message>
 </context>
 <context>
+    <name>UnitWorker</name>
+    <message>
+        <location filename="../provisioning/UnitWorker.cpp" line="+52"/>
+        <source>With number %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Unexpected failure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>This unit is a %1 and the profile is for a %2; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>The %1 is %2 characters long; its field takes at most %3. Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>unplugged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../provisioning/UnitWorker.h" line="+149"/>
+        <source>unplugged before it was verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>It now holds number %1: plug it in again to finish it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>UsbHid</name>
     <message>
-        <location filename="../usb/HidapiBackend.cpp" line="+189"/>
+        <location filename="../usb/HidapiBackend.cpp" line="+218"/>
         <source>The Tavrin device took %1 of %2 bytes of a report.
 </source>
         <translation type="unfinished"></translation>
@@ -3643,6 +3738,14 @@ Please contact Orvenna to upgrade.</source>
     <message>
         <location line="-158"/>
         <source>WARNING: unknown exception</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkerPool</name>
+    <message>
+        <location filename="../provisioning/WorkerPool.cpp" line="+78"/>
+        <source>its row could not be written to the log: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
