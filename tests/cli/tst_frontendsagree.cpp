@@ -19,6 +19,48 @@
 #include <csignal>
 #include <sys/resource.h>
 
+// Standard output that, as each unit's line arrives, looks for the unit's row in the log.
+class RowBeforeLine : public QIODevice
+{
+public:
+    explicit RowBeforeLine(const QString& log)
+        : m_log(log)
+    {
+    }
+
+    int verifiedLines = 0;
+    QStringList lineWithoutRow;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        m_pending += QString::fromUtf8(data, size);
+        for (qsizetype end = m_pending.indexOf(QLatin1Char('\n')); end >= 0;
+             end = m_pending.indexOf(QLatin1Char('\n'))) {
+            const QString line = m_pending.left(end);
+            m_pending.remove(0, end + 1);
+            if (!line.contains(QStringLiteral(": written and verified")))
+                continue;
+            ++verifiedLines;
+            const QString serial = line.section(QLatin1Char(':'), 0, 0).section(QLatin1Char(' '), -1);
+            QList<ProvisionRow> rows;
+            QString error;
+            ProvisionLog::read(m_log, rows, error);
+            const bool logged = std::any_of(rows.cbegin(), rows.cend(), [&](const ProvisionRow& row) {
+                return row.serial == serial && row.result == ProvisionRow::Result::Verified;
+            });
+            if (!logged)
+                lineWithoutRow << line;
+        }
+        return size;
+    }
+
+private:
+    QString m_log;
+    QString m_pending;
+};
+
 // The window's Update and the command line's write send the same commands for the same settings; write --all
 // and the station decide the same for the same units.
 class TestFrontendsAgree : public QObject
@@ -385,6 +427,27 @@ private slots:
                                                         "written and verified") })
                 QVERIFY2(run.out.contains(line), qPrintable(run.out));
             QVERIFY(units.at(1)->transcript().contains(QStringLiteral("UID,1")));
+        }
+    }
+
+    // A unit's line is printed only once its row is on disk, in both front ends.
+    void rowIsOnDiskBeforeItsLine()
+    {
+        const QString profile = tableProfile(QStringLiteral("ordered.t2c"), 5, QStringLiteral("Table"));
+        for (const QString& command : { QStringLiteral("write"), QStringLiteral("station") }) {
+            const QString log = m_dir.filePath(command + QStringLiteral(".ordered.csv"));
+            RowBeforeLine out(log);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            QTextStream outStream(&out);
+            QString err;
+            QTextStream errStream(&err);
+            QStringList arguments = { QStringLiteral("tavrin2qt-cli"), QStringLiteral("--simulate"),
+                                      QStringLiteral("dalen,dalen,dalen"), command };
+            if (command == QLatin1String("write"))
+                arguments << QStringLiteral("--all");
+            QCOMPARE(CliApp().run(arguments << QStringLiteral("--log") << log << profile, outStream, errStream), 0);
+            QCOMPARE(out.verifiedLines, 3);
+            QVERIFY2(out.lineWithoutRow.isEmpty(), qPrintable(out.lineWithoutRow.join(QLatin1Char('\n'))));
         }
     }
 
