@@ -81,9 +81,10 @@ int FrmProvisionUnits::rowOf(const QString& device)
 QString FrmProvisionUnits::resultText(const StationUnit& unit)
 {
     // The station numbers a failed unit only while the number it was written with stays its own.
-    const QString heldNumber = unitstate::isFailure(unit.state) && unit.number > 0
-        ? QLatin1Char(' ') + UnitWorker::holdsNumberText(unit.number)
-        : QString();
+    const auto held = [&unit](const QString& reason) {
+        return unitstate::isFailure(unit.state) && unit.number > 0 ? UnitWorker::withHeldNumber(reason, unit.number)
+                                                                   : reason;
+    };
     switch (unit.state) {
     case UnitState::Waiting:
     case UnitState::Identifying:
@@ -97,13 +98,13 @@ QString FrmProvisionUnits::resultText(const StationUnit& unit)
     case UnitState::Read:
         return tr("verified");
     case UnitState::Failed:
-        return tr("failed: %1").arg(displayText(unit.detail)) + heldNumber;
+        return tr("failed: %1").arg(held(displayText(unit.detail)));
     case UnitState::AlreadyProvisioned:
         return tr("already provisioned");
     case UnitState::LeftOut:
         return tr("left out");
     case UnitState::Unplugged:
-        return tr("unplugged before it was verified") + heldNumber;
+        return held(tr("unplugged before it was verified"));
     }
     return QString();
 }

@@ -136,9 +136,8 @@ QString CliAllUnits::unitLine(const UnitOutcome& outcome, bool json, const QStri
         text = tr("skipped: %1").arg(SettingsPrinter::displayText(message));
         result = QStringLiteral("skipped");
     } else if (outcome.isFailure()) {
-        QString reason = outcome.message;
-        if (outcome.holdsNumber())
-            reason += QLatin1Char(' ') + UnitWorker::holdsNumberText(outcome.number);
+        const QString reason
+            = outcome.holdsNumber() ? UnitWorker::withHeldNumber(outcome.message, outcome.number) : outcome.message;
         text = tr("FAILED: %1").arg(SettingsPrinter::displayText(reason));
         result = ProvisionLog::resultName(ProvisionRow::Result::Failed);
     } else {

@@ -147,10 +147,13 @@ public:
     static QString numberedReason(int number, const QString& reason);
     // How the reason of a unit unplugged after its first set command begins.
     static QString unpluggedText() { return tr("unplugged before it was verified"); }
-    // Said after the reason of a failed unit that holds its number.
-    static QString holdsNumberText(int number)
+    // The reason of a failed unit that holds its number, a sentence of its own saying so after it.
+    static QString withHeldNumber(const QString& reason, int number)
     {
-        return tr("It now holds number %1: plug it in again to finish it.").arg(number);
+        const bool sentence = reason.endsWith(QLatin1Char('.')) || reason.endsWith(QLatin1Char('!'))
+            || reason.endsWith(QLatin1Char('?'));
+        return reason + (sentence ? QStringLiteral(" ") : QStringLiteral(". "))
+            + tr("It now holds number %1: plug it in again to finish it.").arg(number);
     }
 
 public slots:

@@ -104,7 +104,7 @@ void TestProvisionStation::unitsOfAStationEachShowTheirOwnEnd()
     QCOMPARE(resultOf(table, reference), QStringLiteral("left out"));
     // A failed unit its number reached keeps it.
     QCOMPARE(resultOf(table, unplugged),
-             QStringLiteral("unplugged before it was verified It now holds number 14: plug it in again to finish it."));
+             QStringLiteral("unplugged before it was verified. It now holds number 14: plug it in again to finish it."));
     QVERIFY2(resultOf(table, failsOnce).startsWith(QStringLiteral("failed: ")), qPrintable(resultOf(table, failsOnce)));
     QVERIFY2(
         resultOf(table, failsOnce).endsWith(QStringLiteral(" It now holds number 13: plug it in again to finish it.")),
