@@ -43,19 +43,32 @@ void Prompter::setInstance(Prompter* prompter)
     installedPrompter = prompter;
 }
 
+namespace {
+
+// Messages carry what units and files say (serial numbers, texts, names): shown as plain text, so a
+// serial such as "<b>1</b>" is shown as sent, never rendered.
+void showPlain(QMessageBox::Icon icon, QWidget* parent, const QString& caption, const QString& text)
+{
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+} // namespace
+
 void QtPrompter::critical(QWidget* parent, const QString& caption, const QString& text)
 {
-    QMessageBox::critical(parent, caption, text, QMessageBox::Ok);
+    showPlain(QMessageBox::Critical, parent, caption, text);
 }
 
 void QtPrompter::information(QWidget* parent, const QString& caption, const QString& text)
 {
-    QMessageBox::information(parent, caption, text, QMessageBox::Ok);
+    showPlain(QMessageBox::Information, parent, caption, text);
 }
 
 void QtPrompter::warning(QWidget* parent, const QString& caption, const QString& text)
 {
-    QMessageBox::warning(parent, caption, text, QMessageBox::Ok);
+    showPlain(QMessageBox::Warning, parent, caption, text);
 }
 
 void QtPrompter::about(QWidget* parent, const QString& caption, const QString& text)
@@ -67,6 +80,7 @@ int QtPrompter::question(QWidget* parent, const QString& caption, const QString&
                          const QString& button1, int defaultButton, int escapeButton)
 {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
     QPushButton* buttons[2]
         = { box.addButton(button0, QMessageBox::YesRole), box.addButton(button1, QMessageBox::NoRole) };
     if (defaultButton == 0 || defaultButton == 1)

@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QGroupBox>
 #include <QInputDialog>
+#include <QMessageBox>
 #include <QTimerEvent>
 #include <QtTest>
 
@@ -88,6 +89,7 @@ private slots:
     void startUpWithoutDeviceAsksOnce_data();
     void startUpWithoutDeviceAsksOnce();
     void modelChoiceTakesReturn();
+    void messagesShowUnitTextAsSent();
     void startUpWithDeviceShowsItsModel_data();
     void startUpWithDeviceShowsItsModel();
     void unsupportedFirmwareIsReportedOnce();
@@ -310,6 +312,22 @@ void TestMainWindow::modelChoiceTakesReturn()
     QVERIFY(seen);
     QVERIFY(ok);
     QCOMPARE(chosen, QStringLiteral("Tavrin II"));
+}
+
+// A message quoting a unit's serial shows its markup as characters, not rendered.
+void TestMainWindow::messagesShowUnitTextAsSent()
+{
+    QtPrompter real;
+    const QString text = QStringLiteral("Unit <b>123</b><img src=x> failed.");
+    QString shown;
+    const bool seen = whileModal<QMessageBox>([&] { real.critical(nullptr, choiceCaption, text); },
+                                              [&](QMessageBox* box) {
+                                                  if (box->textFormat() == Qt::PlainText)
+                                                      shown = box->text();
+                                                  box->accept();
+                                              });
+    QVERIFY(seen);
+    QCOMPARE(shown, text);
 }
 
 void TestMainWindow::startUpWithoutDeviceAsksOnce_data()
