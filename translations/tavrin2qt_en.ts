@@ -2678,6 +2678,35 @@ Nothing was sent.</source>
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 contains a comma, which Tavrin would take as the start of another field.
+Please remove it; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds the character &quot;%2&quot;, which Tavrin cannot take.
+Please replace it; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds the control character %2, which Tavrin cannot show.
+Please remove it; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;\f&quot;, which Tavrin takes as the start of the pager alert code: it would keep another message and alert.
+Please remove it; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too long to send to Tavrin (its command would have %2 characters; a command may hold at most %3).
+Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UnitNumbering</name>
