@@ -5,812 +5,817 @@
     <name>CfgFieldList</name>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer</translation>
     </message>
     <message>
         <source>Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste %1</translation>
     </message>
     <message>
         <source>External input</source>
-        <translation type="unfinished"></translation>
+        <translation>Externer Eingang</translation>
     </message>
     <message>
         <source>Auto on/off %1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Ein/Aus %1 aktiviert</translation>
     </message>
     <message>
         <source>Auto on/off %1 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschaltzeit (Auto-Ein/Aus %1)</translation>
     </message>
     <message>
         <source>Auto on/off %1 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschaltzeit (Auto-Ein/Aus %1)</translation>
     </message>
     <message>
         <source>Lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre</translation>
     </message>
     <message>
         <source>Lockout time (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrdauer (Sekunden)</translation>
     </message>
     <message>
         <source>Lockout sequence 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrsequenz 1</translation>
     </message>
     <message>
         <source>Lockout sequence 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrsequenz 2</translation>
     </message>
     <message>
         <source>Lockout sequence 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrsequenz 3</translation>
     </message>
     <message>
         <source>System ID</source>
-        <translation type="unfinished"></translation>
+        <translation>System-ID</translation>
     </message>
     <message>
         <source>Group paging enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenruf aktiviert</translation>
     </message>
     <message>
         <source>Repage enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsruf aktiviert</translation>
     </message>
     <message>
         <source>Repage interval (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsintervall (Sekunden)</translation>
     </message>
     <message>
         <source>Low battery page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteriewarnruf aktiviert</translation>
     </message>
     <message>
         <source>Low battery page pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager (Batteriewarnruf)</translation>
     </message>
     <message>
         <source>Low battery page message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht (Batteriewarnruf)</translation>
     </message>
     <message>
         <source>Acknowledge page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittierungsruf aktiviert</translation>
     </message>
     <message>
         <source>Acknowledge page pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager (Quittierungsruf)</translation>
     </message>
     <message>
         <source>Acknowledge page message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht (Quittierungsruf)</translation>
     </message>
     <message>
         <source>%1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aktiviert</translation>
     </message>
     <message>
         <source>%1 setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellung (%1)</translation>
     </message>
     <message>
         <source>%1 pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager (%1)</translation>
     </message>
     <message>
         <source>%1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ (%1)</translation>
     </message>
     <message>
         <source>%1 mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus (%1)</translation>
     </message>
     <message>
         <source>%1 message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht (%1)</translation>
     </message>
     <message>
         <source>Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 2</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste</translation>
     </message>
     <message>
         <source>Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 1</translation>
     </message>
     <message>
         <source>Dalen Tavrin ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin ID</translation>
     </message>
     <message>
         <source>Beep enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalton aktiviert</translation>
     </message>
     <message>
         <source>Secondary page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweitruf aktiviert</translation>
     </message>
     <message>
         <source>Secondary page pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager (Zweitruf)</translation>
     </message>
     <message>
         <source>Cancel message enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruchnachricht aktiviert</translation>
     </message>
     <message>
         <source>Cancel message</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruchnachricht</translation>
     </message>
     <message>
         <source>1, 2 or 10</source>
-        <translation type="unfinished"></translation>
+        <translation>1, 2 oder 10</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Zell</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast</translation>
     </message>
     <message>
         <source>VIBE 1</source>
         <comment>zell pgr vibration mode 1</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRATION 1</translation>
     </message>
     <message>
         <source>VIBE 2</source>
         <comment>zell pgr vibration mode 2</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRATION 2</translation>
     </message>
     <message>
         <source>VIBE 3</source>
         <comment>zell pgr vibration mode 3</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRATION 3</translation>
     </message>
     <message>
         <source>1 Sec</source>
         <comment>guest pgr flash mode 1</comment>
-        <translation type="unfinished"></translation>
+        <translation>1 Sek.</translation>
     </message>
     <message>
         <source>30 Sec</source>
         <comment>guest pgr flash mode 2</comment>
-        <translation type="unfinished"></translation>
+        <translation>30 Sek.</translation>
     </message>
     <message>
         <source>5 Min</source>
         <comment>guest pgr flash mode 3</comment>
-        <translation type="unfinished"></translation>
+        <translation>5 Min.</translation>
     </message>
     <message>
         <source>Normally Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließer (NO)</translation>
     </message>
     <message>
         <source>Normally Closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffner (NC)</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Vibe 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration 1</translation>
     </message>
     <message>
         <source>Vibe 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration 2</translation>
     </message>
     <message>
         <source>Vibe 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration 3</translation>
     </message>
     <message>
         <source>Beep 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton 1</translation>
     </message>
     <message>
         <source>Beep 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton 2</translation>
     </message>
     <message>
         <source>Beep 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton 3</translation>
     </message>
     <message>
         <source>Vibe-Beep 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration+Ton 1</translation>
     </message>
     <message>
         <source>Vibe-Beep 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration+Ton 2</translation>
     </message>
     <message>
         <source>Vibe-Beep 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration+Ton 3</translation>
     </message>
     <message>
         <source>Look Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Look Down</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Indefinite</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbegrenzt</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall</translation>
     </message>
 </context>
 <context>
     <name>CfgFile</name>
     <message>
         <source>Could not read from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden</translation>
     </message>
     <message>
         <source>It is larger than %1 MB, far larger than any configuration file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist größer als %1 MB, weit größer als jede Konfigurationsdatei.</translation>
     </message>
     <message>
         <source>Could not write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <source>The %1 holds the character %2, which Tavrin cannot take.
 Please replace it; the file was not loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld „%1“ enthält das Zeichen %2, das Tavrin nicht verarbeiten kann.
+Bitte ersetzen Sie es; die Datei wurde nicht geladen.</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; its field takes at most %3.
 Please shorten it; the file was not loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld „%1“ ist %2 Zeichen lang; es fasst höchstens %3.
+Bitte kürzen Sie den Text; die Datei wurde nicht geladen.</translation>
     </message>
     <message>
         <source>The %1 holds the character &quot;%2&quot;, which Tavrin cannot take.
 Please replace it; the file was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld „%1“ enthält das Zeichen „%2“, das Tavrin nicht verarbeiten kann.
+Bitte ersetzen Sie es; die Datei wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>Unable to load config file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei kann nicht geladen werden</translation>
     </message>
     <message>
         <source>Unable to save config file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei kann nicht gespeichert werden</translation>
     </message>
 </context>
 <context>
     <name>CliAllUnits</name>
     <message>
         <source> (port %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Port %1)</translation>
     </message>
     <message>
         <source>No Tavrin device found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Tavrin-Gerät gefunden</translation>
     </message>
     <message>
         <source>%1 holds {n} in a message text, but the units are not numbered; nothing was sent. Number them with --number-from N or --numbers LIST.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält {n} in einem Nachrichtentext, aber die Geräte sind nicht nummeriert; es wurde nichts gesendet. Nummerieren Sie sie mit --number-from N oder --numbers LIST.</translation>
     </message>
     <message>
         <source>left out (--exclude-serial)</source>
-        <translation type="unfinished"></translation>
+        <translation>ausgelassen (--exclude-serial)</translation>
     </message>
     <message>
         <source>skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>übersprungen: %1</translation>
     </message>
     <message>
         <source>FAILED: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLGESCHLAGEN: %1</translation>
     </message>
     <message>
         <source>written and verified (%1 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>geschrieben und verifiziert (%1 s)</translation>
     </message>
     <message>
         <source>written (not verified) (%1 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>geschrieben (nicht verifiziert) (%1 s)</translation>
     </message>
     <message>
         <source>%1 written and verified, %2 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geschrieben und verifiziert, %2 fehlgeschlagen</translation>
     </message>
     <message>
         <source>%1 written (not verified), %2 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geschrieben (nicht verifiziert), %2 fehlgeschlagen</translation>
     </message>
     <message>
         <source>, %1 skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 übersprungen</translation>
     </message>
     <message>
         <source>writing...</source>
-        <translation type="unfinished"></translation>
+        <translation>wird geschrieben...</translation>
     </message>
     <message>
         <source>Waiting for units; Ctrl+C to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf Geräte; Beenden mit Strg+C.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source> / Nothing was saved; --allow-incomplete saves them with their defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation> / Es wurde nichts gespeichert; mit --allow-incomplete werden fehlende Einstellungen mit ihren Standardwerten gespeichert.</translation>
     </message>
     <message>
         <source>its serial number &quot;%1&quot; cannot name a file; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seriennummer „%1“ taugt nicht als Dateiname; es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>another unit has the same serial number; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes Gerät hat dieselbe Seriennummer; es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>saved as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gespeichert als %1</translation>
     </message>
     <message>
         <source>%1 saved, %2 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gespeichert, %2 fehlgeschlagen</translation>
     </message>
     <message>
         <source>%1: file %2, Tavrin %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Datei %2, Tavrin %3</translation>
     </message>
     <message>
         <source>cannot be compared: </source>
-        <translation type="unfinished"></translation>
+        <translation>nicht vergleichbar: </translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>stimmt überein</translation>
     </message>
     <message>
         <source>differs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>weicht ab: %1</translation>
     </message>
     <message>
         <source>%1 match, %2 differ, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stimmen überein, %2 weichen ab, %3 fehlgeschlagen</translation>
     </message>
 </context>
 <context>
     <name>CliApp</name>
     <message>
         <source>Several Tavrin units are attached; choose one with --device PATH or --serial SERIAL. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Tavrin-Geräte sind angeschlossen; wählen Sie eines mit --device PATH oder --serial SERIAL. Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>No Tavrin unit is attached at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>An %1 ist kein Tavrin-Gerät angeschlossen.</translation>
     </message>
     <message>
         <source>No attached Tavrin unit has the serial number %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein angeschlossenes Tavrin-Gerät hat die Seriennummer %1.</translation>
     </message>
     <message>
         <source>Several attached Tavrin units have the serial number %1; choose one with --device PATH.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere angeschlossene Tavrin-Geräte haben die Seriennummer %1; wählen Sie eines mit --device PATH.</translation>
     </message>
     <message>
         <source>No Tavrin unit is attached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Tavrin-Gerät angeschlossen.</translation>
     </message>
     <message>
         <source>No Tavrin device found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Tavrin-Gerät gefunden</translation>
     </message>
     <message>
         <source>Not every attached unit answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht jedes angeschlossene Gerät hat geantwortet.</translation>
     </message>
     <message>
         <source>Nothing was written; --allow-incomplete writes them with their defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geschrieben; mit --allow-incomplete werden fehlende Einstellungen mit ihren Standardwerten geschrieben.</translation>
     </message>
     <message>
         <source>The unit cannot be compared with %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät kann nicht mit %1 verglichen werden:</translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>stimmt überein</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>weicht ab</translation>
     </message>
     <message>
         <source>station needs --log LOG: the log of the units provisioned.</source>
-        <translation type="unfinished"></translation>
+        <translation>station benötigt --log LOG: das Protokoll der eingerichteten Geräte.</translation>
     </message>
     <message>
         <source>--%1 needs a whole number of at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 benötigt eine ganze Zahl von mindestens %2.</translation>
     </message>
     <message>
         <source>Cannot compare: %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich nicht möglich: %1 kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
     <name>CliCommandLine</name>
     <message>
         <source>Show the attached unit&apos;s model, firmware and serial number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell, Firmware und Seriennummer des angeschlossenen Geräts anzeigen.</translation>
     </message>
     <message>
         <source>Read the unit&apos;s settings as a configuration file (standard output, or -o FILE).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen des Geräts als Konfigurationsdatei auslesen (Standardausgabe oder -o FILE).</translation>
     </message>
     <message>
         <source>Write a configuration file into the unit, as Update does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Konfigurationsdatei in das Gerät schreiben, wie „Übertragen“ im Fenster.</translation>
     </message>
     <message>
         <source>List the settings of a configuration file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen einer Konfigurationsdatei auflisten.</translation>
     </message>
     <message>
         <source>Program an Alpha pager through the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Alpha-Pager über das Gerät programmieren.</translation>
     </message>
     <message>
         <source>Program a Zell pager or a coaster through the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Zell-Pager oder einen Coaster über das Gerät programmieren.</translation>
     </message>
     <message>
         <source>List the settings in which two configuration files differ (exit status 1 when they do).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen auflisten, in denen sich zwei Konfigurationsdateien unterscheiden (Exit-Status 1, wenn sie sich unterscheiden).</translation>
     </message>
     <message>
         <source>List the attached units: device path, model, firmware and serial number; fails without any.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angeschlossenen Geräte auflisten: Gerätepfad, Modell, Firmware und Seriennummer; schlägt fehl, wenn keines angeschlossen ist.</translation>
     </message>
     <message>
         <source>Read the unit and compare it with a configuration file, writing nothing (exit status 1 when it differs).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät auslesen und mit einer Konfigurationsdatei vergleichen, ohne etwas zu schreiben (Exit-Status 1, wenn es abweicht).</translation>
     </message>
     <message>
         <source>Write and verify FILE into every unit attached and every unit plugged in until stopped, several at once, each once per plug-in; needs --log.</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE in jedes angeschlossene und jedes bis zum Anhalten eingesteckte Gerät schreiben und verifizieren, mehrere gleichzeitig, jedes einmal pro Einstecken; benötigt --log.</translation>
     </message>
     <message>
         <source>No command given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Befehl angegeben.</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Befehl „%1“.</translation>
     </message>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1</translation>
     </message>
     <message>
         <source>%1 is given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist mehrfach angegeben.</translation>
     </message>
     <message>
         <source>%1 does not apply to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gilt nicht für %2.</translation>
     </message>
     <message>
         <source>--transcript needs --simulate or --simulate-from.</source>
-        <translation type="unfinished"></translation>
+        <translation>--transcript benötigt --simulate oder --simulate-from.</translation>
     </message>
     <message>
         <source>--device and --serial both choose the unit: give one of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>--device und --serial wählen beide das Gerät: Geben Sie nur eine der beiden Optionen an.</translation>
     </message>
     <message>
         <source>--all takes every attached unit: --device and --serial do not go with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>--all nimmt jedes angeschlossene Gerät: --device und --serial passen nicht dazu.</translation>
     </message>
     <message>
         <source>--exclude-serial goes with --all.</source>
-        <translation type="unfinished"></translation>
+        <translation>--exclude-serial gilt nur zusammen mit --all.</translation>
     </message>
     <message>
         <source>read --all needs -o FOLDER: a file per unit goes there.</source>
-        <translation type="unfinished"></translation>
+        <translation>read --all benötigt -o FOLDER: Dort wird je Gerät eine Datei abgelegt.</translation>
     </message>
     <message>
         <source>--number-from and --numbers both number the units: give one of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>--number-from und --numbers nummerieren beide die Geräte: Geben Sie nur eine der beiden Optionen an.</translation>
     </message>
     <message>
         <source>--exclude-serial is empty: give the unit&apos;s serial number (see list).</source>
-        <translation type="unfinished"></translation>
+        <translation>--exclude-serial ist leer: Geben Sie die Seriennummer des Geräts an (siehe list).</translation>
     </message>
     <message>
         <source>--%1 is empty: give the unit&apos;s %2 (see list).</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ist leer: Geben Sie %2 des Geräts an (siehe list).</translation>
     </message>
     <message>
         <source>device path</source>
-        <translation type="unfinished"></translation>
+        <translation>den Gerätepfad</translation>
     </message>
     <message>
         <source>serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seriennummer</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Informationen mit „%1 --help“.</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle:</translation>
     </message>
     <message>
         <source>Options of every command:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen aller Befehle:</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe anzeigen.</translation>
     </message>
     <message>
         <source>Show the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Version anzeigen.</translation>
     </message>
     <message>
         <source>Also print the traces of the device talk on standard error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusätzlich den Mitschnitt der Gerätekommunikation auf der Standardfehlerausgabe ausgeben.</translation>
     </message>
     <message>
         <source>Talk to a virtual unit instead of USB: tavrin2, dalen or dalen2. It answers at once. Several models separated by commas (tavrin2,dalen) attach several units, with serial numbers 00012345, 00012346 and so on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Statt über USB mit einem virtuellen Gerät sprechen: tavrin2, dalen oder dalen2. Es antwortet sofort. Mehrere durch Kommas getrennte Modelle (tavrin2,dalen) schließen mehrere Geräte an, mit den Seriennummern 00012345, 00012346 usw.</translation>
     </message>
     <message>
         <source>The virtual unit (the first of several) starts with FILE&apos;s settings (and its model, unless --simulate is given).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das virtuelle Gerät (bei mehreren das erste) startet mit den Einstellungen aus FILE (und mit deren Modell, sofern --simulate nicht angegeben ist).</translation>
     </message>
     <message>
         <source>Options of detect, read, write, check, program-alpha and program-zell:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen von detect, read, write, check, program-alpha und program-zell:</translation>
     </message>
     <message>
         <source>Write the file also when the unit did not report some settings (they keep their defaults); without it such a read fails and writes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei auch schreiben, wenn das Gerät einige Einstellungen nicht gemeldet hat (sie behalten ihre Standardwerte); ohne diese Option schlägt ein solches Auslesen fehl und schreibt nichts.</translation>
     </message>
     <message>
         <source>Options of write:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen von write:</translation>
     </message>
     <message>
         <source>Do not read the unit back to check that it holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät nicht zurücklesen, um zu prüfen, ob es das Geschriebene enthält.</translation>
     </message>
     <message>
         <source>Append a row for each unit tried to the provisioning log FILE (CSV; created with a header row), on disk before the unit&apos;s result is printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für jedes versuchte Gerät eine Zeile an das Einrichtungsprotokoll FILE anhängen (CSV; wird mit einer Kopfzeile angelegt); die Zeile steht auf dem Datenträger, bevor das Ergebnis des Geräts ausgegeben wird.</translation>
     </message>
     <message>
         <source>Number the units from N (1-9999): a Dalen unit&apos;s ID becomes its number, and {n} in a message text stands for it ({{ for a literal {).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräte ab N nummerieren (1-9999): Die ID eines Dalen-Geräts wird seine Nummer, und {n} in einem Nachrichtentext steht für sie ({{ für ein wörtliches {).</translation>
     </message>
     <message>
         <source>Number the units from a list, such as 12,14,20-35.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräte nach einer Liste nummerieren, etwa 12,14,20-35.</translation>
     </message>
     <message>
         <source>Options of read, write and check:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen von read, write und check:</translation>
     </message>
     <message>
         <source>Every attached unit at once, one line each as it finishes, then a summary (read: -o names a folder, one file per unit named by serial number).</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle angeschlossenen Geräte gleichzeitig, je eine Zeile, sobald ein Gerät fertig ist, dann eine Zusammenfassung (read: -o nennt einen Ordner, eine Datei pro Gerät, benannt nach der Seriennummer).</translation>
     </message>
     <message>
         <source>With --all: leave the unit with this serial number alone (may be given more than once).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --all: das Gerät mit dieser Seriennummer auslassen (mehrfach angebbar).</translation>
     </message>
     <message>
         <source>Options of detect, show, diff, list and check, and of read and write with --all:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen von detect, show, diff, list und check sowie von read und write mit --all:</translation>
     </message>
     <message>
         <source>Options of station:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen von station:</translation>
     </message>
     <message>
         <source>Required: the provisioning log, as with write. Units it shows verified with the same profile are left alone; one station per log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erforderlich: das Einrichtungsprotokoll, wie bei write. Geräte, die laut Protokoll mit demselben Profil verifiziert sind, werden ausgelassen; eine Station pro Protokoll.</translation>
     </message>
     <message>
         <source>Write units the log shows verified with this profile again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte, die laut Protokoll mit diesem Profil verifiziert sind, erneut schreiben.</translation>
     </message>
     <message>
         <source>Leave the unit with this serial number alone (may be given more than once).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät mit dieser Seriennummer auslassen (mehrfach angebbar).</translation>
     </message>
     <message>
         <source>Stop after N units were verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach N verifizierten Geräten anhalten.</translation>
     </message>
     <message>
         <source>Stop after SECONDS in which no unit was in flight and none was plugged in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach SECONDS Sekunden anhalten, in denen kein Gerät in Arbeit war und keines eingesteckt wurde.</translation>
     </message>
     <message>
         <source>As with write; a number is used up only by a verified unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie bei write; eine Nummer wird nur von einem verifizierten Gerät verbraucht.</translation>
     </message>
     <message>
         <source>As with write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie bei write.</translation>
     </message>
     <message>
         <source>One object per unit, then a summary object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Objekt pro Gerät, dann ein Zusammenfassungsobjekt.</translation>
     </message>
     <message>
         <source>Without --number-from or --numbers, numbering continues after the highest number of the log, if it holds any. Stops on SIGINT or SIGTERM after the units in flight; a second signal stops at once. Exit status 0 when no unit failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne --number-from oder --numbers wird nach der höchsten Nummer im Protokoll weiternummeriert, falls es Nummern enthält. Hält bei SIGINT oder SIGTERM nach den Geräten in Arbeit an; ein zweites Signal hält sofort an. Exit-Status 0, wenn kein Gerät fehlgeschlagen ist.</translation>
     </message>
     <message>
         <source>Exit status: 0 on success, 1 when the unit or a file failed, 2 for a wrong command line or when several units are attached and none was chosen. diff: 0 when the files hold the same settings, 1 when they differ, 2 when a file cannot be read. check: 1 also when a unit differs. With --all: 1 when any unit failed or none is attached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit-Status: 0 bei Erfolg, 1, wenn das Gerät oder eine Datei fehlgeschlagen ist, 2 bei fehlerhafter Befehlszeile oder wenn mehrere Geräte angeschlossen sind und keines gewählt wurde. diff: 0, wenn die Dateien dieselben Einstellungen enthalten, 1, wenn sie sich unterscheiden, 2, wenn eine Datei nicht gelesen werden kann. check: 1 auch, wenn ein Gerät abweicht. Mit --all: 1, wenn ein Gerät fehlgeschlagen ist oder keines angeschlossen ist.</translation>
     </message>
     <message>
         <source>Write every line the virtual unit received to FILE, one per line (a line break in a line as \n), also on failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Zeile, die das virtuelle Gerät empfangen hat, nach FILE schreiben, eine pro Zeile (ein Zeilenumbruch innerhalb einer Zeile als \n), auch bei Fehlern.</translation>
     </message>
     <message>
         <source>Use the unit at this device path (see list).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät unter diesem Gerätepfad verwenden (siehe list).</translation>
     </message>
     <message>
         <source>Use the unit with this serial number (see list).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät mit dieser Seriennummer verwenden (siehe list).</translation>
     </message>
     <message>
         <source>With several units attached one of these is required: the command refuses and lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei mehreren angeschlossenen Geräten ist eine dieser Optionen erforderlich: Ohne sie lehnt der Befehl ab und listet die Geräte auf.</translation>
     </message>
     <message>
         <source>Options of read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen von read:</translation>
     </message>
     <message>
         <source>Write the configuration file to FILE (replaced only when complete).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfigurationsdatei nach FILE schreiben (wird erst ersetzt, wenn sie vollständig ist).</translation>
     </message>
     <message>
         <source>Print JSON for scripts (with --all: one object per unit, then a summary object; check of one unit: that unit&apos;s object, as with --all).</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON für Skripte ausgeben (mit --all: ein Objekt pro Gerät, dann ein Zusammenfassungsobjekt; check eines Geräts: das Objekt dieses Geräts, wie mit --all).</translation>
     </message>
     <message>
         <source>Print only each unit&apos;s end and the summary: no line when the station starts waiting or a unit&apos;s write begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur das Ergebnis jedes Geräts und die Zusammenfassung ausgeben: keine Zeile, wenn die Station zu warten beginnt oder das Schreiben eines Geräts beginnt.</translation>
     </message>
     <message>
         <source>Options of program-alpha:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen von program-alpha:</translation>
     </message>
     <message>
         <source>Pager number, 1-9999 (100-9999 with group paging on). Required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer, 1-9999 (100-9999 bei eingeschaltetem Gruppenruf). Erforderlich.</translation>
     </message>
     <message>
         <source>All page ID, 1-9999 (default 911).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammelruf-ID, 1-9999 (Standard: 911).</translation>
     </message>
     <message>
         <source>System ID, 0-13 (default 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>System-ID, 0-13 (Standard: 0).</translation>
     </message>
     <message>
         <source>Welcome message: at most 3 lines and 48 characters, no comma; \n starts a new line, \\ is a backslash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Begrüßungsnachricht: höchstens 3 Zeilen und 48 Zeichen, kein Komma; \n beginnt eine neue Zeile, \\ ist ein Backslash.</translation>
     </message>
     <message>
         <source>Group paging (default off).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenruf (Standard: off).</translation>
     </message>
     <message>
         <source>Group %1: pager 0-98 (0 = not used), name of at most %2 characters without comma. Needs group paging on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe %1: Pager 0-98 (0 = nicht verwendet), Name mit höchstens %2 Zeichen ohne Komma. Erfordert eingeschalteten Gruppenruf.</translation>
     </message>
     <message>
         <source>Options of program-zell:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen von program-zell:</translation>
     </message>
     <message>
         <source>Pager or coaster number, 1-9999. Required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager- oder Coaster-Nummer, 1-9999. Erforderlich.</translation>
     </message>
     <message>
         <source>Program a Zell pager or a coaster (default zell).</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Zell-Pager oder einen Coaster programmieren (Standard: zell).</translation>
     </message>
     <message>
         <source>A guest or a manager Zell pager (default guest).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell-Pager für Gäste oder für Manager (Standard: guest).</translation>
     </message>
     <message>
         <source>Vibration (default on).</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration (Standard: on).</translation>
     </message>
     <message>
         <source>Usage: %1 [options] COMMAND [ARGUMENTS]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 [Optionen] BEFEHL [ARGUMENTE]</translation>
     </message>
     <message>
         <source>Configures the attached Tavrin unit from the command line, for installers who set up many units,
 and lists and compares configuration files (.t2c) of the window and of this command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguriert das angeschlossene Tavrin-Gerät über die Befehlszeile, für Installateure, die viele Geräte einrichten,
+und listet und vergleicht Konfigurationsdateien (.t2c) des Fensters und dieses Befehls.</translation>
     </message>
 </context>
 <context>
     <name>CliSimulation</name>
     <message>
         <source>Unknown model &quot;%1&quot; for --simulate: use tavrin2, dalen or dalen2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Modell „%1“ für --simulate: Verwenden Sie tavrin2, dalen oder dalen2.</translation>
     </message>
     <message>
         <source>%1 holds the settings of no model the virtual unit can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält die Einstellungen keines Modells, das das virtuelle Gerät darstellen kann.</translation>
     </message>
     <message>
         <source>--simulate %1 is another model than the settings of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--simulate %1 ist ein anderes Modell als das der Einstellungen in %2.</translation>
     </message>
     <message>
         <source>The virtual unit cannot take the settings of %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das virtuelle Gerät kann die Einstellungen aus %1 nicht übernehmen:
+%2</translation>
     </message>
 </context>
 <context>
     <name>CliStationCommand</name>
     <message>
         <source>%1 was already provisioned with this profile on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde bereits am %2 mit diesem Profil eingerichtet</translation>
     </message>
     <message>
         <source>Stopping after the units in flight; a second signal stops at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird nach den Geräten in Arbeit angehalten; ein zweites Signal hält sofort an.</translation>
     </message>
     <message>
         <source>Stopped at once; left unverified: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofort angehalten; nicht verifiziert: %1</translation>
     </message>
 </context>
 <context>
