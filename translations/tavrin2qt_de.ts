@@ -831,7 +831,16 @@ NOTE: if &quot;New Hardware Wizard&quot; comes up, do following:
 3) request to search in the following directory:
 &quot;C:\Program Files\Atmel\Flip 3.3.1\usb&quot; then Next, then Finish
 4) Wait until popup says new hardware is ready to use, then press OK below</source>
-        <translation type="unfinished"></translation>
+        <translation>Für DalenTavrin - Bitte das USB-Kabel abziehen und wieder einstecken.
+
+Für TavrinII - Kurz die Quittierungstaste an der Seite drücken.
+
+HINWEIS: Wenn der „Assistent für das Suchen neuer Hardware“ erscheint, gehen Sie so vor:
+1) Option „Nein, diesmal nicht“ wählen, dann Weiter
+2) „Software von einer Liste oder bestimmten Quelle installieren (für fortgeschrittene Benutzer)“ wählen, dann Weiter
+3) Suche in folgendem Verzeichnis anfordern:
+&quot;C:\Program Files\Atmel\Flip 3.3.1\usb&quot;, dann Weiter, dann Fertig stellen
+4) Warten, bis die Meldung erscheint, dass die neue Hardware verwendet werden kann, dann unten OK drücken</translation>
     </message>
     <message>
         <source>For DalenTavrin - Please unplug then re-plug USB cable.
@@ -842,350 +851,362 @@ NOTE: the update is written with dfu-programmer, which must be installed.
 Without root, the udev rule 70-tavrin.rules (installed with this utility)
 lets your user reach the boot loader (USB device 03eb:2ff9).
 Wait a few seconds for the boot loader to attach, then press OK below</source>
-        <translation type="unfinished"></translation>
+        <translation>Für DalenTavrin - Bitte das USB-Kabel abziehen und wieder einstecken.
+
+Für TavrinII - Kurz die Quittierungstaste an der Seite drücken.
+
+HINWEIS: Das Update wird mit dfu-programmer geschrieben, das installiert sein muss.
+Ohne Root-Rechte erlaubt die udev-Regel 70-tavrin.rules (mit diesem Programm installiert)
+Ihrem Benutzer den Zugriff auf den Bootloader (USB-Gerät 03eb:2ff9).
+Warten Sie einige Sekunden, bis sich der Bootloader anmeldet, und drücken Sie dann unten OK</translation>
     </message>
     <message>
         <source>Updating Firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware wird aktualisiert...</translation>
     </message>
     <message>
         <source>Please Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten</translation>
     </message>
     <message>
         <source>Start boot-loader</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootloader starten</translation>
     </message>
     <message>
         <source>Waiting for the boot loader: %1 s (at most %2 s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf den Bootloader: %1 s (höchstens %2 s)...</translation>
     </message>
     <message>
         <source>Writing the firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware wird geschrieben...</translation>
     </message>
     <message>
         <source>Choose a firmware file to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmwaredatei zum Laden auswählen</translation>
     </message>
     <message>
         <source>Firmware files (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmwaredateien (*.%1)</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>File: %1, has wrong filename format.
 Do you want to load it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei: %1, hat ein falsches Dateinamenformat.
+Möchten Sie sie trotzdem laden?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolg</translation>
     </message>
     <message>
         <source>The firmware update is complete.
 Please unplug then re-plug USB cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Firmware-Update ist abgeschlossen.
+Bitte das USB-Kabel abziehen und wieder einstecken.</translation>
     </message>
     <message>
         <source>Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen</translation>
     </message>
     <message>
         <source>The flashing tool %1 could not be started:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Flash-Programm %1 konnte nicht gestartet werden:
+%2</translation>
     </message>
 </context>
 <context>
     <name>FrmProgramPagers</name>
     <message>
         <source>Program Pagers stays open until the pager is programmed.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Pager programmieren“ bleibt geöffnet, bis der Pager programmiert ist.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Invalid Welcome Message text...
 up to 3 lines and 48 characters max
 - no commas allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Begrüßungsnachricht...
+höchstens 3 Zeilen und 48 Zeichen
+- keine Kommas erlaubt</translation>
     </message>
     <message>
         <source>Alpha pager %1 programmed</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha-Pager %1 programmiert</translation>
     </message>
     <message>
         <source>Coaster %1 programmed</source>
-        <translation type="unfinished"></translation>
+        <translation>Coaster %1 programmiert</translation>
     </message>
     <message>
         <source>Zell pager %1 programmed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell-Pager %1 programmiert</translation>
     </message>
 </context>
 <context>
     <name>FrmProvisionUnits</name>
     <message>
         <source>Provision Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte einrichten</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Starten</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>An&amp;halten</translation>
     </message>
     <message>
         <source>Finishes the units being written, then stops</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt die Geräte ab, die gerade geschrieben werden, und hält dann an</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>The profile&apos;s messages hold {n}, which only numbered units can take: every unit would get it as it stands. Number the units, or take {n} out of the messages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachrichten des Profils enthalten {n}, was nur nummerierte Geräte übernehmen können: Jedes Gerät würde es unverändert erhalten. Nummerieren Sie die Geräte, oder entfernen Sie {n} aus den Nachrichten.</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>The &amp;form&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen im &amp;Formular</translation>
     </message>
     <message>
         <source>A configuration f&amp;ile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine &amp;Konfigurationsdatei:</translation>
     </message>
     <message>
         <source>Configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei</translation>
     </message>
     <message>
         <source>C&amp;hoose...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen...</translation>
     </message>
     <message>
         <source>Choose configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei auswählen</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll</translation>
     </message>
     <message>
         <source>Log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolldatei</translation>
     </message>
     <message>
         <source>Ch&amp;oose...</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;urchsuchen...</translation>
     </message>
     <message>
         <source>Choose log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolldatei auswählen</translation>
     </message>
     <message>
         <source>&amp;Log file:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Protokolldatei:</translation>
     </message>
     <message>
         <source>Numbering</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummerierung</translation>
     </message>
     <message>
         <source>&amp;Number the units from</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte &amp;nummerieren ab</translation>
     </message>
     <message>
         <source>First unit number</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Gerätenummer</translation>
     </message>
     <message>
         <source>Each unit gets the next number: a Dalen unit&apos;s ID, and {n} in the profile&apos;s messages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Gerät erhält die nächste Nummer: als ID eines Dalen-Geräts und für {n} in den Nachrichten des Profils.</translation>
     </message>
     <message>
         <source>Units left as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Unverändert gelassene Geräte</translation>
     </message>
     <message>
         <source>serial numbers, such as 00012345 00012346</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummern, etwa 00012345 00012346</translation>
     </message>
     <message>
         <source>Serial numbers of units left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummern ausgelassener Geräte</translation>
     </message>
     <message>
         <source>Le&amp;ave out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus&amp;lassen:</translation>
     </message>
     <message>
         <source>The reference unit stays attached without being written. A unit plugged in later can also be left out from its row while it waits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Referenzgerät bleibt angeschlossen, ohne beschrieben zu werden. Ein später eingestecktes Gerät kann auch über seine Zeile ausgelassen werden, solange es wartet.</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Leave &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auslassen</translation>
     </message>
     <message>
         <source>The selected unit is not written (the reference unit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ausgewählte Gerät wird nicht beschrieben (das Referenzgerät)</translation>
     </message>
     <message>
         <source>Try &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erneut versuchen</translation>
     </message>
     <message>
         <source>The selected unit, which failed, is written again</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ausgewählte, fehlgeschlagene Gerät wird erneut beschrieben</translation>
     </message>
     <message>
         <source>%1, profile %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Profil %2</translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei laden</translation>
     </message>
     <message>
         <source>Choose a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil auswählen</translation>
     </message>
     <message>
         <source>Tavrin Config (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin-Konfiguration (*.%1)</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>A configuration f&amp;ile (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine &amp;Konfigurationsdatei (%1):</translation>
     </message>
     <message>
         <source>Log File</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolldatei</translation>
     </message>
     <message>
         <source>Log the units to</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte protokollieren in</translation>
     </message>
     <message>
         <source>Provisioning log (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrichtungsprotokoll (*.csv)</translation>
     </message>
     <message>
         <source>Profile: %1 (%2); log: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil: %1 (%2); Protokoll: %3</translation>
     </message>
     <message>
         <source>the form&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungen im Formular</translation>
     </message>
     <message>
         <source>Stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird angehalten...</translation>
     </message>
     <message>
         <source>waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>wartet</translation>
     </message>
     <message>
         <source>writing</source>
-        <translation type="unfinished"></translation>
+        <translation>wird geschrieben</translation>
     </message>
     <message>
         <source>verifying</source>
-        <translation type="unfinished"></translation>
+        <translation>wird verifiziert</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>verifiziert</translation>
     </message>
     <message>
         <source>failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>already provisioned</source>
-        <translation type="unfinished"></translation>
+        <translation>bereits eingerichtet</translation>
     </message>
     <message>
         <source>left out</source>
-        <translation type="unfinished"></translation>
+        <translation>ausgelassen</translation>
     </message>
     <message>
         <source>unplugged before it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>abgezogen, bevor es verifiziert war</translation>
     </message>
     <message>
         <source>Progress of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt von %1</translation>
     </message>
     <message>
         <source>Verified: %1    Failed: %2    Skipped: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifiziert: %1    Fehlgeschlagen: %2    Übersprungen: %3</translation>
     </message>
     <message>
         <source>Elapsed: %1:%2:%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit: %1:%2:%3</translation>
     </message>
 </context>
 <context>
@@ -1193,348 +1214,356 @@ up to 3 lines and 48 characters max
     <message>
         <source>VIBE 1</source>
         <comment>zell pgr vibration mode 1</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRATION 1</translation>
     </message>
     <message>
         <source>VIBE 2</source>
         <comment>zell pgr vibration mode 2</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRATION 2</translation>
     </message>
     <message>
         <source>VIBE 3</source>
         <comment>zell pgr vibration mode 3</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRATION 3</translation>
     </message>
     <message>
         <source>1 Sec</source>
         <comment>guest pgr flash mode 1</comment>
-        <translation type="unfinished"></translation>
+        <translation>1 Sek.</translation>
     </message>
     <message>
         <source>30 Sec</source>
         <comment>guest pgr flash mode 2</comment>
-        <translation type="unfinished"></translation>
+        <translation>30 Sek.</translation>
     </message>
     <message>
         <source>5 Min</source>
         <comment>guest pgr flash mode 3</comment>
-        <translation type="unfinished"></translation>
+        <translation>5 Min.</translation>
     </message>
     <message>
         <source>Invalid pager number, using default</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Pagernummer, Standardwert wird verwendet</translation>
     </message>
     <message>
         <source>Invalid external input setting, using default</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Einstellung des externen Eingangs, Standardwert wird verwendet</translation>
     </message>
     <message>
         <source>Invalid pager type, using default</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Pagertyp, Standardwert wird verwendet</translation>
     </message>
     <message>
         <source>Invalid pager mode, using default</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Pagermodus, Standardwert wird verwendet</translation>
     </message>
     <message>
         <source>Unable to load config file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei kann nicht geladen werden</translation>
     </message>
     <message>
         <source>Unable to save config file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei kann nicht gespeichert werden</translation>
     </message>
     <message>
         <source>The window stays open until the Tavrin operation has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster bleibt geöffnet, bis der Tavrin-Vorgang beendet ist.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste %1</translation>
     </message>
     <message>
         <source>External input</source>
-        <translation type="unfinished"></translation>
+        <translation>Externer Eingang</translation>
     </message>
     <message>
         <source>%1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aktiviert</translation>
     </message>
     <message>
         <source>%1 pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager (%1)</translation>
     </message>
     <message>
         <source>%1 setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellung (%1)</translation>
     </message>
     <message>
         <source>%1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ (%1)</translation>
     </message>
     <message>
         <source>%1 mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus (%1)</translation>
     </message>
     <message>
         <source>%1 Zell message</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell-Nachricht (%1)</translation>
     </message>
     <message>
         <source>%1 Alpha message</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha-Nachricht (%1)</translation>
     </message>
     <message>
         <source>%1 message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht (%1)</translation>
     </message>
     <message>
         <source>Low battery page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteriewarnruf aktiviert</translation>
     </message>
     <message>
         <source>Low battery pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager (Batteriewarnruf)</translation>
     </message>
     <message>
         <source>Low battery message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht (Batteriewarnruf)</translation>
     </message>
     <message>
         <source>Acknowledge page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittierungsruf aktiviert</translation>
     </message>
     <message>
         <source>Acknowledge pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager (Quittierungsruf)</translation>
     </message>
     <message>
         <source>Acknowledge message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht (Quittierungsruf)</translation>
     </message>
     <message>
         <source>Auto on/off 1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Ein/Aus 1 aktiviert</translation>
     </message>
     <message>
         <source>Auto on/off 1 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschaltzeit (Auto-Ein/Aus 1)</translation>
     </message>
     <message>
         <source>Auto on/off 1 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschaltzeit (Auto-Ein/Aus 1)</translation>
     </message>
     <message>
         <source>Auto on/off 2 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Ein/Aus 2 aktiviert</translation>
     </message>
     <message>
         <source>Auto on/off 2 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschaltzeit (Auto-Ein/Aus 2)</translation>
     </message>
     <message>
         <source>Auto on/off 2 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschaltzeit (Auto-Ein/Aus 2)</translation>
     </message>
     <message>
         <source>Auto on/off 3 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Ein/Aus 3 aktiviert</translation>
     </message>
     <message>
         <source>Auto on/off 3 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschaltzeit (Auto-Ein/Aus 3)</translation>
     </message>
     <message>
         <source>Auto on/off 3 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschaltzeit (Auto-Ein/Aus 3)</translation>
     </message>
     <message>
         <source>Secondary page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweitruf aktiviert</translation>
     </message>
     <message>
         <source>Secondary pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager (Zweitruf)</translation>
     </message>
     <message>
         <source>Cancel message enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruchnachricht aktiviert</translation>
     </message>
     <message>
         <source>Cancel message</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruchnachricht</translation>
     </message>
     <message>
         <source>Repage enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsruf aktiviert</translation>
     </message>
     <message>
         <source>Repage interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsintervall</translation>
     </message>
     <message>
         <source>Tavrin II unit with buttons 1 to 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin II mit den Tasten 1 bis 5</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste</translation>
     </message>
     <message>
         <source>Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 2</translation>
     </message>
     <message>
         <source>Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 1</translation>
     </message>
     <message>
         <source>Dalen Tavrin - 2 Button unit with buttons 1 and 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin - 2 Button mit den Tasten 1 und 2</translation>
     </message>
     <message>
         <source>Dalen Tavrin unit with one button</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin mit einer Taste</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>To reset Tavrin, please remove
 then re-attach Tavrin to PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Um Tavrin zurückzusetzen, trennen Sie
+Tavrin vom PC und schließen Sie es wieder an</translation>
     </message>
     <message>
         <source>%1, serial number %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Seriennummer %2 (%3)</translation>
     </message>
     <message>
         <source>%1, not answering (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, antwortet nicht (%2)</translation>
     </message>
     <message>
         <source>Several Tavrin Devices Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Tavrin-Geräte gefunden</translation>
     </message>
     <message>
         <source>USB Tavrin Configuration Utility
 Version %1
 Version Date: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Konfigurationsprogramm für Tavrin
+Version %1
+Versionsdatum: %2</translation>
     </message>
     <message>
         <source>Another Tavrin Device Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiteres Tavrin-Gerät gefunden</translation>
     </message>
     <message>
         <source>The Tavrin with serial number %1 is no longer attached.
 Please select the Tavrin to use:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tavrin mit der Seriennummer %1 ist nicht mehr angeschlossen.
+Bitte wählen Sie das zu verwendende Tavrin:</translation>
     </message>
     <message>
         <source>The Tavrin with serial number %1 is no longer attached, and no other was chosen.
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tavrin mit der Seriennummer %1 ist nicht mehr angeschlossen, und es wurde kein anderes gewählt.
+Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Please select the Tavrin to use:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie das zu verwendende Tavrin:</translation>
     </message>
     <message>
         <source>No Tavrin Device Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Tavrin-Gerät gefunden</translation>
     </message>
     <message>
         <source>Please select your Tavrin type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie Ihren Tavrin-Typ:</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Settings written to %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen in %1 %2 geschrieben</translation>
     </message>
     <message>
         <source>Tavrin Config (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin-Konfiguration (*.%1)</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei speichern</translation>
     </message>
     <message>
         <source>Save config file as</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei speichern unter</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gespeichert</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei laden</translation>
     </message>
     <message>
         <source>Choose a config file to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu ladende Konfigurationsdatei auswählen</translation>
     </message>
     <message>
         <source>This file is not a Tavrin configuration, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei ist keine Tavrin-Konfiguration oder sie ist beschädigt.</translation>
     </message>
     <message>
         <source>Loaded %1: settings of a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geladen: Einstellungen für %2</translation>
     </message>
     <message>
         <source>Loaded %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geladen</translation>
     </message>
     <message>
         <source>%1 was not loaded: a Tavrin operation is in progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht geladen: Ein Tavrin-Vorgang läuft.</translation>
     </message>
     <message>
         <source>Not taken in the %1 field: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Feld „%1“ nicht übernommen: %2.</translation>
     </message>
     <message>
         <source>The configuration is incomplete: it holds %1 of %2 button settings
 and %3 of %4 auto on/off times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration ist unvollständig: Sie enthält %1 von %2 Tasteneinstellungen
+und %3 von %4 Auto-Ein/Aus-Zeiten.</translation>
     </message>
     <message>
         <source>Invalid Tavrin type detected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Tavrin-Typ erkannt!</translation>
     </message>
     <message>
         <source>You are trying to update a type %2
 UI with a connected type %1 device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie versuchen, ein angeschlossenes Gerät vom Typ %1
+mit der Oberfläche für Typ %2 zu beschreiben.</translation>
     </message>
 </context>
 <context>
