@@ -1570,677 +1570,679 @@ mit der Oberfläche für Typ %2 zu beschreiben.</translation>
     <name>FrmTavrin2QtBase</name>
     <message>
         <source>Tavrin II</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin II</translation>
     </message>
     <message>
         <source>Buttons and Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten und Eingänge</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;ENABLED&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;AKTIVIERT&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;PAGER&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;PAGER&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;TYPE&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;TYP&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;MODE&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;MODUS&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;MESSAGE&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;NACHRICHT&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;1&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;1&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um Taste 1 zu aktivieren</translation>
     </message>
     <message>
         <source>Pager # to page for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer für den Ruf von Taste 1</translation>
     </message>
     <message>
         <source>Pager type to page for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagertyp für den Ruf von Taste 1</translation>
     </message>
     <message>
         <source>Zell</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagermodus für den Ruf von Taste 1</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Alpha-Pager für Taste 1</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Zell-Pager für Taste 1</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished"></translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;2&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;2&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um Taste 2 zu aktivieren</translation>
     </message>
     <message>
         <source>Pager # to page for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer für den Ruf von Taste 2</translation>
     </message>
     <message>
         <source>Pager type to page for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagertyp für den Ruf von Taste 2</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagermodus für den Ruf von Taste 2</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Alpha-Pager für Taste 2</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Zell-Pager für Taste 2</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;3&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;3&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um Taste 3 zu aktivieren</translation>
     </message>
     <message>
         <source>Pager # to page for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer für den Ruf von Taste 3</translation>
     </message>
     <message>
         <source>Pager type to page for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagertyp für den Ruf von Taste 3</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagermodus für den Ruf von Taste 3</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Alpha-Pager für Taste 3</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Zell-Pager für Taste 3</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;4&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;4&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um Taste 4 zu aktivieren</translation>
     </message>
     <message>
         <source>Pager # to page for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer für den Ruf von Taste 4</translation>
     </message>
     <message>
         <source>Pager type to page for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagertyp für den Ruf von Taste 4</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagermodus für den Ruf von Taste 4</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Alpha-Pager für Taste 4</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Zell-Pager für Taste 4</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;5&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;5&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um Taste 5 zu aktivieren</translation>
     </message>
     <message>
         <source>Pager # to page for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer für den Ruf von Taste 5</translation>
     </message>
     <message>
         <source>Pager type to page for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagertyp für den Ruf von Taste 5</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagermodus für den Ruf von Taste 5</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Alpha-Pager für Taste 5</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Zell-Pager für Taste 5</translation>
     </message>
     <message>
         <source>External Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Externer Eingang</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;SETTING&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;EINSTELLUNG&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable external input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um den externen Eingang zu aktivieren</translation>
     </message>
     <message>
         <source>Page setting for external input - page on open-to-close or close-to-open</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellung für den externen Eingang - Ruf beim Schließen oder beim Öffnen des Kontakts</translation>
     </message>
     <message>
         <source>Normally Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließer (NO)</translation>
     </message>
     <message>
         <source>Normally Closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffner (NC)</translation>
     </message>
     <message>
         <source>Pager # to page upon external input</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer für den Ruf des externen Eingangs</translation>
     </message>
     <message>
         <source>Pager type to page upon external input</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagertyp für den Ruf des externen Eingangs</translation>
     </message>
     <message>
         <source>Pager mode to use with external input page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagermodus für den Ruf des externen Eingangs</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for external input</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Alpha-Pager für den externen Eingang</translation>
     </message>
     <message>
         <source>Zell pager type messsage for external input</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Zell-Pager für den externen Eingang</translation>
     </message>
     <message>
         <source>Advanced Features</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterte Funktionen</translation>
     </message>
     <message>
         <source>Auto On / Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Ein/Aus</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;ON&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;EIN&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;OFF&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;AUS&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable auto on/off 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um Auto-Ein/Aus 1 zu aktivieren</translation>
     </message>
     <message>
         <source>Turn Tavrin on - time 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin einschalten - Zeit 1</translation>
     </message>
     <message>
         <source>Turn Tavrin off - time 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin ausschalten - Zeit 1</translation>
     </message>
     <message>
         <source>Check to enable auto on/off 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um Auto-Ein/Aus 2 zu aktivieren</translation>
     </message>
     <message>
         <source>Turn Tavrin on - time 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin einschalten - Zeit 2</translation>
     </message>
     <message>
         <source>Turn Tavrin off - time 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin ausschalten - Zeit 2</translation>
     </message>
     <message>
         <source>Check to enable auto on/off 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um Auto-Ein/Aus 3 zu aktivieren</translation>
     </message>
     <message>
         <source>Turn Tavrin on - time 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin einschalten - Zeit 3</translation>
     </message>
     <message>
         <source>Turn Tavrin off - time 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin ausschalten - Zeit 3</translation>
     </message>
     <message>
         <source>Lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiviert</translation>
     </message>
     <message>
         <source>&lt;b&gt;LOCKOUT SETTINGS&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;SPERREINSTELLUNGEN&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;LOCKOUT SEQUENCE&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;SPERRSEQUENZ&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Indefinite</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbegrenzt</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall</translation>
     </message>
     <message>
         <source> (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Sekunden)</translation>
     </message>
     <message>
         <source>Lockout duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrdauer</translation>
     </message>
     <message>
         <source>First (of 3) page button to press to lockout Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste (von 3) Ruftaste, die zum Sperren von Tavrin gedrückt wird</translation>
     </message>
     <message>
         <source>Second (of 3) page button to press to lockout Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite (von 3) Ruftaste, die zum Sperren von Tavrin gedrückt wird</translation>
     </message>
     <message>
         <source>Third (of 3) page button to press to lockout Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dritte (von 3) Ruftaste, die zum Sperren von Tavrin gedrückt wird</translation>
     </message>
     <message>
         <source>System ID</source>
-        <translation type="unfinished"></translation>
+        <translation>System-ID</translation>
     </message>
     <message>
         <source>System ID Tavrin pages to - should match pager system ID</source>
-        <translation type="unfinished"></translation>
+        <translation>System-ID, mit der Tavrin ruft - muss der System-ID der Pager entsprechen</translation>
     </message>
     <message>
         <source>Group Paging</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenruf</translation>
     </message>
     <message>
         <source>Check to enable group paging</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um den Gruppenruf zu aktivieren</translation>
     </message>
     <message>
         <source>Upgrade Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware aktualisieren</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>Push to upgrade firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um die Firmware zu aktualisieren</translation>
     </message>
     <message>
         <source>Repage</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsruf</translation>
     </message>
     <message>
         <source>Check to enable repaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um den Wiederholungsruf zu aktivieren</translation>
     </message>
     <message>
         <source>&lt;b&gt;INTERVAL&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;INTERVALL&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Interval at which to repage</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall, in dem der Ruf wiederholt wird</translation>
     </message>
     <message>
         <source>Low Battery Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteriewarnruf</translation>
     </message>
     <message>
         <source>Check to enable low battery page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um den Batteriewarnruf zu aktivieren</translation>
     </message>
     <message>
         <source>Pager # to page if low battery page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer, die bei aktiviertem Batteriewarnruf gerufen wird</translation>
     </message>
     <message>
         <source>Message to send with low battery page</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht, die mit dem Batteriewarnruf gesendet wird</translation>
     </message>
     <message>
         <source>Acknowledge Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittierungsruf</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste</translation>
     </message>
     <message>
         <source>Pager # to page when button pushed</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer, die beim Drücken der Taste gerufen wird</translation>
     </message>
     <message>
         <source>Message sent when button pushed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht, die beim Drücken der Taste gesendet wird</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Vibe 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration 1</translation>
     </message>
     <message>
         <source>Vibe 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration 2</translation>
     </message>
     <message>
         <source>Vibe 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration 3</translation>
     </message>
     <message>
         <source>Beep 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton 1</translation>
     </message>
     <message>
         <source>Beep 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton 2</translation>
     </message>
     <message>
         <source>Beep 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton 3</translation>
     </message>
     <message>
         <source>Vibe-Beep 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration+Ton 1</translation>
     </message>
     <message>
         <source>Vibe-Beep 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration+Ton 2</translation>
     </message>
     <message>
         <source>Vibe-Beep 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration+Ton 3</translation>
     </message>
     <message>
         <source>Look Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Look Down</translation>
     </message>
     <message>
         <source>Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 2</translation>
     </message>
     <message>
         <source>Dalen Tavrin ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin ID</translation>
     </message>
     <message>
         <source>Number sent with message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer, die mit der Nachricht gesendet wird</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalton</translation>
     </message>
     <message>
         <source>Check to enable beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um den Signalton zu aktivieren</translation>
     </message>
     <message>
         <source>Secondary Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweitruf</translation>
     </message>
     <message>
         <source>Check to enable alert page if low battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um bei schwacher Batterie einen Warnruf zu aktivieren</translation>
     </message>
     <message>
         <source>Pager # to page when low battery page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer, die bei aktiviertem Batteriewarnruf gerufen wird</translation>
     </message>
     <message>
         <source>Cancel Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruchnachricht</translation>
     </message>
     <message>
         <source>Message sent with low batttery page</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht, die mit dem Batteriewarnruf gesendet wird</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;INTERVAL&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;INTERVALL&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Read
 Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin
+auslesen</translation>
     </message>
     <message>
         <source>Push to read current settings from Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um die aktuellen Einstellungen aus Tavrin auszulesen</translation>
     </message>
     <message>
         <source>Update
 Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>An Tavrin
+übertragen</translation>
     </message>
     <message>
         <source>Push to send current settings to Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um die aktuellen Einstellungen an Tavrin zu senden</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;right&quot;&gt;Serial Number:&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;right&quot;&gt;Seriennummer:&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Tavrin&apos;s serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer von Tavrin</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;right&quot;&gt;Firmware:&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;right&quot;&gt;Firmware:&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Tavrin&apos;s firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmwareversion von Tavrin</translation>
     </message>
     <message>
         <source>&lt;b&gt;With group paging enabled, pager numbers 1-98 will page groups.&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Bei aktiviertem Gruppenruf rufen die Pagernummern 1-98 Gruppen.&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Extras</translation>
     </message>
     <message>
         <source>&amp;Select Device</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gerät wählen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Load Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration &amp;laden</translation>
     </message>
     <message>
         <source>Load existing Tavrin configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Tavrin-Konfigurationsdatei laden</translation>
     </message>
     <message>
         <source>&amp;Save Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration &amp;speichern</translation>
     </message>
     <message>
         <source>Save current settings to Tavrin configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Einstellungen in einer Tavrin-Konfigurationsdatei speichern</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Exit from application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung beenden</translation>
     </message>
     <message>
         <source>&amp;Tavrin II</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tavrin II</translation>
     </message>
     <message>
         <source>&amp;Dalen Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dalen Tavrin</translation>
     </message>
     <message>
         <source>Select Tavrin II device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät Tavrin II wählen</translation>
     </message>
     <message>
         <source>Select Dalen Tavrin device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät Dalen Tavrin wählen</translation>
     </message>
     <message>
         <source>Dalen Tavrin - &amp;2 Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin - &amp;2 Button</translation>
     </message>
     <message>
         <source>Select Dalen Tavrin - 2 Button Device </source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät Dalen Tavrin - 2 Button wählen </translation>
     </message>
     <message>
         <source>&amp;Program Pagers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pager programmieren</translation>
     </message>
     <message>
         <source>Program pagers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager programmieren</translation>
     </message>
     <message>
         <source>Pro&amp;vision Units...</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte &amp;einrichten...</translation>
     </message>
     <message>
         <source>Program every unit plugged in with one profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes eingesteckte Gerät mit einem Profil programmieren</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
         <source>Reset Tavrin device</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin-Gerät zurücksetzen</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <source>Displays application info</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Informationen zur Anwendung an</translation>
     </message>
     <message>
         <source>&amp;Initialize</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Initialisieren</translation>
     </message>
     <message>
         <source>Alt+R</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+R</translation>
     </message>
     <message>
         <source>Alt+U</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+U</translation>
     </message>
 </context>
 <context>
