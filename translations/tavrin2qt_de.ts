@@ -2249,191 +2249,193 @@ Tavrin</source>
     <name>HubStation</name>
     <message>
         <source>The log %1 cannot be written (%2); no more units are started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll %1 kann nicht geschrieben werden (%2); es werden keine weiteren Geräte gestartet.</translation>
     </message>
     <message>
         <source>stopped before it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>angehalten, bevor es verifiziert war</translation>
     </message>
 </context>
 <context>
     <name>Latin1Text</name>
     <message>
         <source> (tab)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Tabulator)</translation>
     </message>
     <message>
         <source> (line feed)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Zeilenvorschub)</translation>
     </message>
     <message>
         <source> (carriage return)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Wagenrücklauf)</translation>
     </message>
 </context>
 <context>
     <name>PagerOptions</name>
     <message>
         <source>A coaster is always a guest: --who manager needs --kind zell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Coaster ist immer für Gäste: --who manager erfordert --kind zell.</translation>
     </message>
     <message>
         <source>Invalid Welcome Message text...
 up to 3 lines and 48 characters max
 - no commas allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Begrüßungsnachricht...
+höchstens 3 Zeilen und 48 Zeichen
+- keine Kommas erlaubt</translation>
     </message>
     <message>
         <source>--%1 takes a number from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 erwartet eine Zahl von %2 bis %3.</translation>
     </message>
     <message>
         <source>--%1 is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ist erforderlich.</translation>
     </message>
     <message>
         <source>--%1 takes %2 or %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 erwartet %2 oder %3.</translation>
     </message>
     <message>
         <source>--%1 needs --group-paging on.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 erfordert --group-paging on.</translation>
     </message>
     <message>
         <source>--%1 takes a pager number from %2 to %3 (0 = not used), then a comma and the group&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 erwartet eine Pagernummer von %2 bis %3 (0 = nicht verwendet), dann ein Komma und den Namen der Gruppe.</translation>
     </message>
     <message>
         <source>Group names may not contain commas (--%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppennamen dürfen keine Kommas enthalten (--%1).</translation>
     </message>
     <message>
         <source>The name of group %1 takes at most %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name der Gruppe %1 darf höchstens %2 Zeichen lang sein.</translation>
     </message>
 </context>
 <context>
     <name>ProvisionLog</name>
     <message>
         <source>Could not write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <source>The log %1 is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll %1 wird von einem anderen Programm verwendet.</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenträger ist voll</translation>
     </message>
     <message>
         <source>the disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>das Speicherkontingent ist aufgebraucht</translation>
     </message>
     <message>
         <source>the file system is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>das Dateisystem ist schreibgeschützt</translation>
     </message>
     <message>
         <source>the file is as large as the system lets it grow</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat die vom System erlaubte Höchstgröße erreicht</translation>
     </message>
     <message>
         <source>Could not write to %1: the folder %2 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: Der Ordner %2 existiert nicht.</translation>
     </message>
     <message>
         <source>Could not write to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>%1 is not a regular file; the log must be one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine reguläre Datei; das Protokoll muss eine sein.</translation>
     </message>
     <message>
         <source>%1 is not a provisioning log of this program: its first line is not the log&apos;s header. Choose a new file, or a log this program wrote.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Einrichtungsprotokoll dieses Programms: Die erste Zeile ist nicht die Kopfzeile des Protokolls. Wählen Sie eine neue Datei oder ein Protokoll, das dieses Programm geschrieben hat.</translation>
     </message>
     <message>
         <source>%1 holds %2 MiB, more than a provisioning log may (%3 MiB); start a new log.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2 MiB groß, größer als ein Einrichtungsprotokoll sein darf (%3 MiB); beginnen Sie ein neues Protokoll.</translation>
     </message>
     <message>
         <source>Could not read from %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden: %2.</translation>
     </message>
 </context>
 <context>
     <name>ProvisionPolicy</name>
     <message>
         <source>%1 holds values out of range; nothing was sent:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält Werte außerhalb des zulässigen Bereichs; es wurde nichts gesendet:</translation>
     </message>
     <message>
         <source>%1: %2 (allowed: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (zulässig: %3)</translation>
     </message>
     <message>
         <source>%1: %2 characters (at most %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Zeichen (höchstens %3)</translation>
     </message>
     <message>
         <source>%1 holds messages longer than their fields take; nothing was sent:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält Nachrichten, die länger sind, als ihre Felder fassen; es wurde nichts gesendet:</translation>
     </message>
     <message>
         <source>already provisioned with this profile on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bereits am %1 mit diesem Profil eingerichtet</translation>
     </message>
     <message>
         <source>left out</source>
-        <translation type="unfinished"></translation>
+        <translation>ausgelassen</translation>
     </message>
     <message>
         <source>This unit reports no serial number; it cannot be told apart from others, so nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Gerät meldet keine Seriennummer; es ist von anderen nicht zu unterscheiden, daher wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Another unit in flight, at %1, reports the same serial number %2; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Gerät in Arbeit, an %1, meldet dieselbe Seriennummer %2; es wurde nichts gesendet.</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Tavrin II</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin II</translation>
     </message>
     <message>
         <source>Dalen Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin</translation>
     </message>
     <message>
         <source>Dalen Tavrin - 2 Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin - 2 Button</translation>
     </message>
 </context>
 <context>
     <name>SettingsPrinter</name>
     <message>
         <source>(out of range; allowed: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(außerhalb des Bereichs; zulässig: %1)</translation>
     </message>
     <message>
         <source>%1: %2, not answering (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, antwortet nicht (%3)</translation>
     </message>
     <message>
         <source>%1: %2, firmware %3, serial number %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, Firmware %3, Seriennummer %4</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell</translation>
     </message>
 </context>
 <context>
@@ -2441,18 +2443,22 @@ up to 3 lines and 48 characters max
     <message>
         <source>Tavrin2QtCfg::freeze(): Got archive_exception (%1 = %2)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin2QtCfg::freeze(): archive_exception erhalten (%1 = %2)
+</translation>
     </message>
     <message>
         <source>Tavrin2QtCfg::thaw(): Got archive exception (%1 = %2)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin2QtCfg::thaw(): Archiv-Ausnahme erhalten (%1 = %2)
+</translation>
     </message>
     <message>
         <source>Tavrin2QtCfg::thaw(): Got another exception while reading:
 %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin2QtCfg::thaw(): Weitere Ausnahme beim Lesen:
+%1
+</translation>
     </message>
 </context>
 <context>
@@ -2460,328 +2466,337 @@ up to 3 lines and 48 characters max
     <message>
         <source>Several Tavrin devices are attached and none was chosen.
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Tavrin-Geräte sind angeschlossen, und keines wurde gewählt.
+Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>The Tavrin with serial number %1 answers in place of the one with serial number %2.
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tavrin mit der Seriennummer %1 antwortet anstelle dessen mit der Seriennummer %2.
+Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Dalen Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin</translation>
     </message>
     <message>
         <source>Dalen Tavrin - 2 Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin - 2 Button</translation>
     </message>
     <message>
         <source>Tavrin II</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin II</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannt</translation>
     </message>
     <message>
         <source>Tavrin is busy with another operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin ist mit einem anderen Vorgang beschäftigt.</translation>
     </message>
     <message>
         <source>Reading Tavrin...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin wird ausgelesen...</translation>
     </message>
     <message>
         <source>Please Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten</translation>
     </message>
     <message>
         <source>Settings report</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsbericht</translation>
     </message>
     <message>
         <source>The Alpha message of the External input</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Alpha-Nachricht des externen Eingangs</translation>
     </message>
     <message>
         <source>The Alpha message of Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Alpha-Nachricht von Taste %1</translation>
     </message>
     <message>
         <source>Tavrin refused %1 (%2), answering &quot;%3&quot;.
 The commands before it were applied; the ones after it were not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin hat %1 (%2) abgelehnt, mit der Antwort „%3“.
+Die Befehle davor wurden übernommen; die danach wurden nicht gesendet.</translation>
     </message>
     <message>
         <source>You are trying to program a %1
 device with the %2 UI selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie versuchen, ein Gerät vom Typ %1
+mit der ausgewählten Oberfläche für %2 zu programmieren.</translation>
     </message>
     <message>
         <source>Repage is on but the Acknowledge page is off: Tavrin II switches both with one setting, so Repage would be off after the update.
 Please turn the Acknowledge page on, or Repage off; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wiederholungsruf ist ein, der Quittierungsruf aber aus: Tavrin II schaltet beide mit einer Einstellung, daher wäre der Wiederholungsruf nach der Übertragung aus.
+Bitte schalten Sie den Quittierungsruf ein oder den Wiederholungsruf aus; es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Updating Dalen Tavrin...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen werden an Dalen Tavrin übertragen...</translation>
     </message>
     <message>
         <source>Updating Tavrin II...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen werden an Tavrin II übertragen...</translation>
     </message>
     <message>
         <source>Programming pager...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager wird programmiert...</translation>
     </message>
     <message>
         <source>The message of Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht von Taste 2</translation>
     </message>
     <message>
         <source>The message of the Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht der Taste</translation>
     </message>
     <message>
         <source>The message of Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht von Taste 1</translation>
     </message>
     <message>
         <source>An unused button, switched off</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine unbenutzte Taste, ausgeschaltet</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr</translation>
     </message>
     <message>
         <source>The Low battery page message</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht des Batteriewarnrufs</translation>
     </message>
     <message>
         <source>The Cancel message</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abbruchnachricht</translation>
     </message>
     <message>
         <source>These settings hold %1 button entries and %2 automatic on/off times; Tavrin II needs %3 and %4.
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellungen enthalten %1 Tasteneinträge und %2 Auto-Ein/Aus-Zeiten; Tavrin II benötigt %3 und %4.
+Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Acknowledge page</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittierungsruf</translation>
     </message>
     <message>
         <source>The Acknowledge page message</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht des Quittierungsrufs</translation>
     </message>
     <message>
         <source>Pager number, all-page ID and system ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer, Sammelruf-ID und System-ID</translation>
     </message>
     <message>
         <source>The Welcome message</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Begrüßungsnachricht</translation>
     </message>
     <message>
         <source>Welcome message</source>
-        <translation type="unfinished"></translation>
+        <translation>Begrüßungsnachricht</translation>
     </message>
     <message>
         <source>Group %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Gruppe %1</translation>
     </message>
     <message>
         <source>The Group %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name von Gruppe %1</translation>
     </message>
     <message>
         <source>Group %1 pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager von Gruppe %1</translation>
     </message>
     <message>
         <source>Pager number, system ID and options</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer, System-ID und Optionen</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer</translation>
     </message>
     <message>
         <source>Dalen Tavrin ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin ID</translation>
     </message>
     <message>
         <source>System ID</source>
-        <translation type="unfinished"></translation>
+        <translation>System-ID</translation>
     </message>
     <message>
         <source>Repage interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsintervall</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste</translation>
     </message>
     <message>
         <source>Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 2</translation>
     </message>
     <message>
         <source>Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 1</translation>
     </message>
     <message>
         <source>Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste %1</translation>
     </message>
     <message>
         <source>External input</source>
-        <translation type="unfinished"></translation>
+        <translation>Externer Eingang</translation>
     </message>
     <message>
         <source>Auto on/off %1 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschaltzeit (Auto-Ein/Aus %1)</translation>
     </message>
     <message>
         <source>Auto on/off %1 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschaltzeit (Auto-Ein/Aus %1)</translation>
     </message>
     <message>
         <source>Lockout sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrsequenz</translation>
     </message>
     <message>
         <source>Lockout time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrdauer</translation>
     </message>
     <message>
         <source>Acknowledge page and repage enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittierungsruf und Wiederholungsruf aktiviert</translation>
     </message>
     <message>
         <source>Repage enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsruf aktiviert</translation>
     </message>
     <message>
         <source>Beep enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalton aktiviert</translation>
     </message>
     <message>
         <source>Group paging enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenruf aktiviert</translation>
     </message>
     <message>
         <source>Low battery page</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteriewarnruf</translation>
     </message>
     <message>
         <source>Secondary page</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweitruf</translation>
     </message>
     <message>
         <source>Cancel message</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruchnachricht</translation>
     </message>
     <message>
         <source>Tavrin&apos;s answer lacked these settings, which show their defaults instead of the unit&apos;s:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Antwort von Tavrin fehlten diese Einstellungen; sie zeigen statt der Werte des Geräts ihre Standardwerte:
+%1</translation>
     </message>
     <message>
         <source>nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts</translation>
     </message>
     <message>
         <source>Model: sent %1, Tavrin holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell: gesendet %1, Tavrin enthält %2</translation>
     </message>
     <message>
         <source>%1: sent %2, Tavrin holds %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: gesendet %2, Tavrin enthält %3</translation>
     </message>
     <message>
         <source>Tavrin answered every command, but when read back it did not report these settings, so the update could not be checked:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin hat jeden Befehl beantwortet, aber beim Zurücklesen diese Einstellungen nicht gemeldet, daher konnte die Übertragung nicht geprüft werden:
+%1</translation>
     </message>
     <message>
         <source>Tavrin answered every command, but when read back it does not hold these settings:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin hat jeden Befehl beantwortet, enthält beim Zurücklesen aber diese Einstellungen nicht:
+%1</translation>
     </message>
 </context>
 <context>
     <name>UnitNumbering</name>
     <message>
         <source>&quot;%1&quot; is not a list of numbers such as 12,14,20-35.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Liste von Nummern wie 12,14,20-35.</translation>
     </message>
     <message>
         <source>The number %1 is outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nummer %1 liegt außerhalb von %2 bis %3.</translation>
     </message>
     <message>
         <source>The number %1 is given twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nummer %1 ist doppelt angegeben.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Zahl.</translation>
     </message>
     <message>
         <source>no number left</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Nummer mehr frei</translation>
     </message>
 </context>
 <context>
     <name>UnitTextValidator</name>
     <message>
         <source>%1: Tavrin cannot take characters beyond Latin-1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Tavrin kann keine Zeichen außerhalb von Latin-1 verarbeiten</translation>
     </message>
     <message>
         <source>%1: Tavrin cannot show control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Tavrin kann keine Steuerzeichen anzeigen</translation>
     </message>
     <message>
         <source>&quot;,&quot;: a comma would start another field of Tavrin&apos;s command</source>
-        <translation type="unfinished"></translation>
+        <translation>„,“: Ein Komma würde ein weiteres Feld im Befehl an Tavrin beginnen</translation>
     </message>
 </context>
 <context>
     <name>UnitWorker</name>
     <message>
         <source>With number %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Nummer %1: %2</translation>
     </message>
     <message>
         <source>Unexpected failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwarteter Fehler.</translation>
     </message>
     <message>
         <source>This unit is a %1 and the profile is for a %2; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Gerät ist ein %1, das Profil aber für ein %2; es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; its field takes at most %3. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld „%1“ ist %2 Zeichen lang; es fasst höchstens %3. Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>abgezogen</translation>
     </message>
     <message>
         <source>unplugged before it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>abgezogen, bevor es verifiziert war</translation>
     </message>
     <message>
         <source>It now holds number %1: plug it in again to finish it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es hat jetzt die Nummer %1: Stecken Sie es erneut ein, um es fertig einzurichten.</translation>
     </message>
 </context>
 <context>
@@ -2789,330 +2804,336 @@ Nothing was sent.</source>
     <message>
         <source>The Tavrin device took %1 of %2 bytes of a report.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tavrin-Gerät hat %1 von %2 Bytes eines Reports angenommen.
+</translation>
     </message>
     <message>
         <source>Permission denied opening the Tavrin device. Install the udev rule 70-tavrin.rules (see README) and re-plug the device.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff auf das Tavrin-Gerät verweigert. Installieren Sie die udev-Regel 70-tavrin.rules (siehe README) und stecken Sie das Gerät erneut ein.
+</translation>
     </message>
     <message>
         <source>HID.DLL failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>HID.DLL konnte nicht geladen werden</translation>
     </message>
     <message>
         <source>SETUPAPI.DLL failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>SETUPAPI.DLL konnte nicht geladen werden</translation>
     </message>
     <message>
         <source>HidD_GetHidGuid not found in HID.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>HidD_GetHidGuid in HID.DLL nicht gefunden</translation>
     </message>
     <message>
         <source>HidD_GetAttributes not found in HID.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>HidD_GetAttributes in HID.DLL nicht gefunden</translation>
     </message>
     <message>
         <source>SetupDiDestroyDeviceInfoList not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>SetupDiDestroyDeviceInfoList in SETUPAPI.DLL nicht gefunden</translation>
     </message>
     <message>
         <source>SetupDiEnumDeviceInterfaces not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>SetupDiEnumDeviceInterfaces in SETUPAPI.DLL nicht gefunden</translation>
     </message>
     <message>
         <source>SetupDiGetClassDevsA not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>SetupDiGetClassDevsA in SETUPAPI.DLL nicht gefunden</translation>
     </message>
     <message>
         <source>SetupDiGetDeviceInterfaceDetailA not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>SetupDiGetDeviceInterfaceDetailA in SETUPAPI.DLL nicht gefunden</translation>
     </message>
     <message>
         <source>No Tavrin device found
 Please verify Tavrin is connected to PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Tavrin-Gerät gefunden
+Bitte prüfen Sie, ob Tavrin mit dem PC verbunden ist</translation>
     </message>
     <message>
         <source>SetupDiGetClassDevs failed to open handle to device set</source>
-        <translation type="unfinished"></translation>
+        <translation>SetupDiGetClassDevs konnte kein Handle auf die Gerätemenge öffnen</translation>
     </message>
     <message>
         <source>SetupDiGetDeviceInterfaceDetail failed</source>
-        <translation type="unfinished"></translation>
+        <translation>SetupDiGetDeviceInterfaceDetail fehlgeschlagen</translation>
     </message>
     <message>
         <source>getHidGuid passed in NULL guid</source>
-        <translation type="unfinished"></translation>
+        <translation>getHidGuid wurde eine NULL-GUID übergeben</translation>
     </message>
     <message>
         <source>WriteFile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>WriteFile fehlgeschlagen</translation>
     </message>
     <message>
         <source>ReadFile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>ReadFile fehlgeschlagen</translation>
     </message>
     <message>
         <source>GetOverlappedResult failed</source>
-        <translation type="unfinished"></translation>
+        <translation>GetOverlappedResult fehlgeschlagen</translation>
     </message>
     <message>
         <source>Lost communication to Tavrin
 Please remove then re-attach Tavrin to PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung zu Tavrin verloren
+Bitte trennen Sie Tavrin vom PC und schließen Sie es wieder an</translation>
     </message>
     <message>
         <source>Tavrin response indicates an error was
 encountered performing current operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort von Tavrin meldet einen Fehler
+bei der Ausführung des aktuellen Vorgangs</translation>
     </message>
     <message>
         <source>Detected software version is not supported.
 Please contact Orvenna to upgrade.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erkannte Softwareversion wird nicht unterstützt.
+Bitte wenden Sie sich für ein Upgrade an Orvenna.</translation>
     </message>
     <message>
         <source>Command line too long for Tavrin (%1 characters, at most %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlszeile zu lang für Tavrin (%1 Zeichen, höchstens %2)</translation>
     </message>
     <message>
         <source>The Tavrin at %1 is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tavrin an %1 wird von einem anderen Programm verwendet.</translation>
     </message>
     <message>
         <source>WARNING: unknown exception</source>
-        <translation type="unfinished"></translation>
+        <translation>WARNUNG: unbekannte Ausnahme</translation>
     </message>
 </context>
 <context>
     <name>WorkerPool</name>
     <message>
         <source>its row could not be written to the log: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Zeile konnte nicht ins Protokoll geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
     <name>frmProgramPagersBase</name>
     <message>
         <source>Program Pagers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager programmieren</translation>
     </message>
     <message>
         <source>Zell / Coaster</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell / Coaster</translation>
     </message>
     <message>
         <source>Pager Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer</translation>
     </message>
     <message>
         <source>Zell / coaster pager # to program</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer des zu programmierenden Zell-Pagers / Coasters</translation>
     </message>
     <message>
         <source>System ID</source>
-        <translation type="unfinished"></translation>
+        <translation>System-ID</translation>
     </message>
     <message>
         <source>Zell / coaster pager&apos;s system ID</source>
-        <translation type="unfinished"></translation>
+        <translation>System-ID des Zell-Pagers / Coasters</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Zell Pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell-Pager</translation>
     </message>
     <message>
         <source>Select to program zell pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen, um einen Zell-Pager zu programmieren</translation>
     </message>
     <message>
         <source>Coaster</source>
-        <translation type="unfinished"></translation>
+        <translation>Coaster</translation>
     </message>
     <message>
         <source>Select to program coaster pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen, um einen Coaster zu programmieren</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast</translation>
     </message>
     <message>
         <source>Select to indicate guest zell pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen für einen Zell-Pager für Gäste</translation>
     </message>
     <message>
         <source>Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Manager</translation>
     </message>
     <message>
         <source>Select to indicate manager zell pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen für einen Zell-Pager für Manager</translation>
     </message>
     <message>
         <source>Vibe On / Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration ein / aus</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Select to enable pager vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen, um die Vibration des Pagers einzuschalten</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Select to disable pager vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen, um die Vibration des Pagers auszuschalten</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha</translation>
     </message>
     <message>
         <source>Pager Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummern</translation>
     </message>
     <message>
         <source>PAGER:</source>
-        <translation type="unfinished"></translation>
+        <translation>PAGER:</translation>
     </message>
     <message>
         <source>Alpha pager # to program</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer des zu programmierenden Alpha-Pagers</translation>
     </message>
     <message>
         <source>ALL PAGE:</source>
-        <translation type="unfinished"></translation>
+        <translation>SAMMELRUF:</translation>
     </message>
     <message>
         <source>ID to program for all page</source>
-        <translation type="unfinished"></translation>
+        <translation>ID, die für den Sammelruf programmiert wird</translation>
     </message>
     <message>
         <source>Alpha pager&apos;s system ID</source>
-        <translation type="unfinished"></translation>
+        <translation>System-ID des Alpha-Pagers</translation>
     </message>
     <message>
         <source>Group Paging</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenruf</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiviert</translation>
     </message>
     <message>
         <source>Check to enable group paging</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um den Gruppenruf zu aktivieren</translation>
     </message>
     <message>
         <source>Welcome Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Begrüßungsnachricht</translation>
     </message>
     <message>
         <source>Message that will appear after re-inserting Alpha pager battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht, die nach dem Wiedereinsetzen der Batterie des Alpha-Pagers erscheint</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME</translation>
     </message>
     <message>
         <source>Group 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe 1:</translation>
     </message>
     <message>
         <source>Group 1 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer von Gruppe 1</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktiviert</translation>
     </message>
     <message>
         <source>Group 1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Gruppe 1</translation>
     </message>
     <message>
         <source>Group 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe 2:</translation>
     </message>
     <message>
         <source>Group 2 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer von Gruppe 2</translation>
     </message>
     <message>
         <source>Group 2 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Gruppe 2</translation>
     </message>
     <message>
         <source>Group 3:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe 3:</translation>
     </message>
     <message>
         <source>Group 3 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer von Gruppe 3</translation>
     </message>
     <message>
         <source>Group 3 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Gruppe 3</translation>
     </message>
     <message>
         <source>Group 4:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe 4:</translation>
     </message>
     <message>
         <source>Group 4 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer von Gruppe 4</translation>
     </message>
     <message>
         <source>Group 4 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Gruppe 4</translation>
     </message>
     <message>
         <source>Group 5:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe 5:</translation>
     </message>
     <message>
         <source>Group 5 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer von Gruppe 5</translation>
     </message>
     <message>
         <source>Group 5 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Gruppe 5</translation>
     </message>
     <message>
         <source>Push to program current settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um die aktuellen Einstellungen zu programmieren</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmieren</translation>
     </message>
     <message>
         <source>Push to exit program pagers</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um „Pager programmieren“ zu verlassen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>With group paging enabled, pager numbers 1-98 will page groups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei aktiviertem Gruppenruf rufen die Pagernummern 1-98 Gruppen.</translation>
     </message>
 </context>
 </TS>
