@@ -895,8 +895,8 @@ Warten Sie einige Sekunden, bis sich der Bootloader anmeldet, und drücken Sie d
     <message>
         <source>File: %1, has wrong filename format.
 Do you want to load it anyway?</source>
-        <translation>Datei: %1, hat ein falsches Dateinamenformat.
-Möchten Sie sie trotzdem laden?</translation>
+        <translation>Der Dateiname von %1 hat ein falsches Format.
+Möchten Sie die Datei trotzdem laden?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
@@ -1562,8 +1562,8 @@ und %3 von %4 Auto-Ein/Aus-Zeiten.</translation>
     <message>
         <source>You are trying to update a type %2
 UI with a connected type %1 device.</source>
-        <translation>Sie versuchen, ein angeschlossenes Gerät vom Typ %1
-mit der Oberfläche für Typ %2 zu beschreiben.</translation>
+        <translation>Sie versuchen, die Oberfläche für Typ %2
+mit einem angeschlossenen Gerät vom Typ %1 zu aktualisieren.</translation>
     </message>
 </context>
 <context>
@@ -2472,7 +2472,7 @@ Es wurde nichts gesendet.</translation>
     <message>
         <source>The Tavrin with serial number %1 answers in place of the one with serial number %2.
 Nothing was sent.</source>
-        <translation>Das Tavrin mit der Seriennummer %1 antwortet anstelle dessen mit der Seriennummer %2.
+        <translation>Das Tavrin mit der Seriennummer %1 antwortet anstelle des Tavrin mit der Seriennummer %2.
 Es wurde nichts gesendet.</translation>
     </message>
     <message>
