@@ -5,812 +5,817 @@
     <name>CfgFieldList</name>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer</translation>
     </message>
     <message>
         <source>Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste %1</translation>
     </message>
     <message>
         <source>External input</source>
-        <translation type="unfinished"></translation>
+        <translation>Externer Eingang</translation>
     </message>
     <message>
         <source>Auto on/off %1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Ein/Aus %1 aktiviert</translation>
     </message>
     <message>
         <source>Auto on/off %1 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschaltzeit (Auto-Ein/Aus %1)</translation>
     </message>
     <message>
         <source>Auto on/off %1 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschaltzeit (Auto-Ein/Aus %1)</translation>
     </message>
     <message>
         <source>Lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre</translation>
     </message>
     <message>
         <source>Lockout time (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrdauer (Sekunden)</translation>
     </message>
     <message>
         <source>Lockout sequence 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrsequenz 1</translation>
     </message>
     <message>
         <source>Lockout sequence 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrsequenz 2</translation>
     </message>
     <message>
         <source>Lockout sequence 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrsequenz 3</translation>
     </message>
     <message>
         <source>System ID</source>
-        <translation type="unfinished"></translation>
+        <translation>System-ID</translation>
     </message>
     <message>
         <source>Group paging enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenruf aktiviert</translation>
     </message>
     <message>
         <source>Repage enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsruf aktiviert</translation>
     </message>
     <message>
         <source>Repage interval (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsintervall (Sekunden)</translation>
     </message>
     <message>
         <source>Low battery page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteriewarnruf aktiviert</translation>
     </message>
     <message>
         <source>Low battery page pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager (Batteriewarnruf)</translation>
     </message>
     <message>
         <source>Low battery page message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht (Batteriewarnruf)</translation>
     </message>
     <message>
         <source>Acknowledge page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittierungsruf aktiviert</translation>
     </message>
     <message>
         <source>Acknowledge page pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager (Quittierungsruf)</translation>
     </message>
     <message>
         <source>Acknowledge page message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht (Quittierungsruf)</translation>
     </message>
     <message>
         <source>%1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aktiviert</translation>
     </message>
     <message>
         <source>%1 setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellung (%1)</translation>
     </message>
     <message>
         <source>%1 pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager (%1)</translation>
     </message>
     <message>
         <source>%1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ (%1)</translation>
     </message>
     <message>
         <source>%1 mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus (%1)</translation>
     </message>
     <message>
         <source>%1 message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht (%1)</translation>
     </message>
     <message>
         <source>Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 2</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste</translation>
     </message>
     <message>
         <source>Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 1</translation>
     </message>
     <message>
         <source>Dalen Tavrin ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin ID</translation>
     </message>
     <message>
         <source>Beep enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalton aktiviert</translation>
     </message>
     <message>
         <source>Secondary page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweitruf aktiviert</translation>
     </message>
     <message>
         <source>Secondary page pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager (Zweitruf)</translation>
     </message>
     <message>
         <source>Cancel message enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruchnachricht aktiviert</translation>
     </message>
     <message>
         <source>Cancel message</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruchnachricht</translation>
     </message>
     <message>
         <source>1, 2 or 10</source>
-        <translation type="unfinished"></translation>
+        <translation>1, 2 oder 10</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Zell</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast</translation>
     </message>
     <message>
         <source>VIBE 1</source>
         <comment>zell pgr vibration mode 1</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRATION 1</translation>
     </message>
     <message>
         <source>VIBE 2</source>
         <comment>zell pgr vibration mode 2</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRATION 2</translation>
     </message>
     <message>
         <source>VIBE 3</source>
         <comment>zell pgr vibration mode 3</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRATION 3</translation>
     </message>
     <message>
         <source>1 Sec</source>
         <comment>guest pgr flash mode 1</comment>
-        <translation type="unfinished"></translation>
+        <translation>1 Sek.</translation>
     </message>
     <message>
         <source>30 Sec</source>
         <comment>guest pgr flash mode 2</comment>
-        <translation type="unfinished"></translation>
+        <translation>30 Sek.</translation>
     </message>
     <message>
         <source>5 Min</source>
         <comment>guest pgr flash mode 3</comment>
-        <translation type="unfinished"></translation>
+        <translation>5 Min.</translation>
     </message>
     <message>
         <source>Normally Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließer (NO)</translation>
     </message>
     <message>
         <source>Normally Closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffner (NC)</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Vibe 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration 1</translation>
     </message>
     <message>
         <source>Vibe 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration 2</translation>
     </message>
     <message>
         <source>Vibe 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration 3</translation>
     </message>
     <message>
         <source>Beep 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton 1</translation>
     </message>
     <message>
         <source>Beep 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton 2</translation>
     </message>
     <message>
         <source>Beep 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton 3</translation>
     </message>
     <message>
         <source>Vibe-Beep 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration+Ton 1</translation>
     </message>
     <message>
         <source>Vibe-Beep 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration+Ton 2</translation>
     </message>
     <message>
         <source>Vibe-Beep 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration+Ton 3</translation>
     </message>
     <message>
         <source>Look Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Look Down</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Indefinite</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbegrenzt</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall</translation>
     </message>
 </context>
 <context>
     <name>CfgFile</name>
     <message>
         <source>Could not read from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden</translation>
     </message>
     <message>
         <source>It is larger than %1 MB, far larger than any configuration file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist größer als %1 MB, weit größer als jede Konfigurationsdatei.</translation>
     </message>
     <message>
         <source>Could not write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <source>The %1 holds the character %2, which Tavrin cannot take.
 Please replace it; the file was not loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld „%1“ enthält das Zeichen %2, das Tavrin nicht verarbeiten kann.
+Bitte ersetzen Sie es; die Datei wurde nicht geladen.</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; its field takes at most %3.
 Please shorten it; the file was not loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld „%1“ ist %2 Zeichen lang; es fasst höchstens %3.
+Bitte kürzen Sie den Text; die Datei wurde nicht geladen.</translation>
     </message>
     <message>
         <source>The %1 holds the character &quot;%2&quot;, which Tavrin cannot take.
 Please replace it; the file was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld „%1“ enthält das Zeichen „%2“, das Tavrin nicht verarbeiten kann.
+Bitte ersetzen Sie es; die Datei wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>Unable to load config file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei kann nicht geladen werden</translation>
     </message>
     <message>
         <source>Unable to save config file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei kann nicht gespeichert werden</translation>
     </message>
 </context>
 <context>
     <name>CliAllUnits</name>
     <message>
         <source> (port %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Port %1)</translation>
     </message>
     <message>
         <source>No Tavrin device found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Tavrin-Gerät gefunden</translation>
     </message>
     <message>
         <source>%1 holds {n} in a message text, but the units are not numbered; nothing was sent. Number them with --number-from N or --numbers LIST.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält {n} in einem Nachrichtentext, aber die Geräte sind nicht nummeriert; es wurde nichts gesendet. Nummerieren Sie sie mit --number-from N oder --numbers LIST.</translation>
     </message>
     <message>
         <source>left out (--exclude-serial)</source>
-        <translation type="unfinished"></translation>
+        <translation>ausgelassen (--exclude-serial)</translation>
     </message>
     <message>
         <source>skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>übersprungen: %1</translation>
     </message>
     <message>
         <source>FAILED: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLGESCHLAGEN: %1</translation>
     </message>
     <message>
         <source>written and verified (%1 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>geschrieben und verifiziert (%1 s)</translation>
     </message>
     <message>
         <source>written (not verified) (%1 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>geschrieben (nicht verifiziert) (%1 s)</translation>
     </message>
     <message>
         <source>%1 written and verified, %2 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geschrieben und verifiziert, %2 fehlgeschlagen</translation>
     </message>
     <message>
         <source>%1 written (not verified), %2 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geschrieben (nicht verifiziert), %2 fehlgeschlagen</translation>
     </message>
     <message>
         <source>, %1 skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 übersprungen</translation>
     </message>
     <message>
         <source>writing...</source>
-        <translation type="unfinished"></translation>
+        <translation>wird geschrieben...</translation>
     </message>
     <message>
         <source>Waiting for units; Ctrl+C to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf Geräte; Beenden mit Strg+C.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source> / Nothing was saved; --allow-incomplete saves them with their defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation> / Es wurde nichts gespeichert; mit --allow-incomplete werden fehlende Einstellungen mit ihren Standardwerten gespeichert.</translation>
     </message>
     <message>
         <source>its serial number &quot;%1&quot; cannot name a file; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seriennummer „%1“ taugt nicht als Dateiname; es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>another unit has the same serial number; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes Gerät hat dieselbe Seriennummer; es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>saved as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gespeichert als %1</translation>
     </message>
     <message>
         <source>%1 saved, %2 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gespeichert, %2 fehlgeschlagen</translation>
     </message>
     <message>
         <source>%1: file %2, Tavrin %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Datei %2, Tavrin %3</translation>
     </message>
     <message>
         <source>cannot be compared: </source>
-        <translation type="unfinished"></translation>
+        <translation>nicht vergleichbar: </translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>stimmt überein</translation>
     </message>
     <message>
         <source>differs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>weicht ab: %1</translation>
     </message>
     <message>
         <source>%1 match, %2 differ, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stimmen überein, %2 weichen ab, %3 fehlgeschlagen</translation>
     </message>
 </context>
 <context>
     <name>CliApp</name>
     <message>
         <source>Several Tavrin units are attached; choose one with --device PATH or --serial SERIAL. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Tavrin-Geräte sind angeschlossen; wählen Sie eines mit --device PATH oder --serial SERIAL. Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>No Tavrin unit is attached at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>An %1 ist kein Tavrin-Gerät angeschlossen.</translation>
     </message>
     <message>
         <source>No attached Tavrin unit has the serial number %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein angeschlossenes Tavrin-Gerät hat die Seriennummer %1.</translation>
     </message>
     <message>
         <source>Several attached Tavrin units have the serial number %1; choose one with --device PATH.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere angeschlossene Tavrin-Geräte haben die Seriennummer %1; wählen Sie eines mit --device PATH.</translation>
     </message>
     <message>
         <source>No Tavrin unit is attached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Tavrin-Gerät angeschlossen.</translation>
     </message>
     <message>
         <source>No Tavrin device found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Tavrin-Gerät gefunden</translation>
     </message>
     <message>
         <source>Not every attached unit answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht jedes angeschlossene Gerät hat geantwortet.</translation>
     </message>
     <message>
         <source>Nothing was written; --allow-incomplete writes them with their defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geschrieben; mit --allow-incomplete werden fehlende Einstellungen mit ihren Standardwerten geschrieben.</translation>
     </message>
     <message>
         <source>The unit cannot be compared with %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät kann nicht mit %1 verglichen werden:</translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>stimmt überein</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>weicht ab</translation>
     </message>
     <message>
         <source>station needs --log LOG: the log of the units provisioned.</source>
-        <translation type="unfinished"></translation>
+        <translation>station benötigt --log LOG: das Protokoll der eingerichteten Geräte.</translation>
     </message>
     <message>
         <source>--%1 needs a whole number of at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 benötigt eine ganze Zahl von mindestens %2.</translation>
     </message>
     <message>
         <source>Cannot compare: %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich nicht möglich: %1 kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
     <name>CliCommandLine</name>
     <message>
         <source>Show the attached unit&apos;s model, firmware and serial number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell, Firmware und Seriennummer des angeschlossenen Geräts anzeigen.</translation>
     </message>
     <message>
         <source>Read the unit&apos;s settings as a configuration file (standard output, or -o FILE).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen des Geräts als Konfigurationsdatei auslesen (Standardausgabe oder -o FILE).</translation>
     </message>
     <message>
         <source>Write a configuration file into the unit, as Update does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Konfigurationsdatei in das Gerät schreiben, wie „Übertragen“ im Fenster.</translation>
     </message>
     <message>
         <source>List the settings of a configuration file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen einer Konfigurationsdatei auflisten.</translation>
     </message>
     <message>
         <source>Program an Alpha pager through the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Alpha-Pager über das Gerät programmieren.</translation>
     </message>
     <message>
         <source>Program a Zell pager or a coaster through the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Zell-Pager oder einen Coaster über das Gerät programmieren.</translation>
     </message>
     <message>
         <source>List the settings in which two configuration files differ (exit status 1 when they do).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen auflisten, in denen sich zwei Konfigurationsdateien unterscheiden (Exit-Status 1, wenn sie sich unterscheiden).</translation>
     </message>
     <message>
         <source>List the attached units: device path, model, firmware and serial number; fails without any.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angeschlossenen Geräte auflisten: Gerätepfad, Modell, Firmware und Seriennummer; schlägt fehl, wenn keines angeschlossen ist.</translation>
     </message>
     <message>
         <source>Read the unit and compare it with a configuration file, writing nothing (exit status 1 when it differs).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät auslesen und mit einer Konfigurationsdatei vergleichen, ohne etwas zu schreiben (Exit-Status 1, wenn es abweicht).</translation>
     </message>
     <message>
         <source>Write and verify FILE into every unit attached and every unit plugged in until stopped, several at once, each once per plug-in; needs --log.</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE in jedes angeschlossene und jedes bis zum Anhalten eingesteckte Gerät schreiben und verifizieren, mehrere gleichzeitig, jedes einmal pro Einstecken; benötigt --log.</translation>
     </message>
     <message>
         <source>No command given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Befehl angegeben.</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Befehl „%1“.</translation>
     </message>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1</translation>
     </message>
     <message>
         <source>%1 is given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist mehrfach angegeben.</translation>
     </message>
     <message>
         <source>%1 does not apply to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gilt nicht für %2.</translation>
     </message>
     <message>
         <source>--transcript needs --simulate or --simulate-from.</source>
-        <translation type="unfinished"></translation>
+        <translation>--transcript benötigt --simulate oder --simulate-from.</translation>
     </message>
     <message>
         <source>--device and --serial both choose the unit: give one of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>--device und --serial wählen beide das Gerät: Geben Sie nur eine der beiden Optionen an.</translation>
     </message>
     <message>
         <source>--all takes every attached unit: --device and --serial do not go with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>--all nimmt jedes angeschlossene Gerät: --device und --serial passen nicht dazu.</translation>
     </message>
     <message>
         <source>--exclude-serial goes with --all.</source>
-        <translation type="unfinished"></translation>
+        <translation>--exclude-serial gilt nur zusammen mit --all.</translation>
     </message>
     <message>
         <source>read --all needs -o FOLDER: a file per unit goes there.</source>
-        <translation type="unfinished"></translation>
+        <translation>read --all benötigt -o FOLDER: Dort wird je Gerät eine Datei abgelegt.</translation>
     </message>
     <message>
         <source>--number-from and --numbers both number the units: give one of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>--number-from und --numbers nummerieren beide die Geräte: Geben Sie nur eine der beiden Optionen an.</translation>
     </message>
     <message>
         <source>--exclude-serial is empty: give the unit&apos;s serial number (see list).</source>
-        <translation type="unfinished"></translation>
+        <translation>--exclude-serial ist leer: Geben Sie die Seriennummer des Geräts an (siehe list).</translation>
     </message>
     <message>
         <source>--%1 is empty: give the unit&apos;s %2 (see list).</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ist leer: Geben Sie %2 des Geräts an (siehe list).</translation>
     </message>
     <message>
         <source>device path</source>
-        <translation type="unfinished"></translation>
+        <translation>den Gerätepfad</translation>
     </message>
     <message>
         <source>serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seriennummer</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Informationen mit „%1 --help“.</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle:</translation>
     </message>
     <message>
         <source>Options of every command:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen aller Befehle:</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe anzeigen.</translation>
     </message>
     <message>
         <source>Show the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Version anzeigen.</translation>
     </message>
     <message>
         <source>Also print the traces of the device talk on standard error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusätzlich den Mitschnitt der Gerätekommunikation auf der Standardfehlerausgabe ausgeben.</translation>
     </message>
     <message>
         <source>Talk to a virtual unit instead of USB: tavrin2, dalen or dalen2. It answers at once. Several models separated by commas (tavrin2,dalen) attach several units, with serial numbers 00012345, 00012346 and so on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Statt über USB mit einem virtuellen Gerät sprechen: tavrin2, dalen oder dalen2. Es antwortet sofort. Mehrere durch Kommas getrennte Modelle (tavrin2,dalen) schließen mehrere Geräte an, mit den Seriennummern 00012345, 00012346 usw.</translation>
     </message>
     <message>
         <source>The virtual unit (the first of several) starts with FILE&apos;s settings (and its model, unless --simulate is given).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das virtuelle Gerät (bei mehreren das erste) startet mit den Einstellungen aus FILE (und mit deren Modell, sofern --simulate nicht angegeben ist).</translation>
     </message>
     <message>
         <source>Options of detect, read, write, check, program-alpha and program-zell:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen von detect, read, write, check, program-alpha und program-zell:</translation>
     </message>
     <message>
         <source>Write the file also when the unit did not report some settings (they keep their defaults); without it such a read fails and writes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei auch schreiben, wenn das Gerät einige Einstellungen nicht gemeldet hat (sie behalten ihre Standardwerte); ohne diese Option schlägt ein solches Auslesen fehl und schreibt nichts.</translation>
     </message>
     <message>
         <source>Options of write:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen von write:</translation>
     </message>
     <message>
         <source>Do not read the unit back to check that it holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät nicht zurücklesen, um zu prüfen, ob es das Geschriebene enthält.</translation>
     </message>
     <message>
         <source>Append a row for each unit tried to the provisioning log FILE (CSV; created with a header row), on disk before the unit&apos;s result is printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für jedes versuchte Gerät eine Zeile an das Einrichtungsprotokoll FILE anhängen (CSV; wird mit einer Kopfzeile angelegt); die Zeile steht auf dem Datenträger, bevor das Ergebnis des Geräts ausgegeben wird.</translation>
     </message>
     <message>
         <source>Number the units from N (1-9999): a Dalen unit&apos;s ID becomes its number, and {n} in a message text stands for it ({{ for a literal {).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräte ab N nummerieren (1-9999): Die ID eines Dalen-Geräts wird seine Nummer, und {n} in einem Nachrichtentext steht für sie ({{ für ein wörtliches {).</translation>
     </message>
     <message>
         <source>Number the units from a list, such as 12,14,20-35.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräte nach einer Liste nummerieren, etwa 12,14,20-35.</translation>
     </message>
     <message>
         <source>Options of read, write and check:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen von read, write und check:</translation>
     </message>
     <message>
         <source>Every attached unit at once, one line each as it finishes, then a summary (read: -o names a folder, one file per unit named by serial number).</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle angeschlossenen Geräte gleichzeitig, je eine Zeile, sobald ein Gerät fertig ist, dann eine Zusammenfassung (read: -o nennt einen Ordner, eine Datei pro Gerät, benannt nach der Seriennummer).</translation>
     </message>
     <message>
         <source>With --all: leave the unit with this serial number alone (may be given more than once).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --all: das Gerät mit dieser Seriennummer auslassen (mehrfach angebbar).</translation>
     </message>
     <message>
         <source>Options of detect, show, diff, list and check, and of read and write with --all:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen von detect, show, diff, list und check sowie von read und write mit --all:</translation>
     </message>
     <message>
         <source>Options of station:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen von station:</translation>
     </message>
     <message>
         <source>Required: the provisioning log, as with write. Units it shows verified with the same profile are left alone; one station per log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erforderlich: das Einrichtungsprotokoll, wie bei write. Geräte, die laut Protokoll mit demselben Profil verifiziert sind, werden ausgelassen; eine Station pro Protokoll.</translation>
     </message>
     <message>
         <source>Write units the log shows verified with this profile again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte, die laut Protokoll mit diesem Profil verifiziert sind, erneut schreiben.</translation>
     </message>
     <message>
         <source>Leave the unit with this serial number alone (may be given more than once).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät mit dieser Seriennummer auslassen (mehrfach angebbar).</translation>
     </message>
     <message>
         <source>Stop after N units were verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach N verifizierten Geräten anhalten.</translation>
     </message>
     <message>
         <source>Stop after SECONDS in which no unit was in flight and none was plugged in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach SECONDS Sekunden anhalten, in denen kein Gerät in Arbeit war und keines eingesteckt wurde.</translation>
     </message>
     <message>
         <source>As with write; a number is used up only by a verified unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie bei write; eine Nummer wird nur von einem verifizierten Gerät verbraucht.</translation>
     </message>
     <message>
         <source>As with write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie bei write.</translation>
     </message>
     <message>
         <source>One object per unit, then a summary object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Objekt pro Gerät, dann ein Zusammenfassungsobjekt.</translation>
     </message>
     <message>
         <source>Without --number-from or --numbers, numbering continues after the highest number of the log, if it holds any. Stops on SIGINT or SIGTERM after the units in flight; a second signal stops at once. Exit status 0 when no unit failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne --number-from oder --numbers wird nach der höchsten Nummer im Protokoll weiternummeriert, falls es Nummern enthält. Hält bei SIGINT oder SIGTERM nach den Geräten in Arbeit an; ein zweites Signal hält sofort an. Exit-Status 0, wenn kein Gerät fehlgeschlagen ist.</translation>
     </message>
     <message>
         <source>Exit status: 0 on success, 1 when the unit or a file failed, 2 for a wrong command line or when several units are attached and none was chosen. diff: 0 when the files hold the same settings, 1 when they differ, 2 when a file cannot be read. check: 1 also when a unit differs. With --all: 1 when any unit failed or none is attached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit-Status: 0 bei Erfolg, 1, wenn das Gerät oder eine Datei fehlgeschlagen ist, 2 bei fehlerhafter Befehlszeile oder wenn mehrere Geräte angeschlossen sind und keines gewählt wurde. diff: 0, wenn die Dateien dieselben Einstellungen enthalten, 1, wenn sie sich unterscheiden, 2, wenn eine Datei nicht gelesen werden kann. check: 1 auch, wenn ein Gerät abweicht. Mit --all: 1, wenn ein Gerät fehlgeschlagen ist oder keines angeschlossen ist.</translation>
     </message>
     <message>
         <source>Write every line the virtual unit received to FILE, one per line (a line break in a line as \n), also on failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Zeile, die das virtuelle Gerät empfangen hat, nach FILE schreiben, eine pro Zeile (ein Zeilenumbruch innerhalb einer Zeile als \n), auch bei Fehlern.</translation>
     </message>
     <message>
         <source>Use the unit at this device path (see list).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät unter diesem Gerätepfad verwenden (siehe list).</translation>
     </message>
     <message>
         <source>Use the unit with this serial number (see list).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät mit dieser Seriennummer verwenden (siehe list).</translation>
     </message>
     <message>
         <source>With several units attached one of these is required: the command refuses and lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei mehreren angeschlossenen Geräten ist eine dieser Optionen erforderlich: Ohne sie lehnt der Befehl ab und listet die Geräte auf.</translation>
     </message>
     <message>
         <source>Options of read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen von read:</translation>
     </message>
     <message>
         <source>Write the configuration file to FILE (replaced only when complete).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfigurationsdatei nach FILE schreiben (wird erst ersetzt, wenn sie vollständig ist).</translation>
     </message>
     <message>
         <source>Print JSON for scripts (with --all: one object per unit, then a summary object; check of one unit: that unit&apos;s object, as with --all).</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON für Skripte ausgeben (mit --all: ein Objekt pro Gerät, dann ein Zusammenfassungsobjekt; check eines Geräts: das Objekt dieses Geräts, wie mit --all).</translation>
     </message>
     <message>
         <source>Print only each unit&apos;s end and the summary: no line when the station starts waiting or a unit&apos;s write begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur das Ergebnis jedes Geräts und die Zusammenfassung ausgeben: keine Zeile, wenn die Station zu warten beginnt oder das Schreiben eines Geräts beginnt.</translation>
     </message>
     <message>
         <source>Options of program-alpha:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen von program-alpha:</translation>
     </message>
     <message>
         <source>Pager number, 1-9999 (100-9999 with group paging on). Required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer, 1-9999 (100-9999 bei eingeschaltetem Gruppenruf). Erforderlich.</translation>
     </message>
     <message>
         <source>All page ID, 1-9999 (default 911).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammelruf-ID, 1-9999 (Standard: 911).</translation>
     </message>
     <message>
         <source>System ID, 0-13 (default 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>System-ID, 0-13 (Standard: 0).</translation>
     </message>
     <message>
         <source>Welcome message: at most 3 lines and 48 characters, no comma; \n starts a new line, \\ is a backslash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Begrüßungsnachricht: höchstens 3 Zeilen und 48 Zeichen, kein Komma; \n beginnt eine neue Zeile, \\ ist ein Backslash.</translation>
     </message>
     <message>
         <source>Group paging (default off).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenruf (Standard: off).</translation>
     </message>
     <message>
         <source>Group %1: pager 0-98 (0 = not used), name of at most %2 characters without comma. Needs group paging on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe %1: Pager 0-98 (0 = nicht verwendet), Name mit höchstens %2 Zeichen ohne Komma. Erfordert eingeschalteten Gruppenruf.</translation>
     </message>
     <message>
         <source>Options of program-zell:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen von program-zell:</translation>
     </message>
     <message>
         <source>Pager or coaster number, 1-9999. Required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager- oder Coaster-Nummer, 1-9999. Erforderlich.</translation>
     </message>
     <message>
         <source>Program a Zell pager or a coaster (default zell).</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Zell-Pager oder einen Coaster programmieren (Standard: zell).</translation>
     </message>
     <message>
         <source>A guest or a manager Zell pager (default guest).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell-Pager für Gäste oder für Manager (Standard: guest).</translation>
     </message>
     <message>
         <source>Vibration (default on).</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration (Standard: on).</translation>
     </message>
     <message>
         <source>Usage: %1 [options] COMMAND [ARGUMENTS]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 [Optionen] BEFEHL [ARGUMENTE]</translation>
     </message>
     <message>
         <source>Configures the attached Tavrin unit from the command line, for installers who set up many units,
 and lists and compares configuration files (.t2c) of the window and of this command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguriert das angeschlossene Tavrin-Gerät über die Befehlszeile, für Installateure, die viele Geräte einrichten,
+und listet und vergleicht Konfigurationsdateien (.t2c) des Fensters und dieses Befehls.</translation>
     </message>
 </context>
 <context>
     <name>CliSimulation</name>
     <message>
         <source>Unknown model &quot;%1&quot; for --simulate: use tavrin2, dalen or dalen2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Modell „%1“ für --simulate: Verwenden Sie tavrin2, dalen oder dalen2.</translation>
     </message>
     <message>
         <source>%1 holds the settings of no model the virtual unit can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält die Einstellungen keines Modells, das das virtuelle Gerät darstellen kann.</translation>
     </message>
     <message>
         <source>--simulate %1 is another model than the settings of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--simulate %1 ist ein anderes Modell als das der Einstellungen in %2.</translation>
     </message>
     <message>
         <source>The virtual unit cannot take the settings of %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das virtuelle Gerät kann die Einstellungen aus %1 nicht übernehmen:
+%2</translation>
     </message>
 </context>
 <context>
     <name>CliStationCommand</name>
     <message>
         <source>%1 was already provisioned with this profile on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde bereits am %2 mit diesem Profil eingerichtet</translation>
     </message>
     <message>
         <source>Stopping after the units in flight; a second signal stops at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird nach den Geräten in Arbeit angehalten; ein zweites Signal hält sofort an.</translation>
     </message>
     <message>
         <source>Stopped at once; left unverified: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofort angehalten; nicht verifiziert: %1</translation>
     </message>
 </context>
 <context>
@@ -826,7 +831,16 @@ NOTE: if &quot;New Hardware Wizard&quot; comes up, do following:
 3) request to search in the following directory:
 &quot;C:\Program Files\Atmel\Flip 3.3.1\usb&quot; then Next, then Finish
 4) Wait until popup says new hardware is ready to use, then press OK below</source>
-        <translation type="unfinished"></translation>
+        <translation>Für DalenTavrin - Bitte das USB-Kabel abziehen und wieder einstecken.
+
+Für TavrinII - Kurz die Quittierungstaste an der Seite drücken.
+
+HINWEIS: Wenn der „Assistent für das Suchen neuer Hardware“ erscheint, gehen Sie so vor:
+1) Option „Nein, diesmal nicht“ wählen, dann Weiter
+2) „Software von einer Liste oder bestimmten Quelle installieren (für fortgeschrittene Benutzer)“ wählen, dann Weiter
+3) Suche in folgendem Verzeichnis anfordern:
+&quot;C:\Program Files\Atmel\Flip 3.3.1\usb&quot;, dann Weiter, dann Fertig stellen
+4) Warten, bis die Meldung erscheint, dass die neue Hardware verwendet werden kann, dann unten OK drücken</translation>
     </message>
     <message>
         <source>For DalenTavrin - Please unplug then re-plug USB cable.
@@ -837,350 +851,362 @@ NOTE: the update is written with dfu-programmer, which must be installed.
 Without root, the udev rule 70-tavrin.rules (installed with this utility)
 lets your user reach the boot loader (USB device 03eb:2ff9).
 Wait a few seconds for the boot loader to attach, then press OK below</source>
-        <translation type="unfinished"></translation>
+        <translation>Für DalenTavrin - Bitte das USB-Kabel abziehen und wieder einstecken.
+
+Für TavrinII - Kurz die Quittierungstaste an der Seite drücken.
+
+HINWEIS: Das Update wird mit dfu-programmer geschrieben, das installiert sein muss.
+Ohne Root-Rechte erlaubt die udev-Regel 70-tavrin.rules (mit diesem Programm installiert)
+Ihrem Benutzer den Zugriff auf den Bootloader (USB-Gerät 03eb:2ff9).
+Warten Sie einige Sekunden, bis sich der Bootloader anmeldet, und drücken Sie dann unten OK</translation>
     </message>
     <message>
         <source>Updating Firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware wird aktualisiert...</translation>
     </message>
     <message>
         <source>Please Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten</translation>
     </message>
     <message>
         <source>Start boot-loader</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootloader starten</translation>
     </message>
     <message>
         <source>Waiting for the boot loader: %1 s (at most %2 s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf den Bootloader: %1 s (höchstens %2 s)...</translation>
     </message>
     <message>
         <source>Writing the firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware wird geschrieben...</translation>
     </message>
     <message>
         <source>Choose a firmware file to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmwaredatei zum Laden auswählen</translation>
     </message>
     <message>
         <source>Firmware files (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmwaredateien (*.%1)</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>File: %1, has wrong filename format.
 Do you want to load it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateiname von %1 hat ein falsches Format.
+Möchten Sie die Datei trotzdem laden?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolg</translation>
     </message>
     <message>
         <source>The firmware update is complete.
 Please unplug then re-plug USB cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Firmware-Update ist abgeschlossen.
+Bitte das USB-Kabel abziehen und wieder einstecken.</translation>
     </message>
     <message>
         <source>Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen</translation>
     </message>
     <message>
         <source>The flashing tool %1 could not be started:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Flash-Programm %1 konnte nicht gestartet werden:
+%2</translation>
     </message>
 </context>
 <context>
     <name>FrmProgramPagers</name>
     <message>
         <source>Program Pagers stays open until the pager is programmed.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Pager programmieren“ bleibt geöffnet, bis der Pager programmiert ist.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Invalid Welcome Message text...
 up to 3 lines and 48 characters max
 - no commas allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Begrüßungsnachricht...
+höchstens 3 Zeilen und 48 Zeichen
+- keine Kommas erlaubt</translation>
     </message>
     <message>
         <source>Alpha pager %1 programmed</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha-Pager %1 programmiert</translation>
     </message>
     <message>
         <source>Coaster %1 programmed</source>
-        <translation type="unfinished"></translation>
+        <translation>Coaster %1 programmiert</translation>
     </message>
     <message>
         <source>Zell pager %1 programmed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell-Pager %1 programmiert</translation>
     </message>
 </context>
 <context>
     <name>FrmProvisionUnits</name>
     <message>
         <source>Provision Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte einrichten</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Starten</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>An&amp;halten</translation>
     </message>
     <message>
         <source>Finishes the units being written, then stops</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt die Geräte ab, die gerade geschrieben werden, und hält dann an</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>The profile&apos;s messages hold {n}, which only numbered units can take: every unit would get it as it stands. Number the units, or take {n} out of the messages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachrichten des Profils enthalten {n}, was nur nummerierte Geräte übernehmen können: Jedes Gerät würde es unverändert erhalten. Nummerieren Sie die Geräte, oder entfernen Sie {n} aus den Nachrichten.</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>The &amp;form&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen im &amp;Formular</translation>
     </message>
     <message>
         <source>A configuration f&amp;ile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine &amp;Konfigurationsdatei:</translation>
     </message>
     <message>
         <source>Configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei</translation>
     </message>
     <message>
         <source>C&amp;hoose...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen...</translation>
     </message>
     <message>
         <source>Choose configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei auswählen</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll</translation>
     </message>
     <message>
         <source>Log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolldatei</translation>
     </message>
     <message>
         <source>Ch&amp;oose...</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;urchsuchen...</translation>
     </message>
     <message>
         <source>Choose log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolldatei auswählen</translation>
     </message>
     <message>
         <source>&amp;Log file:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Protokolldatei:</translation>
     </message>
     <message>
         <source>Numbering</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummerierung</translation>
     </message>
     <message>
         <source>&amp;Number the units from</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte &amp;nummerieren ab</translation>
     </message>
     <message>
         <source>First unit number</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Gerätenummer</translation>
     </message>
     <message>
         <source>Each unit gets the next number: a Dalen unit&apos;s ID, and {n} in the profile&apos;s messages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Gerät erhält die nächste Nummer: als ID eines Dalen-Geräts und für {n} in den Nachrichten des Profils.</translation>
     </message>
     <message>
         <source>Units left as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Unverändert gelassene Geräte</translation>
     </message>
     <message>
         <source>serial numbers, such as 00012345 00012346</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummern, etwa 00012345 00012346</translation>
     </message>
     <message>
         <source>Serial numbers of units left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummern ausgelassener Geräte</translation>
     </message>
     <message>
         <source>Le&amp;ave out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus&amp;lassen:</translation>
     </message>
     <message>
         <source>The reference unit stays attached without being written. A unit plugged in later can also be left out from its row while it waits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Referenzgerät bleibt angeschlossen, ohne beschrieben zu werden. Ein später eingestecktes Gerät kann auch über seine Zeile ausgelassen werden, solange es wartet.</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Leave &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auslassen</translation>
     </message>
     <message>
         <source>The selected unit is not written (the reference unit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ausgewählte Gerät wird nicht beschrieben (das Referenzgerät)</translation>
     </message>
     <message>
         <source>Try &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erneut versuchen</translation>
     </message>
     <message>
         <source>The selected unit, which failed, is written again</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ausgewählte, fehlgeschlagene Gerät wird erneut beschrieben</translation>
     </message>
     <message>
         <source>%1, profile %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Profil %2</translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei laden</translation>
     </message>
     <message>
         <source>Choose a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil auswählen</translation>
     </message>
     <message>
         <source>Tavrin Config (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin-Konfiguration (*.%1)</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>A configuration f&amp;ile (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine &amp;Konfigurationsdatei (%1):</translation>
     </message>
     <message>
         <source>Log File</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolldatei</translation>
     </message>
     <message>
         <source>Log the units to</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte protokollieren in</translation>
     </message>
     <message>
         <source>Provisioning log (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrichtungsprotokoll (*.csv)</translation>
     </message>
     <message>
         <source>Profile: %1 (%2); log: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil: %1 (%2); Protokoll: %3</translation>
     </message>
     <message>
         <source>the form&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungen im Formular</translation>
     </message>
     <message>
         <source>Stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird angehalten...</translation>
     </message>
     <message>
         <source>waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>wartet</translation>
     </message>
     <message>
         <source>writing</source>
-        <translation type="unfinished"></translation>
+        <translation>wird geschrieben</translation>
     </message>
     <message>
         <source>verifying</source>
-        <translation type="unfinished"></translation>
+        <translation>wird verifiziert</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>verifiziert</translation>
     </message>
     <message>
         <source>failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>already provisioned</source>
-        <translation type="unfinished"></translation>
+        <translation>bereits eingerichtet</translation>
     </message>
     <message>
         <source>left out</source>
-        <translation type="unfinished"></translation>
+        <translation>ausgelassen</translation>
     </message>
     <message>
         <source>unplugged before it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>abgezogen, bevor es verifiziert war</translation>
     </message>
     <message>
         <source>Progress of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt von %1</translation>
     </message>
     <message>
         <source>Verified: %1    Failed: %2    Skipped: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifiziert: %1    Fehlgeschlagen: %2    Übersprungen: %3</translation>
     </message>
     <message>
         <source>Elapsed: %1:%2:%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit: %1:%2:%3</translation>
     </message>
 </context>
 <context>
@@ -1188,1216 +1214,1228 @@ up to 3 lines and 48 characters max
     <message>
         <source>VIBE 1</source>
         <comment>zell pgr vibration mode 1</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRATION 1</translation>
     </message>
     <message>
         <source>VIBE 2</source>
         <comment>zell pgr vibration mode 2</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRATION 2</translation>
     </message>
     <message>
         <source>VIBE 3</source>
         <comment>zell pgr vibration mode 3</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRATION 3</translation>
     </message>
     <message>
         <source>1 Sec</source>
         <comment>guest pgr flash mode 1</comment>
-        <translation type="unfinished"></translation>
+        <translation>1 Sek.</translation>
     </message>
     <message>
         <source>30 Sec</source>
         <comment>guest pgr flash mode 2</comment>
-        <translation type="unfinished"></translation>
+        <translation>30 Sek.</translation>
     </message>
     <message>
         <source>5 Min</source>
         <comment>guest pgr flash mode 3</comment>
-        <translation type="unfinished"></translation>
+        <translation>5 Min.</translation>
     </message>
     <message>
         <source>Invalid pager number, using default</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Pagernummer, Standardwert wird verwendet</translation>
     </message>
     <message>
         <source>Invalid external input setting, using default</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Einstellung des externen Eingangs, Standardwert wird verwendet</translation>
     </message>
     <message>
         <source>Invalid pager type, using default</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Pagertyp, Standardwert wird verwendet</translation>
     </message>
     <message>
         <source>Invalid pager mode, using default</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Pagermodus, Standardwert wird verwendet</translation>
     </message>
     <message>
         <source>Unable to load config file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei kann nicht geladen werden</translation>
     </message>
     <message>
         <source>Unable to save config file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei kann nicht gespeichert werden</translation>
     </message>
     <message>
         <source>The window stays open until the Tavrin operation has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster bleibt geöffnet, bis der Tavrin-Vorgang beendet ist.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste %1</translation>
     </message>
     <message>
         <source>External input</source>
-        <translation type="unfinished"></translation>
+        <translation>Externer Eingang</translation>
     </message>
     <message>
         <source>%1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aktiviert</translation>
     </message>
     <message>
         <source>%1 pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager (%1)</translation>
     </message>
     <message>
         <source>%1 setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellung (%1)</translation>
     </message>
     <message>
         <source>%1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ (%1)</translation>
     </message>
     <message>
         <source>%1 mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus (%1)</translation>
     </message>
     <message>
         <source>%1 Zell message</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell-Nachricht (%1)</translation>
     </message>
     <message>
         <source>%1 Alpha message</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha-Nachricht (%1)</translation>
     </message>
     <message>
         <source>%1 message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht (%1)</translation>
     </message>
     <message>
         <source>Low battery page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteriewarnruf aktiviert</translation>
     </message>
     <message>
         <source>Low battery pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager (Batteriewarnruf)</translation>
     </message>
     <message>
         <source>Low battery message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht (Batteriewarnruf)</translation>
     </message>
     <message>
         <source>Acknowledge page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittierungsruf aktiviert</translation>
     </message>
     <message>
         <source>Acknowledge pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager (Quittierungsruf)</translation>
     </message>
     <message>
         <source>Acknowledge message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht (Quittierungsruf)</translation>
     </message>
     <message>
         <source>Auto on/off 1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Ein/Aus 1 aktiviert</translation>
     </message>
     <message>
         <source>Auto on/off 1 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschaltzeit (Auto-Ein/Aus 1)</translation>
     </message>
     <message>
         <source>Auto on/off 1 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschaltzeit (Auto-Ein/Aus 1)</translation>
     </message>
     <message>
         <source>Auto on/off 2 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Ein/Aus 2 aktiviert</translation>
     </message>
     <message>
         <source>Auto on/off 2 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschaltzeit (Auto-Ein/Aus 2)</translation>
     </message>
     <message>
         <source>Auto on/off 2 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschaltzeit (Auto-Ein/Aus 2)</translation>
     </message>
     <message>
         <source>Auto on/off 3 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Ein/Aus 3 aktiviert</translation>
     </message>
     <message>
         <source>Auto on/off 3 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschaltzeit (Auto-Ein/Aus 3)</translation>
     </message>
     <message>
         <source>Auto on/off 3 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschaltzeit (Auto-Ein/Aus 3)</translation>
     </message>
     <message>
         <source>Secondary page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweitruf aktiviert</translation>
     </message>
     <message>
         <source>Secondary pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager (Zweitruf)</translation>
     </message>
     <message>
         <source>Cancel message enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruchnachricht aktiviert</translation>
     </message>
     <message>
         <source>Cancel message</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruchnachricht</translation>
     </message>
     <message>
         <source>Repage enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsruf aktiviert</translation>
     </message>
     <message>
         <source>Repage interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsintervall</translation>
     </message>
     <message>
         <source>Tavrin II unit with buttons 1 to 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin II mit den Tasten 1 bis 5</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste</translation>
     </message>
     <message>
         <source>Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 2</translation>
     </message>
     <message>
         <source>Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 1</translation>
     </message>
     <message>
         <source>Dalen Tavrin - 2 Button unit with buttons 1 and 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin - 2 Button mit den Tasten 1 und 2</translation>
     </message>
     <message>
         <source>Dalen Tavrin unit with one button</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin mit einer Taste</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>To reset Tavrin, please remove
 then re-attach Tavrin to PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Um Tavrin zurückzusetzen, trennen Sie
+Tavrin vom PC und schließen Sie es wieder an</translation>
     </message>
     <message>
         <source>%1, serial number %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Seriennummer %2 (%3)</translation>
     </message>
     <message>
         <source>%1, not answering (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, antwortet nicht (%2)</translation>
     </message>
     <message>
         <source>Several Tavrin Devices Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Tavrin-Geräte gefunden</translation>
     </message>
     <message>
         <source>USB Tavrin Configuration Utility
 Version %1
 Version Date: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Konfigurationsprogramm für Tavrin
+Version %1
+Versionsdatum: %2</translation>
     </message>
     <message>
         <source>Another Tavrin Device Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiteres Tavrin-Gerät gefunden</translation>
     </message>
     <message>
         <source>The Tavrin with serial number %1 is no longer attached.
 Please select the Tavrin to use:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tavrin mit der Seriennummer %1 ist nicht mehr angeschlossen.
+Bitte wählen Sie das zu verwendende Tavrin:</translation>
     </message>
     <message>
         <source>The Tavrin with serial number %1 is no longer attached, and no other was chosen.
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tavrin mit der Seriennummer %1 ist nicht mehr angeschlossen, und es wurde kein anderes gewählt.
+Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Please select the Tavrin to use:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie das zu verwendende Tavrin:</translation>
     </message>
     <message>
         <source>No Tavrin Device Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Tavrin-Gerät gefunden</translation>
     </message>
     <message>
         <source>Please select your Tavrin type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie Ihren Tavrin-Typ:</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Settings written to %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen in %1 %2 geschrieben</translation>
     </message>
     <message>
         <source>Tavrin Config (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin-Konfiguration (*.%1)</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei speichern</translation>
     </message>
     <message>
         <source>Save config file as</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei speichern unter</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gespeichert</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei laden</translation>
     </message>
     <message>
         <source>Choose a config file to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu ladende Konfigurationsdatei auswählen</translation>
     </message>
     <message>
         <source>This file is not a Tavrin configuration, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei ist keine Tavrin-Konfiguration oder sie ist beschädigt.</translation>
     </message>
     <message>
         <source>Loaded %1: settings of a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geladen: Einstellungen für %2</translation>
     </message>
     <message>
         <source>Loaded %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geladen</translation>
     </message>
     <message>
         <source>%1 was not loaded: a Tavrin operation is in progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht geladen: Ein Tavrin-Vorgang läuft.</translation>
     </message>
     <message>
         <source>Not taken in the %1 field: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Feld „%1“ nicht übernommen: %2.</translation>
     </message>
     <message>
         <source>The configuration is incomplete: it holds %1 of %2 button settings
 and %3 of %4 auto on/off times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration ist unvollständig: Sie enthält %1 von %2 Tasteneinstellungen
+und %3 von %4 Auto-Ein/Aus-Zeiten.</translation>
     </message>
     <message>
         <source>Invalid Tavrin type detected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Tavrin-Typ erkannt!</translation>
     </message>
     <message>
         <source>You are trying to update a type %2
 UI with a connected type %1 device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie versuchen, die Oberfläche für Typ %2
+mit einem angeschlossenen Gerät vom Typ %1 zu aktualisieren.</translation>
     </message>
 </context>
 <context>
     <name>FrmTavrin2QtBase</name>
     <message>
         <source>Tavrin II</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin II</translation>
     </message>
     <message>
         <source>Buttons and Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten und Eingänge</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;ENABLED&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;AKTIVIERT&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;PAGER&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;PAGER&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;TYPE&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;TYP&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;MODE&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;MODUS&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;MESSAGE&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;NACHRICHT&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;1&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;1&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um Taste 1 zu aktivieren</translation>
     </message>
     <message>
         <source>Pager # to page for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer für den Ruf von Taste 1</translation>
     </message>
     <message>
         <source>Pager type to page for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagertyp für den Ruf von Taste 1</translation>
     </message>
     <message>
         <source>Zell</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagermodus für den Ruf von Taste 1</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Alpha-Pager für Taste 1</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Zell-Pager für Taste 1</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished"></translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;2&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;2&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um Taste 2 zu aktivieren</translation>
     </message>
     <message>
         <source>Pager # to page for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer für den Ruf von Taste 2</translation>
     </message>
     <message>
         <source>Pager type to page for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagertyp für den Ruf von Taste 2</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagermodus für den Ruf von Taste 2</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Alpha-Pager für Taste 2</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Zell-Pager für Taste 2</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;3&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;3&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um Taste 3 zu aktivieren</translation>
     </message>
     <message>
         <source>Pager # to page for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer für den Ruf von Taste 3</translation>
     </message>
     <message>
         <source>Pager type to page for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagertyp für den Ruf von Taste 3</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagermodus für den Ruf von Taste 3</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Alpha-Pager für Taste 3</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Zell-Pager für Taste 3</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;4&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;4&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um Taste 4 zu aktivieren</translation>
     </message>
     <message>
         <source>Pager # to page for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer für den Ruf von Taste 4</translation>
     </message>
     <message>
         <source>Pager type to page for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagertyp für den Ruf von Taste 4</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagermodus für den Ruf von Taste 4</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Alpha-Pager für Taste 4</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Zell-Pager für Taste 4</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;5&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;5&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um Taste 5 zu aktivieren</translation>
     </message>
     <message>
         <source>Pager # to page for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer für den Ruf von Taste 5</translation>
     </message>
     <message>
         <source>Pager type to page for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagertyp für den Ruf von Taste 5</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagermodus für den Ruf von Taste 5</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Alpha-Pager für Taste 5</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Zell-Pager für Taste 5</translation>
     </message>
     <message>
         <source>External Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Externer Eingang</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;SETTING&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;EINSTELLUNG&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable external input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um den externen Eingang zu aktivieren</translation>
     </message>
     <message>
         <source>Page setting for external input - page on open-to-close or close-to-open</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellung für den externen Eingang - Ruf beim Schließen oder beim Öffnen des Kontakts</translation>
     </message>
     <message>
         <source>Normally Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließer (NO)</translation>
     </message>
     <message>
         <source>Normally Closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffner (NC)</translation>
     </message>
     <message>
         <source>Pager # to page upon external input</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer für den Ruf des externen Eingangs</translation>
     </message>
     <message>
         <source>Pager type to page upon external input</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagertyp für den Ruf des externen Eingangs</translation>
     </message>
     <message>
         <source>Pager mode to use with external input page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagermodus für den Ruf des externen Eingangs</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for external input</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Alpha-Pager für den externen Eingang</translation>
     </message>
     <message>
         <source>Zell pager type messsage for external input</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht an Zell-Pager für den externen Eingang</translation>
     </message>
     <message>
         <source>Advanced Features</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterte Funktionen</translation>
     </message>
     <message>
         <source>Auto On / Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Ein/Aus</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;ON&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;EIN&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;OFF&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;AUS&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable auto on/off 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um Auto-Ein/Aus 1 zu aktivieren</translation>
     </message>
     <message>
         <source>Turn Tavrin on - time 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin einschalten - Zeit 1</translation>
     </message>
     <message>
         <source>Turn Tavrin off - time 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin ausschalten - Zeit 1</translation>
     </message>
     <message>
         <source>Check to enable auto on/off 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um Auto-Ein/Aus 2 zu aktivieren</translation>
     </message>
     <message>
         <source>Turn Tavrin on - time 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin einschalten - Zeit 2</translation>
     </message>
     <message>
         <source>Turn Tavrin off - time 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin ausschalten - Zeit 2</translation>
     </message>
     <message>
         <source>Check to enable auto on/off 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um Auto-Ein/Aus 3 zu aktivieren</translation>
     </message>
     <message>
         <source>Turn Tavrin on - time 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin einschalten - Zeit 3</translation>
     </message>
     <message>
         <source>Turn Tavrin off - time 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin ausschalten - Zeit 3</translation>
     </message>
     <message>
         <source>Lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiviert</translation>
     </message>
     <message>
         <source>&lt;b&gt;LOCKOUT SETTINGS&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;SPERREINSTELLUNGEN&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;LOCKOUT SEQUENCE&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;SPERRSEQUENZ&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Indefinite</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbegrenzt</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall</translation>
     </message>
     <message>
         <source> (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Sekunden)</translation>
     </message>
     <message>
         <source>Lockout duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrdauer</translation>
     </message>
     <message>
         <source>First (of 3) page button to press to lockout Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste (von 3) Ruftaste, die zum Sperren von Tavrin gedrückt wird</translation>
     </message>
     <message>
         <source>Second (of 3) page button to press to lockout Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite (von 3) Ruftaste, die zum Sperren von Tavrin gedrückt wird</translation>
     </message>
     <message>
         <source>Third (of 3) page button to press to lockout Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dritte (von 3) Ruftaste, die zum Sperren von Tavrin gedrückt wird</translation>
     </message>
     <message>
         <source>System ID</source>
-        <translation type="unfinished"></translation>
+        <translation>System-ID</translation>
     </message>
     <message>
         <source>System ID Tavrin pages to - should match pager system ID</source>
-        <translation type="unfinished"></translation>
+        <translation>System-ID, mit der Tavrin ruft - muss der System-ID der Pager entsprechen</translation>
     </message>
     <message>
         <source>Group Paging</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenruf</translation>
     </message>
     <message>
         <source>Check to enable group paging</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um den Gruppenruf zu aktivieren</translation>
     </message>
     <message>
         <source>Upgrade Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware aktualisieren</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>Push to upgrade firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um die Firmware zu aktualisieren</translation>
     </message>
     <message>
         <source>Repage</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsruf</translation>
     </message>
     <message>
         <source>Check to enable repaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um den Wiederholungsruf zu aktivieren</translation>
     </message>
     <message>
         <source>&lt;b&gt;INTERVAL&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;INTERVALL&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Interval at which to repage</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall, in dem der Ruf wiederholt wird</translation>
     </message>
     <message>
         <source>Low Battery Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteriewarnruf</translation>
     </message>
     <message>
         <source>Check to enable low battery page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um den Batteriewarnruf zu aktivieren</translation>
     </message>
     <message>
         <source>Pager # to page if low battery page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer, die bei aktiviertem Batteriewarnruf gerufen wird</translation>
     </message>
     <message>
         <source>Message to send with low battery page</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht, die mit dem Batteriewarnruf gesendet wird</translation>
     </message>
     <message>
         <source>Acknowledge Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittierungsruf</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste</translation>
     </message>
     <message>
         <source>Pager # to page when button pushed</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer, die beim Drücken der Taste gerufen wird</translation>
     </message>
     <message>
         <source>Message sent when button pushed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht, die beim Drücken der Taste gesendet wird</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Vibe 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration 1</translation>
     </message>
     <message>
         <source>Vibe 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration 2</translation>
     </message>
     <message>
         <source>Vibe 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration 3</translation>
     </message>
     <message>
         <source>Beep 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton 1</translation>
     </message>
     <message>
         <source>Beep 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton 2</translation>
     </message>
     <message>
         <source>Beep 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton 3</translation>
     </message>
     <message>
         <source>Vibe-Beep 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration+Ton 1</translation>
     </message>
     <message>
         <source>Vibe-Beep 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration+Ton 2</translation>
     </message>
     <message>
         <source>Vibe-Beep 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration+Ton 3</translation>
     </message>
     <message>
         <source>Look Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Look Down</translation>
     </message>
     <message>
         <source>Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 2</translation>
     </message>
     <message>
         <source>Dalen Tavrin ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin ID</translation>
     </message>
     <message>
         <source>Number sent with message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer, die mit der Nachricht gesendet wird</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalton</translation>
     </message>
     <message>
         <source>Check to enable beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um den Signalton zu aktivieren</translation>
     </message>
     <message>
         <source>Secondary Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweitruf</translation>
     </message>
     <message>
         <source>Check to enable alert page if low battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um bei schwacher Batterie einen Warnruf zu aktivieren</translation>
     </message>
     <message>
         <source>Pager # to page when low battery page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer, die bei aktiviertem Batteriewarnruf gerufen wird</translation>
     </message>
     <message>
         <source>Cancel Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruchnachricht</translation>
     </message>
     <message>
         <source>Message sent with low batttery page</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht, die mit dem Batteriewarnruf gesendet wird</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;INTERVAL&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;INTERVALL&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Read
 Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin
+auslesen</translation>
     </message>
     <message>
         <source>Push to read current settings from Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um die aktuellen Einstellungen aus Tavrin auszulesen</translation>
     </message>
     <message>
         <source>Update
 Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>An Tavrin
+übertragen</translation>
     </message>
     <message>
         <source>Push to send current settings to Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um die aktuellen Einstellungen an Tavrin zu senden</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;right&quot;&gt;Serial Number:&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;right&quot;&gt;Seriennummer:&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Tavrin&apos;s serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer von Tavrin</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;right&quot;&gt;Firmware:&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;right&quot;&gt;Firmware:&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Tavrin&apos;s firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmwareversion von Tavrin</translation>
     </message>
     <message>
         <source>&lt;b&gt;With group paging enabled, pager numbers 1-98 will page groups.&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Bei aktiviertem Gruppenruf rufen die Pagernummern 1-98 Gruppen.&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Extras</translation>
     </message>
     <message>
         <source>&amp;Select Device</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gerät wählen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Load Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration &amp;laden</translation>
     </message>
     <message>
         <source>Load existing Tavrin configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Tavrin-Konfigurationsdatei laden</translation>
     </message>
     <message>
         <source>&amp;Save Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration &amp;speichern</translation>
     </message>
     <message>
         <source>Save current settings to Tavrin configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Einstellungen in einer Tavrin-Konfigurationsdatei speichern</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Exit from application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung beenden</translation>
     </message>
     <message>
         <source>&amp;Tavrin II</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tavrin II</translation>
     </message>
     <message>
         <source>&amp;Dalen Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dalen Tavrin</translation>
     </message>
     <message>
         <source>Select Tavrin II device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät Tavrin II wählen</translation>
     </message>
     <message>
         <source>Select Dalen Tavrin device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät Dalen Tavrin wählen</translation>
     </message>
     <message>
         <source>Dalen Tavrin - &amp;2 Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin - &amp;2 Button</translation>
     </message>
     <message>
         <source>Select Dalen Tavrin - 2 Button Device </source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät Dalen Tavrin - 2 Button wählen </translation>
     </message>
     <message>
         <source>&amp;Program Pagers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pager programmieren</translation>
     </message>
     <message>
         <source>Program pagers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager programmieren</translation>
     </message>
     <message>
         <source>Pro&amp;vision Units...</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte &amp;einrichten...</translation>
     </message>
     <message>
         <source>Program every unit plugged in with one profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes eingesteckte Gerät mit einem Profil programmieren</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
         <source>Reset Tavrin device</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin-Gerät zurücksetzen</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <source>Displays application info</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Informationen zur Anwendung an</translation>
     </message>
     <message>
         <source>&amp;Initialize</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Initialisieren</translation>
     </message>
     <message>
         <source>Alt+R</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+R</translation>
     </message>
     <message>
         <source>Alt+U</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+U</translation>
     </message>
 </context>
 <context>
     <name>HubStation</name>
     <message>
         <source>The log %1 cannot be written (%2); no more units are started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll %1 kann nicht geschrieben werden (%2); es werden keine weiteren Geräte gestartet.</translation>
     </message>
     <message>
         <source>stopped before it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>angehalten, bevor es verifiziert war</translation>
     </message>
 </context>
 <context>
     <name>Latin1Text</name>
     <message>
         <source> (tab)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Tabulator)</translation>
     </message>
     <message>
         <source> (line feed)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Zeilenvorschub)</translation>
     </message>
     <message>
         <source> (carriage return)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Wagenrücklauf)</translation>
     </message>
 </context>
 <context>
     <name>PagerOptions</name>
     <message>
         <source>A coaster is always a guest: --who manager needs --kind zell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Coaster ist immer für Gäste: --who manager erfordert --kind zell.</translation>
     </message>
     <message>
         <source>Invalid Welcome Message text...
 up to 3 lines and 48 characters max
 - no commas allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Begrüßungsnachricht...
+höchstens 3 Zeilen und 48 Zeichen
+- keine Kommas erlaubt</translation>
     </message>
     <message>
         <source>--%1 takes a number from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 erwartet eine Zahl von %2 bis %3.</translation>
     </message>
     <message>
         <source>--%1 is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ist erforderlich.</translation>
     </message>
     <message>
         <source>--%1 takes %2 or %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 erwartet %2 oder %3.</translation>
     </message>
     <message>
         <source>--%1 needs --group-paging on.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 erfordert --group-paging on.</translation>
     </message>
     <message>
         <source>--%1 takes a pager number from %2 to %3 (0 = not used), then a comma and the group&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 erwartet eine Pagernummer von %2 bis %3 (0 = nicht verwendet), dann ein Komma und den Namen der Gruppe.</translation>
     </message>
     <message>
         <source>Group names may not contain commas (--%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppennamen dürfen keine Kommas enthalten (--%1).</translation>
     </message>
     <message>
         <source>The name of group %1 takes at most %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name der Gruppe %1 darf höchstens %2 Zeichen lang sein.</translation>
     </message>
 </context>
 <context>
     <name>ProvisionLog</name>
     <message>
         <source>Could not write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <source>The log %1 is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll %1 wird von einem anderen Programm verwendet.</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenträger ist voll</translation>
     </message>
     <message>
         <source>the disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>das Speicherkontingent ist aufgebraucht</translation>
     </message>
     <message>
         <source>the file system is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>das Dateisystem ist schreibgeschützt</translation>
     </message>
     <message>
         <source>the file is as large as the system lets it grow</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat die vom System erlaubte Höchstgröße erreicht</translation>
     </message>
     <message>
         <source>Could not write to %1: the folder %2 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: Der Ordner %2 existiert nicht.</translation>
     </message>
     <message>
         <source>Could not write to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>%1 is not a regular file; the log must be one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine reguläre Datei; das Protokoll muss eine sein.</translation>
     </message>
     <message>
         <source>%1 is not a provisioning log of this program: its first line is not the log&apos;s header. Choose a new file, or a log this program wrote.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Einrichtungsprotokoll dieses Programms: Die erste Zeile ist nicht die Kopfzeile des Protokolls. Wählen Sie eine neue Datei oder ein Protokoll, das dieses Programm geschrieben hat.</translation>
     </message>
     <message>
         <source>%1 holds %2 MiB, more than a provisioning log may (%3 MiB); start a new log.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2 MiB groß, größer als ein Einrichtungsprotokoll sein darf (%3 MiB); beginnen Sie ein neues Protokoll.</translation>
     </message>
     <message>
         <source>Could not read from %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden: %2.</translation>
     </message>
 </context>
 <context>
     <name>ProvisionPolicy</name>
     <message>
         <source>%1 holds values out of range; nothing was sent:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält Werte außerhalb des zulässigen Bereichs; es wurde nichts gesendet:</translation>
     </message>
     <message>
         <source>%1: %2 (allowed: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (zulässig: %3)</translation>
     </message>
     <message>
         <source>%1: %2 characters (at most %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Zeichen (höchstens %3)</translation>
     </message>
     <message>
         <source>%1 holds messages longer than their fields take; nothing was sent:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält Nachrichten, die länger sind, als ihre Felder fassen; es wurde nichts gesendet:</translation>
     </message>
     <message>
         <source>already provisioned with this profile on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bereits am %1 mit diesem Profil eingerichtet</translation>
     </message>
     <message>
         <source>left out</source>
-        <translation type="unfinished"></translation>
+        <translation>ausgelassen</translation>
     </message>
     <message>
         <source>This unit reports no serial number; it cannot be told apart from others, so nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Gerät meldet keine Seriennummer; es ist von anderen nicht zu unterscheiden, daher wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Another unit in flight, at %1, reports the same serial number %2; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Gerät in Arbeit, an %1, meldet dieselbe Seriennummer %2; es wurde nichts gesendet.</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Tavrin II</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin II</translation>
     </message>
     <message>
         <source>Dalen Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin</translation>
     </message>
     <message>
         <source>Dalen Tavrin - 2 Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin - 2 Button</translation>
     </message>
 </context>
 <context>
     <name>SettingsPrinter</name>
     <message>
         <source>(out of range; allowed: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(außerhalb des Bereichs; zulässig: %1)</translation>
     </message>
     <message>
         <source>%1: %2, not answering (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, antwortet nicht (%3)</translation>
     </message>
     <message>
         <source>%1: %2, firmware %3, serial number %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, Firmware %3, Seriennummer %4</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell</translation>
     </message>
 </context>
 <context>
@@ -2405,18 +2443,22 @@ up to 3 lines and 48 characters max
     <message>
         <source>Tavrin2QtCfg::freeze(): Got archive_exception (%1 = %2)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin2QtCfg::freeze(): archive_exception erhalten (%1 = %2)
+</translation>
     </message>
     <message>
         <source>Tavrin2QtCfg::thaw(): Got archive exception (%1 = %2)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin2QtCfg::thaw(): Archiv-Ausnahme erhalten (%1 = %2)
+</translation>
     </message>
     <message>
         <source>Tavrin2QtCfg::thaw(): Got another exception while reading:
 %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin2QtCfg::thaw(): Weitere Ausnahme beim Lesen:
+%1
+</translation>
     </message>
 </context>
 <context>
@@ -2424,259 +2466,268 @@ up to 3 lines and 48 characters max
     <message>
         <source>Several Tavrin devices are attached and none was chosen.
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Tavrin-Geräte sind angeschlossen, und keines wurde gewählt.
+Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>The Tavrin with serial number %1 answers in place of the one with serial number %2.
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tavrin mit der Seriennummer %1 antwortet anstelle des Tavrin mit der Seriennummer %2.
+Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Dalen Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin</translation>
     </message>
     <message>
         <source>Dalen Tavrin - 2 Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin - 2 Button</translation>
     </message>
     <message>
         <source>Tavrin II</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin II</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannt</translation>
     </message>
     <message>
         <source>Tavrin is busy with another operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin ist mit einem anderen Vorgang beschäftigt.</translation>
     </message>
     <message>
         <source>Reading Tavrin...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin wird ausgelesen...</translation>
     </message>
     <message>
         <source>Please Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten</translation>
     </message>
     <message>
         <source>Settings report</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsbericht</translation>
     </message>
     <message>
         <source>The Alpha message of the External input</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Alpha-Nachricht des externen Eingangs</translation>
     </message>
     <message>
         <source>The Alpha message of Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Alpha-Nachricht von Taste %1</translation>
     </message>
     <message>
         <source>Tavrin refused %1 (%2), answering &quot;%3&quot;.
 The commands before it were applied; the ones after it were not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin hat %1 (%2) abgelehnt, mit der Antwort „%3“.
+Die Befehle davor wurden übernommen; die danach wurden nicht gesendet.</translation>
     </message>
     <message>
         <source>You are trying to program a %1
 device with the %2 UI selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie versuchen, ein Gerät vom Typ %1
+mit der ausgewählten Oberfläche für %2 zu programmieren.</translation>
     </message>
     <message>
         <source>Repage is on but the Acknowledge page is off: Tavrin II switches both with one setting, so Repage would be off after the update.
 Please turn the Acknowledge page on, or Repage off; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wiederholungsruf ist ein, der Quittierungsruf aber aus: Tavrin II schaltet beide mit einer Einstellung, daher wäre der Wiederholungsruf nach der Übertragung aus.
+Bitte schalten Sie den Quittierungsruf ein oder den Wiederholungsruf aus; es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Updating Dalen Tavrin...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen werden an Dalen Tavrin übertragen...</translation>
     </message>
     <message>
         <source>Updating Tavrin II...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen werden an Tavrin II übertragen...</translation>
     </message>
     <message>
         <source>Programming pager...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager wird programmiert...</translation>
     </message>
     <message>
         <source>The message of Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht von Taste 2</translation>
     </message>
     <message>
         <source>The message of the Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht der Taste</translation>
     </message>
     <message>
         <source>The message of Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht von Taste 1</translation>
     </message>
     <message>
         <source>An unused button, switched off</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine unbenutzte Taste, ausgeschaltet</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr</translation>
     </message>
     <message>
         <source>The Low battery page message</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht des Batteriewarnrufs</translation>
     </message>
     <message>
         <source>The Cancel message</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abbruchnachricht</translation>
     </message>
     <message>
         <source>These settings hold %1 button entries and %2 automatic on/off times; Tavrin II needs %3 and %4.
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellungen enthalten %1 Tasteneinträge und %2 Auto-Ein/Aus-Zeiten; Tavrin II benötigt %3 und %4.
+Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Acknowledge page</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittierungsruf</translation>
     </message>
     <message>
         <source>The Acknowledge page message</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht des Quittierungsrufs</translation>
     </message>
     <message>
         <source>Pager number, all-page ID and system ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer, Sammelruf-ID und System-ID</translation>
     </message>
     <message>
         <source>The Welcome message</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Begrüßungsnachricht</translation>
     </message>
     <message>
         <source>Welcome message</source>
-        <translation type="unfinished"></translation>
+        <translation>Begrüßungsnachricht</translation>
     </message>
     <message>
         <source>Group %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Gruppe %1</translation>
     </message>
     <message>
         <source>The Group %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name von Gruppe %1</translation>
     </message>
     <message>
         <source>Group %1 pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager von Gruppe %1</translation>
     </message>
     <message>
         <source>Pager number, system ID and options</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer, System-ID und Optionen</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer</translation>
     </message>
     <message>
         <source>Dalen Tavrin ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin ID</translation>
     </message>
     <message>
         <source>System ID</source>
-        <translation type="unfinished"></translation>
+        <translation>System-ID</translation>
     </message>
     <message>
         <source>Repage interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsintervall</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste</translation>
     </message>
     <message>
         <source>Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 2</translation>
     </message>
     <message>
         <source>Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 1</translation>
     </message>
     <message>
         <source>Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste %1</translation>
     </message>
     <message>
         <source>External input</source>
-        <translation type="unfinished"></translation>
+        <translation>Externer Eingang</translation>
     </message>
     <message>
         <source>Auto on/off %1 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschaltzeit (Auto-Ein/Aus %1)</translation>
     </message>
     <message>
         <source>Auto on/off %1 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschaltzeit (Auto-Ein/Aus %1)</translation>
     </message>
     <message>
         <source>Lockout sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrsequenz</translation>
     </message>
     <message>
         <source>Lockout time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrdauer</translation>
     </message>
     <message>
         <source>Acknowledge page and repage enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittierungsruf und Wiederholungsruf aktiviert</translation>
     </message>
     <message>
         <source>Repage enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsruf aktiviert</translation>
     </message>
     <message>
         <source>Beep enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalton aktiviert</translation>
     </message>
     <message>
         <source>Group paging enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenruf aktiviert</translation>
     </message>
     <message>
         <source>Low battery page</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteriewarnruf</translation>
     </message>
     <message>
         <source>Secondary page</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweitruf</translation>
     </message>
     <message>
         <source>Cancel message</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruchnachricht</translation>
     </message>
     <message>
         <source>Tavrin&apos;s answer lacked these settings, which show their defaults instead of the unit&apos;s:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Antwort von Tavrin fehlten diese Einstellungen; sie zeigen statt der Werte des Geräts ihre Standardwerte:
+%1</translation>
     </message>
     <message>
         <source>nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts</translation>
     </message>
     <message>
         <source>Model: sent %1, Tavrin holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell: gesendet %1, Tavrin enthält %2</translation>
     </message>
     <message>
         <source>%1: sent %2, Tavrin holds %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: gesendet %2, Tavrin enthält %3</translation>
     </message>
     <message>
         <source>Tavrin answered every command, but when read back it did not report these settings, so the update could not be checked:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin hat jeden Befehl beantwortet, aber beim Zurücklesen diese Einstellungen nicht gemeldet, daher konnte die Übertragung nicht geprüft werden:
+%1</translation>
     </message>
     <message>
         <source>Tavrin answered every command, but when read back it does not hold these settings:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin hat jeden Befehl beantwortet, enthält beim Zurücklesen aber diese Einstellungen nicht:
+%1</translation>
     </message>
     <message>
         <source>%1 contains a comma, which Tavrin would take as the start of another field.
@@ -2712,69 +2763,69 @@ Nothing was sent.</source>
     <name>UnitNumbering</name>
     <message>
         <source>&quot;%1&quot; is not a list of numbers such as 12,14,20-35.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Liste von Nummern wie 12,14,20-35.</translation>
     </message>
     <message>
         <source>The number %1 is outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nummer %1 liegt außerhalb von %2 bis %3.</translation>
     </message>
     <message>
         <source>The number %1 is given twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nummer %1 ist doppelt angegeben.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Zahl.</translation>
     </message>
     <message>
         <source>no number left</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Nummer mehr frei</translation>
     </message>
 </context>
 <context>
     <name>UnitTextValidator</name>
     <message>
         <source>%1: Tavrin cannot take characters beyond Latin-1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Tavrin kann keine Zeichen außerhalb von Latin-1 verarbeiten</translation>
     </message>
     <message>
         <source>%1: Tavrin cannot show control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Tavrin kann keine Steuerzeichen anzeigen</translation>
     </message>
     <message>
         <source>&quot;,&quot;: a comma would start another field of Tavrin&apos;s command</source>
-        <translation type="unfinished"></translation>
+        <translation>„,“: Ein Komma würde ein weiteres Feld im Befehl an Tavrin beginnen</translation>
     </message>
 </context>
 <context>
     <name>UnitWorker</name>
     <message>
         <source>With number %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Nummer %1: %2</translation>
     </message>
     <message>
         <source>Unexpected failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwarteter Fehler.</translation>
     </message>
     <message>
         <source>This unit is a %1 and the profile is for a %2; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Gerät ist ein %1, das Profil aber für ein %2; es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; its field takes at most %3. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld „%1“ ist %2 Zeichen lang; es fasst höchstens %3. Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>abgezogen</translation>
     </message>
     <message>
         <source>unplugged before it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>abgezogen, bevor es verifiziert war</translation>
     </message>
     <message>
         <source>It now holds number %1: plug it in again to finish it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es hat jetzt die Nummer %1: Stecken Sie es erneut ein, um es fertig einzurichten.</translation>
     </message>
 </context>
 <context>
@@ -2782,330 +2833,336 @@ Nothing was sent.</source>
     <message>
         <source>The Tavrin device took %1 of %2 bytes of a report.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tavrin-Gerät hat %1 von %2 Bytes eines Reports angenommen.
+</translation>
     </message>
     <message>
         <source>Permission denied opening the Tavrin device. Install the udev rule 70-tavrin.rules (see README) and re-plug the device.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff auf das Tavrin-Gerät verweigert. Installieren Sie die udev-Regel 70-tavrin.rules (siehe README) und stecken Sie das Gerät erneut ein.
+</translation>
     </message>
     <message>
         <source>HID.DLL failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>HID.DLL konnte nicht geladen werden</translation>
     </message>
     <message>
         <source>SETUPAPI.DLL failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>SETUPAPI.DLL konnte nicht geladen werden</translation>
     </message>
     <message>
         <source>HidD_GetHidGuid not found in HID.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>HidD_GetHidGuid in HID.DLL nicht gefunden</translation>
     </message>
     <message>
         <source>HidD_GetAttributes not found in HID.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>HidD_GetAttributes in HID.DLL nicht gefunden</translation>
     </message>
     <message>
         <source>SetupDiDestroyDeviceInfoList not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>SetupDiDestroyDeviceInfoList in SETUPAPI.DLL nicht gefunden</translation>
     </message>
     <message>
         <source>SetupDiEnumDeviceInterfaces not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>SetupDiEnumDeviceInterfaces in SETUPAPI.DLL nicht gefunden</translation>
     </message>
     <message>
         <source>SetupDiGetClassDevsA not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>SetupDiGetClassDevsA in SETUPAPI.DLL nicht gefunden</translation>
     </message>
     <message>
         <source>SetupDiGetDeviceInterfaceDetailA not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>SetupDiGetDeviceInterfaceDetailA in SETUPAPI.DLL nicht gefunden</translation>
     </message>
     <message>
         <source>No Tavrin device found
 Please verify Tavrin is connected to PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Tavrin-Gerät gefunden
+Bitte prüfen Sie, ob Tavrin mit dem PC verbunden ist</translation>
     </message>
     <message>
         <source>SetupDiGetClassDevs failed to open handle to device set</source>
-        <translation type="unfinished"></translation>
+        <translation>SetupDiGetClassDevs konnte kein Handle auf die Gerätemenge öffnen</translation>
     </message>
     <message>
         <source>SetupDiGetDeviceInterfaceDetail failed</source>
-        <translation type="unfinished"></translation>
+        <translation>SetupDiGetDeviceInterfaceDetail fehlgeschlagen</translation>
     </message>
     <message>
         <source>getHidGuid passed in NULL guid</source>
-        <translation type="unfinished"></translation>
+        <translation>getHidGuid wurde eine NULL-GUID übergeben</translation>
     </message>
     <message>
         <source>WriteFile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>WriteFile fehlgeschlagen</translation>
     </message>
     <message>
         <source>ReadFile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>ReadFile fehlgeschlagen</translation>
     </message>
     <message>
         <source>GetOverlappedResult failed</source>
-        <translation type="unfinished"></translation>
+        <translation>GetOverlappedResult fehlgeschlagen</translation>
     </message>
     <message>
         <source>Lost communication to Tavrin
 Please remove then re-attach Tavrin to PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung zu Tavrin verloren
+Bitte trennen Sie Tavrin vom PC und schließen Sie es wieder an</translation>
     </message>
     <message>
         <source>Tavrin response indicates an error was
 encountered performing current operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort von Tavrin meldet einen Fehler
+bei der Ausführung des aktuellen Vorgangs</translation>
     </message>
     <message>
         <source>Detected software version is not supported.
 Please contact Orvenna to upgrade.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erkannte Softwareversion wird nicht unterstützt.
+Bitte wenden Sie sich für ein Upgrade an Orvenna.</translation>
     </message>
     <message>
         <source>Command line too long for Tavrin (%1 characters, at most %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlszeile zu lang für Tavrin (%1 Zeichen, höchstens %2)</translation>
     </message>
     <message>
         <source>The Tavrin at %1 is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tavrin an %1 wird von einem anderen Programm verwendet.</translation>
     </message>
     <message>
         <source>WARNING: unknown exception</source>
-        <translation type="unfinished"></translation>
+        <translation>WARNUNG: unbekannte Ausnahme</translation>
     </message>
 </context>
 <context>
     <name>WorkerPool</name>
     <message>
         <source>its row could not be written to the log: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Zeile konnte nicht ins Protokoll geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
     <name>frmProgramPagersBase</name>
     <message>
         <source>Program Pagers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager programmieren</translation>
     </message>
     <message>
         <source>Zell / Coaster</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell / Coaster</translation>
     </message>
     <message>
         <source>Pager Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer</translation>
     </message>
     <message>
         <source>Zell / coaster pager # to program</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer des zu programmierenden Zell-Pagers / Coasters</translation>
     </message>
     <message>
         <source>System ID</source>
-        <translation type="unfinished"></translation>
+        <translation>System-ID</translation>
     </message>
     <message>
         <source>Zell / coaster pager&apos;s system ID</source>
-        <translation type="unfinished"></translation>
+        <translation>System-ID des Zell-Pagers / Coasters</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Zell Pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell-Pager</translation>
     </message>
     <message>
         <source>Select to program zell pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen, um einen Zell-Pager zu programmieren</translation>
     </message>
     <message>
         <source>Coaster</source>
-        <translation type="unfinished"></translation>
+        <translation>Coaster</translation>
     </message>
     <message>
         <source>Select to program coaster pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen, um einen Coaster zu programmieren</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast</translation>
     </message>
     <message>
         <source>Select to indicate guest zell pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen für einen Zell-Pager für Gäste</translation>
     </message>
     <message>
         <source>Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Manager</translation>
     </message>
     <message>
         <source>Select to indicate manager zell pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen für einen Zell-Pager für Manager</translation>
     </message>
     <message>
         <source>Vibe On / Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration ein / aus</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Select to enable pager vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen, um die Vibration des Pagers einzuschalten</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Select to disable pager vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen, um die Vibration des Pagers auszuschalten</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha</translation>
     </message>
     <message>
         <source>Pager Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummern</translation>
     </message>
     <message>
         <source>PAGER:</source>
-        <translation type="unfinished"></translation>
+        <translation>PAGER:</translation>
     </message>
     <message>
         <source>Alpha pager # to program</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer des zu programmierenden Alpha-Pagers</translation>
     </message>
     <message>
         <source>ALL PAGE:</source>
-        <translation type="unfinished"></translation>
+        <translation>SAMMELRUF:</translation>
     </message>
     <message>
         <source>ID to program for all page</source>
-        <translation type="unfinished"></translation>
+        <translation>ID, die für den Sammelruf programmiert wird</translation>
     </message>
     <message>
         <source>Alpha pager&apos;s system ID</source>
-        <translation type="unfinished"></translation>
+        <translation>System-ID des Alpha-Pagers</translation>
     </message>
     <message>
         <source>Group Paging</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenruf</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiviert</translation>
     </message>
     <message>
         <source>Check to enable group paging</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um den Gruppenruf zu aktivieren</translation>
     </message>
     <message>
         <source>Welcome Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Begrüßungsnachricht</translation>
     </message>
     <message>
         <source>Message that will appear after re-inserting Alpha pager battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht, die nach dem Wiedereinsetzen der Batterie des Alpha-Pagers erscheint</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME</translation>
     </message>
     <message>
         <source>Group 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe 1:</translation>
     </message>
     <message>
         <source>Group 1 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer von Gruppe 1</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktiviert</translation>
     </message>
     <message>
         <source>Group 1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Gruppe 1</translation>
     </message>
     <message>
         <source>Group 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe 2:</translation>
     </message>
     <message>
         <source>Group 2 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer von Gruppe 2</translation>
     </message>
     <message>
         <source>Group 2 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Gruppe 2</translation>
     </message>
     <message>
         <source>Group 3:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe 3:</translation>
     </message>
     <message>
         <source>Group 3 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer von Gruppe 3</translation>
     </message>
     <message>
         <source>Group 3 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Gruppe 3</translation>
     </message>
     <message>
         <source>Group 4:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe 4:</translation>
     </message>
     <message>
         <source>Group 4 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer von Gruppe 4</translation>
     </message>
     <message>
         <source>Group 4 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Gruppe 4</translation>
     </message>
     <message>
         <source>Group 5:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe 5:</translation>
     </message>
     <message>
         <source>Group 5 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagernummer von Gruppe 5</translation>
     </message>
     <message>
         <source>Group 5 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Gruppe 5</translation>
     </message>
     <message>
         <source>Push to program current settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um die aktuellen Einstellungen zu programmieren</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmieren</translation>
     </message>
     <message>
         <source>Push to exit program pagers</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um „Pager programmieren“ zu verlassen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>With group paging enabled, pager numbers 1-98 will page groups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei aktiviertem Gruppenruf rufen die Pagernummern 1-98 Gruppen.</translation>
     </message>
 </context>
 </TS>
