@@ -790,7 +790,7 @@ et liste et compare les fichiers de configuration (.t2c) de la fenêtre et de ce
     </message>
     <message>
         <source>%1 holds the settings of no model the virtual unit can be.</source>
-        <translation>%1 contient les paramètres d&apos;aucun modèle que l&apos;unité virtuelle peut simuler.</translation>
+        <translation>%1 ne contient les paramètres d&apos;aucun modèle que l&apos;unité virtuelle peut simuler.</translation>
     </message>
     <message>
         <source>--simulate %1 is another model than the settings of %2.</source>
@@ -2249,191 +2249,193 @@ Tavrin</translation>
     <name>HubStation</name>
     <message>
         <source>The log %1 cannot be written (%2); no more units are started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal %1 ne peut pas être écrit (%2) ; aucune autre unité n&apos;est démarrée.</translation>
     </message>
     <message>
         <source>stopped before it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêtée avant d&apos;être vérifiée</translation>
     </message>
 </context>
 <context>
     <name>Latin1Text</name>
     <message>
         <source> (tab)</source>
-        <translation type="unfinished"></translation>
+        <translation> (tabulation)</translation>
     </message>
     <message>
         <source> (line feed)</source>
-        <translation type="unfinished"></translation>
+        <translation> (saut de ligne)</translation>
     </message>
     <message>
         <source> (carriage return)</source>
-        <translation type="unfinished"></translation>
+        <translation> (retour chariot)</translation>
     </message>
 </context>
 <context>
     <name>PagerOptions</name>
     <message>
         <source>A coaster is always a guest: --who manager needs --kind zell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un sous-verre est toujours un client : --who manager exige --kind zell.</translation>
     </message>
     <message>
         <source>Invalid Welcome Message text...
 up to 3 lines and 48 characters max
 - no commas allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte du message d&apos;accueil non valide...
+3 lignes et 48 caractères au maximum
+- virgules interdites</translation>
     </message>
     <message>
         <source>--%1 takes a number from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 accepte un nombre de %2 à %3.</translation>
     </message>
     <message>
         <source>--%1 is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 est obligatoire.</translation>
     </message>
     <message>
         <source>--%1 takes %2 or %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 accepte %2 ou %3.</translation>
     </message>
     <message>
         <source>--%1 needs --group-paging on.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 exige --group-paging on.</translation>
     </message>
     <message>
         <source>--%1 takes a pager number from %2 to %3 (0 = not used), then a comma and the group&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 accepte un numéro de récepteur de %2 à %3 (0 = inutilisé), suivi d&apos;une virgule et du nom du groupe.</translation>
     </message>
     <message>
         <source>Group names may not contain commas (--%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les noms de groupe ne peuvent pas contenir de virgule (--%1).</translation>
     </message>
     <message>
         <source>The name of group %1 takes at most %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du groupe %1 accepte au plus %2 caractères.</translation>
     </message>
 </context>
 <context>
     <name>ProvisionLog</name>
     <message>
         <source>Could not write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
     <message>
         <source>The log %1 is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal %1 est utilisé par un autre programme.</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque est plein</translation>
     </message>
     <message>
         <source>the disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>le quota de disque est épuisé</translation>
     </message>
     <message>
         <source>the file system is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>le système de fichiers est en lecture seule</translation>
     </message>
     <message>
         <source>the file is as large as the system lets it grow</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier a atteint la taille maximale permise par le système</translation>
     </message>
     <message>
         <source>Could not write to %1: the folder %2 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans %1 : le dossier %2 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Could not write to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans %1 : %2.</translation>
     </message>
     <message>
         <source>%1 is not a regular file; the log must be one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire ; le journal doit en être un.</translation>
     </message>
     <message>
         <source>%1 is not a provisioning log of this program: its first line is not the log&apos;s header. Choose a new file, or a log this program wrote.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un journal de provisionnement de ce programme : sa première ligne n&apos;est pas l&apos;en-tête du journal. Choisissez un nouveau fichier, ou un journal écrit par ce programme.</translation>
     </message>
     <message>
         <source>%1 holds %2 MiB, more than a provisioning log may (%3 MiB); start a new log.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fait %2 Mio, plus que ce qu&apos;un journal de provisionnement peut contenir (%3 Mio) ; commencez un nouveau journal.</translation>
     </message>
     <message>
         <source>Could not read from %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1 : %2.</translation>
     </message>
 </context>
 <context>
     <name>ProvisionPolicy</name>
     <message>
         <source>%1 holds values out of range; nothing was sent:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient des valeurs hors limites ; rien n&apos;a été envoyé :</translation>
     </message>
     <message>
         <source>%1: %2 (allowed: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 (autorisé : %3)</translation>
     </message>
     <message>
         <source>%1: %2 characters (at most %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 caractères (au plus %3)</translation>
     </message>
     <message>
         <source>%1 holds messages longer than their fields take; nothing was sent:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient des messages plus longs que leurs champs ne l&apos;acceptent ; rien n&apos;a été envoyé :</translation>
     </message>
     <message>
         <source>already provisioned with this profile on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>déjà provisionnée avec ce profil le %1</translation>
     </message>
     <message>
         <source>left out</source>
-        <translation type="unfinished"></translation>
+        <translation>exclue</translation>
     </message>
     <message>
         <source>This unit reports no serial number; it cannot be told apart from others, so nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette unité n&apos;indique aucun numéro de série ; elle ne peut pas être distinguée des autres, donc rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Another unit in flight, at %1, reports the same serial number %2; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre unité en cours, sur %1, indique le même numéro de série %2 ; rien n&apos;a été envoyé.</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Tavrin II</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin II</translation>
     </message>
     <message>
         <source>Dalen Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin</translation>
     </message>
     <message>
         <source>Dalen Tavrin - 2 Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin - 2 Button</translation>
     </message>
 </context>
 <context>
     <name>SettingsPrinter</name>
     <message>
         <source>(out of range; allowed: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(hors limites ; autorisé : %1)</translation>
     </message>
     <message>
         <source>%1: %2, not answering (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2, ne répond pas (%3)</translation>
     </message>
     <message>
         <source>%1: %2, firmware %3, serial number %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2, micrologiciel %3, numéro de série %4</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun)</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle</translation>
     </message>
 </context>
 <context>
@@ -2441,18 +2443,22 @@ up to 3 lines and 48 characters max
     <message>
         <source>Tavrin2QtCfg::freeze(): Got archive_exception (%1 = %2)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin2QtCfg::freeze() : exception archive_exception reçue (%1 = %2)
+</translation>
     </message>
     <message>
         <source>Tavrin2QtCfg::thaw(): Got archive exception (%1 = %2)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin2QtCfg::thaw() : exception d&apos;archive reçue (%1 = %2)
+</translation>
     </message>
     <message>
         <source>Tavrin2QtCfg::thaw(): Got another exception while reading:
 %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin2QtCfg::thaw() : autre exception reçue pendant la lecture :
+%1
+</translation>
     </message>
 </context>
 <context>
@@ -2460,328 +2466,337 @@ up to 3 lines and 48 characters max
     <message>
         <source>Several Tavrin devices are attached and none was chosen.
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs appareils Tavrin sont branchés et aucun n&apos;a été choisi.
+Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>The Tavrin with serial number %1 answers in place of the one with serial number %2.
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Tavrin de numéro de série %1 répond à la place de celui de numéro de série %2.
+Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Dalen Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin</translation>
     </message>
     <message>
         <source>Dalen Tavrin - 2 Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin - 2 Button</translation>
     </message>
     <message>
         <source>Tavrin II</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin II</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnu</translation>
     </message>
     <message>
         <source>Tavrin is busy with another operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin est occupé par une autre opération.</translation>
     </message>
     <message>
         <source>Reading Tavrin...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de Tavrin...</translation>
     </message>
     <message>
         <source>Please Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter</translation>
     </message>
     <message>
         <source>Settings report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport des paramètres</translation>
     </message>
     <message>
         <source>The Alpha message of the External input</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message Alpha de l&apos;entrée externe</translation>
     </message>
     <message>
         <source>The Alpha message of Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message Alpha du bouton %1</translation>
     </message>
     <message>
         <source>Tavrin refused %1 (%2), answering &quot;%3&quot;.
 The commands before it were applied; the ones after it were not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin a refusé %1 (%2) en répondant « %3 ».
+Les commandes précédentes ont été appliquées ; les suivantes n&apos;ont pas été envoyées.</translation>
     </message>
     <message>
         <source>You are trying to program a %1
 device with the %2 UI selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous essayez de programmer un appareil %1
+avec l&apos;interface %2 sélectionnée.</translation>
     </message>
     <message>
         <source>Repage is on but the Acknowledge page is off: Tavrin II switches both with one setting, so Repage would be off after the update.
 Please turn the Acknowledge page on, or Repage off; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>La répétition d&apos;appel est activée mais l&apos;appel d&apos;acquittement est désactivé : Tavrin II active les deux avec un seul réglage, la répétition d&apos;appel serait donc désactivée après la mise à jour.
+Veuillez activer l&apos;appel d&apos;acquittement, ou désactiver la répétition d&apos;appel ; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Updating Dalen Tavrin...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour de Dalen Tavrin...</translation>
     </message>
     <message>
         <source>Updating Tavrin II...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour de Tavrin II...</translation>
     </message>
     <message>
         <source>Programming pager...</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmation du récepteur...</translation>
     </message>
     <message>
         <source>The message of Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message du bouton 2</translation>
     </message>
     <message>
         <source>The message of the Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message du bouton</translation>
     </message>
     <message>
         <source>The message of Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message du bouton 1</translation>
     </message>
     <message>
         <source>An unused button, switched off</source>
-        <translation type="unfinished"></translation>
+        <translation>Un bouton inutilisé, désactivé</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge</translation>
     </message>
     <message>
         <source>The Low battery page message</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message d&apos;appel batterie faible</translation>
     </message>
     <message>
         <source>The Cancel message</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message d&apos;annulation</translation>
     </message>
     <message>
         <source>These settings hold %1 button entries and %2 automatic on/off times; Tavrin II needs %3 and %4.
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces paramètres contiennent %1 réglages de bouton et %2 heures de marche/arrêt auto ; Tavrin II en exige %3 et %4.
+Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Acknowledge page</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel d&apos;acquittement</translation>
     </message>
     <message>
         <source>The Acknowledge page message</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message d&apos;appel d&apos;acquittement</translation>
     </message>
     <message>
         <source>Pager number, all-page ID and system ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de récepteur, ID d&apos;appel général et ID système</translation>
     </message>
     <message>
         <source>The Welcome message</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message d&apos;accueil</translation>
     </message>
     <message>
         <source>Welcome message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message d&apos;accueil</translation>
     </message>
     <message>
         <source>Group %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du groupe %1</translation>
     </message>
     <message>
         <source>The Group %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du groupe %1</translation>
     </message>
     <message>
         <source>Group %1 pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Récepteur du groupe %1</translation>
     </message>
     <message>
         <source>Pager number, system ID and options</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de récepteur, ID système et options</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Micrologiciel</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de série</translation>
     </message>
     <message>
         <source>Dalen Tavrin ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID Dalen Tavrin</translation>
     </message>
     <message>
         <source>System ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID système</translation>
     </message>
     <message>
         <source>Repage interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle de répétition d&apos;appel</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton</translation>
     </message>
     <message>
         <source>Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton 2</translation>
     </message>
     <message>
         <source>Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton 1</translation>
     </message>
     <message>
         <source>Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton %1</translation>
     </message>
     <message>
         <source>External input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée externe</translation>
     </message>
     <message>
         <source>Auto on/off %1 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche/arrêt auto %1, heure de marche</translation>
     </message>
     <message>
         <source>Auto on/off %1 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche/arrêt auto %1, heure d&apos;arrêt</translation>
     </message>
     <message>
         <source>Lockout sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Séquence de verrouillage</translation>
     </message>
     <message>
         <source>Lockout time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de verrouillage</translation>
     </message>
     <message>
         <source>Acknowledge page and repage enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel d&apos;acquittement et répétition d&apos;appel activés</translation>
     </message>
     <message>
         <source>Repage enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Répétition d&apos;appel activée</translation>
     </message>
     <message>
         <source>Beep enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip activé</translation>
     </message>
     <message>
         <source>Group paging enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel de groupe activé</translation>
     </message>
     <message>
         <source>Low battery page</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel batterie faible</translation>
     </message>
     <message>
         <source>Secondary page</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel secondaire</translation>
     </message>
     <message>
         <source>Cancel message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message d&apos;annulation</translation>
     </message>
     <message>
         <source>Tavrin&apos;s answer lacked these settings, which show their defaults instead of the unit&apos;s:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse de Tavrin ne contenait pas ces paramètres, qui affichent leurs valeurs par défaut au lieu de celles de l&apos;unité :
+%1</translation>
     </message>
     <message>
         <source>nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>rien</translation>
     </message>
     <message>
         <source>Model: sent %1, Tavrin holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle : envoyé %1, Tavrin contient %2</translation>
     </message>
     <message>
         <source>%1: sent %2, Tavrin holds %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : envoyé %2, Tavrin contient %3</translation>
     </message>
     <message>
         <source>Tavrin answered every command, but when read back it did not report these settings, so the update could not be checked:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin a répondu à chaque commande, mais à la relecture il n&apos;a pas transmis ces paramètres, la mise à jour n&apos;a donc pas pu être vérifiée :
+%1</translation>
     </message>
     <message>
         <source>Tavrin answered every command, but when read back it does not hold these settings:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin a répondu à chaque commande, mais à la relecture il ne contient pas ces paramètres :
+%1</translation>
     </message>
 </context>
 <context>
     <name>UnitNumbering</name>
     <message>
         <source>&quot;%1&quot; is not a list of numbers such as 12,14,20-35.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une liste de numéros comme 12,14,20-35.</translation>
     </message>
     <message>
         <source>The number %1 is outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro %1 est en dehors de la plage %2 à %3.</translation>
     </message>
     <message>
         <source>The number %1 is given twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro %1 est indiqué deux fois.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>no number left</source>
-        <translation type="unfinished"></translation>
+        <translation>plus aucun numéro disponible</translation>
     </message>
 </context>
 <context>
     <name>UnitTextValidator</name>
     <message>
         <source>%1: Tavrin cannot take characters beyond Latin-1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : Tavrin ne peut pas accepter de caractères hors Latin-1</translation>
     </message>
     <message>
         <source>%1: Tavrin cannot show control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : Tavrin ne peut pas afficher de caractères de contrôle</translation>
     </message>
     <message>
         <source>&quot;,&quot;: a comma would start another field of Tavrin&apos;s command</source>
-        <translation type="unfinished"></translation>
+        <translation>« , » : une virgule commencerait un autre champ de la commande Tavrin</translation>
     </message>
 </context>
 <context>
     <name>UnitWorker</name>
     <message>
         <source>With number %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec le numéro %1 : %2</translation>
     </message>
     <message>
         <source>Unexpected failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec inattendu.</translation>
     </message>
     <message>
         <source>This unit is a %1 and the profile is for a %2; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette unité est un %1 et le profil est prévu pour un %2 ; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; its field takes at most %3. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ « %1 » compte %2 caractères ; il en accepte au plus %3. Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>débranchée</translation>
     </message>
     <message>
         <source>unplugged before it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>débranchée avant d&apos;être vérifiée</translation>
     </message>
     <message>
         <source>It now holds number %1: plug it in again to finish it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle porte maintenant le numéro %1 : rebranchez-la pour la terminer.</translation>
     </message>
 </context>
 <context>
@@ -2789,330 +2804,336 @@ Nothing was sent.</source>
     <message>
         <source>The Tavrin device took %1 of %2 bytes of a report.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil Tavrin a accepté %1 octets sur %2 d&apos;un rapport.
+</translation>
     </message>
     <message>
         <source>Permission denied opening the Tavrin device. Install the udev rule 70-tavrin.rules (see README) and re-plug the device.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Accès refusé à l&apos;ouverture de l&apos;appareil Tavrin. Installez la règle udev 70-tavrin.rules (voir README) et rebranchez l&apos;appareil.
+</translation>
     </message>
     <message>
         <source>HID.DLL failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du chargement de HID.DLL</translation>
     </message>
     <message>
         <source>SETUPAPI.DLL failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du chargement de SETUPAPI.DLL</translation>
     </message>
     <message>
         <source>HidD_GetHidGuid not found in HID.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>HidD_GetHidGuid introuvable dans HID.DLL</translation>
     </message>
     <message>
         <source>HidD_GetAttributes not found in HID.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>HidD_GetAttributes introuvable dans HID.DLL</translation>
     </message>
     <message>
         <source>SetupDiDestroyDeviceInfoList not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>SetupDiDestroyDeviceInfoList introuvable dans SETUPAPI.DLL</translation>
     </message>
     <message>
         <source>SetupDiEnumDeviceInterfaces not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>SetupDiEnumDeviceInterfaces introuvable dans SETUPAPI.DLL</translation>
     </message>
     <message>
         <source>SetupDiGetClassDevsA not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>SetupDiGetClassDevsA introuvable dans SETUPAPI.DLL</translation>
     </message>
     <message>
         <source>SetupDiGetDeviceInterfaceDetailA not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>SetupDiGetDeviceInterfaceDetailA introuvable dans SETUPAPI.DLL</translation>
     </message>
     <message>
         <source>No Tavrin device found
 Please verify Tavrin is connected to PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun appareil Tavrin trouvé
+Veuillez vérifier que Tavrin est branché au PC</translation>
     </message>
     <message>
         <source>SetupDiGetClassDevs failed to open handle to device set</source>
-        <translation type="unfinished"></translation>
+        <translation>SetupDiGetClassDevs n&apos;a pas pu ouvrir l&apos;ensemble de périphériques</translation>
     </message>
     <message>
         <source>SetupDiGetDeviceInterfaceDetail failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de SetupDiGetDeviceInterfaceDetail</translation>
     </message>
     <message>
         <source>getHidGuid passed in NULL guid</source>
-        <translation type="unfinished"></translation>
+        <translation>getHidGuid a reçu un GUID NULL</translation>
     </message>
     <message>
         <source>WriteFile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de WriteFile</translation>
     </message>
     <message>
         <source>ReadFile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de ReadFile</translation>
     </message>
     <message>
         <source>GetOverlappedResult failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de GetOverlappedResult</translation>
     </message>
     <message>
         <source>Lost communication to Tavrin
 Please remove then re-attach Tavrin to PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Communication perdue avec Tavrin
+Veuillez débrancher puis rebrancher Tavrin sur le PC</translation>
     </message>
     <message>
         <source>Tavrin response indicates an error was
 encountered performing current operation</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse de Tavrin indique qu&apos;une erreur
+s&apos;est produite pendant l&apos;opération en cours</translation>
     </message>
     <message>
         <source>Detected software version is not supported.
 Please contact Orvenna to upgrade.</source>
-        <translation type="unfinished"></translation>
+        <translation>La version logicielle détectée n&apos;est pas prise en charge.
+Veuillez contacter Orvenna pour une mise à niveau.</translation>
     </message>
     <message>
         <source>Command line too long for Tavrin (%1 characters, at most %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne de commande trop longue pour Tavrin (%1 caractères, au plus %2)</translation>
     </message>
     <message>
         <source>The Tavrin at %1 is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Tavrin sur %1 est utilisé par un autre programme.</translation>
     </message>
     <message>
         <source>WARNING: unknown exception</source>
-        <translation type="unfinished"></translation>
+        <translation>AVERTISSEMENT : exception inconnue</translation>
     </message>
 </context>
 <context>
     <name>WorkerPool</name>
     <message>
         <source>its row could not be written to the log: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sa ligne n&apos;a pas pu être écrite dans le journal : %1</translation>
     </message>
 </context>
 <context>
     <name>frmProgramPagersBase</name>
     <message>
         <source>Program Pagers</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmer des récepteurs</translation>
     </message>
     <message>
         <source>Zell / Coaster</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell / sous-verre</translation>
     </message>
     <message>
         <source>Pager Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de récepteur</translation>
     </message>
     <message>
         <source>Zell / coaster pager # to program</source>
-        <translation type="unfinished"></translation>
+        <translation>N° du récepteur Zell / sous-verre à programmer</translation>
     </message>
     <message>
         <source>System ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID système</translation>
     </message>
     <message>
         <source>Zell / coaster pager&apos;s system ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID système du récepteur Zell / sous-verre</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Zell Pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Récepteur Zell</translation>
     </message>
     <message>
         <source>Select to program zell pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez pour programmer un récepteur Zell</translation>
     </message>
     <message>
         <source>Coaster</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-verre</translation>
     </message>
     <message>
         <source>Select to program coaster pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez pour programmer un récepteur sous-verre</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinataire</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Client</translation>
     </message>
     <message>
         <source>Select to indicate guest zell pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez pour indiquer un récepteur Zell de client</translation>
     </message>
     <message>
         <source>Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Responsable</translation>
     </message>
     <message>
         <source>Select to indicate manager zell pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez pour indiquer un récepteur Zell de responsable</translation>
     </message>
     <message>
         <source>Vibe On / Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibreur marche / arrêt</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Select to enable pager vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez pour activer le vibreur du récepteur</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Select to disable pager vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez pour désactiver le vibreur du récepteur</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha</translation>
     </message>
     <message>
         <source>Pager Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéros de récepteur</translation>
     </message>
     <message>
         <source>PAGER:</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉCEPTEUR :</translation>
     </message>
     <message>
         <source>Alpha pager # to program</source>
-        <translation type="unfinished"></translation>
+        <translation>N° du récepteur Alpha à programmer</translation>
     </message>
     <message>
         <source>ALL PAGE:</source>
-        <translation type="unfinished"></translation>
+        <translation>APPEL GÉNÉRAL :</translation>
     </message>
     <message>
         <source>ID to program for all page</source>
-        <translation type="unfinished"></translation>
+        <translation>ID à programmer pour l&apos;appel général</translation>
     </message>
     <message>
         <source>Alpha pager&apos;s system ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID système du récepteur Alpha</translation>
     </message>
     <message>
         <source>Group Paging</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel de groupe</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Check to enable group paging</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez pour activer l&apos;appel de groupe</translation>
     </message>
     <message>
         <source>Welcome Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message d&apos;accueil</translation>
     </message>
     <message>
         <source>Message that will appear after re-inserting Alpha pager battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Message affiché après la remise en place de la pile du récepteur Alpha</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOM</translation>
     </message>
     <message>
         <source>Group 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe 1 :</translation>
     </message>
     <message>
         <source>Group 1 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de récepteur du groupe 1</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Group 1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du groupe 1</translation>
     </message>
     <message>
         <source>Group 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe 2 :</translation>
     </message>
     <message>
         <source>Group 2 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de récepteur du groupe 2</translation>
     </message>
     <message>
         <source>Group 2 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du groupe 2</translation>
     </message>
     <message>
         <source>Group 3:</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe 3 :</translation>
     </message>
     <message>
         <source>Group 3 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de récepteur du groupe 3</translation>
     </message>
     <message>
         <source>Group 3 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du groupe 3</translation>
     </message>
     <message>
         <source>Group 4:</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe 4 :</translation>
     </message>
     <message>
         <source>Group 4 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de récepteur du groupe 4</translation>
     </message>
     <message>
         <source>Group 4 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du groupe 4</translation>
     </message>
     <message>
         <source>Group 5:</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe 5 :</translation>
     </message>
     <message>
         <source>Group 5 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de récepteur du groupe 5</translation>
     </message>
     <message>
         <source>Group 5 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du groupe 5</translation>
     </message>
     <message>
         <source>Push to program current settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour programmer les paramètres actuels</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmer</translation>
     </message>
     <message>
         <source>Push to exit program pagers</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour quitter la programmation des récepteurs</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>With group paging enabled, pager numbers 1-98 will page groups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec l&apos;appel de groupe activé, les numéros de récepteur 1-98 appellent des groupes.</translation>
     </message>
 </context>
 </TS>
