@@ -509,7 +509,7 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>Write and verify FILE into every unit attached and every unit plugged in until stopped, several at once, each once per plug-in; needs --log.</source>
-        <translation>Écrit et vérifie FICHIER dans chaque unité branchée et dans chaque unité branchée ensuite jusqu&apos;à l&apos;arrêt, plusieurs à la fois, une fois par branchement ; exige --log.</translation>
+        <translation>Écrit et vérifie FICHIER dans chaque unité déjà branchée et dans chaque unité branchée ensuite, jusqu&apos;à l&apos;arrêt, plusieurs à la fois, une fois par branchement ; exige --log.</translation>
     </message>
     <message>
         <source>No command given.</source>
@@ -641,7 +641,7 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>With --all: leave the unit with this serial number alone (may be given more than once).</source>
-        <translation>Avec --all : laisse de côté l&apos;unité ayant ce numéro de série (peut être indiqué plusieurs fois).</translation>
+        <translation>Avec --all : exclut l&apos;unité ayant ce numéro de série (peut être indiqué plusieurs fois).</translation>
     </message>
     <message>
         <source>Options of detect, show, diff, list and check, and of read and write with --all:</source>
@@ -661,7 +661,7 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>Leave the unit with this serial number alone (may be given more than once).</source>
-        <translation>Laisse de côté l&apos;unité ayant ce numéro de série (peut être indiqué plusieurs fois).</translation>
+        <translation>Exclut l&apos;unité ayant ce numéro de série (peut être indiqué plusieurs fois).</translation>
     </message>
     <message>
         <source>Stop after N units were verified.</source>
@@ -669,7 +669,7 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>Stop after SECONDS in which no unit was in flight and none was plugged in.</source>
-        <translation>S&apos;arrête après SECONDES sans aucune unité en cours ni branchée.</translation>
+        <translation>S&apos;arrête après SECONDES sans aucune unité en cours ni aucun branchement.</translation>
     </message>
     <message>
         <source>As with write; a number is used up only by a verified unit.</source>
@@ -807,7 +807,7 @@ et liste et compare les fichiers de configuration (.t2c) de la fenêtre et de ce
     <name>CliStationCommand</name>
     <message>
         <source>%1 was already provisioned with this profile on %2</source>
-        <translation>%1 a déjà été provisionnée avec ce profil le %2</translation>
+        <translation>L&apos;unité %1 a déjà été provisionnée avec ce profil le %2</translation>
     </message>
     <message>
         <source>Stopping after the units in flight; a second signal stops at once.</source>
@@ -931,7 +931,7 @@ Veuillez débrancher puis rebrancher le câble USB.</translation>
     <name>FrmProgramPagers</name>
     <message>
         <source>Program Pagers stays open until the pager is programmed.</source>
-        <translation>Programmer des récepteurs reste ouvert jusqu&apos;à ce que le récepteur soit programmé.</translation>
+        <translation>La fenêtre Programmer des récepteurs reste ouverte jusqu&apos;à ce que le récepteur soit programmé.</translation>
     </message>
     <message>
         <source>Error</source>
