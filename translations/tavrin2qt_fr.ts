@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>It is larger than %1 MB, far larger than any configuration file.</source>
-        <translation>Il dépasse %1 Mo, bien plus que tout fichier de configuration.</translation>
+        <translation>Il dépasse %1 Mo, bien plus que n&apos;importe quel fichier de configuration.</translation>
     </message>
     <message>
         <source>Could not write to %1</source>
