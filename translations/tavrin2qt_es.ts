@@ -5,777 +5,781 @@
     <name>CfgFieldList</name>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie</translation>
     </message>
     <message>
         <source>Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón %1</translation>
     </message>
     <message>
         <source>External input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada externa</translation>
     </message>
     <message>
         <source>Auto on/off %1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático %1 activado</translation>
     </message>
     <message>
         <source>Auto on/off %1 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático %1: hora de encendido</translation>
     </message>
     <message>
         <source>Auto on/off %1 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático %1: hora de apagado</translation>
     </message>
     <message>
         <source>Lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo</translation>
     </message>
     <message>
         <source>Lockout time (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de bloqueo (segundos)</translation>
     </message>
     <message>
         <source>Lockout sequence 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Secuencia de bloqueo 1</translation>
     </message>
     <message>
         <source>Lockout sequence 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Secuencia de bloqueo 2</translation>
     </message>
     <message>
         <source>Lockout sequence 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Secuencia de bloqueo 3</translation>
     </message>
     <message>
         <source>System ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de sistema</translation>
     </message>
     <message>
         <source>Group paging enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso a grupos activado</translation>
     </message>
     <message>
         <source>Repage enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetición de aviso activada</translation>
     </message>
     <message>
         <source>Repage interval (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de repetición de aviso (segundos)</translation>
     </message>
     <message>
         <source>Low battery page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de batería baja activado</translation>
     </message>
     <message>
         <source>Low battery page pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas del aviso de batería baja</translation>
     </message>
     <message>
         <source>Low battery page message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje del aviso de batería baja</translation>
     </message>
     <message>
         <source>Acknowledge page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de confirmación activado</translation>
     </message>
     <message>
         <source>Acknowledge page pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas del aviso de confirmación</translation>
     </message>
     <message>
         <source>Acknowledge page message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje del aviso de confirmación</translation>
     </message>
     <message>
         <source>%1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: en uso</translation>
     </message>
     <message>
         <source>%1 setting</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ajuste</translation>
     </message>
     <message>
         <source>%1 pager</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: buscapersonas</translation>
     </message>
     <message>
         <source>%1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tipo</translation>
     </message>
     <message>
         <source>%1 mode</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: modo</translation>
     </message>
     <message>
         <source>%1 message</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mensaje</translation>
     </message>
     <message>
         <source>Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón 2</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón</translation>
     </message>
     <message>
         <source>Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón 1</translation>
     </message>
     <message>
         <source>Dalen Tavrin ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de Dalen Tavrin</translation>
     </message>
     <message>
         <source>Beep enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido activado</translation>
     </message>
     <message>
         <source>Secondary page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso secundario activado</translation>
     </message>
     <message>
         <source>Secondary page pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas del aviso secundario</translation>
     </message>
     <message>
         <source>Cancel message enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de cancelación activado</translation>
     </message>
     <message>
         <source>Cancel message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de cancelación</translation>
     </message>
     <message>
         <source>1, 2 or 10</source>
-        <translation type="unfinished"></translation>
+        <translation>1, 2 o 10</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Zell</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <source>VIBE 1</source>
         <comment>zell pgr vibration mode 1</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRACIÓN 1</translation>
     </message>
     <message>
         <source>VIBE 2</source>
         <comment>zell pgr vibration mode 2</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRACIÓN 2</translation>
     </message>
     <message>
         <source>VIBE 3</source>
         <comment>zell pgr vibration mode 3</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRACIÓN 3</translation>
     </message>
     <message>
         <source>1 Sec</source>
         <comment>guest pgr flash mode 1</comment>
-        <translation type="unfinished"></translation>
+        <translation>1 s</translation>
     </message>
     <message>
         <source>30 Sec</source>
         <comment>guest pgr flash mode 2</comment>
-        <translation type="unfinished"></translation>
+        <translation>30 s</translation>
     </message>
     <message>
         <source>5 Min</source>
         <comment>guest pgr flash mode 3</comment>
-        <translation type="unfinished"></translation>
+        <translation>5 min</translation>
     </message>
     <message>
         <source>Normally Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalmente abierto</translation>
     </message>
     <message>
         <source>Normally Closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalmente cerrado</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado</translation>
     </message>
     <message>
         <source>Vibe 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración 1</translation>
     </message>
     <message>
         <source>Vibe 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración 2</translation>
     </message>
     <message>
         <source>Vibe 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración 3</translation>
     </message>
     <message>
         <source>Beep 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido 1</translation>
     </message>
     <message>
         <source>Beep 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido 2</translation>
     </message>
     <message>
         <source>Beep 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido 3</translation>
     </message>
     <message>
         <source>Vibe-Beep 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración y pitido 1</translation>
     </message>
     <message>
         <source>Vibe-Beep 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración y pitido 2</translation>
     </message>
     <message>
         <source>Vibe-Beep 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración y pitido 3</translation>
     </message>
     <message>
         <source>Look Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirar pantalla</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Indefinite</source>
-        <translation type="unfinished"></translation>
+        <translation>Indefinido</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo</translation>
     </message>
 </context>
 <context>
     <name>CfgFile</name>
     <message>
         <source>Could not read from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer %1</translation>
     </message>
     <message>
         <source>It is larger than %1 MB, far larger than any configuration file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocupa más de %1 MB, mucho más que cualquier archivo de configuración.</translation>
     </message>
     <message>
         <source>Could not write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir en %1</translation>
     </message>
     <message>
         <source>The %1 holds the character %2, which Tavrin cannot take.
 Please replace it; the file was not loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo &quot;%1&quot; contiene el carácter %2, que Tavrin no admite.
+Sustitúyalo; no se ha cargado el archivo.</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; its field takes at most %3.
 Please shorten it; the file was not loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo &quot;%1&quot; tiene %2 caracteres; admite como máximo %3.
+Acórtelo; no se ha cargado el archivo.</translation>
     </message>
     <message>
         <source>The %1 holds the character &quot;%2&quot;, which Tavrin cannot take.
 Please replace it; the file was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo &quot;%1&quot; contiene el carácter &quot;%2&quot;, que Tavrin no admite.
+Sustitúyalo; no se ha guardado el archivo.</translation>
     </message>
     <message>
         <source>Unable to load config file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cargar el archivo de configuración</translation>
     </message>
     <message>
         <source>Unable to save config file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el archivo de configuración</translation>
     </message>
 </context>
 <context>
     <name>CliAllUnits</name>
     <message>
         <source> (port %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (puerto %1)</translation>
     </message>
     <message>
         <source>No Tavrin device found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún dispositivo Tavrin</translation>
     </message>
     <message>
         <source>%1 holds {n} in a message text, but the units are not numbered; nothing was sent. Number them with --number-from N or --numbers LIST.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene {n} en el texto de un mensaje, pero las unidades no están numeradas; no se ha enviado nada. Numérelas con --number-from N o --numbers LIST.</translation>
     </message>
     <message>
         <source>left out (--exclude-serial)</source>
-        <translation type="unfinished"></translation>
+        <translation>excluida (--exclude-serial)</translation>
     </message>
     <message>
         <source>skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>omitida: %1</translation>
     </message>
     <message>
         <source>FAILED: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ERROR: %1</translation>
     </message>
     <message>
         <source>written and verified (%1 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>escrita y verificada (%1 s)</translation>
     </message>
     <message>
         <source>written (not verified) (%1 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>escrita (sin verificar) (%1 s)</translation>
     </message>
     <message>
         <source>%1 written and verified, %2 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 escritas y verificadas, %2 con error</translation>
     </message>
     <message>
         <source>%1 written (not verified), %2 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 escritas (sin verificar), %2 con error</translation>
     </message>
     <message>
         <source>, %1 skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 omitidas</translation>
     </message>
     <message>
         <source>writing...</source>
-        <translation type="unfinished"></translation>
+        <translation>escribiendo...</translation>
     </message>
     <message>
         <source>Waiting for units; Ctrl+C to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando unidades; Ctrl+C para detener.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1.</translation>
     </message>
     <message>
         <source> / Nothing was saved; --allow-incomplete saves them with their defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation> / No se ha guardado nada; --allow-incomplete los guarda con sus valores predeterminados.</translation>
     </message>
     <message>
         <source>its serial number &quot;%1&quot; cannot name a file; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>su número de serie &quot;%1&quot; no sirve como nombre de archivo; no se ha guardado nada.</translation>
     </message>
     <message>
         <source>another unit has the same serial number; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>otra unidad tiene el mismo número de serie; no se ha guardado nada.</translation>
     </message>
     <message>
         <source>saved as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>guardada como %1</translation>
     </message>
     <message>
         <source>%1 saved, %2 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 guardadas, %2 con error</translation>
     </message>
     <message>
         <source>%1: file %2, Tavrin %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: archivo %2, Tavrin %3</translation>
     </message>
     <message>
         <source>cannot be compared: </source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede comparar: </translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>coincide</translation>
     </message>
     <message>
         <source>differs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>difiere: %1</translation>
     </message>
     <message>
         <source>%1 match, %2 differ, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 coinciden, %2 difieren, %3 con error</translation>
     </message>
 </context>
 <context>
     <name>CliApp</name>
     <message>
         <source>Several Tavrin units are attached; choose one with --device PATH or --serial SERIAL. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay varias unidades Tavrin conectadas; elija una con --device PATH o --serial SERIAL. No se ha enviado nada.</translation>
     </message>
     <message>
         <source>No Tavrin unit is attached at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna unidad Tavrin conectada en %1.</translation>
     </message>
     <message>
         <source>No attached Tavrin unit has the serial number %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna unidad Tavrin conectada tiene el número de serie %1.</translation>
     </message>
     <message>
         <source>Several attached Tavrin units have the serial number %1; choose one with --device PATH.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varias unidades Tavrin conectadas tienen el número de serie %1; elija una con --device PATH.</translation>
     </message>
     <message>
         <source>No Tavrin unit is attached.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna unidad Tavrin conectada.</translation>
     </message>
     <message>
         <source>No Tavrin device found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún dispositivo Tavrin</translation>
     </message>
     <message>
         <source>Not every attached unit answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>No todas las unidades conectadas han respondido.</translation>
     </message>
     <message>
         <source>Nothing was written; --allow-incomplete writes them with their defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha escrito nada; --allow-incomplete los escribe con sus valores predeterminados.</translation>
     </message>
     <message>
         <source>The unit cannot be compared with %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede comparar la unidad con %1:</translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>coincide</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>difiere</translation>
     </message>
     <message>
         <source>station needs --log LOG: the log of the units provisioned.</source>
-        <translation type="unfinished"></translation>
+        <translation>station necesita --log LOG: el registro de las unidades aprovisionadas.</translation>
     </message>
     <message>
         <source>--%1 needs a whole number of at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 necesita un número entero mayor o igual que %2.</translation>
     </message>
     <message>
         <source>Cannot compare: %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede comparar: no se puede leer %1.</translation>
     </message>
 </context>
 <context>
     <name>CliCommandLine</name>
     <message>
         <source>Show the attached unit&apos;s model, firmware and serial number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el modelo, el firmware y el número de serie de la unidad conectada.</translation>
     </message>
     <message>
         <source>Read the unit&apos;s settings as a configuration file (standard output, or -o FILE).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee los ajustes de la unidad como archivo de configuración (salida estándar, o -o FILE).</translation>
     </message>
     <message>
         <source>Write a configuration file into the unit, as Update does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un archivo de configuración en la unidad, como hace Actualizar.</translation>
     </message>
     <message>
         <source>List the settings of a configuration file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra los ajustes de un archivo de configuración.</translation>
     </message>
     <message>
         <source>Program an Alpha pager through the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa un buscapersonas Alpha a través de la unidad.</translation>
     </message>
     <message>
         <source>Program a Zell pager or a coaster through the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa un buscapersonas Zell o un posavasos a través de la unidad.</translation>
     </message>
     <message>
         <source>List the settings in which two configuration files differ (exit status 1 when they do).</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra los ajustes en que difieren dos archivos de configuración (código de salida 1 si difieren).</translation>
     </message>
     <message>
         <source>List the attached units: device path, model, firmware and serial number; fails without any.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra las unidades conectadas: ruta del dispositivo, modelo, firmware y número de serie; falla si no hay ninguna.</translation>
     </message>
     <message>
         <source>Read the unit and compare it with a configuration file, writing nothing (exit status 1 when it differs).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee la unidad y la compara con un archivo de configuración, sin escribir nada (código de salida 1 si difiere).</translation>
     </message>
     <message>
         <source>Write and verify FILE into every unit attached and every unit plugged in until stopped, several at once, each once per plug-in; needs --log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe y verifica FILE en cada unidad conectada y en cada unidad que se conecte hasta que se detenga, varias a la vez, cada una una vez por conexión; necesita --log.</translation>
     </message>
     <message>
         <source>No command given.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado ningún comando.</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando desconocido &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1</translation>
     </message>
     <message>
         <source>%1 is given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se ha indicado más de una vez.</translation>
     </message>
     <message>
         <source>%1 does not apply to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se aplica a %2.</translation>
     </message>
     <message>
         <source>--transcript needs --simulate or --simulate-from.</source>
-        <translation type="unfinished"></translation>
+        <translation>--transcript necesita --simulate o --simulate-from.</translation>
     </message>
     <message>
         <source>--device and --serial both choose the unit: give one of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>--device y --serial eligen ambos la unidad: indique solo uno de ellos.</translation>
     </message>
     <message>
         <source>--all takes every attached unit: --device and --serial do not go with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>--all toma todas las unidades conectadas: no se puede combinar con --device ni con --serial.</translation>
     </message>
     <message>
         <source>--exclude-serial goes with --all.</source>
-        <translation type="unfinished"></translation>
+        <translation>--exclude-serial solo se usa con --all.</translation>
     </message>
     <message>
         <source>read --all needs -o FOLDER: a file per unit goes there.</source>
-        <translation type="unfinished"></translation>
+        <translation>read --all necesita -o FOLDER: allí se guarda un archivo por unidad.</translation>
     </message>
     <message>
         <source>--number-from and --numbers both number the units: give one of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>--number-from y --numbers numeran ambos las unidades: indique solo uno de ellos.</translation>
     </message>
     <message>
         <source>--exclude-serial is empty: give the unit&apos;s serial number (see list).</source>
-        <translation type="unfinished"></translation>
+        <translation>--exclude-serial está vacío: indique el número de serie de la unidad (véase list).</translation>
     </message>
     <message>
         <source>--%1 is empty: give the unit&apos;s %2 (see list).</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 está vacío: indique %2 de la unidad (véase list).</translation>
     </message>
     <message>
         <source>device path</source>
-        <translation type="unfinished"></translation>
+        <translation>la ruta del dispositivo</translation>
     </message>
     <message>
         <source>serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de serie</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe &apos;%1 --help&apos; para más información.</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos:</translation>
     </message>
     <message>
         <source>Options of every command:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de todos los comandos:</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda.</translation>
     </message>
     <message>
         <source>Show the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la versión.</translation>
     </message>
     <message>
         <source>Also print the traces of the device talk on standard error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra también en la salida de error estándar las trazas de la comunicación con el dispositivo.</translation>
     </message>
     <message>
         <source>Talk to a virtual unit instead of USB: tavrin2, dalen or dalen2. It answers at once. Several models separated by commas (tavrin2,dalen) attach several units, with serial numbers 00012345, 00012346 and so on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se comunica con una unidad virtual en lugar de USB: tavrin2, dalen o dalen2. Responde al instante. Varios modelos separados por comas (tavrin2,dalen) conectan varias unidades, con los números de serie 00012345, 00012346, etc.</translation>
     </message>
     <message>
         <source>The virtual unit (the first of several) starts with FILE&apos;s settings (and its model, unless --simulate is given).</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad virtual (la primera, si hay varias) empieza con los ajustes de FILE (y con su modelo, salvo que se indique --simulate).</translation>
     </message>
     <message>
         <source>Options of detect, read, write, check, program-alpha and program-zell:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de detect, read, write, check, program-alpha y program-zell:</translation>
     </message>
     <message>
         <source>Write the file also when the unit did not report some settings (they keep their defaults); without it such a read fails and writes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el archivo también cuando la unidad no ha informado de algunos ajustes (conservan sus valores predeterminados); sin esta opción, esa lectura falla y no escribe nada.</translation>
     </message>
     <message>
         <source>Options of write:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de write:</translation>
     </message>
     <message>
         <source>Do not read the unit back to check that it holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No vuelve a leer la unidad para comprobar que contiene lo escrito.</translation>
     </message>
     <message>
         <source>Append a row for each unit tried to the provisioning log FILE (CSV; created with a header row), on disk before the unit&apos;s result is printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade al registro de aprovisionamiento FILE una fila por cada unidad tratada (CSV; se crea con una fila de encabezado), guardada en disco antes de mostrar el resultado de la unidad.</translation>
     </message>
     <message>
         <source>Number the units from N (1-9999): a Dalen unit&apos;s ID becomes its number, and {n} in a message text stands for it ({{ for a literal {).</source>
-        <translation type="unfinished"></translation>
+        <translation>Numera las unidades a partir de N (1-9999): el ID de una unidad Dalen pasa a ser su número, y {n} en el texto de un mensaje lo representa ({{ para una { literal).</translation>
     </message>
     <message>
         <source>Number the units from a list, such as 12,14,20-35.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numera las unidades según una lista, como 12,14,20-35.</translation>
     </message>
     <message>
         <source>Options of read, write and check:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de read, write y check:</translation>
     </message>
     <message>
         <source>Every attached unit at once, one line each as it finishes, then a summary (read: -o names a folder, one file per unit named by serial number).</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las unidades conectadas a la vez, una línea por unidad al terminar y después un resumen (read: -o indica una carpeta, con un archivo por unidad con el número de serie como nombre).</translation>
     </message>
     <message>
         <source>With --all: leave the unit with this serial number alone (may be given more than once).</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --all: no toca la unidad con este número de serie (se puede indicar más de una vez).</translation>
     </message>
     <message>
         <source>Options of detect, show, diff, list and check, and of read and write with --all:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de detect, show, diff, list y check, y de read y write con --all:</translation>
     </message>
     <message>
         <source>Options of station:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de station:</translation>
     </message>
     <message>
         <source>Required: the provisioning log, as with write. Units it shows verified with the same profile are left alone; one station per log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obligatorio: el registro de aprovisionamiento, como en write. Las unidades que el registro muestra verificadas con el mismo perfil no se tocan; una estación por registro.</translation>
     </message>
     <message>
         <source>Write units the log shows verified with this profile again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a escribir las unidades que el registro muestra verificadas con este perfil.</translation>
     </message>
     <message>
         <source>Leave the unit with this serial number alone (may be given more than once).</source>
-        <translation type="unfinished"></translation>
+        <translation>No toca la unidad con este número de serie (se puede indicar más de una vez).</translation>
     </message>
     <message>
         <source>Stop after N units were verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se detiene cuando se han verificado N unidades.</translation>
     </message>
     <message>
         <source>Stop after SECONDS in which no unit was in flight and none was plugged in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se detiene tras SECONDS sin ninguna unidad en curso ni ninguna conectada.</translation>
     </message>
     <message>
         <source>As with write; a number is used up only by a verified unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Como en write; un número solo se gasta con una unidad verificada.</translation>
     </message>
     <message>
         <source>As with write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Como en write.</translation>
     </message>
     <message>
         <source>One object per unit, then a summary object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un objeto por unidad y después un objeto de resumen.</translation>
     </message>
     <message>
         <source>Without --number-from or --numbers, numbering continues after the highest number of the log, if it holds any. Stops on SIGINT or SIGTERM after the units in flight; a second signal stops at once. Exit status 0 when no unit failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin --number-from ni --numbers, la numeración continúa tras el número más alto del registro, si contiene alguno. Se detiene con SIGINT o SIGTERM tras las unidades en curso; una segunda señal la detiene al instante. Código de salida 0 si ninguna unidad ha fallado.</translation>
     </message>
     <message>
         <source>Exit status: 0 on success, 1 when the unit or a file failed, 2 for a wrong command line or when several units are attached and none was chosen. diff: 0 when the files hold the same settings, 1 when they differ, 2 when a file cannot be read. check: 1 also when a unit differs. With --all: 1 when any unit failed or none is attached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de salida: 0 si todo es correcto, 1 si ha fallado la unidad o un archivo, 2 si la línea de comandos es incorrecta o si hay varias unidades conectadas y no se ha elegido ninguna. diff: 0 si los archivos contienen los mismos ajustes, 1 si difieren, 2 si no se puede leer un archivo. check: también 1 si una unidad difiere. Con --all: 1 si ha fallado alguna unidad o si no hay ninguna conectada.</translation>
     </message>
     <message>
         <source>Write every line the virtual unit received to FILE, one per line (a line break in a line as \n), also on failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe en FILE cada línea que ha recibido la unidad virtual, una por línea (un salto de línea dentro de una línea como \n), también si hay un error.</translation>
     </message>
     <message>
         <source>Use the unit at this device path (see list).</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa la unidad de esta ruta de dispositivo (véase list).</translation>
     </message>
     <message>
         <source>Use the unit with this serial number (see list).</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa la unidad con este número de serie (véase list).</translation>
     </message>
     <message>
         <source>With several units attached one of these is required: the command refuses and lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con varias unidades conectadas, una de estas opciones es obligatoria: el comando se niega y las muestra.</translation>
     </message>
     <message>
         <source>Options of read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de read:</translation>
     </message>
     <message>
         <source>Write the configuration file to FILE (replaced only when complete).</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el archivo de configuración en FILE (solo se sustituye cuando está completo).</translation>
     </message>
     <message>
         <source>Print JSON for scripts (with --all: one object per unit, then a summary object; check of one unit: that unit&apos;s object, as with --all).</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra JSON para scripts (con --all: un objeto por unidad y después un objeto de resumen; check de una sola unidad: el objeto de esa unidad, como con --all).</translation>
     </message>
     <message>
         <source>Print only each unit&apos;s end and the summary: no line when the station starts waiting or a unit&apos;s write begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra solo el final de cada unidad y el resumen: ninguna línea cuando la estación empieza a esperar ni cuando empieza la escritura de una unidad.</translation>
     </message>
     <message>
         <source>Options of program-alpha:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de program-alpha:</translation>
     </message>
     <message>
         <source>Pager number, 1-9999 (100-9999 with group paging on). Required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de buscapersonas, 1-9999 (100-9999 con el aviso a grupos activado). Obligatorio.</translation>
     </message>
     <message>
         <source>All page ID, 1-9999 (default 911).</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de aviso general, 1-9999 (predeterminado: 911).</translation>
     </message>
     <message>
         <source>System ID, 0-13 (default 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de sistema, 0-13 (predeterminado: 0).</translation>
     </message>
     <message>
         <source>Welcome message: at most 3 lines and 48 characters, no comma; \n starts a new line, \\ is a backslash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de bienvenida: como máximo 3 líneas y 48 caracteres, sin comas; \n empieza una línea nueva, \\ es una barra invertida.</translation>
     </message>
     <message>
         <source>Group paging (default off).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso a grupos (predeterminado: off).</translation>
     </message>
     <message>
         <source>Group %1: pager 0-98 (0 = not used), name of at most %2 characters without comma. Needs group paging on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo %1: buscapersonas 0-98 (0 = sin usar), nombre de como máximo %2 caracteres sin comas. Necesita el aviso a grupos activado.</translation>
     </message>
     <message>
         <source>Options of program-zell:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de program-zell:</translation>
     </message>
     <message>
         <source>Pager or coaster number, 1-9999. Required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de buscapersonas o de posavasos, 1-9999. Obligatorio.</translation>
     </message>
     <message>
         <source>Program a Zell pager or a coaster (default zell).</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa un buscapersonas Zell o un posavasos (predeterminado: zell).</translation>
     </message>
     <message>
         <source>A guest or a manager Zell pager (default guest).</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas Zell de cliente o de encargado (predeterminado: guest).</translation>
     </message>
     <message>
         <source>Vibration (default on).</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración (predeterminado: on).</translation>
     </message>
     <message>
         <source>Usage: %1 [options] COMMAND [ARGUMENTS]</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [opciones] COMANDO [ARGUMENTOS]</translation>
     </message>
     <message>
         <source>Configures the attached Tavrin unit from the command line, for installers who set up many units,
 and lists and compares configuration files (.t2c) of the window and of this command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configura desde la línea de comandos la unidad Tavrin conectada, para instaladores que configuran muchas unidades,
+y muestra y compara archivos de configuración (.t2c) de la ventana y de este comando.</translation>
     </message>
 </context>
 <context>
