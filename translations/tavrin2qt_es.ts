@@ -786,35 +786,36 @@ y muestra y compara archivos de configuración (.t2c) de la ventana y de este co
     <name>CliSimulation</name>
     <message>
         <source>Unknown model &quot;%1&quot; for --simulate: use tavrin2, dalen or dalen2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo desconocido &quot;%1&quot; para --simulate: use tavrin2, dalen o dalen2.</translation>
     </message>
     <message>
         <source>%1 holds the settings of no model the virtual unit can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene ajustes que no corresponden a ningún modelo que pueda ser la unidad virtual.</translation>
     </message>
     <message>
         <source>--simulate %1 is another model than the settings of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--simulate %1 es un modelo distinto del de los ajustes de %2.</translation>
     </message>
     <message>
         <source>The virtual unit cannot take the settings of %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad virtual no admite los ajustes de %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>CliStationCommand</name>
     <message>
         <source>%1 was already provisioned with this profile on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya se aprovisionó con este perfil el %2</translation>
     </message>
     <message>
         <source>Stopping after the units in flight; a second signal stops at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteniendo tras las unidades en curso; una segunda señal detiene al instante.</translation>
     </message>
     <message>
         <source>Stopped at once; left unverified: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido al instante; quedan sin verificar: %1</translation>
     </message>
 </context>
 <context>
@@ -830,7 +831,16 @@ NOTE: if &quot;New Hardware Wizard&quot; comes up, do following:
 3) request to search in the following directory:
 &quot;C:\Program Files\Atmel\Flip 3.3.1\usb&quot; then Next, then Finish
 4) Wait until popup says new hardware is ready to use, then press OK below</source>
-        <translation type="unfinished"></translation>
+        <translation>Para DalenTavrin: desconecte el cable USB y vuelva a conectarlo.
+
+Para TavrinII: pulse brevemente el botón de confirmación del lateral.
+
+NOTA: si aparece el &quot;Asistente para hardware nuevo encontrado&quot;, haga lo siguiente:
+1) Seleccione la opción &quot;No por el momento&quot; y luego Siguiente
+2) Seleccione &quot;Instalar desde una lista o ubicación específica (avanzado)&quot; y luego Siguiente
+3) Indique que busque en la carpeta siguiente:
+&quot;C:\Program Files\Atmel\Flip 3.3.1\usb&quot; y luego Siguiente y Finalizar
+4) Espere hasta que un aviso indique que el nuevo hardware está listo para usarse y pulse Aceptar</translation>
     </message>
     <message>
         <source>For DalenTavrin - Please unplug then re-plug USB cable.
@@ -841,99 +851,111 @@ NOTE: the update is written with dfu-programmer, which must be installed.
 Without root, the udev rule 70-tavrin.rules (installed with this utility)
 lets your user reach the boot loader (USB device 03eb:2ff9).
 Wait a few seconds for the boot loader to attach, then press OK below</source>
-        <translation type="unfinished"></translation>
+        <translation>Para DalenTavrin: desconecte el cable USB y vuelva a conectarlo.
+
+Para TavrinII: pulse brevemente el botón de confirmación del lateral.
+
+NOTA: la actualización se escribe con dfu-programmer, que debe estar instalado.
+Sin root, la regla udev 70-tavrin.rules (instalada con esta utilidad)
+permite a su usuario acceder al cargador de arranque (dispositivo USB 03eb:2ff9).
+Espere unos segundos a que se conecte el cargador de arranque y pulse Aceptar</translation>
     </message>
     <message>
         <source>Updating Firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando el firmware...</translation>
     </message>
     <message>
         <source>Please Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere, por favor</translation>
     </message>
     <message>
         <source>Start boot-loader</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar el cargador de arranque</translation>
     </message>
     <message>
         <source>Waiting for the boot loader: %1 s (at most %2 s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando al cargador de arranque: %1 s (como máximo %2 s)...</translation>
     </message>
     <message>
         <source>Writing the firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo el firmware...</translation>
     </message>
     <message>
         <source>Choose a firmware file to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el archivo de firmware que desea cargar</translation>
     </message>
     <message>
         <source>Firmware files (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de firmware (*.%1)</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>File: %1, has wrong filename format.
 Do you want to load it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo: %1: el nombre no tiene el formato correcto.
+¿Desea cargarlo de todos modos?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Operación correcta</translation>
     </message>
     <message>
         <source>The firmware update is complete.
 Please unplug then re-plug USB cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización del firmware ha terminado.
+Desconecte el cable USB y vuelva a conectarlo.</translation>
     </message>
     <message>
         <source>Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>The flashing tool %1 could not be started:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar la herramienta de grabación %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>FrmProgramPagers</name>
     <message>
         <source>Program Pagers stays open until the pager is programmed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana Programar buscapersonas permanece abierta hasta que termine la programación del buscapersonas.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Invalid Welcome Message text...
 up to 3 lines and 48 characters max
 - no commas allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto del mensaje de bienvenida no válido...
+como máximo 3 líneas y 48 caracteres
+- no se admiten comas</translation>
     </message>
     <message>
         <source>Alpha pager %1 programmed</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas Alpha %1 programado</translation>
     </message>
     <message>
         <source>Coaster %1 programmed</source>
-        <translation type="unfinished"></translation>
+        <translation>Posavasos %1 programado</translation>
     </message>
     <message>
         <source>Zell pager %1 programmed</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas Zell %1 programado</translation>
     </message>
 </context>
 <context>
@@ -2217,191 +2239,193 @@ Tavrin</source>
     <name>HubStation</name>
     <message>
         <source>The log %1 cannot be written (%2); no more units are started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en el registro %1 (%2); no se inician más unidades.</translation>
     </message>
     <message>
         <source>stopped before it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>detenida antes de verificarla</translation>
     </message>
 </context>
 <context>
     <name>Latin1Text</name>
     <message>
         <source> (tab)</source>
-        <translation type="unfinished"></translation>
+        <translation> (tabulador)</translation>
     </message>
     <message>
         <source> (line feed)</source>
-        <translation type="unfinished"></translation>
+        <translation> (salto de línea)</translation>
     </message>
     <message>
         <source> (carriage return)</source>
-        <translation type="unfinished"></translation>
+        <translation> (retorno de carro)</translation>
     </message>
 </context>
 <context>
     <name>PagerOptions</name>
     <message>
         <source>A coaster is always a guest: --who manager needs --kind zell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un posavasos siempre es de cliente: --who manager necesita --kind zell.</translation>
     </message>
     <message>
         <source>Invalid Welcome Message text...
 up to 3 lines and 48 characters max
 - no commas allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto del mensaje de bienvenida no válido...
+como máximo 3 líneas y 48 caracteres
+- no se admiten comas</translation>
     </message>
     <message>
         <source>--%1 takes a number from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 admite un número de %2 a %3.</translation>
     </message>
     <message>
         <source>--%1 is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 es obligatorio.</translation>
     </message>
     <message>
         <source>--%1 takes %2 or %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 admite %2 o %3.</translation>
     </message>
     <message>
         <source>--%1 needs --group-paging on.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 necesita --group-paging on.</translation>
     </message>
     <message>
         <source>--%1 takes a pager number from %2 to %3 (0 = not used), then a comma and the group&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 admite un número de buscapersonas de %2 a %3 (0 = sin usar), seguido de una coma y el nombre del grupo.</translation>
     </message>
     <message>
         <source>Group names may not contain commas (--%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Los nombres de grupo no pueden contener comas (--%1).</translation>
     </message>
     <message>
         <source>The name of group %1 takes at most %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del grupo %1 admite como máximo %2 caracteres.</translation>
     </message>
 </context>
 <context>
     <name>ProvisionLog</name>
     <message>
         <source>Could not write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir en %1</translation>
     </message>
     <message>
         <source>The log %1 is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa está usando el registro %1.</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco está lleno</translation>
     </message>
     <message>
         <source>the disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>se ha agotado la cuota de disco</translation>
     </message>
     <message>
         <source>the file system is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>el sistema de archivos es de solo lectura</translation>
     </message>
     <message>
         <source>the file is as large as the system lets it grow</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo ha alcanzado el tamaño máximo que permite el sistema</translation>
     </message>
     <message>
         <source>Could not write to %1: the folder %2 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir en %1: la carpeta %2 no existe.</translation>
     </message>
     <message>
         <source>Could not write to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir en %1: %2.</translation>
     </message>
     <message>
         <source>%1 is not a regular file; the log must be one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo normal; el registro debe serlo.</translation>
     </message>
     <message>
         <source>%1 is not a provisioning log of this program: its first line is not the log&apos;s header. Choose a new file, or a log this program wrote.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un registro de aprovisionamiento de este programa: su primera línea no es el encabezado del registro. Elija un archivo nuevo o un registro escrito por este programa.</translation>
     </message>
     <message>
         <source>%1 holds %2 MiB, more than a provisioning log may (%3 MiB); start a new log.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ocupa %2 MiB, más de lo que admite un registro de aprovisionamiento (%3 MiB); empiece un registro nuevo.</translation>
     </message>
     <message>
         <source>Could not read from %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>ProvisionPolicy</name>
     <message>
         <source>%1 holds values out of range; nothing was sent:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene valores fuera de rango; no se ha enviado nada:</translation>
     </message>
     <message>
         <source>%1: %2 (allowed: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (permitido: %3)</translation>
     </message>
     <message>
         <source>%1: %2 characters (at most %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 caracteres (como máximo %3)</translation>
     </message>
     <message>
         <source>%1 holds messages longer than their fields take; nothing was sent:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene mensajes más largos de lo que admiten sus campos; no se ha enviado nada:</translation>
     </message>
     <message>
         <source>already provisioned with this profile on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ya aprovisionada con este perfil el %1</translation>
     </message>
     <message>
         <source>left out</source>
-        <translation type="unfinished"></translation>
+        <translation>excluida</translation>
     </message>
     <message>
         <source>This unit reports no serial number; it cannot be told apart from others, so nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta unidad no indica ningún número de serie; no se puede distinguir de las demás, así que no se ha enviado nada.</translation>
     </message>
     <message>
         <source>Another unit in flight, at %1, reports the same serial number %2; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra unidad en curso, en %1, indica el mismo número de serie %2; no se ha enviado nada.</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Tavrin II</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin II</translation>
     </message>
     <message>
         <source>Dalen Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin</translation>
     </message>
     <message>
         <source>Dalen Tavrin - 2 Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin - 2 Button</translation>
     </message>
 </context>
 <context>
     <name>SettingsPrinter</name>
     <message>
         <source>(out of range; allowed: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(fuera de rango; permitido: %1)</translation>
     </message>
     <message>
         <source>%1: %2, not answering (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, no responde (%3)</translation>
     </message>
     <message>
         <source>%1: %2, firmware %3, serial number %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, firmware %3, número de serie %4</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguno)</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo</translation>
     </message>
 </context>
 <context>
@@ -2409,18 +2433,22 @@ up to 3 lines and 48 characters max
     <message>
         <source>Tavrin2QtCfg::freeze(): Got archive_exception (%1 = %2)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin2QtCfg::freeze(): se ha producido archive_exception (%1 = %2)
+</translation>
     </message>
     <message>
         <source>Tavrin2QtCfg::thaw(): Got archive exception (%1 = %2)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin2QtCfg::thaw(): se ha producido una excepción de archivo (%1 = %2)
+</translation>
     </message>
     <message>
         <source>Tavrin2QtCfg::thaw(): Got another exception while reading:
 %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin2QtCfg::thaw(): se ha producido otra excepción durante la lectura:
+%1
+</translation>
     </message>
 </context>
 <context>
@@ -2687,69 +2715,69 @@ Nothing was sent.</source>
     <name>UnitNumbering</name>
     <message>
         <source>&quot;%1&quot; is not a list of numbers such as 12,14,20-35.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una lista de números como 12,14,20-35.</translation>
     </message>
     <message>
         <source>The number %1 is outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número %1 está fuera del intervalo de %2 a %3.</translation>
     </message>
     <message>
         <source>The number %1 is given twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número %1 aparece dos veces.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un número.</translation>
     </message>
     <message>
         <source>no number left</source>
-        <translation type="unfinished"></translation>
+        <translation>no quedan números</translation>
     </message>
 </context>
 <context>
     <name>UnitTextValidator</name>
     <message>
         <source>%1: Tavrin cannot take characters beyond Latin-1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Tavrin no admite caracteres fuera de Latin-1</translation>
     </message>
     <message>
         <source>%1: Tavrin cannot show control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Tavrin no puede mostrar caracteres de control</translation>
     </message>
     <message>
         <source>&quot;,&quot;: a comma would start another field of Tavrin&apos;s command</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;,&quot;: una coma iniciaría otro campo del comando de Tavrin</translation>
     </message>
 </context>
 <context>
     <name>UnitWorker</name>
     <message>
         <source>With number %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Con el número %1: %2</translation>
     </message>
     <message>
         <source>Unexpected failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error inesperado.</translation>
     </message>
     <message>
         <source>This unit is a %1 and the profile is for a %2; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta unidad es un %1 y el perfil es para un %2; no se ha enviado nada.</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; its field takes at most %3. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo &quot;%1&quot; tiene %2 caracteres; admite como máximo %3. No se ha enviado nada.</translation>
     </message>
     <message>
         <source>unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>desconectada</translation>
     </message>
     <message>
         <source>unplugged before it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>desconectada antes de verificarla</translation>
     </message>
     <message>
         <source>It now holds number %1: plug it in again to finish it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora tiene el número %1: vuelva a conectarla para terminarla.</translation>
     </message>
 </context>
 <context>
@@ -2757,107 +2785,113 @@ Nothing was sent.</source>
     <message>
         <source>The Tavrin device took %1 of %2 bytes of a report.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo Tavrin ha aceptado %1 de %2 bytes de un informe.
+</translation>
     </message>
     <message>
         <source>Permission denied opening the Tavrin device. Install the udev rule 70-tavrin.rules (see README) and re-plug the device.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso denegado al abrir el dispositivo Tavrin. Instale la regla udev 70-tavrin.rules (véase README) y vuelva a conectar el dispositivo.
+</translation>
     </message>
     <message>
         <source>HID.DLL failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido cargar HID.DLL</translation>
     </message>
     <message>
         <source>SETUPAPI.DLL failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido cargar SETUPAPI.DLL</translation>
     </message>
     <message>
         <source>HidD_GetHidGuid not found in HID.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado HidD_GetHidGuid en HID.DLL</translation>
     </message>
     <message>
         <source>HidD_GetAttributes not found in HID.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado HidD_GetAttributes en HID.DLL</translation>
     </message>
     <message>
         <source>SetupDiDestroyDeviceInfoList not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado SetupDiDestroyDeviceInfoList en SETUPAPI.DLL</translation>
     </message>
     <message>
         <source>SetupDiEnumDeviceInterfaces not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado SetupDiEnumDeviceInterfaces en SETUPAPI.DLL</translation>
     </message>
     <message>
         <source>SetupDiGetClassDevsA not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado SetupDiGetClassDevsA en SETUPAPI.DLL</translation>
     </message>
     <message>
         <source>SetupDiGetDeviceInterfaceDetailA not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado SetupDiGetDeviceInterfaceDetailA en SETUPAPI.DLL</translation>
     </message>
     <message>
         <source>No Tavrin device found
 Please verify Tavrin is connected to PC</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún dispositivo Tavrin
+Compruebe que Tavrin está conectado al PC</translation>
     </message>
     <message>
         <source>SetupDiGetClassDevs failed to open handle to device set</source>
-        <translation type="unfinished"></translation>
+        <translation>SetupDiGetClassDevs no ha podido abrir un identificador para el conjunto de dispositivos</translation>
     </message>
     <message>
         <source>SetupDiGetDeviceInterfaceDetail failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de SetupDiGetDeviceInterfaceDetail</translation>
     </message>
     <message>
         <source>getHidGuid passed in NULL guid</source>
-        <translation type="unfinished"></translation>
+        <translation>getHidGuid ha recibido un GUID NULL</translation>
     </message>
     <message>
         <source>WriteFile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de WriteFile</translation>
     </message>
     <message>
         <source>ReadFile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de ReadFile</translation>
     </message>
     <message>
         <source>GetOverlappedResult failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de GetOverlappedResult</translation>
     </message>
     <message>
         <source>Lost communication to Tavrin
 Please remove then re-attach Tavrin to PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha perdido la comunicación con Tavrin
+Desconecte Tavrin del PC y vuelva a conectarlo</translation>
     </message>
     <message>
         <source>Tavrin response indicates an error was
 encountered performing current operation</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta de Tavrin indica que se ha producido un error
+al realizar la operación actual</translation>
     </message>
     <message>
         <source>Detected software version is not supported.
 Please contact Orvenna to upgrade.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión de software detectada no es compatible.
+Póngase en contacto con Orvenna para actualizarla.</translation>
     </message>
     <message>
         <source>Command line too long for Tavrin (%1 characters, at most %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea de comando demasiado larga para Tavrin (%1 caracteres, como máximo %2)</translation>
     </message>
     <message>
         <source>The Tavrin at %1 is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa está usando el Tavrin de %1.</translation>
     </message>
     <message>
         <source>WARNING: unknown exception</source>
-        <translation type="unfinished"></translation>
+        <translation>ADVERTENCIA: excepción desconocida</translation>
     </message>
 </context>
 <context>
     <name>WorkerPool</name>
     <message>
         <source>its row could not be written to the log: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido escribir su fila en el registro: %1</translation>
     </message>
 </context>
 <context>
