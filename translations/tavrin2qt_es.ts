@@ -962,251 +962,251 @@ como máximo 3 líneas y 48 caracteres
     <name>FrmProvisionUnits</name>
     <message>
         <source>Provision Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprovisionar unidades</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>Finishes the units being written, then stops</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina las unidades que se están escribiendo y después se detiene</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>The profile&apos;s messages hold {n}, which only numbered units can take: every unit would get it as it stands. Number the units, or take {n} out of the messages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los mensajes del perfil contienen {n}, que solo admiten las unidades numeradas: todas las unidades lo recibirían tal cual. Numere las unidades o quite {n} de los mensajes.</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil</translation>
     </message>
     <message>
         <source>The &amp;form&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes del &amp;formulario</translation>
     </message>
     <message>
         <source>A configuration f&amp;ile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Un &amp;archivo de configuración:</translation>
     </message>
     <message>
         <source>Configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de configuración</translation>
     </message>
     <message>
         <source>C&amp;hoose...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elegir...</translation>
     </message>
     <message>
         <source>Choose configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir archivo de configuración</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>Log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de registro</translation>
     </message>
     <message>
         <source>Ch&amp;oose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele&amp;gir...</translation>
     </message>
     <message>
         <source>Choose log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir archivo de registro</translation>
     </message>
     <message>
         <source>&amp;Log file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de &amp;registro:</translation>
     </message>
     <message>
         <source>Numbering</source>
-        <translation type="unfinished"></translation>
+        <translation>Numeración</translation>
     </message>
     <message>
         <source>&amp;Number the units from</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Numerar las unidades a partir de</translation>
     </message>
     <message>
         <source>First unit number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de la primera unidad</translation>
     </message>
     <message>
         <source>Each unit gets the next number: a Dalen unit&apos;s ID, and {n} in the profile&apos;s messages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada unidad recibe el número siguiente: como ID en una unidad Dalen y como {n} en los mensajes del perfil.</translation>
     </message>
     <message>
         <source>Units left as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades que no se modifican</translation>
     </message>
     <message>
         <source>serial numbers, such as 00012345 00012346</source>
-        <translation type="unfinished"></translation>
+        <translation>números de serie, como 00012345 00012346</translation>
     </message>
     <message>
         <source>Serial numbers of units left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Números de serie de las unidades excluidas</translation>
     </message>
     <message>
         <source>Le&amp;ave out:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xcluir:</translation>
     </message>
     <message>
         <source>The reference unit stays attached without being written. A unit plugged in later can also be left out from its row while it waits.</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad de referencia permanece conectada sin que se escriba. Una unidad conectada más tarde también se puede excluir desde su fila mientras espera.</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Leave &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Exc&amp;luir</translation>
     </message>
     <message>
         <source>The selected unit is not written (the reference unit)</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad seleccionada no se escribe (la unidad de referencia)</translation>
     </message>
     <message>
         <source>Try &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Rein&amp;tentar</translation>
     </message>
     <message>
         <source>The selected unit, which failed, is written again</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad seleccionada, que ha fallado, se vuelve a escribir</translation>
     </message>
     <message>
         <source>%1, profile %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, perfil %2</translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar archivo</translation>
     </message>
     <message>
         <source>Choose a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un perfil</translation>
     </message>
     <message>
         <source>Tavrin Config (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de Tavrin (*.%1)</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>A configuration f&amp;ile (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Un &amp;archivo de configuración (%1):</translation>
     </message>
     <message>
         <source>Log File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de registro</translation>
     </message>
     <message>
         <source>Log the units to</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar las unidades en</translation>
     </message>
     <message>
         <source>Provisioning log (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de aprovisionamiento (*.csv)</translation>
     </message>
     <message>
         <source>Profile: %1 (%2); log: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil: %1 (%2); registro: %3</translation>
     </message>
     <message>
         <source>the form&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>los ajustes del formulario</translation>
     </message>
     <message>
         <source>Stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteniendo...</translation>
     </message>
     <message>
         <source>waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>en espera</translation>
     </message>
     <message>
         <source>writing</source>
-        <translation type="unfinished"></translation>
+        <translation>escribiendo</translation>
     </message>
     <message>
         <source>verifying</source>
-        <translation type="unfinished"></translation>
+        <translation>verificando</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>verificada</translation>
     </message>
     <message>
         <source>failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>error: %1</translation>
     </message>
     <message>
         <source>already provisioned</source>
-        <translation type="unfinished"></translation>
+        <translation>ya aprovisionada</translation>
     </message>
     <message>
         <source>left out</source>
-        <translation type="unfinished"></translation>
+        <translation>excluida</translation>
     </message>
     <message>
         <source>unplugged before it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>desconectada antes de verificarla</translation>
     </message>
     <message>
         <source>Progress of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso de %1</translation>
     </message>
     <message>
         <source>Verified: %1    Failed: %2    Skipped: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificadas: %1    Con error: %2    Omitidas: %3</translation>
     </message>
     <message>
         <source>Elapsed: %1:%2:%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo transcurrido: %1:%2:%3</translation>
     </message>
 </context>
 <context>
@@ -2456,259 +2456,268 @@ como máximo 3 líneas y 48 caracteres
     <message>
         <source>Several Tavrin devices are attached and none was chosen.
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay varios dispositivos Tavrin conectados y no se ha elegido ninguno.
+No se ha enviado nada.</translation>
     </message>
     <message>
         <source>The Tavrin with serial number %1 answers in place of the one with serial number %2.
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Responde el Tavrin con el número de serie %1 en lugar del que tiene el número de serie %2.
+No se ha enviado nada.</translation>
     </message>
     <message>
         <source>Dalen Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin</translation>
     </message>
     <message>
         <source>Dalen Tavrin - 2 Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin - 2 Button</translation>
     </message>
     <message>
         <source>Tavrin II</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin II</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>desconocido</translation>
     </message>
     <message>
         <source>Tavrin is busy with another operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin está ocupado con otra operación.</translation>
     </message>
     <message>
         <source>Reading Tavrin...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo Tavrin...</translation>
     </message>
     <message>
         <source>Please Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere, por favor</translation>
     </message>
     <message>
         <source>Settings report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de ajustes</translation>
     </message>
     <message>
         <source>The Alpha message of the External input</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje Alpha de la entrada externa</translation>
     </message>
     <message>
         <source>The Alpha message of Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje Alpha del botón %1</translation>
     </message>
     <message>
         <source>Tavrin refused %1 (%2), answering &quot;%3&quot;.
 The commands before it were applied; the ones after it were not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin ha rechazado %1 (%2) con la respuesta &quot;%3&quot;.
+Los comandos anteriores se han aplicado; los posteriores no se han enviado.</translation>
     </message>
     <message>
         <source>You are trying to program a %1
 device with the %2 UI selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Está intentando programar un dispositivo
+%1 con la interfaz de %2 seleccionada.</translation>
     </message>
     <message>
         <source>Repage is on but the Acknowledge page is off: Tavrin II switches both with one setting, so Repage would be off after the update.
 Please turn the Acknowledge page on, or Repage off; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>La repetición de aviso está activada, pero el aviso de confirmación está desactivado: Tavrin II activa ambos con un solo ajuste, así que la repetición de aviso quedaría desactivada tras la actualización.
+Active el aviso de confirmación o desactive la repetición de aviso; no se ha enviado nada.</translation>
     </message>
     <message>
         <source>Updating Dalen Tavrin...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando Dalen Tavrin...</translation>
     </message>
     <message>
         <source>Updating Tavrin II...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando Tavrin II...</translation>
     </message>
     <message>
         <source>Programming pager...</source>
-        <translation type="unfinished"></translation>
+        <translation>Programando el buscapersonas...</translation>
     </message>
     <message>
         <source>The message of Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje del botón 2</translation>
     </message>
     <message>
         <source>The message of the Button</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje del botón</translation>
     </message>
     <message>
         <source>The message of Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje del botón 1</translation>
     </message>
     <message>
         <source>An unused button, switched off</source>
-        <translation type="unfinished"></translation>
+        <translation>Un botón sin usar, desactivado</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj</translation>
     </message>
     <message>
         <source>The Low battery page message</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje del aviso de batería baja</translation>
     </message>
     <message>
         <source>The Cancel message</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje de cancelación</translation>
     </message>
     <message>
         <source>These settings hold %1 button entries and %2 automatic on/off times; Tavrin II needs %3 and %4.
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos ajustes contienen %1 entradas de botón y %2 horas de encendido/apagado automático; Tavrin II necesita %3 y %4.
+No se ha enviado nada.</translation>
     </message>
     <message>
         <source>Acknowledge page</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de confirmación</translation>
     </message>
     <message>
         <source>The Acknowledge page message</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje del aviso de confirmación</translation>
     </message>
     <message>
         <source>Pager number, all-page ID and system ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de buscapersonas, ID de aviso general e ID de sistema</translation>
     </message>
     <message>
         <source>The Welcome message</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje de bienvenida</translation>
     </message>
     <message>
         <source>Welcome message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de bienvenida</translation>
     </message>
     <message>
         <source>Group %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del grupo %1</translation>
     </message>
     <message>
         <source>The Group %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del grupo %1</translation>
     </message>
     <message>
         <source>Group %1 pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas del grupo %1</translation>
     </message>
     <message>
         <source>Pager number, system ID and options</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de buscapersonas, ID de sistema y opciones</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie</translation>
     </message>
     <message>
         <source>Dalen Tavrin ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de Dalen Tavrin</translation>
     </message>
     <message>
         <source>System ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de sistema</translation>
     </message>
     <message>
         <source>Repage interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de repetición de aviso</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón</translation>
     </message>
     <message>
         <source>Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón 2</translation>
     </message>
     <message>
         <source>Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón 1</translation>
     </message>
     <message>
         <source>Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón %1</translation>
     </message>
     <message>
         <source>External input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada externa</translation>
     </message>
     <message>
         <source>Auto on/off %1 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático %1: hora de encendido</translation>
     </message>
     <message>
         <source>Auto on/off %1 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático %1: hora de apagado</translation>
     </message>
     <message>
         <source>Lockout sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Secuencia de bloqueo</translation>
     </message>
     <message>
         <source>Lockout time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de bloqueo</translation>
     </message>
     <message>
         <source>Acknowledge page and repage enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de confirmación y repetición de aviso activados</translation>
     </message>
     <message>
         <source>Repage enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetición de aviso activada</translation>
     </message>
     <message>
         <source>Beep enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido activado</translation>
     </message>
     <message>
         <source>Group paging enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso a grupos activado</translation>
     </message>
     <message>
         <source>Low battery page</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de batería baja</translation>
     </message>
     <message>
         <source>Secondary page</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso secundario</translation>
     </message>
     <message>
         <source>Cancel message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de cancelación</translation>
     </message>
     <message>
         <source>Tavrin&apos;s answer lacked these settings, which show their defaults instead of the unit&apos;s:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A la respuesta de Tavrin le faltaban estos ajustes, que muestran sus valores predeterminados en lugar de los de la unidad:
+%1</translation>
     </message>
     <message>
         <source>nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>nada</translation>
     </message>
     <message>
         <source>Model: sent %1, Tavrin holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo: enviado %1, Tavrin contiene %2</translation>
     </message>
     <message>
         <source>%1: sent %2, Tavrin holds %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: enviado %2, Tavrin contiene %3</translation>
     </message>
     <message>
         <source>Tavrin answered every command, but when read back it did not report these settings, so the update could not be checked:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin ha respondido a todos los comandos, pero al volver a leerlo no ha informado de estos ajustes, por lo que no se ha podido comprobar la actualización:
+%1</translation>
     </message>
     <message>
         <source>Tavrin answered every command, but when read back it does not hold these settings:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin ha respondido a todos los comandos, pero al volver a leerlo no contiene estos ajustes:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2898,223 +2907,223 @@ Póngase en contacto con Orvenna para actualizarla.</translation>
     <name>frmProgramPagersBase</name>
     <message>
         <source>Program Pagers</source>
-        <translation type="unfinished"></translation>
+        <translation>Programar buscapersonas</translation>
     </message>
     <message>
         <source>Zell / Coaster</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell / Posavasos</translation>
     </message>
     <message>
         <source>Pager Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de buscapersonas</translation>
     </message>
     <message>
         <source>Zell / coaster pager # to program</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas Zell o posavasos que se va a programar</translation>
     </message>
     <message>
         <source>System ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de sistema</translation>
     </message>
     <message>
         <source>Zell / coaster pager&apos;s system ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de sistema del buscapersonas Zell o posavasos</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Zell Pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas Zell</translation>
     </message>
     <message>
         <source>Select to program zell pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione para programar un buscapersonas Zell</translation>
     </message>
     <message>
         <source>Coaster</source>
-        <translation type="unfinished"></translation>
+        <translation>Posavasos</translation>
     </message>
     <message>
         <source>Select to program coaster pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione para programar un posavasos</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <source>Select to indicate guest zell pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione si es un buscapersonas Zell de cliente</translation>
     </message>
     <message>
         <source>Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Encargado</translation>
     </message>
     <message>
         <source>Select to indicate manager zell pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione si es un buscapersonas Zell de encargado</translation>
     </message>
     <message>
         <source>Vibe On / Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración sí / no</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>Select to enable pager vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione para activar la vibración del buscapersonas</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Select to disable pager vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione para desactivar la vibración del buscapersonas</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha</translation>
     </message>
     <message>
         <source>Pager Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números de buscapersonas</translation>
     </message>
     <message>
         <source>PAGER:</source>
-        <translation type="unfinished"></translation>
+        <translation>BUSCAPERSONAS:</translation>
     </message>
     <message>
         <source>Alpha pager # to program</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas Alpha que se va a programar</translation>
     </message>
     <message>
         <source>ALL PAGE:</source>
-        <translation type="unfinished"></translation>
+        <translation>AVISO GENERAL:</translation>
     </message>
     <message>
         <source>ID to program for all page</source>
-        <translation type="unfinished"></translation>
+        <translation>ID que se programa para el aviso general</translation>
     </message>
     <message>
         <source>Alpha pager&apos;s system ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de sistema del buscapersonas Alpha</translation>
     </message>
     <message>
         <source>Group Paging</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso a grupos</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>Check to enable group paging</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el aviso a grupos</translation>
     </message>
     <message>
         <source>Welcome Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de bienvenida</translation>
     </message>
     <message>
         <source>Message that will appear after re-inserting Alpha pager battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje que aparece al volver a colocar la batería del buscapersonas Alpha</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOMBRE</translation>
     </message>
     <message>
         <source>Group 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo 1:</translation>
     </message>
     <message>
         <source>Group 1 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas del grupo 1</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Group 1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del grupo 1</translation>
     </message>
     <message>
         <source>Group 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo 2:</translation>
     </message>
     <message>
         <source>Group 2 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas del grupo 2</translation>
     </message>
     <message>
         <source>Group 2 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del grupo 2</translation>
     </message>
     <message>
         <source>Group 3:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo 3:</translation>
     </message>
     <message>
         <source>Group 3 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas del grupo 3</translation>
     </message>
     <message>
         <source>Group 3 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del grupo 3</translation>
     </message>
     <message>
         <source>Group 4:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo 4:</translation>
     </message>
     <message>
         <source>Group 4 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas del grupo 4</translation>
     </message>
     <message>
         <source>Group 4 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del grupo 4</translation>
     </message>
     <message>
         <source>Group 5:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo 5:</translation>
     </message>
     <message>
         <source>Group 5 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas del grupo 5</translation>
     </message>
     <message>
         <source>Group 5 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del grupo 5</translation>
     </message>
     <message>
         <source>Push to program current settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse para programar los ajustes actuales</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programar</translation>
     </message>
     <message>
         <source>Push to exit program pagers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse para salir de Programar buscapersonas</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>With group paging enabled, pager numbers 1-98 will page groups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con el aviso a grupos activado, los números de buscapersonas 1-98 avisan a grupos.</translation>
     </message>
 </context>
 </TS>
