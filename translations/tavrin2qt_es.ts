@@ -1214,1025 +1214,1035 @@ como máximo 3 líneas y 48 caracteres
     <message>
         <source>VIBE 1</source>
         <comment>zell pgr vibration mode 1</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRACIÓN 1</translation>
     </message>
     <message>
         <source>VIBE 2</source>
         <comment>zell pgr vibration mode 2</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRACIÓN 2</translation>
     </message>
     <message>
         <source>VIBE 3</source>
         <comment>zell pgr vibration mode 3</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRACIÓN 3</translation>
     </message>
     <message>
         <source>1 Sec</source>
         <comment>guest pgr flash mode 1</comment>
-        <translation type="unfinished"></translation>
+        <translation>1 s</translation>
     </message>
     <message>
         <source>30 Sec</source>
         <comment>guest pgr flash mode 2</comment>
-        <translation type="unfinished"></translation>
+        <translation>30 s</translation>
     </message>
     <message>
         <source>5 Min</source>
         <comment>guest pgr flash mode 3</comment>
-        <translation type="unfinished"></translation>
+        <translation>5 min</translation>
     </message>
     <message>
         <source>Invalid pager number, using default</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de buscapersonas no válido; se usa el predeterminado</translation>
     </message>
     <message>
         <source>Invalid external input setting, using default</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de entrada externa no válido; se usa el predeterminado</translation>
     </message>
     <message>
         <source>Invalid pager type, using default</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de buscapersonas no válido; se usa el predeterminado</translation>
     </message>
     <message>
         <source>Invalid pager mode, using default</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de buscapersonas no válido; se usa el predeterminado</translation>
     </message>
     <message>
         <source>Unable to load config file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cargar el archivo de configuración</translation>
     </message>
     <message>
         <source>Unable to save config file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el archivo de configuración</translation>
     </message>
     <message>
         <source>The window stays open until the Tavrin operation has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana permanece abierta hasta que termine la operación de Tavrin.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón %1</translation>
     </message>
     <message>
         <source>External input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada externa</translation>
     </message>
     <message>
         <source>%1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: en uso</translation>
     </message>
     <message>
         <source>%1 pager</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: buscapersonas</translation>
     </message>
     <message>
         <source>%1 setting</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ajuste</translation>
     </message>
     <message>
         <source>%1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tipo</translation>
     </message>
     <message>
         <source>%1 mode</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: modo</translation>
     </message>
     <message>
         <source>%1 Zell message</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mensaje Zell</translation>
     </message>
     <message>
         <source>%1 Alpha message</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mensaje Alpha</translation>
     </message>
     <message>
         <source>%1 message</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mensaje</translation>
     </message>
     <message>
         <source>Low battery page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de batería baja activado</translation>
     </message>
     <message>
         <source>Low battery pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas del aviso de batería baja</translation>
     </message>
     <message>
         <source>Low battery message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de batería baja</translation>
     </message>
     <message>
         <source>Acknowledge page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de confirmación activado</translation>
     </message>
     <message>
         <source>Acknowledge pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas del aviso de confirmación</translation>
     </message>
     <message>
         <source>Acknowledge message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de confirmación</translation>
     </message>
     <message>
         <source>Auto on/off 1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático 1 activado</translation>
     </message>
     <message>
         <source>Auto on/off 1 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático 1: hora de encendido</translation>
     </message>
     <message>
         <source>Auto on/off 1 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático 1: hora de apagado</translation>
     </message>
     <message>
         <source>Auto on/off 2 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático 2 activado</translation>
     </message>
     <message>
         <source>Auto on/off 2 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático 2: hora de encendido</translation>
     </message>
     <message>
         <source>Auto on/off 2 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático 2: hora de apagado</translation>
     </message>
     <message>
         <source>Auto on/off 3 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático 3 activado</translation>
     </message>
     <message>
         <source>Auto on/off 3 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático 3: hora de encendido</translation>
     </message>
     <message>
         <source>Auto on/off 3 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático 3: hora de apagado</translation>
     </message>
     <message>
         <source>Secondary page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso secundario activado</translation>
     </message>
     <message>
         <source>Secondary pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas del aviso secundario</translation>
     </message>
     <message>
         <source>Cancel message enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de cancelación activado</translation>
     </message>
     <message>
         <source>Cancel message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de cancelación</translation>
     </message>
     <message>
         <source>Repage enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetición de aviso activada</translation>
     </message>
     <message>
         <source>Repage interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de repetición de aviso</translation>
     </message>
     <message>
         <source>Tavrin II unit with buttons 1 to 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad Tavrin II con los botones 1 a 5</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón</translation>
     </message>
     <message>
         <source>Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón 2</translation>
     </message>
     <message>
         <source>Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón 1</translation>
     </message>
     <message>
         <source>Dalen Tavrin - 2 Button unit with buttons 1 and 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad Dalen Tavrin - 2 Button con los botones 1 y 2</translation>
     </message>
     <message>
         <source>Dalen Tavrin unit with one button</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad Dalen Tavrin con un botón</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>To reset Tavrin, please remove
 then re-attach Tavrin to PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Para restablecer Tavrin, desconéctelo
+del PC y vuelva a conectarlo</translation>
     </message>
     <message>
         <source>%1, serial number %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, número de serie %2 (%3)</translation>
     </message>
     <message>
         <source>%1, not answering (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, no responde (%2)</translation>
     </message>
     <message>
         <source>Several Tavrin Devices Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han encontrado varios dispositivos Tavrin</translation>
     </message>
     <message>
         <source>USB Tavrin Configuration Utility
 Version %1
 Version Date: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilidad de configuración USB de Tavrin
+Versión %1
+Fecha de la versión: %2</translation>
     </message>
     <message>
         <source>Another Tavrin Device Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha encontrado otro dispositivo Tavrin</translation>
     </message>
     <message>
         <source>The Tavrin with serial number %1 is no longer attached.
 Please select the Tavrin to use:</source>
-        <translation type="unfinished"></translation>
+        <translation>El Tavrin con el número de serie %1 ya no está conectado.
+Seleccione el Tavrin que desea usar:</translation>
     </message>
     <message>
         <source>The Tavrin with serial number %1 is no longer attached, and no other was chosen.
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>El Tavrin con el número de serie %1 ya no está conectado y no se ha elegido otro.
+No se ha enviado nada.</translation>
     </message>
     <message>
         <source>Please select the Tavrin to use:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el Tavrin que desea usar:</translation>
     </message>
     <message>
         <source>No Tavrin Device Found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún dispositivo Tavrin</translation>
     </message>
     <message>
         <source>Please select your Tavrin type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione su tipo de Tavrin:</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>Settings written to %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes escritos en %1 %2</translation>
     </message>
     <message>
         <source>Tavrin Config (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de Tavrin (*.%1)</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo</translation>
     </message>
     <message>
         <source>Save config file as</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo de configuración como</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha guardado %1</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar archivo</translation>
     </message>
     <message>
         <source>Choose a config file to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el archivo de configuración que desea cargar</translation>
     </message>
     <message>
         <source>This file is not a Tavrin configuration, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo no es una configuración de Tavrin o está dañado.</translation>
     </message>
     <message>
         <source>Loaded %1: settings of a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha cargado %1: ajustes de un %2</translation>
     </message>
     <message>
         <source>Loaded %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha cargado %1</translation>
     </message>
     <message>
         <source>%1 was not loaded: a Tavrin operation is in progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha cargado %1: hay una operación de Tavrin en curso.</translation>
     </message>
     <message>
         <source>Not taken in the %1 field: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se admite en el campo &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>The configuration is incomplete: it holds %1 of %2 button settings
 and %3 of %4 auto on/off times.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración está incompleta: contiene %1 de %2 ajustes de botón
+y %3 de %4 horas de encendido/apagado automático.</translation>
     </message>
     <message>
         <source>Invalid Tavrin type detected!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se ha detectado un tipo de Tavrin no válido!</translation>
     </message>
     <message>
         <source>You are trying to update a type %2
 UI with a connected type %1 device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Está intentando actualizar una interfaz de tipo %2
+con un dispositivo conectado de tipo %1.</translation>
     </message>
 </context>
 <context>
     <name>FrmTavrin2QtBase</name>
     <message>
         <source>Tavrin II</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin II</translation>
     </message>
     <message>
         <source>Buttons and Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Botones y entradas</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Botones</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;ENABLED&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;ACTIVADO&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;PAGER&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;BUSCAPERSONAS&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;TYPE&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;TIPO&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;MODE&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;MODO&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;MESSAGE&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;MENSAJE&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;1&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;1&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el botón 1</translation>
     </message>
     <message>
         <source>Pager # to page for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas al que avisa el botón 1</translation>
     </message>
     <message>
         <source>Pager type to page for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de buscapersonas al que avisa el botón 1</translation>
     </message>
     <message>
         <source>Zell</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de buscapersonas para el aviso del botón 1</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Alpha del botón 1</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Zell del botón 1</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished"></translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;2&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;2&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el botón 2</translation>
     </message>
     <message>
         <source>Pager # to page for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas al que avisa el botón 2</translation>
     </message>
     <message>
         <source>Pager type to page for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de buscapersonas al que avisa el botón 2</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de buscapersonas para el aviso del botón 2</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Alpha del botón 2</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Zell del botón 2</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;3&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;3&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el botón 3</translation>
     </message>
     <message>
         <source>Pager # to page for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas al que avisa el botón 3</translation>
     </message>
     <message>
         <source>Pager type to page for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de buscapersonas al que avisa el botón 3</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de buscapersonas para el aviso del botón 3</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Alpha del botón 3</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Zell del botón 3</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;4&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;4&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el botón 4</translation>
     </message>
     <message>
         <source>Pager # to page for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas al que avisa el botón 4</translation>
     </message>
     <message>
         <source>Pager type to page for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de buscapersonas al que avisa el botón 4</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de buscapersonas para el aviso del botón 4</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Alpha del botón 4</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Zell del botón 4</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;5&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;5&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el botón 5</translation>
     </message>
     <message>
         <source>Pager # to page for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas al que avisa el botón 5</translation>
     </message>
     <message>
         <source>Pager type to page for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de buscapersonas al que avisa el botón 5</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de buscapersonas para el aviso del botón 5</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Alpha del botón 5</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Zell del botón 5</translation>
     </message>
     <message>
         <source>External Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada externa</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;SETTING&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;AJUSTE&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable external input</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar la entrada externa</translation>
     </message>
     <message>
         <source>Page setting for external input - page on open-to-close or close-to-open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de aviso de la entrada externa: avisar al pasar de abierto a cerrado o de cerrado a abierto</translation>
     </message>
     <message>
         <source>Normally Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalmente abierto</translation>
     </message>
     <message>
         <source>Normally Closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalmente cerrado</translation>
     </message>
     <message>
         <source>Pager # to page upon external input</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas al que avisa la entrada externa</translation>
     </message>
     <message>
         <source>Pager type to page upon external input</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de buscapersonas al que avisa la entrada externa</translation>
     </message>
     <message>
         <source>Pager mode to use with external input page</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de buscapersonas para el aviso de la entrada externa</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for external input</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Alpha de la entrada externa</translation>
     </message>
     <message>
         <source>Zell pager type messsage for external input</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Zell de la entrada externa</translation>
     </message>
     <message>
         <source>Advanced Features</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciones avanzadas</translation>
     </message>
     <message>
         <source>Auto On / Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido / apagado automático</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;ON&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;ENCENDIDO&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;OFF&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;APAGADO&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable auto on/off 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el encendido/apagado automático 1</translation>
     </message>
     <message>
         <source>Turn Tavrin on - time 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Encender Tavrin: hora 1</translation>
     </message>
     <message>
         <source>Turn Tavrin off - time 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar Tavrin: hora 1</translation>
     </message>
     <message>
         <source>Check to enable auto on/off 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el encendido/apagado automático 2</translation>
     </message>
     <message>
         <source>Turn Tavrin on - time 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Encender Tavrin: hora 2</translation>
     </message>
     <message>
         <source>Turn Tavrin off - time 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar Tavrin: hora 2</translation>
     </message>
     <message>
         <source>Check to enable auto on/off 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el encendido/apagado automático 3</translation>
     </message>
     <message>
         <source>Turn Tavrin on - time 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Encender Tavrin: hora 3</translation>
     </message>
     <message>
         <source>Turn Tavrin off - time 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar Tavrin: hora 3</translation>
     </message>
     <message>
         <source>Lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>&lt;b&gt;LOCKOUT SETTINGS&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;AJUSTES DE BLOQUEO&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;LOCKOUT SEQUENCE&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;SECUENCIA DE BLOQUEO&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Indefinite</source>
-        <translation type="unfinished"></translation>
+        <translation>Indefinido</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo</translation>
     </message>
     <message>
         <source> (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation> (segundos)</translation>
     </message>
     <message>
         <source>Lockout duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración del bloqueo</translation>
     </message>
     <message>
         <source>First (of 3) page button to press to lockout Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer botón de aviso (de 3) que se pulsa para bloquear Tavrin</translation>
     </message>
     <message>
         <source>Second (of 3) page button to press to lockout Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo botón de aviso (de 3) que se pulsa para bloquear Tavrin</translation>
     </message>
     <message>
         <source>Third (of 3) page button to press to lockout Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercer botón de aviso (de 3) que se pulsa para bloquear Tavrin</translation>
     </message>
     <message>
         <source>System ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de sistema</translation>
     </message>
     <message>
         <source>System ID Tavrin pages to - should match pager system ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de sistema al que avisa Tavrin: debe coincidir con el ID de sistema del buscapersonas</translation>
     </message>
     <message>
         <source>Group Paging</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso a grupos</translation>
     </message>
     <message>
         <source>Check to enable group paging</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el aviso a grupos</translation>
     </message>
     <message>
         <source>Upgrade Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar firmware</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>Push to upgrade firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse para actualizar el firmware</translation>
     </message>
     <message>
         <source>Repage</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetición de aviso</translation>
     </message>
     <message>
         <source>Check to enable repaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar la repetición de aviso</translation>
     </message>
     <message>
         <source>&lt;b&gt;INTERVAL&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;INTERVALO&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Interval at which to repage</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de repetición del aviso</translation>
     </message>
     <message>
         <source>Low Battery Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de batería baja</translation>
     </message>
     <message>
         <source>Check to enable low battery page</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el aviso de batería baja</translation>
     </message>
     <message>
         <source>Pager # to page if low battery page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas que recibe el aviso de batería baja</translation>
     </message>
     <message>
         <source>Message to send with low battery page</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje que se envía con el aviso de batería baja</translation>
     </message>
     <message>
         <source>Acknowledge Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de confirmación</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón</translation>
     </message>
     <message>
         <source>Pager # to page when button pushed</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas al que se avisa al pulsar el botón</translation>
     </message>
     <message>
         <source>Message sent when button pushed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje que se envía al pulsar el botón</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado</translation>
     </message>
     <message>
         <source>Vibe 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración 1</translation>
     </message>
     <message>
         <source>Vibe 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración 2</translation>
     </message>
     <message>
         <source>Vibe 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración 3</translation>
     </message>
     <message>
         <source>Beep 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido 1</translation>
     </message>
     <message>
         <source>Beep 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido 2</translation>
     </message>
     <message>
         <source>Beep 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido 3</translation>
     </message>
     <message>
         <source>Vibe-Beep 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración y pitido 1</translation>
     </message>
     <message>
         <source>Vibe-Beep 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración y pitido 2</translation>
     </message>
     <message>
         <source>Vibe-Beep 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración y pitido 3</translation>
     </message>
     <message>
         <source>Look Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirar pantalla</translation>
     </message>
     <message>
         <source>Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón 2</translation>
     </message>
     <message>
         <source>Dalen Tavrin ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de Dalen Tavrin</translation>
     </message>
     <message>
         <source>Number sent with message</source>
-        <translation type="unfinished"></translation>
+        <translation>Número que se envía con el mensaje</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido</translation>
     </message>
     <message>
         <source>Check to enable beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el pitido</translation>
     </message>
     <message>
         <source>Secondary Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso secundario</translation>
     </message>
     <message>
         <source>Check to enable alert page if low battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el aviso de alerta si la batería está baja</translation>
     </message>
     <message>
         <source>Pager # to page when low battery page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas que recibe el aviso de batería baja</translation>
     </message>
     <message>
         <source>Cancel Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de cancelación</translation>
     </message>
     <message>
         <source>Message sent with low batttery page</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje que se envía con el aviso de batería baja</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;INTERVAL&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;INTERVALO&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Read
 Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer
+Tavrin</translation>
     </message>
     <message>
         <source>Push to read current settings from Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse para leer los ajustes actuales de Tavrin</translation>
     </message>
     <message>
         <source>Update
 Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar
+Tavrin</translation>
     </message>
     <message>
         <source>Push to send current settings to Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse para enviar los ajustes actuales a Tavrin</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;right&quot;&gt;Serial Number:&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;right&quot;&gt;Número de serie:&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Tavrin&apos;s serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie de Tavrin</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;right&quot;&gt;Firmware:&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;right&quot;&gt;Firmware:&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Tavrin&apos;s firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión del firmware de Tavrin</translation>
     </message>
     <message>
         <source>&lt;b&gt;With group paging enabled, pager numbers 1-98 will page groups.&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Con el aviso a grupos activado, los números de buscapersonas 1-98 avisan a grupos.&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herramientas</translation>
     </message>
     <message>
         <source>&amp;Select Device</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleccionar dispositivo</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;Load Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar configuración</translation>
     </message>
     <message>
         <source>Load existing Tavrin configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga un archivo de configuración de Tavrin existente</translation>
     </message>
     <message>
         <source>&amp;Save Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar configuración</translation>
     </message>
     <message>
         <source>Save current settings to Tavrin configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda los ajustes actuales en un archivo de configuración de Tavrin</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Exit from application</source>
-        <translation type="unfinished"></translation>
+        <translation>Sale de la aplicación</translation>
     </message>
     <message>
         <source>&amp;Tavrin II</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tavrin II</translation>
     </message>
     <message>
         <source>&amp;Dalen Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dalen Tavrin</translation>
     </message>
     <message>
         <source>Select Tavrin II device</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona el dispositivo Tavrin II</translation>
     </message>
     <message>
         <source>Select Dalen Tavrin device</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona el dispositivo Dalen Tavrin</translation>
     </message>
     <message>
         <source>Dalen Tavrin - &amp;2 Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin - &amp;2 Button</translation>
     </message>
     <message>
         <source>Select Dalen Tavrin - 2 Button Device </source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona el dispositivo Dalen Tavrin - 2 Button </translation>
     </message>
     <message>
         <source>&amp;Program Pagers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programar buscapersonas</translation>
     </message>
     <message>
         <source>Program pagers</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa buscapersonas</translation>
     </message>
     <message>
         <source>Pro&amp;vision Units...</source>
-        <translation type="unfinished"></translation>
+        <translation>Apro&amp;visionar unidades...</translation>
     </message>
     <message>
         <source>Program every unit plugged in with one profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa con un mismo perfil cada unidad que se conecte</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restablecer</translation>
     </message>
     <message>
         <source>Reset Tavrin device</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablece el dispositivo Tavrin</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>Displays application info</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra información sobre la aplicación</translation>
     </message>
     <message>
         <source>&amp;Initialize</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inicializar</translation>
     </message>
     <message>
         <source>Alt+R</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+R</translation>
     </message>
     <message>
         <source>Alt+U</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+U</translation>
     </message>
 </context>
 <context>
