@@ -481,7 +481,7 @@ Sustitúyalo; no se ha guardado el archivo.</translation>
     </message>
     <message>
         <source>Write a configuration file into the unit, as Update does.</source>
-        <translation>Escribe un archivo de configuración en la unidad, como hace Actualizar.</translation>
+        <translation>Escribe un archivo de configuración en la unidad, como hace Actualizar en la ventana.</translation>
     </message>
     <message>
         <source>List the settings of a configuration file.</source>
