@@ -5,812 +5,817 @@
     <name>CfgFieldList</name>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie</translation>
     </message>
     <message>
         <source>Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón %1</translation>
     </message>
     <message>
         <source>External input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada externa</translation>
     </message>
     <message>
         <source>Auto on/off %1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático %1 activado</translation>
     </message>
     <message>
         <source>Auto on/off %1 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático %1: hora de encendido</translation>
     </message>
     <message>
         <source>Auto on/off %1 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático %1: hora de apagado</translation>
     </message>
     <message>
         <source>Lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo</translation>
     </message>
     <message>
         <source>Lockout time (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de bloqueo (segundos)</translation>
     </message>
     <message>
         <source>Lockout sequence 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Secuencia de bloqueo 1</translation>
     </message>
     <message>
         <source>Lockout sequence 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Secuencia de bloqueo 2</translation>
     </message>
     <message>
         <source>Lockout sequence 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Secuencia de bloqueo 3</translation>
     </message>
     <message>
         <source>System ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de sistema</translation>
     </message>
     <message>
         <source>Group paging enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso a grupos activado</translation>
     </message>
     <message>
         <source>Repage enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetición de aviso activada</translation>
     </message>
     <message>
         <source>Repage interval (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de repetición de aviso (segundos)</translation>
     </message>
     <message>
         <source>Low battery page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de batería baja activado</translation>
     </message>
     <message>
         <source>Low battery page pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas del aviso de batería baja</translation>
     </message>
     <message>
         <source>Low battery page message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje del aviso de batería baja</translation>
     </message>
     <message>
         <source>Acknowledge page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de confirmación activado</translation>
     </message>
     <message>
         <source>Acknowledge page pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas del aviso de confirmación</translation>
     </message>
     <message>
         <source>Acknowledge page message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje del aviso de confirmación</translation>
     </message>
     <message>
         <source>%1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: en uso</translation>
     </message>
     <message>
         <source>%1 setting</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ajuste</translation>
     </message>
     <message>
         <source>%1 pager</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: buscapersonas</translation>
     </message>
     <message>
         <source>%1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tipo</translation>
     </message>
     <message>
         <source>%1 mode</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: modo</translation>
     </message>
     <message>
         <source>%1 message</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mensaje</translation>
     </message>
     <message>
         <source>Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón 2</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón</translation>
     </message>
     <message>
         <source>Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón 1</translation>
     </message>
     <message>
         <source>Dalen Tavrin ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de Dalen Tavrin</translation>
     </message>
     <message>
         <source>Beep enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido activado</translation>
     </message>
     <message>
         <source>Secondary page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso secundario activado</translation>
     </message>
     <message>
         <source>Secondary page pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas del aviso secundario</translation>
     </message>
     <message>
         <source>Cancel message enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de cancelación activado</translation>
     </message>
     <message>
         <source>Cancel message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de cancelación</translation>
     </message>
     <message>
         <source>1, 2 or 10</source>
-        <translation type="unfinished"></translation>
+        <translation>1, 2 o 10</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Zell</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <source>VIBE 1</source>
         <comment>zell pgr vibration mode 1</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRACIÓN 1</translation>
     </message>
     <message>
         <source>VIBE 2</source>
         <comment>zell pgr vibration mode 2</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRACIÓN 2</translation>
     </message>
     <message>
         <source>VIBE 3</source>
         <comment>zell pgr vibration mode 3</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRACIÓN 3</translation>
     </message>
     <message>
         <source>1 Sec</source>
         <comment>guest pgr flash mode 1</comment>
-        <translation type="unfinished"></translation>
+        <translation>1 s</translation>
     </message>
     <message>
         <source>30 Sec</source>
         <comment>guest pgr flash mode 2</comment>
-        <translation type="unfinished"></translation>
+        <translation>30 s</translation>
     </message>
     <message>
         <source>5 Min</source>
         <comment>guest pgr flash mode 3</comment>
-        <translation type="unfinished"></translation>
+        <translation>5 min</translation>
     </message>
     <message>
         <source>Normally Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalmente abierto</translation>
     </message>
     <message>
         <source>Normally Closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalmente cerrado</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado</translation>
     </message>
     <message>
         <source>Vibe 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración 1</translation>
     </message>
     <message>
         <source>Vibe 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración 2</translation>
     </message>
     <message>
         <source>Vibe 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración 3</translation>
     </message>
     <message>
         <source>Beep 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido 1</translation>
     </message>
     <message>
         <source>Beep 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido 2</translation>
     </message>
     <message>
         <source>Beep 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido 3</translation>
     </message>
     <message>
         <source>Vibe-Beep 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración y pitido 1</translation>
     </message>
     <message>
         <source>Vibe-Beep 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración y pitido 2</translation>
     </message>
     <message>
         <source>Vibe-Beep 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración y pitido 3</translation>
     </message>
     <message>
         <source>Look Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirar pantalla</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Indefinite</source>
-        <translation type="unfinished"></translation>
+        <translation>Indefinido</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo</translation>
     </message>
 </context>
 <context>
     <name>CfgFile</name>
     <message>
         <source>Could not read from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer %1</translation>
     </message>
     <message>
         <source>It is larger than %1 MB, far larger than any configuration file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocupa más de %1 MB, mucho más que cualquier archivo de configuración.</translation>
     </message>
     <message>
         <source>Could not write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir en %1</translation>
     </message>
     <message>
         <source>The %1 holds the character %2, which Tavrin cannot take.
 Please replace it; the file was not loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo &quot;%1&quot; contiene el carácter %2, que Tavrin no admite.
+Sustitúyalo; no se ha cargado el archivo.</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; its field takes at most %3.
 Please shorten it; the file was not loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo &quot;%1&quot; tiene %2 caracteres; admite como máximo %3.
+Acórtelo; no se ha cargado el archivo.</translation>
     </message>
     <message>
         <source>The %1 holds the character &quot;%2&quot;, which Tavrin cannot take.
 Please replace it; the file was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo &quot;%1&quot; contiene el carácter &quot;%2&quot;, que Tavrin no admite.
+Sustitúyalo; no se ha guardado el archivo.</translation>
     </message>
     <message>
         <source>Unable to load config file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cargar el archivo de configuración</translation>
     </message>
     <message>
         <source>Unable to save config file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el archivo de configuración</translation>
     </message>
 </context>
 <context>
     <name>CliAllUnits</name>
     <message>
         <source> (port %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (puerto %1)</translation>
     </message>
     <message>
         <source>No Tavrin device found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún dispositivo Tavrin</translation>
     </message>
     <message>
         <source>%1 holds {n} in a message text, but the units are not numbered; nothing was sent. Number them with --number-from N or --numbers LIST.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene {n} en el texto de un mensaje, pero las unidades no están numeradas; no se ha enviado nada. Numérelas con --number-from N o --numbers LIST.</translation>
     </message>
     <message>
         <source>left out (--exclude-serial)</source>
-        <translation type="unfinished"></translation>
+        <translation>excluida (--exclude-serial)</translation>
     </message>
     <message>
         <source>skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>omitida: %1</translation>
     </message>
     <message>
         <source>FAILED: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ERROR: %1</translation>
     </message>
     <message>
         <source>written and verified (%1 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>escrita y verificada (%1 s)</translation>
     </message>
     <message>
         <source>written (not verified) (%1 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>escrita (sin verificar) (%1 s)</translation>
     </message>
     <message>
         <source>%1 written and verified, %2 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 escritas y verificadas, %2 con error</translation>
     </message>
     <message>
         <source>%1 written (not verified), %2 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 escritas (sin verificar), %2 con error</translation>
     </message>
     <message>
         <source>, %1 skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 omitidas</translation>
     </message>
     <message>
         <source>writing...</source>
-        <translation type="unfinished"></translation>
+        <translation>escribiendo...</translation>
     </message>
     <message>
         <source>Waiting for units; Ctrl+C to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando unidades; Ctrl+C para detener.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1.</translation>
     </message>
     <message>
         <source> / Nothing was saved; --allow-incomplete saves them with their defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation> / No se ha guardado nada; --allow-incomplete los guarda con sus valores predeterminados.</translation>
     </message>
     <message>
         <source>its serial number &quot;%1&quot; cannot name a file; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>su número de serie &quot;%1&quot; no sirve como nombre de archivo; no se ha guardado nada.</translation>
     </message>
     <message>
         <source>another unit has the same serial number; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>otra unidad tiene el mismo número de serie; no se ha guardado nada.</translation>
     </message>
     <message>
         <source>saved as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>guardada como %1</translation>
     </message>
     <message>
         <source>%1 saved, %2 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 guardadas, %2 con error</translation>
     </message>
     <message>
         <source>%1: file %2, Tavrin %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: archivo %2, Tavrin %3</translation>
     </message>
     <message>
         <source>cannot be compared: </source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede comparar: </translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>coincide</translation>
     </message>
     <message>
         <source>differs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>difiere: %1</translation>
     </message>
     <message>
         <source>%1 match, %2 differ, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 coinciden, %2 difieren, %3 con error</translation>
     </message>
 </context>
 <context>
     <name>CliApp</name>
     <message>
         <source>Several Tavrin units are attached; choose one with --device PATH or --serial SERIAL. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay varias unidades Tavrin conectadas; elija una con --device PATH o --serial SERIAL. No se ha enviado nada.</translation>
     </message>
     <message>
         <source>No Tavrin unit is attached at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna unidad Tavrin conectada en %1.</translation>
     </message>
     <message>
         <source>No attached Tavrin unit has the serial number %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna unidad Tavrin conectada tiene el número de serie %1.</translation>
     </message>
     <message>
         <source>Several attached Tavrin units have the serial number %1; choose one with --device PATH.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varias unidades Tavrin conectadas tienen el número de serie %1; elija una con --device PATH.</translation>
     </message>
     <message>
         <source>No Tavrin unit is attached.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna unidad Tavrin conectada.</translation>
     </message>
     <message>
         <source>No Tavrin device found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún dispositivo Tavrin</translation>
     </message>
     <message>
         <source>Not every attached unit answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>No todas las unidades conectadas han respondido.</translation>
     </message>
     <message>
         <source>Nothing was written; --allow-incomplete writes them with their defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha escrito nada; --allow-incomplete los escribe con sus valores predeterminados.</translation>
     </message>
     <message>
         <source>The unit cannot be compared with %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede comparar la unidad con %1:</translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>coincide</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>difiere</translation>
     </message>
     <message>
         <source>station needs --log LOG: the log of the units provisioned.</source>
-        <translation type="unfinished"></translation>
+        <translation>station necesita --log LOG: el registro de las unidades aprovisionadas.</translation>
     </message>
     <message>
         <source>--%1 needs a whole number of at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 necesita un número entero mayor o igual que %2.</translation>
     </message>
     <message>
         <source>Cannot compare: %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede comparar: no se puede leer %1.</translation>
     </message>
 </context>
 <context>
     <name>CliCommandLine</name>
     <message>
         <source>Show the attached unit&apos;s model, firmware and serial number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el modelo, el firmware y el número de serie de la unidad conectada.</translation>
     </message>
     <message>
         <source>Read the unit&apos;s settings as a configuration file (standard output, or -o FILE).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee los ajustes de la unidad como archivo de configuración (salida estándar, o -o FILE).</translation>
     </message>
     <message>
         <source>Write a configuration file into the unit, as Update does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un archivo de configuración en la unidad, como hace Actualizar en la ventana.</translation>
     </message>
     <message>
         <source>List the settings of a configuration file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra los ajustes de un archivo de configuración.</translation>
     </message>
     <message>
         <source>Program an Alpha pager through the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa un buscapersonas Alpha a través de la unidad.</translation>
     </message>
     <message>
         <source>Program a Zell pager or a coaster through the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa un buscapersonas Zell o un posavasos a través de la unidad.</translation>
     </message>
     <message>
         <source>List the settings in which two configuration files differ (exit status 1 when they do).</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra los ajustes en que difieren dos archivos de configuración (código de salida 1 si difieren).</translation>
     </message>
     <message>
         <source>List the attached units: device path, model, firmware and serial number; fails without any.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra las unidades conectadas: ruta del dispositivo, modelo, firmware y número de serie; falla si no hay ninguna.</translation>
     </message>
     <message>
         <source>Read the unit and compare it with a configuration file, writing nothing (exit status 1 when it differs).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee la unidad y la compara con un archivo de configuración, sin escribir nada (código de salida 1 si difiere).</translation>
     </message>
     <message>
         <source>Write and verify FILE into every unit attached and every unit plugged in until stopped, several at once, each once per plug-in; needs --log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe y verifica FILE en cada unidad conectada y en cada unidad que se conecte hasta que se detenga, varias a la vez, cada una una vez por conexión; necesita --log.</translation>
     </message>
     <message>
         <source>No command given.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado ningún comando.</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando desconocido &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1</translation>
     </message>
     <message>
         <source>%1 is given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se ha indicado más de una vez.</translation>
     </message>
     <message>
         <source>%1 does not apply to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se aplica a %2.</translation>
     </message>
     <message>
         <source>--transcript needs --simulate or --simulate-from.</source>
-        <translation type="unfinished"></translation>
+        <translation>--transcript necesita --simulate o --simulate-from.</translation>
     </message>
     <message>
         <source>--device and --serial both choose the unit: give one of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>--device y --serial eligen ambos la unidad: indique solo uno de ellos.</translation>
     </message>
     <message>
         <source>--all takes every attached unit: --device and --serial do not go with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>--all toma todas las unidades conectadas: no se puede combinar con --device ni con --serial.</translation>
     </message>
     <message>
         <source>--exclude-serial goes with --all.</source>
-        <translation type="unfinished"></translation>
+        <translation>--exclude-serial solo se usa con --all.</translation>
     </message>
     <message>
         <source>read --all needs -o FOLDER: a file per unit goes there.</source>
-        <translation type="unfinished"></translation>
+        <translation>read --all necesita -o FOLDER: allí se guarda un archivo por unidad.</translation>
     </message>
     <message>
         <source>--number-from and --numbers both number the units: give one of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>--number-from y --numbers numeran ambos las unidades: indique solo uno de ellos.</translation>
     </message>
     <message>
         <source>--exclude-serial is empty: give the unit&apos;s serial number (see list).</source>
-        <translation type="unfinished"></translation>
+        <translation>--exclude-serial está vacío: indique el número de serie de la unidad (véase list).</translation>
     </message>
     <message>
         <source>--%1 is empty: give the unit&apos;s %2 (see list).</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 está vacío: indique %2 de la unidad (véase list).</translation>
     </message>
     <message>
         <source>device path</source>
-        <translation type="unfinished"></translation>
+        <translation>la ruta del dispositivo</translation>
     </message>
     <message>
         <source>serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de serie</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe &apos;%1 --help&apos; para más información.</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos:</translation>
     </message>
     <message>
         <source>Options of every command:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de todos los comandos:</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda.</translation>
     </message>
     <message>
         <source>Show the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la versión.</translation>
     </message>
     <message>
         <source>Also print the traces of the device talk on standard error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra también en la salida de error estándar las trazas de la comunicación con el dispositivo.</translation>
     </message>
     <message>
         <source>Talk to a virtual unit instead of USB: tavrin2, dalen or dalen2. It answers at once. Several models separated by commas (tavrin2,dalen) attach several units, with serial numbers 00012345, 00012346 and so on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se comunica con una unidad virtual en lugar de USB: tavrin2, dalen o dalen2. Responde al instante. Varios modelos separados por comas (tavrin2,dalen) conectan varias unidades, con los números de serie 00012345, 00012346, etc.</translation>
     </message>
     <message>
         <source>The virtual unit (the first of several) starts with FILE&apos;s settings (and its model, unless --simulate is given).</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad virtual (la primera, si hay varias) empieza con los ajustes de FILE (y con su modelo, salvo que se indique --simulate).</translation>
     </message>
     <message>
         <source>Options of detect, read, write, check, program-alpha and program-zell:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de detect, read, write, check, program-alpha y program-zell:</translation>
     </message>
     <message>
         <source>Write the file also when the unit did not report some settings (they keep their defaults); without it such a read fails and writes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el archivo también cuando la unidad no ha informado de algunos ajustes (conservan sus valores predeterminados); sin esta opción, esa lectura falla y no escribe nada.</translation>
     </message>
     <message>
         <source>Options of write:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de write:</translation>
     </message>
     <message>
         <source>Do not read the unit back to check that it holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No vuelve a leer la unidad para comprobar que contiene lo escrito.</translation>
     </message>
     <message>
         <source>Append a row for each unit tried to the provisioning log FILE (CSV; created with a header row), on disk before the unit&apos;s result is printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade al registro de aprovisionamiento FILE una fila por cada unidad tratada (CSV; se crea con una fila de encabezado), guardada en disco antes de mostrar el resultado de la unidad.</translation>
     </message>
     <message>
         <source>Number the units from N (1-9999): a Dalen unit&apos;s ID becomes its number, and {n} in a message text stands for it ({{ for a literal {).</source>
-        <translation type="unfinished"></translation>
+        <translation>Numera las unidades a partir de N (1-9999): el ID de una unidad Dalen pasa a ser su número, y {n} en el texto de un mensaje lo representa ({{ para una { literal).</translation>
     </message>
     <message>
         <source>Number the units from a list, such as 12,14,20-35.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numera las unidades según una lista, como 12,14,20-35.</translation>
     </message>
     <message>
         <source>Options of read, write and check:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de read, write y check:</translation>
     </message>
     <message>
         <source>Every attached unit at once, one line each as it finishes, then a summary (read: -o names a folder, one file per unit named by serial number).</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las unidades conectadas a la vez, una línea por unidad al terminar y después un resumen (read: -o indica una carpeta, con un archivo por unidad con el número de serie como nombre).</translation>
     </message>
     <message>
         <source>With --all: leave the unit with this serial number alone (may be given more than once).</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --all: no toca la unidad con este número de serie (se puede indicar más de una vez).</translation>
     </message>
     <message>
         <source>Options of detect, show, diff, list and check, and of read and write with --all:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de detect, show, diff, list y check, y de read y write con --all:</translation>
     </message>
     <message>
         <source>Options of station:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de station:</translation>
     </message>
     <message>
         <source>Required: the provisioning log, as with write. Units it shows verified with the same profile are left alone; one station per log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obligatorio: el registro de aprovisionamiento, como en write. Las unidades que el registro muestra verificadas con el mismo perfil no se tocan; una estación por registro.</translation>
     </message>
     <message>
         <source>Write units the log shows verified with this profile again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a escribir las unidades que el registro muestra verificadas con este perfil.</translation>
     </message>
     <message>
         <source>Leave the unit with this serial number alone (may be given more than once).</source>
-        <translation type="unfinished"></translation>
+        <translation>No toca la unidad con este número de serie (se puede indicar más de una vez).</translation>
     </message>
     <message>
         <source>Stop after N units were verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se detiene cuando se han verificado N unidades.</translation>
     </message>
     <message>
         <source>Stop after SECONDS in which no unit was in flight and none was plugged in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se detiene tras SECONDS sin ninguna unidad en curso ni ninguna conectada.</translation>
     </message>
     <message>
         <source>As with write; a number is used up only by a verified unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Como en write; un número solo se gasta con una unidad verificada.</translation>
     </message>
     <message>
         <source>As with write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Como en write.</translation>
     </message>
     <message>
         <source>One object per unit, then a summary object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un objeto por unidad y después un objeto de resumen.</translation>
     </message>
     <message>
         <source>Without --number-from or --numbers, numbering continues after the highest number of the log, if it holds any. Stops on SIGINT or SIGTERM after the units in flight; a second signal stops at once. Exit status 0 when no unit failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin --number-from ni --numbers, la numeración continúa tras el número más alto del registro, si contiene alguno. Se detiene con SIGINT o SIGTERM tras las unidades en curso; una segunda señal la detiene al instante. Código de salida 0 si ninguna unidad ha fallado.</translation>
     </message>
     <message>
         <source>Exit status: 0 on success, 1 when the unit or a file failed, 2 for a wrong command line or when several units are attached and none was chosen. diff: 0 when the files hold the same settings, 1 when they differ, 2 when a file cannot be read. check: 1 also when a unit differs. With --all: 1 when any unit failed or none is attached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de salida: 0 si todo es correcto, 1 si ha fallado la unidad o un archivo, 2 si la línea de comandos es incorrecta o si hay varias unidades conectadas y no se ha elegido ninguna. diff: 0 si los archivos contienen los mismos ajustes, 1 si difieren, 2 si no se puede leer un archivo. check: también 1 si una unidad difiere. Con --all: 1 si ha fallado alguna unidad o si no hay ninguna conectada.</translation>
     </message>
     <message>
         <source>Write every line the virtual unit received to FILE, one per line (a line break in a line as \n), also on failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe en FILE cada línea que ha recibido la unidad virtual, una por línea (un salto de línea dentro de una línea como \n), también si hay un error.</translation>
     </message>
     <message>
         <source>Use the unit at this device path (see list).</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa la unidad de esta ruta de dispositivo (véase list).</translation>
     </message>
     <message>
         <source>Use the unit with this serial number (see list).</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa la unidad con este número de serie (véase list).</translation>
     </message>
     <message>
         <source>With several units attached one of these is required: the command refuses and lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con varias unidades conectadas, una de estas opciones es obligatoria: el comando se niega y las muestra.</translation>
     </message>
     <message>
         <source>Options of read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de read:</translation>
     </message>
     <message>
         <source>Write the configuration file to FILE (replaced only when complete).</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el archivo de configuración en FILE (solo se sustituye cuando está completo).</translation>
     </message>
     <message>
         <source>Print JSON for scripts (with --all: one object per unit, then a summary object; check of one unit: that unit&apos;s object, as with --all).</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra JSON para scripts (con --all: un objeto por unidad y después un objeto de resumen; check de una sola unidad: el objeto de esa unidad, como con --all).</translation>
     </message>
     <message>
         <source>Print only each unit&apos;s end and the summary: no line when the station starts waiting or a unit&apos;s write begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra solo el final de cada unidad y el resumen: ninguna línea cuando la estación empieza a esperar ni cuando empieza la escritura de una unidad.</translation>
     </message>
     <message>
         <source>Options of program-alpha:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de program-alpha:</translation>
     </message>
     <message>
         <source>Pager number, 1-9999 (100-9999 with group paging on). Required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de buscapersonas, 1-9999 (100-9999 con el aviso a grupos activado). Obligatorio.</translation>
     </message>
     <message>
         <source>All page ID, 1-9999 (default 911).</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de aviso general, 1-9999 (predeterminado: 911).</translation>
     </message>
     <message>
         <source>System ID, 0-13 (default 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de sistema, 0-13 (predeterminado: 0).</translation>
     </message>
     <message>
         <source>Welcome message: at most 3 lines and 48 characters, no comma; \n starts a new line, \\ is a backslash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de bienvenida: como máximo 3 líneas y 48 caracteres, sin comas; \n empieza una línea nueva, \\ es una barra invertida.</translation>
     </message>
     <message>
         <source>Group paging (default off).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso a grupos (predeterminado: off).</translation>
     </message>
     <message>
         <source>Group %1: pager 0-98 (0 = not used), name of at most %2 characters without comma. Needs group paging on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo %1: buscapersonas 0-98 (0 = sin usar), nombre de como máximo %2 caracteres sin comas. Necesita el aviso a grupos activado.</translation>
     </message>
     <message>
         <source>Options of program-zell:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de program-zell:</translation>
     </message>
     <message>
         <source>Pager or coaster number, 1-9999. Required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de buscapersonas o de posavasos, 1-9999. Obligatorio.</translation>
     </message>
     <message>
         <source>Program a Zell pager or a coaster (default zell).</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa un buscapersonas Zell o un posavasos (predeterminado: zell).</translation>
     </message>
     <message>
         <source>A guest or a manager Zell pager (default guest).</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas Zell de cliente o de encargado (predeterminado: guest).</translation>
     </message>
     <message>
         <source>Vibration (default on).</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración (predeterminado: on).</translation>
     </message>
     <message>
         <source>Usage: %1 [options] COMMAND [ARGUMENTS]</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [opciones] COMANDO [ARGUMENTOS]</translation>
     </message>
     <message>
         <source>Configures the attached Tavrin unit from the command line, for installers who set up many units,
 and lists and compares configuration files (.t2c) of the window and of this command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configura desde la línea de comandos la unidad Tavrin conectada, para instaladores que configuran muchas unidades,
+y muestra y compara archivos de configuración (.t2c) de la ventana y de este comando.</translation>
     </message>
 </context>
 <context>
     <name>CliSimulation</name>
     <message>
         <source>Unknown model &quot;%1&quot; for --simulate: use tavrin2, dalen or dalen2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo desconocido &quot;%1&quot; para --simulate: use tavrin2, dalen o dalen2.</translation>
     </message>
     <message>
         <source>%1 holds the settings of no model the virtual unit can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene ajustes que no corresponden a ningún modelo que pueda ser la unidad virtual.</translation>
     </message>
     <message>
         <source>--simulate %1 is another model than the settings of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--simulate %1 es un modelo distinto del de los ajustes de %2.</translation>
     </message>
     <message>
         <source>The virtual unit cannot take the settings of %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad virtual no admite los ajustes de %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>CliStationCommand</name>
     <message>
         <source>%1 was already provisioned with this profile on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya se aprovisionó con este perfil el %2</translation>
     </message>
     <message>
         <source>Stopping after the units in flight; a second signal stops at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteniendo tras las unidades en curso; una segunda señal detiene al instante.</translation>
     </message>
     <message>
         <source>Stopped at once; left unverified: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido al instante; quedan sin verificar: %1</translation>
     </message>
 </context>
 <context>
@@ -826,7 +831,16 @@ NOTE: if &quot;New Hardware Wizard&quot; comes up, do following:
 3) request to search in the following directory:
 &quot;C:\Program Files\Atmel\Flip 3.3.1\usb&quot; then Next, then Finish
 4) Wait until popup says new hardware is ready to use, then press OK below</source>
-        <translation type="unfinished"></translation>
+        <translation>Para DalenTavrin: desconecte el cable USB y vuelva a conectarlo.
+
+Para TavrinII: pulse brevemente el botón de confirmación del lateral.
+
+NOTA: si aparece el &quot;Asistente para hardware nuevo encontrado&quot;, haga lo siguiente:
+1) Seleccione la opción &quot;No por el momento&quot; y luego Siguiente
+2) Seleccione &quot;Instalar desde una lista o ubicación específica (avanzado)&quot; y luego Siguiente
+3) Indique que busque en la carpeta siguiente:
+&quot;C:\Program Files\Atmel\Flip 3.3.1\usb&quot; y luego Siguiente y Finalizar
+4) Espere hasta que un aviso indique que el nuevo hardware está listo para usarse y pulse Aceptar</translation>
     </message>
     <message>
         <source>For DalenTavrin - Please unplug then re-plug USB cable.
@@ -837,350 +851,362 @@ NOTE: the update is written with dfu-programmer, which must be installed.
 Without root, the udev rule 70-tavrin.rules (installed with this utility)
 lets your user reach the boot loader (USB device 03eb:2ff9).
 Wait a few seconds for the boot loader to attach, then press OK below</source>
-        <translation type="unfinished"></translation>
+        <translation>Para DalenTavrin: desconecte el cable USB y vuelva a conectarlo.
+
+Para TavrinII: pulse brevemente el botón de confirmación del lateral.
+
+NOTA: la actualización se escribe con dfu-programmer, que debe estar instalado.
+Sin root, la regla udev 70-tavrin.rules (instalada con esta utilidad)
+permite a su usuario acceder al cargador de arranque (dispositivo USB 03eb:2ff9).
+Espere unos segundos a que se conecte el cargador de arranque y pulse Aceptar</translation>
     </message>
     <message>
         <source>Updating Firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando el firmware...</translation>
     </message>
     <message>
         <source>Please Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere, por favor</translation>
     </message>
     <message>
         <source>Start boot-loader</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar el cargador de arranque</translation>
     </message>
     <message>
         <source>Waiting for the boot loader: %1 s (at most %2 s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando al cargador de arranque: %1 s (como máximo %2 s)...</translation>
     </message>
     <message>
         <source>Writing the firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo el firmware...</translation>
     </message>
     <message>
         <source>Choose a firmware file to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el archivo de firmware que desea cargar</translation>
     </message>
     <message>
         <source>Firmware files (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de firmware (*.%1)</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>File: %1, has wrong filename format.
 Do you want to load it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo: %1: el nombre no tiene el formato correcto.
+¿Desea cargarlo de todos modos?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Operación correcta</translation>
     </message>
     <message>
         <source>The firmware update is complete.
 Please unplug then re-plug USB cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización del firmware ha terminado.
+Desconecte el cable USB y vuelva a conectarlo.</translation>
     </message>
     <message>
         <source>Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>The flashing tool %1 could not be started:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar la herramienta de grabación %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>FrmProgramPagers</name>
     <message>
         <source>Program Pagers stays open until the pager is programmed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana Programar buscapersonas permanece abierta hasta que termine la programación del buscapersonas.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Invalid Welcome Message text...
 up to 3 lines and 48 characters max
 - no commas allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto del mensaje de bienvenida no válido...
+como máximo 3 líneas y 48 caracteres
+- no se admiten comas</translation>
     </message>
     <message>
         <source>Alpha pager %1 programmed</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas Alpha %1 programado</translation>
     </message>
     <message>
         <source>Coaster %1 programmed</source>
-        <translation type="unfinished"></translation>
+        <translation>Posavasos %1 programado</translation>
     </message>
     <message>
         <source>Zell pager %1 programmed</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas Zell %1 programado</translation>
     </message>
 </context>
 <context>
     <name>FrmProvisionUnits</name>
     <message>
         <source>Provision Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprovisionar unidades</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>Finishes the units being written, then stops</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina las unidades que se están escribiendo y después se detiene</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>The profile&apos;s messages hold {n}, which only numbered units can take: every unit would get it as it stands. Number the units, or take {n} out of the messages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los mensajes del perfil contienen {n}, que solo admiten las unidades numeradas: todas las unidades lo recibirían tal cual. Numere las unidades o quite {n} de los mensajes.</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil</translation>
     </message>
     <message>
         <source>The &amp;form&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes del &amp;formulario</translation>
     </message>
     <message>
         <source>A configuration f&amp;ile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Un &amp;archivo de configuración:</translation>
     </message>
     <message>
         <source>Configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de configuración</translation>
     </message>
     <message>
         <source>C&amp;hoose...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elegir...</translation>
     </message>
     <message>
         <source>Choose configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir archivo de configuración</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>Log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de registro</translation>
     </message>
     <message>
         <source>Ch&amp;oose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele&amp;gir...</translation>
     </message>
     <message>
         <source>Choose log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir archivo de registro</translation>
     </message>
     <message>
         <source>&amp;Log file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de &amp;registro:</translation>
     </message>
     <message>
         <source>Numbering</source>
-        <translation type="unfinished"></translation>
+        <translation>Numeración</translation>
     </message>
     <message>
         <source>&amp;Number the units from</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Numerar las unidades a partir de</translation>
     </message>
     <message>
         <source>First unit number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de la primera unidad</translation>
     </message>
     <message>
         <source>Each unit gets the next number: a Dalen unit&apos;s ID, and {n} in the profile&apos;s messages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada unidad recibe el número siguiente: como ID en una unidad Dalen y como {n} en los mensajes del perfil.</translation>
     </message>
     <message>
         <source>Units left as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades que no se modifican</translation>
     </message>
     <message>
         <source>serial numbers, such as 00012345 00012346</source>
-        <translation type="unfinished"></translation>
+        <translation>números de serie, como 00012345 00012346</translation>
     </message>
     <message>
         <source>Serial numbers of units left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Números de serie de las unidades excluidas</translation>
     </message>
     <message>
         <source>Le&amp;ave out:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xcluir:</translation>
     </message>
     <message>
         <source>The reference unit stays attached without being written. A unit plugged in later can also be left out from its row while it waits.</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad de referencia permanece conectada sin que se escriba. Una unidad conectada más tarde también se puede excluir desde su fila mientras espera.</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Leave &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Exc&amp;luir</translation>
     </message>
     <message>
         <source>The selected unit is not written (the reference unit)</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad seleccionada no se escribe (la unidad de referencia)</translation>
     </message>
     <message>
         <source>Try &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Rein&amp;tentar</translation>
     </message>
     <message>
         <source>The selected unit, which failed, is written again</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad seleccionada, que ha fallado, se vuelve a escribir</translation>
     </message>
     <message>
         <source>%1, profile %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, perfil %2</translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar archivo</translation>
     </message>
     <message>
         <source>Choose a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un perfil</translation>
     </message>
     <message>
         <source>Tavrin Config (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de Tavrin (*.%1)</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>A configuration f&amp;ile (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Un &amp;archivo de configuración (%1):</translation>
     </message>
     <message>
         <source>Log File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de registro</translation>
     </message>
     <message>
         <source>Log the units to</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar las unidades en</translation>
     </message>
     <message>
         <source>Provisioning log (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de aprovisionamiento (*.csv)</translation>
     </message>
     <message>
         <source>Profile: %1 (%2); log: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil: %1 (%2); registro: %3</translation>
     </message>
     <message>
         <source>the form&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>los ajustes del formulario</translation>
     </message>
     <message>
         <source>Stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteniendo...</translation>
     </message>
     <message>
         <source>waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>en espera</translation>
     </message>
     <message>
         <source>writing</source>
-        <translation type="unfinished"></translation>
+        <translation>escribiendo</translation>
     </message>
     <message>
         <source>verifying</source>
-        <translation type="unfinished"></translation>
+        <translation>verificando</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>verificada</translation>
     </message>
     <message>
         <source>failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>error: %1</translation>
     </message>
     <message>
         <source>already provisioned</source>
-        <translation type="unfinished"></translation>
+        <translation>ya aprovisionada</translation>
     </message>
     <message>
         <source>left out</source>
-        <translation type="unfinished"></translation>
+        <translation>excluida</translation>
     </message>
     <message>
         <source>unplugged before it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>desconectada antes de verificarla</translation>
     </message>
     <message>
         <source>Progress of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso de %1</translation>
     </message>
     <message>
         <source>Verified: %1    Failed: %2    Skipped: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificadas: %1    Con error: %2    Omitidas: %3</translation>
     </message>
     <message>
         <source>Elapsed: %1:%2:%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo transcurrido: %1:%2:%3</translation>
     </message>
 </context>
 <context>
@@ -1188,1216 +1214,1228 @@ up to 3 lines and 48 characters max
     <message>
         <source>VIBE 1</source>
         <comment>zell pgr vibration mode 1</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRACIÓN 1</translation>
     </message>
     <message>
         <source>VIBE 2</source>
         <comment>zell pgr vibration mode 2</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRACIÓN 2</translation>
     </message>
     <message>
         <source>VIBE 3</source>
         <comment>zell pgr vibration mode 3</comment>
-        <translation type="unfinished"></translation>
+        <translation>VIBRACIÓN 3</translation>
     </message>
     <message>
         <source>1 Sec</source>
         <comment>guest pgr flash mode 1</comment>
-        <translation type="unfinished"></translation>
+        <translation>1 s</translation>
     </message>
     <message>
         <source>30 Sec</source>
         <comment>guest pgr flash mode 2</comment>
-        <translation type="unfinished"></translation>
+        <translation>30 s</translation>
     </message>
     <message>
         <source>5 Min</source>
         <comment>guest pgr flash mode 3</comment>
-        <translation type="unfinished"></translation>
+        <translation>5 min</translation>
     </message>
     <message>
         <source>Invalid pager number, using default</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de buscapersonas no válido; se usa el predeterminado</translation>
     </message>
     <message>
         <source>Invalid external input setting, using default</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de entrada externa no válido; se usa el predeterminado</translation>
     </message>
     <message>
         <source>Invalid pager type, using default</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de buscapersonas no válido; se usa el predeterminado</translation>
     </message>
     <message>
         <source>Invalid pager mode, using default</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de buscapersonas no válido; se usa el predeterminado</translation>
     </message>
     <message>
         <source>Unable to load config file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cargar el archivo de configuración</translation>
     </message>
     <message>
         <source>Unable to save config file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el archivo de configuración</translation>
     </message>
     <message>
         <source>The window stays open until the Tavrin operation has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana permanece abierta hasta que termine la operación de Tavrin.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón %1</translation>
     </message>
     <message>
         <source>External input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada externa</translation>
     </message>
     <message>
         <source>%1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: en uso</translation>
     </message>
     <message>
         <source>%1 pager</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: buscapersonas</translation>
     </message>
     <message>
         <source>%1 setting</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ajuste</translation>
     </message>
     <message>
         <source>%1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tipo</translation>
     </message>
     <message>
         <source>%1 mode</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: modo</translation>
     </message>
     <message>
         <source>%1 Zell message</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mensaje Zell</translation>
     </message>
     <message>
         <source>%1 Alpha message</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mensaje Alpha</translation>
     </message>
     <message>
         <source>%1 message</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mensaje</translation>
     </message>
     <message>
         <source>Low battery page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de batería baja activado</translation>
     </message>
     <message>
         <source>Low battery pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas del aviso de batería baja</translation>
     </message>
     <message>
         <source>Low battery message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de batería baja</translation>
     </message>
     <message>
         <source>Acknowledge page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de confirmación activado</translation>
     </message>
     <message>
         <source>Acknowledge pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas del aviso de confirmación</translation>
     </message>
     <message>
         <source>Acknowledge message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de confirmación</translation>
     </message>
     <message>
         <source>Auto on/off 1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático 1 activado</translation>
     </message>
     <message>
         <source>Auto on/off 1 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático 1: hora de encendido</translation>
     </message>
     <message>
         <source>Auto on/off 1 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático 1: hora de apagado</translation>
     </message>
     <message>
         <source>Auto on/off 2 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático 2 activado</translation>
     </message>
     <message>
         <source>Auto on/off 2 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático 2: hora de encendido</translation>
     </message>
     <message>
         <source>Auto on/off 2 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático 2: hora de apagado</translation>
     </message>
     <message>
         <source>Auto on/off 3 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático 3 activado</translation>
     </message>
     <message>
         <source>Auto on/off 3 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático 3: hora de encendido</translation>
     </message>
     <message>
         <source>Auto on/off 3 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático 3: hora de apagado</translation>
     </message>
     <message>
         <source>Secondary page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso secundario activado</translation>
     </message>
     <message>
         <source>Secondary pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas del aviso secundario</translation>
     </message>
     <message>
         <source>Cancel message enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de cancelación activado</translation>
     </message>
     <message>
         <source>Cancel message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de cancelación</translation>
     </message>
     <message>
         <source>Repage enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetición de aviso activada</translation>
     </message>
     <message>
         <source>Repage interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de repetición de aviso</translation>
     </message>
     <message>
         <source>Tavrin II unit with buttons 1 to 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad Tavrin II con los botones 1 a 5</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón</translation>
     </message>
     <message>
         <source>Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón 2</translation>
     </message>
     <message>
         <source>Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón 1</translation>
     </message>
     <message>
         <source>Dalen Tavrin - 2 Button unit with buttons 1 and 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad Dalen Tavrin - 2 Button con los botones 1 y 2</translation>
     </message>
     <message>
         <source>Dalen Tavrin unit with one button</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad Dalen Tavrin con un botón</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>To reset Tavrin, please remove
 then re-attach Tavrin to PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Para restablecer Tavrin, desconéctelo
+del PC y vuelva a conectarlo</translation>
     </message>
     <message>
         <source>%1, serial number %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, número de serie %2 (%3)</translation>
     </message>
     <message>
         <source>%1, not answering (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, no responde (%2)</translation>
     </message>
     <message>
         <source>Several Tavrin Devices Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han encontrado varios dispositivos Tavrin</translation>
     </message>
     <message>
         <source>USB Tavrin Configuration Utility
 Version %1
 Version Date: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilidad de configuración USB de Tavrin
+Versión %1
+Fecha de la versión: %2</translation>
     </message>
     <message>
         <source>Another Tavrin Device Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha encontrado otro dispositivo Tavrin</translation>
     </message>
     <message>
         <source>The Tavrin with serial number %1 is no longer attached.
 Please select the Tavrin to use:</source>
-        <translation type="unfinished"></translation>
+        <translation>El Tavrin con el número de serie %1 ya no está conectado.
+Seleccione el Tavrin que desea usar:</translation>
     </message>
     <message>
         <source>The Tavrin with serial number %1 is no longer attached, and no other was chosen.
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>El Tavrin con el número de serie %1 ya no está conectado y no se ha elegido otro.
+No se ha enviado nada.</translation>
     </message>
     <message>
         <source>Please select the Tavrin to use:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el Tavrin que desea usar:</translation>
     </message>
     <message>
         <source>No Tavrin Device Found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún dispositivo Tavrin</translation>
     </message>
     <message>
         <source>Please select your Tavrin type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione su tipo de Tavrin:</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>Settings written to %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes escritos en %1 %2</translation>
     </message>
     <message>
         <source>Tavrin Config (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de Tavrin (*.%1)</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo</translation>
     </message>
     <message>
         <source>Save config file as</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo de configuración como</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha guardado %1</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar archivo</translation>
     </message>
     <message>
         <source>Choose a config file to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el archivo de configuración que desea cargar</translation>
     </message>
     <message>
         <source>This file is not a Tavrin configuration, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo no es una configuración de Tavrin o está dañado.</translation>
     </message>
     <message>
         <source>Loaded %1: settings of a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha cargado %1: ajustes de un %2</translation>
     </message>
     <message>
         <source>Loaded %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha cargado %1</translation>
     </message>
     <message>
         <source>%1 was not loaded: a Tavrin operation is in progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha cargado %1: hay una operación de Tavrin en curso.</translation>
     </message>
     <message>
         <source>Not taken in the %1 field: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se admite en el campo &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>The configuration is incomplete: it holds %1 of %2 button settings
 and %3 of %4 auto on/off times.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración está incompleta: contiene %1 de %2 ajustes de botón
+y %3 de %4 horas de encendido/apagado automático.</translation>
     </message>
     <message>
         <source>Invalid Tavrin type detected!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se ha detectado un tipo de Tavrin no válido!</translation>
     </message>
     <message>
         <source>You are trying to update a type %2
 UI with a connected type %1 device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Está intentando actualizar una interfaz de tipo %2
+con un dispositivo conectado de tipo %1.</translation>
     </message>
 </context>
 <context>
     <name>FrmTavrin2QtBase</name>
     <message>
         <source>Tavrin II</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin II</translation>
     </message>
     <message>
         <source>Buttons and Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Botones y entradas</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Botones</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;ENABLED&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;ACTIVADO&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;PAGER&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;BUSCAPERSONAS&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;TYPE&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;TIPO&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;MODE&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;MODO&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;MESSAGE&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;MENSAJE&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;1&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;1&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el botón 1</translation>
     </message>
     <message>
         <source>Pager # to page for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas al que avisa el botón 1</translation>
     </message>
     <message>
         <source>Pager type to page for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de buscapersonas al que avisa el botón 1</translation>
     </message>
     <message>
         <source>Zell</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de buscapersonas para el aviso del botón 1</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Alpha del botón 1</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Zell del botón 1</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished"></translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;2&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;2&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el botón 2</translation>
     </message>
     <message>
         <source>Pager # to page for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas al que avisa el botón 2</translation>
     </message>
     <message>
         <source>Pager type to page for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de buscapersonas al que avisa el botón 2</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de buscapersonas para el aviso del botón 2</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Alpha del botón 2</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Zell del botón 2</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;3&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;3&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el botón 3</translation>
     </message>
     <message>
         <source>Pager # to page for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas al que avisa el botón 3</translation>
     </message>
     <message>
         <source>Pager type to page for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de buscapersonas al que avisa el botón 3</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de buscapersonas para el aviso del botón 3</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Alpha del botón 3</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Zell del botón 3</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;4&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;4&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el botón 4</translation>
     </message>
     <message>
         <source>Pager # to page for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas al que avisa el botón 4</translation>
     </message>
     <message>
         <source>Pager type to page for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de buscapersonas al que avisa el botón 4</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de buscapersonas para el aviso del botón 4</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Alpha del botón 4</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Zell del botón 4</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;5&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;5&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el botón 5</translation>
     </message>
     <message>
         <source>Pager # to page for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas al que avisa el botón 5</translation>
     </message>
     <message>
         <source>Pager type to page for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de buscapersonas al que avisa el botón 5</translation>
     </message>
     <message>
         <source>Pager mode to use with page for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de buscapersonas para el aviso del botón 5</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Alpha del botón 5</translation>
     </message>
     <message>
         <source>Zell pager type messsage for button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Zell del botón 5</translation>
     </message>
     <message>
         <source>External Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada externa</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;SETTING&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;AJUSTE&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable external input</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar la entrada externa</translation>
     </message>
     <message>
         <source>Page setting for external input - page on open-to-close or close-to-open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de aviso de la entrada externa: avisar al pasar de abierto a cerrado o de cerrado a abierto</translation>
     </message>
     <message>
         <source>Normally Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalmente abierto</translation>
     </message>
     <message>
         <source>Normally Closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalmente cerrado</translation>
     </message>
     <message>
         <source>Pager # to page upon external input</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas al que avisa la entrada externa</translation>
     </message>
     <message>
         <source>Pager type to page upon external input</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de buscapersonas al que avisa la entrada externa</translation>
     </message>
     <message>
         <source>Pager mode to use with external input page</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de buscapersonas para el aviso de la entrada externa</translation>
     </message>
     <message>
         <source>Alpha pager type messsage for external input</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Alpha de la entrada externa</translation>
     </message>
     <message>
         <source>Zell pager type messsage for external input</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje para buscapersonas Zell de la entrada externa</translation>
     </message>
     <message>
         <source>Advanced Features</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciones avanzadas</translation>
     </message>
     <message>
         <source>Auto On / Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido / apagado automático</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;ON&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;ENCENDIDO&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;OFF&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;APAGADO&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Check to enable auto on/off 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el encendido/apagado automático 1</translation>
     </message>
     <message>
         <source>Turn Tavrin on - time 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Encender Tavrin: hora 1</translation>
     </message>
     <message>
         <source>Turn Tavrin off - time 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar Tavrin: hora 1</translation>
     </message>
     <message>
         <source>Check to enable auto on/off 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el encendido/apagado automático 2</translation>
     </message>
     <message>
         <source>Turn Tavrin on - time 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Encender Tavrin: hora 2</translation>
     </message>
     <message>
         <source>Turn Tavrin off - time 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar Tavrin: hora 2</translation>
     </message>
     <message>
         <source>Check to enable auto on/off 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el encendido/apagado automático 3</translation>
     </message>
     <message>
         <source>Turn Tavrin on - time 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Encender Tavrin: hora 3</translation>
     </message>
     <message>
         <source>Turn Tavrin off - time 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar Tavrin: hora 3</translation>
     </message>
     <message>
         <source>Lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>&lt;b&gt;LOCKOUT SETTINGS&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;AJUSTES DE BLOQUEO&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;LOCKOUT SEQUENCE&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;SECUENCIA DE BLOQUEO&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Indefinite</source>
-        <translation type="unfinished"></translation>
+        <translation>Indefinido</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo</translation>
     </message>
     <message>
         <source> (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation> (segundos)</translation>
     </message>
     <message>
         <source>Lockout duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración del bloqueo</translation>
     </message>
     <message>
         <source>First (of 3) page button to press to lockout Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer botón de aviso (de 3) que se pulsa para bloquear Tavrin</translation>
     </message>
     <message>
         <source>Second (of 3) page button to press to lockout Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo botón de aviso (de 3) que se pulsa para bloquear Tavrin</translation>
     </message>
     <message>
         <source>Third (of 3) page button to press to lockout Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercer botón de aviso (de 3) que se pulsa para bloquear Tavrin</translation>
     </message>
     <message>
         <source>System ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de sistema</translation>
     </message>
     <message>
         <source>System ID Tavrin pages to - should match pager system ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de sistema al que avisa Tavrin: debe coincidir con el ID de sistema del buscapersonas</translation>
     </message>
     <message>
         <source>Group Paging</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso a grupos</translation>
     </message>
     <message>
         <source>Check to enable group paging</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el aviso a grupos</translation>
     </message>
     <message>
         <source>Upgrade Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar firmware</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>Push to upgrade firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse para actualizar el firmware</translation>
     </message>
     <message>
         <source>Repage</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetición de aviso</translation>
     </message>
     <message>
         <source>Check to enable repaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar la repetición de aviso</translation>
     </message>
     <message>
         <source>&lt;b&gt;INTERVAL&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;INTERVALO&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Interval at which to repage</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de repetición del aviso</translation>
     </message>
     <message>
         <source>Low Battery Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de batería baja</translation>
     </message>
     <message>
         <source>Check to enable low battery page</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el aviso de batería baja</translation>
     </message>
     <message>
         <source>Pager # to page if low battery page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas que recibe el aviso de batería baja</translation>
     </message>
     <message>
         <source>Message to send with low battery page</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje que se envía con el aviso de batería baja</translation>
     </message>
     <message>
         <source>Acknowledge Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de confirmación</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón</translation>
     </message>
     <message>
         <source>Pager # to page when button pushed</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas al que se avisa al pulsar el botón</translation>
     </message>
     <message>
         <source>Message sent when button pushed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje que se envía al pulsar el botón</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado</translation>
     </message>
     <message>
         <source>Vibe 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración 1</translation>
     </message>
     <message>
         <source>Vibe 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración 2</translation>
     </message>
     <message>
         <source>Vibe 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración 3</translation>
     </message>
     <message>
         <source>Beep 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido 1</translation>
     </message>
     <message>
         <source>Beep 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido 2</translation>
     </message>
     <message>
         <source>Beep 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido 3</translation>
     </message>
     <message>
         <source>Vibe-Beep 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración y pitido 1</translation>
     </message>
     <message>
         <source>Vibe-Beep 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración y pitido 2</translation>
     </message>
     <message>
         <source>Vibe-Beep 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración y pitido 3</translation>
     </message>
     <message>
         <source>Look Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirar pantalla</translation>
     </message>
     <message>
         <source>Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón 2</translation>
     </message>
     <message>
         <source>Dalen Tavrin ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de Dalen Tavrin</translation>
     </message>
     <message>
         <source>Number sent with message</source>
-        <translation type="unfinished"></translation>
+        <translation>Número que se envía con el mensaje</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido</translation>
     </message>
     <message>
         <source>Check to enable beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el pitido</translation>
     </message>
     <message>
         <source>Secondary Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso secundario</translation>
     </message>
     <message>
         <source>Check to enable alert page if low battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el aviso de alerta si la batería está baja</translation>
     </message>
     <message>
         <source>Pager # to page when low battery page enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas que recibe el aviso de batería baja</translation>
     </message>
     <message>
         <source>Cancel Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de cancelación</translation>
     </message>
     <message>
         <source>Message sent with low batttery page</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje que se envía con el aviso de batería baja</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;INTERVAL&lt;/b&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;left&quot;&gt;&lt;b&gt;INTERVALO&lt;/b&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Read
 Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer
+Tavrin</translation>
     </message>
     <message>
         <source>Push to read current settings from Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse para leer los ajustes actuales de Tavrin</translation>
     </message>
     <message>
         <source>Update
 Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar
+Tavrin</translation>
     </message>
     <message>
         <source>Push to send current settings to Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse para enviar los ajustes actuales a Tavrin</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;right&quot;&gt;Serial Number:&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;right&quot;&gt;Número de serie:&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Tavrin&apos;s serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie de Tavrin</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;right&quot;&gt;Firmware:&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=&quot;right&quot;&gt;Firmware:&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Tavrin&apos;s firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión del firmware de Tavrin</translation>
     </message>
     <message>
         <source>&lt;b&gt;With group paging enabled, pager numbers 1-98 will page groups.&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Con el aviso a grupos activado, los números de buscapersonas 1-98 avisan a grupos.&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herramientas</translation>
     </message>
     <message>
         <source>&amp;Select Device</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleccionar dispositivo</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;Load Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar configuración</translation>
     </message>
     <message>
         <source>Load existing Tavrin configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga un archivo de configuración de Tavrin existente</translation>
     </message>
     <message>
         <source>&amp;Save Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar configuración</translation>
     </message>
     <message>
         <source>Save current settings to Tavrin configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda los ajustes actuales en un archivo de configuración de Tavrin</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Exit from application</source>
-        <translation type="unfinished"></translation>
+        <translation>Sale de la aplicación</translation>
     </message>
     <message>
         <source>&amp;Tavrin II</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tavrin II</translation>
     </message>
     <message>
         <source>&amp;Dalen Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dalen Tavrin</translation>
     </message>
     <message>
         <source>Select Tavrin II device</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona el dispositivo Tavrin II</translation>
     </message>
     <message>
         <source>Select Dalen Tavrin device</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona el dispositivo Dalen Tavrin</translation>
     </message>
     <message>
         <source>Dalen Tavrin - &amp;2 Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin - &amp;2 Button</translation>
     </message>
     <message>
         <source>Select Dalen Tavrin - 2 Button Device </source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona el dispositivo Dalen Tavrin - 2 Button </translation>
     </message>
     <message>
         <source>&amp;Program Pagers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programar buscapersonas</translation>
     </message>
     <message>
         <source>Program pagers</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa buscapersonas</translation>
     </message>
     <message>
         <source>Pro&amp;vision Units...</source>
-        <translation type="unfinished"></translation>
+        <translation>Apro&amp;visionar unidades...</translation>
     </message>
     <message>
         <source>Program every unit plugged in with one profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa con un mismo perfil cada unidad que se conecte</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restablecer</translation>
     </message>
     <message>
         <source>Reset Tavrin device</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablece el dispositivo Tavrin</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>Displays application info</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra información sobre la aplicación</translation>
     </message>
     <message>
         <source>&amp;Initialize</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inicializar</translation>
     </message>
     <message>
         <source>Alt+R</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+R</translation>
     </message>
     <message>
         <source>Alt+U</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+U</translation>
     </message>
 </context>
 <context>
     <name>HubStation</name>
     <message>
         <source>The log %1 cannot be written (%2); no more units are started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en el registro %1 (%2); no se inician más unidades.</translation>
     </message>
     <message>
         <source>stopped before it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>detenida antes de verificarla</translation>
     </message>
 </context>
 <context>
     <name>Latin1Text</name>
     <message>
         <source> (tab)</source>
-        <translation type="unfinished"></translation>
+        <translation> (tabulador)</translation>
     </message>
     <message>
         <source> (line feed)</source>
-        <translation type="unfinished"></translation>
+        <translation> (salto de línea)</translation>
     </message>
     <message>
         <source> (carriage return)</source>
-        <translation type="unfinished"></translation>
+        <translation> (retorno de carro)</translation>
     </message>
 </context>
 <context>
     <name>PagerOptions</name>
     <message>
         <source>A coaster is always a guest: --who manager needs --kind zell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un posavasos siempre es de cliente: --who manager necesita --kind zell.</translation>
     </message>
     <message>
         <source>Invalid Welcome Message text...
 up to 3 lines and 48 characters max
 - no commas allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto del mensaje de bienvenida no válido...
+como máximo 3 líneas y 48 caracteres
+- no se admiten comas</translation>
     </message>
     <message>
         <source>--%1 takes a number from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 admite un número de %2 a %3.</translation>
     </message>
     <message>
         <source>--%1 is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 es obligatorio.</translation>
     </message>
     <message>
         <source>--%1 takes %2 or %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 admite %2 o %3.</translation>
     </message>
     <message>
         <source>--%1 needs --group-paging on.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 necesita --group-paging on.</translation>
     </message>
     <message>
         <source>--%1 takes a pager number from %2 to %3 (0 = not used), then a comma and the group&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 admite un número de buscapersonas de %2 a %3 (0 = sin usar), seguido de una coma y el nombre del grupo.</translation>
     </message>
     <message>
         <source>Group names may not contain commas (--%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Los nombres de grupo no pueden contener comas (--%1).</translation>
     </message>
     <message>
         <source>The name of group %1 takes at most %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del grupo %1 admite como máximo %2 caracteres.</translation>
     </message>
 </context>
 <context>
     <name>ProvisionLog</name>
     <message>
         <source>Could not write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir en %1</translation>
     </message>
     <message>
         <source>The log %1 is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa está usando el registro %1.</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco está lleno</translation>
     </message>
     <message>
         <source>the disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>se ha agotado la cuota de disco</translation>
     </message>
     <message>
         <source>the file system is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>el sistema de archivos es de solo lectura</translation>
     </message>
     <message>
         <source>the file is as large as the system lets it grow</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo ha alcanzado el tamaño máximo que permite el sistema</translation>
     </message>
     <message>
         <source>Could not write to %1: the folder %2 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir en %1: la carpeta %2 no existe.</translation>
     </message>
     <message>
         <source>Could not write to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir en %1: %2.</translation>
     </message>
     <message>
         <source>%1 is not a regular file; the log must be one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo normal; el registro debe serlo.</translation>
     </message>
     <message>
         <source>%1 is not a provisioning log of this program: its first line is not the log&apos;s header. Choose a new file, or a log this program wrote.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un registro de aprovisionamiento de este programa: su primera línea no es el encabezado del registro. Elija un archivo nuevo o un registro escrito por este programa.</translation>
     </message>
     <message>
         <source>%1 holds %2 MiB, more than a provisioning log may (%3 MiB); start a new log.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ocupa %2 MiB, más de lo que admite un registro de aprovisionamiento (%3 MiB); empiece un registro nuevo.</translation>
     </message>
     <message>
         <source>Could not read from %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>ProvisionPolicy</name>
     <message>
         <source>%1 holds values out of range; nothing was sent:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene valores fuera de rango; no se ha enviado nada:</translation>
     </message>
     <message>
         <source>%1: %2 (allowed: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (permitido: %3)</translation>
     </message>
     <message>
         <source>%1: %2 characters (at most %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 caracteres (como máximo %3)</translation>
     </message>
     <message>
         <source>%1 holds messages longer than their fields take; nothing was sent:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene mensajes más largos de lo que admiten sus campos; no se ha enviado nada:</translation>
     </message>
     <message>
         <source>already provisioned with this profile on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ya aprovisionada con este perfil el %1</translation>
     </message>
     <message>
         <source>left out</source>
-        <translation type="unfinished"></translation>
+        <translation>excluida</translation>
     </message>
     <message>
         <source>This unit reports no serial number; it cannot be told apart from others, so nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta unidad no indica ningún número de serie; no se puede distinguir de las demás, así que no se ha enviado nada.</translation>
     </message>
     <message>
         <source>Another unit in flight, at %1, reports the same serial number %2; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra unidad en curso, en %1, indica el mismo número de serie %2; no se ha enviado nada.</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Tavrin II</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin II</translation>
     </message>
     <message>
         <source>Dalen Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin</translation>
     </message>
     <message>
         <source>Dalen Tavrin - 2 Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin - 2 Button</translation>
     </message>
 </context>
 <context>
     <name>SettingsPrinter</name>
     <message>
         <source>(out of range; allowed: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(fuera de rango; permitido: %1)</translation>
     </message>
     <message>
         <source>%1: %2, not answering (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, no responde (%3)</translation>
     </message>
     <message>
         <source>%1: %2, firmware %3, serial number %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, firmware %3, número de serie %4</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguno)</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo</translation>
     </message>
 </context>
 <context>
@@ -2405,18 +2443,22 @@ up to 3 lines and 48 characters max
     <message>
         <source>Tavrin2QtCfg::freeze(): Got archive_exception (%1 = %2)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin2QtCfg::freeze(): se ha producido archive_exception (%1 = %2)
+</translation>
     </message>
     <message>
         <source>Tavrin2QtCfg::thaw(): Got archive exception (%1 = %2)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin2QtCfg::thaw(): se ha producido una excepción de archivo (%1 = %2)
+</translation>
     </message>
     <message>
         <source>Tavrin2QtCfg::thaw(): Got another exception while reading:
 %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin2QtCfg::thaw(): se ha producido otra excepción durante la lectura:
+%1
+</translation>
     </message>
 </context>
 <context>
@@ -2424,259 +2466,268 @@ up to 3 lines and 48 characters max
     <message>
         <source>Several Tavrin devices are attached and none was chosen.
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay varios dispositivos Tavrin conectados y no se ha elegido ninguno.
+No se ha enviado nada.</translation>
     </message>
     <message>
         <source>The Tavrin with serial number %1 answers in place of the one with serial number %2.
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Responde el Tavrin con el número de serie %1 en lugar del que tiene el número de serie %2.
+No se ha enviado nada.</translation>
     </message>
     <message>
         <source>Dalen Tavrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin</translation>
     </message>
     <message>
         <source>Dalen Tavrin - 2 Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalen Tavrin - 2 Button</translation>
     </message>
     <message>
         <source>Tavrin II</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin II</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>desconocido</translation>
     </message>
     <message>
         <source>Tavrin is busy with another operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin está ocupado con otra operación.</translation>
     </message>
     <message>
         <source>Reading Tavrin...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo Tavrin...</translation>
     </message>
     <message>
         <source>Please Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere, por favor</translation>
     </message>
     <message>
         <source>Settings report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de ajustes</translation>
     </message>
     <message>
         <source>The Alpha message of the External input</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje Alpha de la entrada externa</translation>
     </message>
     <message>
         <source>The Alpha message of Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje Alpha del botón %1</translation>
     </message>
     <message>
         <source>Tavrin refused %1 (%2), answering &quot;%3&quot;.
 The commands before it were applied; the ones after it were not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin ha rechazado %1 (%2) con la respuesta &quot;%3&quot;.
+Los comandos anteriores se han aplicado; los posteriores no se han enviado.</translation>
     </message>
     <message>
         <source>You are trying to program a %1
 device with the %2 UI selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Está intentando programar un dispositivo
+%1 con la interfaz de %2 seleccionada.</translation>
     </message>
     <message>
         <source>Repage is on but the Acknowledge page is off: Tavrin II switches both with one setting, so Repage would be off after the update.
 Please turn the Acknowledge page on, or Repage off; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>La repetición de aviso está activada, pero el aviso de confirmación está desactivado: Tavrin II activa ambos con un solo ajuste, así que la repetición de aviso quedaría desactivada tras la actualización.
+Active el aviso de confirmación o desactive la repetición de aviso; no se ha enviado nada.</translation>
     </message>
     <message>
         <source>Updating Dalen Tavrin...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando Dalen Tavrin...</translation>
     </message>
     <message>
         <source>Updating Tavrin II...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando Tavrin II...</translation>
     </message>
     <message>
         <source>Programming pager...</source>
-        <translation type="unfinished"></translation>
+        <translation>Programando el buscapersonas...</translation>
     </message>
     <message>
         <source>The message of Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje del botón 2</translation>
     </message>
     <message>
         <source>The message of the Button</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje del botón</translation>
     </message>
     <message>
         <source>The message of Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje del botón 1</translation>
     </message>
     <message>
         <source>An unused button, switched off</source>
-        <translation type="unfinished"></translation>
+        <translation>Un botón sin usar, desactivado</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj</translation>
     </message>
     <message>
         <source>The Low battery page message</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje del aviso de batería baja</translation>
     </message>
     <message>
         <source>The Cancel message</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje de cancelación</translation>
     </message>
     <message>
         <source>These settings hold %1 button entries and %2 automatic on/off times; Tavrin II needs %3 and %4.
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos ajustes contienen %1 entradas de botón y %2 horas de encendido/apagado automático; Tavrin II necesita %3 y %4.
+No se ha enviado nada.</translation>
     </message>
     <message>
         <source>Acknowledge page</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de confirmación</translation>
     </message>
     <message>
         <source>The Acknowledge page message</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje del aviso de confirmación</translation>
     </message>
     <message>
         <source>Pager number, all-page ID and system ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de buscapersonas, ID de aviso general e ID de sistema</translation>
     </message>
     <message>
         <source>The Welcome message</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje de bienvenida</translation>
     </message>
     <message>
         <source>Welcome message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de bienvenida</translation>
     </message>
     <message>
         <source>Group %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del grupo %1</translation>
     </message>
     <message>
         <source>The Group %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del grupo %1</translation>
     </message>
     <message>
         <source>Group %1 pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas del grupo %1</translation>
     </message>
     <message>
         <source>Pager number, system ID and options</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de buscapersonas, ID de sistema y opciones</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie</translation>
     </message>
     <message>
         <source>Dalen Tavrin ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de Dalen Tavrin</translation>
     </message>
     <message>
         <source>System ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de sistema</translation>
     </message>
     <message>
         <source>Repage interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de repetición de aviso</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón</translation>
     </message>
     <message>
         <source>Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón 2</translation>
     </message>
     <message>
         <source>Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón 1</translation>
     </message>
     <message>
         <source>Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón %1</translation>
     </message>
     <message>
         <source>External input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada externa</translation>
     </message>
     <message>
         <source>Auto on/off %1 on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático %1: hora de encendido</translation>
     </message>
     <message>
         <source>Auto on/off %1 off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado automático %1: hora de apagado</translation>
     </message>
     <message>
         <source>Lockout sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Secuencia de bloqueo</translation>
     </message>
     <message>
         <source>Lockout time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de bloqueo</translation>
     </message>
     <message>
         <source>Acknowledge page and repage enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de confirmación y repetición de aviso activados</translation>
     </message>
     <message>
         <source>Repage enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetición de aviso activada</translation>
     </message>
     <message>
         <source>Beep enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido activado</translation>
     </message>
     <message>
         <source>Group paging enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso a grupos activado</translation>
     </message>
     <message>
         <source>Low battery page</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de batería baja</translation>
     </message>
     <message>
         <source>Secondary page</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso secundario</translation>
     </message>
     <message>
         <source>Cancel message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de cancelación</translation>
     </message>
     <message>
         <source>Tavrin&apos;s answer lacked these settings, which show their defaults instead of the unit&apos;s:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A la respuesta de Tavrin le faltaban estos ajustes, que muestran sus valores predeterminados en lugar de los de la unidad:
+%1</translation>
     </message>
     <message>
         <source>nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>nada</translation>
     </message>
     <message>
         <source>Model: sent %1, Tavrin holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo: enviado %1, Tavrin contiene %2</translation>
     </message>
     <message>
         <source>%1: sent %2, Tavrin holds %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: enviado %2, Tavrin contiene %3</translation>
     </message>
     <message>
         <source>Tavrin answered every command, but when read back it did not report these settings, so the update could not be checked:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin ha respondido a todos los comandos, pero al volver a leerlo no ha informado de estos ajustes, por lo que no se ha podido comprobar la actualización:
+%1</translation>
     </message>
     <message>
         <source>Tavrin answered every command, but when read back it does not hold these settings:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin ha respondido a todos los comandos, pero al volver a leerlo no contiene estos ajustes:
+%1</translation>
     </message>
     <message>
         <source>%1 contains a comma, which Tavrin would take as the start of another field.
@@ -2712,69 +2763,69 @@ Nothing was sent.</source>
     <name>UnitNumbering</name>
     <message>
         <source>&quot;%1&quot; is not a list of numbers such as 12,14,20-35.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una lista de números como 12,14,20-35.</translation>
     </message>
     <message>
         <source>The number %1 is outside %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número %1 está fuera del intervalo de %2 a %3.</translation>
     </message>
     <message>
         <source>The number %1 is given twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número %1 aparece dos veces.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un número.</translation>
     </message>
     <message>
         <source>no number left</source>
-        <translation type="unfinished"></translation>
+        <translation>no quedan números</translation>
     </message>
 </context>
 <context>
     <name>UnitTextValidator</name>
     <message>
         <source>%1: Tavrin cannot take characters beyond Latin-1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Tavrin no admite caracteres fuera de Latin-1</translation>
     </message>
     <message>
         <source>%1: Tavrin cannot show control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Tavrin no puede mostrar caracteres de control</translation>
     </message>
     <message>
         <source>&quot;,&quot;: a comma would start another field of Tavrin&apos;s command</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;,&quot;: una coma iniciaría otro campo del comando de Tavrin</translation>
     </message>
 </context>
 <context>
     <name>UnitWorker</name>
     <message>
         <source>With number %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Con el número %1: %2</translation>
     </message>
     <message>
         <source>Unexpected failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error inesperado.</translation>
     </message>
     <message>
         <source>This unit is a %1 and the profile is for a %2; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta unidad es un %1 y el perfil es para un %2; no se ha enviado nada.</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; its field takes at most %3. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo &quot;%1&quot; tiene %2 caracteres; admite como máximo %3. No se ha enviado nada.</translation>
     </message>
     <message>
         <source>unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>desconectada</translation>
     </message>
     <message>
         <source>unplugged before it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>desconectada antes de verificarla</translation>
     </message>
     <message>
         <source>It now holds number %1: plug it in again to finish it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora tiene el número %1: vuelva a conectarla para terminarla.</translation>
     </message>
 </context>
 <context>
@@ -2782,330 +2833,336 @@ Nothing was sent.</source>
     <message>
         <source>The Tavrin device took %1 of %2 bytes of a report.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo Tavrin ha aceptado %1 de %2 bytes de un informe.
+</translation>
     </message>
     <message>
         <source>Permission denied opening the Tavrin device. Install the udev rule 70-tavrin.rules (see README) and re-plug the device.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso denegado al abrir el dispositivo Tavrin. Instale la regla udev 70-tavrin.rules (véase README) y vuelva a conectar el dispositivo.
+</translation>
     </message>
     <message>
         <source>HID.DLL failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido cargar HID.DLL</translation>
     </message>
     <message>
         <source>SETUPAPI.DLL failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido cargar SETUPAPI.DLL</translation>
     </message>
     <message>
         <source>HidD_GetHidGuid not found in HID.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado HidD_GetHidGuid en HID.DLL</translation>
     </message>
     <message>
         <source>HidD_GetAttributes not found in HID.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado HidD_GetAttributes en HID.DLL</translation>
     </message>
     <message>
         <source>SetupDiDestroyDeviceInfoList not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado SetupDiDestroyDeviceInfoList en SETUPAPI.DLL</translation>
     </message>
     <message>
         <source>SetupDiEnumDeviceInterfaces not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado SetupDiEnumDeviceInterfaces en SETUPAPI.DLL</translation>
     </message>
     <message>
         <source>SetupDiGetClassDevsA not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado SetupDiGetClassDevsA en SETUPAPI.DLL</translation>
     </message>
     <message>
         <source>SetupDiGetDeviceInterfaceDetailA not found in SETUPAPI.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado SetupDiGetDeviceInterfaceDetailA en SETUPAPI.DLL</translation>
     </message>
     <message>
         <source>No Tavrin device found
 Please verify Tavrin is connected to PC</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún dispositivo Tavrin
+Compruebe que Tavrin está conectado al PC</translation>
     </message>
     <message>
         <source>SetupDiGetClassDevs failed to open handle to device set</source>
-        <translation type="unfinished"></translation>
+        <translation>SetupDiGetClassDevs no ha podido abrir un identificador para el conjunto de dispositivos</translation>
     </message>
     <message>
         <source>SetupDiGetDeviceInterfaceDetail failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de SetupDiGetDeviceInterfaceDetail</translation>
     </message>
     <message>
         <source>getHidGuid passed in NULL guid</source>
-        <translation type="unfinished"></translation>
+        <translation>getHidGuid ha recibido un GUID NULL</translation>
     </message>
     <message>
         <source>WriteFile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de WriteFile</translation>
     </message>
     <message>
         <source>ReadFile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de ReadFile</translation>
     </message>
     <message>
         <source>GetOverlappedResult failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de GetOverlappedResult</translation>
     </message>
     <message>
         <source>Lost communication to Tavrin
 Please remove then re-attach Tavrin to PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha perdido la comunicación con Tavrin
+Desconecte Tavrin del PC y vuelva a conectarlo</translation>
     </message>
     <message>
         <source>Tavrin response indicates an error was
 encountered performing current operation</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta de Tavrin indica que se ha producido un error
+al realizar la operación actual</translation>
     </message>
     <message>
         <source>Detected software version is not supported.
 Please contact Orvenna to upgrade.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión de software detectada no es compatible.
+Póngase en contacto con Orvenna para actualizarla.</translation>
     </message>
     <message>
         <source>Command line too long for Tavrin (%1 characters, at most %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea de comando demasiado larga para Tavrin (%1 caracteres, como máximo %2)</translation>
     </message>
     <message>
         <source>The Tavrin at %1 is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa está usando el Tavrin de %1.</translation>
     </message>
     <message>
         <source>WARNING: unknown exception</source>
-        <translation type="unfinished"></translation>
+        <translation>ADVERTENCIA: excepción desconocida</translation>
     </message>
 </context>
 <context>
     <name>WorkerPool</name>
     <message>
         <source>its row could not be written to the log: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido escribir su fila en el registro: %1</translation>
     </message>
 </context>
 <context>
     <name>frmProgramPagersBase</name>
     <message>
         <source>Program Pagers</source>
-        <translation type="unfinished"></translation>
+        <translation>Programar buscapersonas</translation>
     </message>
     <message>
         <source>Zell / Coaster</source>
-        <translation type="unfinished"></translation>
+        <translation>Zell / Posavasos</translation>
     </message>
     <message>
         <source>Pager Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de buscapersonas</translation>
     </message>
     <message>
         <source>Zell / coaster pager # to program</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas Zell o posavasos que se va a programar</translation>
     </message>
     <message>
         <source>System ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de sistema</translation>
     </message>
     <message>
         <source>Zell / coaster pager&apos;s system ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de sistema del buscapersonas Zell o posavasos</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Zell Pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscapersonas Zell</translation>
     </message>
     <message>
         <source>Select to program zell pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione para programar un buscapersonas Zell</translation>
     </message>
     <message>
         <source>Coaster</source>
-        <translation type="unfinished"></translation>
+        <translation>Posavasos</translation>
     </message>
     <message>
         <source>Select to program coaster pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione para programar un posavasos</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <source>Select to indicate guest zell pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione si es un buscapersonas Zell de cliente</translation>
     </message>
     <message>
         <source>Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Encargado</translation>
     </message>
     <message>
         <source>Select to indicate manager zell pager</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione si es un buscapersonas Zell de encargado</translation>
     </message>
     <message>
         <source>Vibe On / Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración sí / no</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>Select to enable pager vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione para activar la vibración del buscapersonas</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Select to disable pager vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione para desactivar la vibración del buscapersonas</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha</translation>
     </message>
     <message>
         <source>Pager Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números de buscapersonas</translation>
     </message>
     <message>
         <source>PAGER:</source>
-        <translation type="unfinished"></translation>
+        <translation>BUSCAPERSONAS:</translation>
     </message>
     <message>
         <source>Alpha pager # to program</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas Alpha que se va a programar</translation>
     </message>
     <message>
         <source>ALL PAGE:</source>
-        <translation type="unfinished"></translation>
+        <translation>AVISO GENERAL:</translation>
     </message>
     <message>
         <source>ID to program for all page</source>
-        <translation type="unfinished"></translation>
+        <translation>ID que se programa para el aviso general</translation>
     </message>
     <message>
         <source>Alpha pager&apos;s system ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de sistema del buscapersonas Alpha</translation>
     </message>
     <message>
         <source>Group Paging</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso a grupos</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>Check to enable group paging</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para activar el aviso a grupos</translation>
     </message>
     <message>
         <source>Welcome Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de bienvenida</translation>
     </message>
     <message>
         <source>Message that will appear after re-inserting Alpha pager battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje que aparece al volver a colocar la batería del buscapersonas Alpha</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOMBRE</translation>
     </message>
     <message>
         <source>Group 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo 1:</translation>
     </message>
     <message>
         <source>Group 1 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas del grupo 1</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Group 1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del grupo 1</translation>
     </message>
     <message>
         <source>Group 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo 2:</translation>
     </message>
     <message>
         <source>Group 2 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas del grupo 2</translation>
     </message>
     <message>
         <source>Group 2 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del grupo 2</translation>
     </message>
     <message>
         <source>Group 3:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo 3:</translation>
     </message>
     <message>
         <source>Group 3 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas del grupo 3</translation>
     </message>
     <message>
         <source>Group 3 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del grupo 3</translation>
     </message>
     <message>
         <source>Group 4:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo 4:</translation>
     </message>
     <message>
         <source>Group 4 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas del grupo 4</translation>
     </message>
     <message>
         <source>Group 4 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del grupo 4</translation>
     </message>
     <message>
         <source>Group 5:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo 5:</translation>
     </message>
     <message>
         <source>Group 5 pager #</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de buscapersonas del grupo 5</translation>
     </message>
     <message>
         <source>Group 5 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del grupo 5</translation>
     </message>
     <message>
         <source>Push to program current settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse para programar los ajustes actuales</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programar</translation>
     </message>
     <message>
         <source>Push to exit program pagers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse para salir de Programar buscapersonas</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>With group paging enabled, pager numbers 1-98 will page groups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con el aviso a grupos activado, los números de buscapersonas 1-98 avisan a grupos.</translation>
     </message>
 </context>
 </TS>
