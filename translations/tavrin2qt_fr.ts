@@ -287,20 +287,20 @@
     <message>
         <source>The %1 holds the character %2, which Tavrin cannot take.
 Please replace it; the file was not loaded.</source>
-        <translation>Le champ « %1 » contient le caractère %2, que Tavrin ne peut pas accepter.
-Veuillez le remplacer ; le fichier n&apos;a pas été chargé.</translation>
+        <translation>Le champ «&#xa0;%1&#xa0;» contient le caractère %2, que Tavrin ne peut pas accepter.
+Veuillez le remplacer&#xa0;; le fichier n&apos;a pas été chargé.</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; its field takes at most %3.
 Please shorten it; the file was not loaded.</source>
-        <translation>Le champ « %1 » compte %2 caractères ; il en accepte au plus %3.
-Veuillez le raccourcir ; le fichier n&apos;a pas été chargé.</translation>
+        <translation>Le champ «&#xa0;%1&#xa0;» compte %2 caractères&#xa0;; il en accepte au plus %3.
+Veuillez le raccourcir&#xa0;; le fichier n&apos;a pas été chargé.</translation>
     </message>
     <message>
         <source>The %1 holds the character &quot;%2&quot;, which Tavrin cannot take.
 Please replace it; the file was not saved.</source>
-        <translation>Le champ « %1 » contient le caractère « %2 », que Tavrin ne peut pas accepter.
-Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation>
+        <translation>Le champ «&#xa0;%1&#xa0;» contient le caractère «&#xa0;%2&#xa0;», que Tavrin ne peut pas accepter.
+Veuillez le remplacer&#xa0;; le fichier n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>Unable to load config file</source>
@@ -323,7 +323,7 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>%1 holds {n} in a message text, but the units are not numbered; nothing was sent. Number them with --number-from N or --numbers LIST.</source>
-        <translation>%1 contient {n} dans un texte de message, mais les unités ne sont pas numérotées ; rien n&apos;a été envoyé. Numérotez-les avec --number-from N ou --numbers LISTE.</translation>
+        <translation>%1 contient {n} dans un texte de message, mais les unités ne sont pas numérotées&#xa0;; rien n&apos;a été envoyé. Numérotez-les avec --number-from N ou --numbers LISTE.</translation>
     </message>
     <message>
         <source>left out (--exclude-serial)</source>
@@ -331,11 +331,11 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>skipped: %1</source>
-        <translation>ignorée : %1</translation>
+        <translation>ignorée&#xa0;: %1</translation>
     </message>
     <message>
         <source>FAILED: %1</source>
-        <translation>ÉCHEC : %1</translation>
+        <translation>ÉCHEC&#xa0;: %1</translation>
     </message>
     <message>
         <source>written and verified (%1 s)</source>
@@ -363,7 +363,7 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>Waiting for units; Ctrl+C to stop.</source>
-        <translation>En attente d&apos;unités ; Ctrl+C pour arrêter.</translation>
+        <translation>En attente d&apos;unités&#xa0;; Ctrl+C pour arrêter.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
@@ -371,15 +371,15 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source> / Nothing was saved; --allow-incomplete saves them with their defaults.</source>
-        <translation> / Rien n&apos;a été enregistré ; --allow-incomplete les enregistre avec leurs valeurs par défaut.</translation>
+        <translation> / Rien n&apos;a été enregistré&#xa0;; --allow-incomplete les enregistre avec leurs valeurs par défaut.</translation>
     </message>
     <message>
         <source>its serial number &quot;%1&quot; cannot name a file; nothing was saved.</source>
-        <translation>son numéro de série « %1 » ne peut pas servir de nom de fichier ; rien n&apos;a été enregistré.</translation>
+        <translation>son numéro de série «&#xa0;%1&#xa0;» ne peut pas servir de nom de fichier&#xa0;; rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>another unit has the same serial number; nothing was saved.</source>
-        <translation>une autre unité a le même numéro de série ; rien n&apos;a été enregistré.</translation>
+        <translation>une autre unité a le même numéro de série&#xa0;; rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>saved as %1</source>
@@ -391,11 +391,11 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>%1: file %2, Tavrin %3</source>
-        <translation>%1 : fichier %2, Tavrin %3</translation>
+        <translation>%1&#xa0;: fichier %2, Tavrin %3</translation>
     </message>
     <message>
         <source>cannot be compared: </source>
-        <translation>comparaison impossible : </translation>
+        <translation>comparaison impossible&#xa0;: </translation>
     </message>
     <message>
         <source>matches</source>
@@ -403,7 +403,7 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>differs: %1</source>
-        <translation>différente : %1</translation>
+        <translation>différente&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 match, %2 differ, %3 failed</source>
@@ -414,7 +414,7 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     <name>CliApp</name>
     <message>
         <source>Several Tavrin units are attached; choose one with --device PATH or --serial SERIAL. Nothing was sent.</source>
-        <translation>Plusieurs unités Tavrin sont branchées ; choisissez-en une avec --device CHEMIN ou --serial NUMÉRO. Rien n&apos;a été envoyé.</translation>
+        <translation>Plusieurs unités Tavrin sont branchées&#xa0;; choisissez-en une avec --device CHEMIN ou --serial NUMÉRO. Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>No Tavrin unit is attached at %1.</source>
@@ -426,7 +426,7 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>Several attached Tavrin units have the serial number %1; choose one with --device PATH.</source>
-        <translation>Plusieurs unités Tavrin branchées ont le numéro de série %1 ; choisissez-en une avec --device CHEMIN.</translation>
+        <translation>Plusieurs unités Tavrin branchées ont le numéro de série %1&#xa0;; choisissez-en une avec --device CHEMIN.</translation>
     </message>
     <message>
         <source>No Tavrin unit is attached.</source>
@@ -442,11 +442,11 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>Nothing was written; --allow-incomplete writes them with their defaults.</source>
-        <translation>Rien n&apos;a été écrit ; --allow-incomplete les écrit avec leurs valeurs par défaut.</translation>
+        <translation>Rien n&apos;a été écrit&#xa0;; --allow-incomplete les écrit avec leurs valeurs par défaut.</translation>
     </message>
     <message>
         <source>The unit cannot be compared with %1:</source>
-        <translation>L&apos;unité ne peut pas être comparée avec %1 :</translation>
+        <translation>L&apos;unité ne peut pas être comparée avec %1&#xa0;:</translation>
     </message>
     <message>
         <source>matches</source>
@@ -458,7 +458,7 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>station needs --log LOG: the log of the units provisioned.</source>
-        <translation>station exige --log JOURNAL : le journal des unités provisionnées.</translation>
+        <translation>station exige --log JOURNAL&#xa0;: le journal des unités provisionnées.</translation>
     </message>
     <message>
         <source>--%1 needs a whole number of at least %2.</source>
@@ -466,7 +466,7 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>Cannot compare: %1 cannot be read.</source>
-        <translation>Comparaison impossible : %1 ne peut pas être lu.</translation>
+        <translation>Comparaison impossible&#xa0;: %1 ne peut pas être lu.</translation>
     </message>
 </context>
 <context>
@@ -501,7 +501,7 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>List the attached units: device path, model, firmware and serial number; fails without any.</source>
-        <translation>Liste les unités branchées : chemin de l&apos;appareil, modèle, micrologiciel et numéro de série ; échoue s&apos;il n&apos;y en a aucune.</translation>
+        <translation>Liste les unités branchées&#xa0;: chemin de l&apos;appareil, modèle, micrologiciel et numéro de série&#xa0;; échoue s&apos;il n&apos;y en a aucune.</translation>
     </message>
     <message>
         <source>Read the unit and compare it with a configuration file, writing nothing (exit status 1 when it differs).</source>
@@ -509,7 +509,7 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>Write and verify FILE into every unit attached and every unit plugged in until stopped, several at once, each once per plug-in; needs --log.</source>
-        <translation>Écrit et vérifie FICHIER dans chaque unité déjà branchée et dans chaque unité branchée ensuite, jusqu&apos;à l&apos;arrêt, plusieurs à la fois, une fois par branchement ; exige --log.</translation>
+        <translation>Écrit et vérifie FICHIER dans chaque unité déjà branchée et dans chaque unité branchée ensuite, jusqu&apos;à l&apos;arrêt, plusieurs à la fois, une fois par branchement&#xa0;; exige --log.</translation>
     </message>
     <message>
         <source>No command given.</source>
@@ -517,11 +517,11 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
-        <translation>Commande inconnue « %1 ».</translation>
+        <translation>Commande inconnue «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Usage: %1</source>
-        <translation>Utilisation : %1</translation>
+        <translation>Utilisation&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 is given more than once.</source>
@@ -537,11 +537,11 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>--device and --serial both choose the unit: give one of them.</source>
-        <translation>--device et --serial choisissent tous deux l&apos;unité : indiquez l&apos;un des deux.</translation>
+        <translation>--device et --serial choisissent tous deux l&apos;unité&#xa0;: indiquez l&apos;un des deux.</translation>
     </message>
     <message>
         <source>--all takes every attached unit: --device and --serial do not go with it.</source>
-        <translation>--all prend toutes les unités branchées : --device et --serial ne s&apos;utilisent pas avec.</translation>
+        <translation>--all prend toutes les unités branchées&#xa0;: --device et --serial ne s&apos;utilisent pas avec.</translation>
     </message>
     <message>
         <source>--exclude-serial goes with --all.</source>
@@ -549,19 +549,19 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>read --all needs -o FOLDER: a file per unit goes there.</source>
-        <translation>read --all exige -o DOSSIER : un fichier par unité y est placé.</translation>
+        <translation>read --all exige -o DOSSIER&#xa0;: un fichier par unité y est placé.</translation>
     </message>
     <message>
         <source>--number-from and --numbers both number the units: give one of them.</source>
-        <translation>--number-from et --numbers numérotent tous deux les unités : indiquez l&apos;un des deux.</translation>
+        <translation>--number-from et --numbers numérotent tous deux les unités&#xa0;: indiquez l&apos;un des deux.</translation>
     </message>
     <message>
         <source>--exclude-serial is empty: give the unit&apos;s serial number (see list).</source>
-        <translation>--exclude-serial est vide : indiquez le numéro de série de l&apos;unité (voir list).</translation>
+        <translation>--exclude-serial est vide&#xa0;: indiquez le numéro de série de l&apos;unité (voir list).</translation>
     </message>
     <message>
         <source>--%1 is empty: give the unit&apos;s %2 (see list).</source>
-        <translation>--%1 est vide : indiquez le %2 de l&apos;unité (voir list).</translation>
+        <translation>--%1 est vide&#xa0;: indiquez le %2 de l&apos;unité (voir list).</translation>
     </message>
     <message>
         <source>device path</source>
@@ -573,15 +573,15 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation>Essayez « %1 --help » pour plus d&apos;informations.</translation>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation>Commandes :</translation>
+        <translation>Commandes&#xa0;:</translation>
     </message>
     <message>
         <source>Options of every command:</source>
-        <translation>Options de toutes les commandes :</translation>
+        <translation>Options de toutes les commandes&#xa0;:</translation>
     </message>
     <message>
         <source>Show this help.</source>
@@ -597,7 +597,7 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>Talk to a virtual unit instead of USB: tavrin2, dalen or dalen2. It answers at once. Several models separated by commas (tavrin2,dalen) attach several units, with serial numbers 00012345, 00012346 and so on.</source>
-        <translation>Dialogue avec une unité virtuelle au lieu de l&apos;USB : tavrin2, dalen ou dalen2. Elle répond immédiatement. Plusieurs modèles séparés par des virgules (tavrin2,dalen) branchent plusieurs unités, avec les numéros de série 00012345, 00012346, etc.</translation>
+        <translation>Dialogue avec une unité virtuelle au lieu de l&apos;USB&#xa0;: tavrin2, dalen ou dalen2. Elle répond immédiatement. Plusieurs modèles séparés par des virgules (tavrin2,dalen) branchent plusieurs unités, avec les numéros de série 00012345, 00012346, etc.</translation>
     </message>
     <message>
         <source>The virtual unit (the first of several) starts with FILE&apos;s settings (and its model, unless --simulate is given).</source>
@@ -605,15 +605,15 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>Options of detect, read, write, check, program-alpha and program-zell:</source>
-        <translation>Options de detect, read, write, check, program-alpha et program-zell :</translation>
+        <translation>Options de detect, read, write, check, program-alpha et program-zell&#xa0;:</translation>
     </message>
     <message>
         <source>Write the file also when the unit did not report some settings (they keep their defaults); without it such a read fails and writes nothing.</source>
-        <translation>Écrit le fichier même si l&apos;unité n&apos;a pas transmis certains paramètres (ils gardent leurs valeurs par défaut) ; sans cette option, une telle lecture échoue et n&apos;écrit rien.</translation>
+        <translation>Écrit le fichier même si l&apos;unité n&apos;a pas transmis certains paramètres (ils gardent leurs valeurs par défaut)&#xa0;; sans cette option, une telle lecture échoue et n&apos;écrit rien.</translation>
     </message>
     <message>
         <source>Options of write:</source>
-        <translation>Options de write :</translation>
+        <translation>Options de write&#xa0;:</translation>
     </message>
     <message>
         <source>Do not read the unit back to check that it holds what was written.</source>
@@ -621,11 +621,11 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>Append a row for each unit tried to the provisioning log FILE (CSV; created with a header row), on disk before the unit&apos;s result is printed.</source>
-        <translation>Ajoute une ligne pour chaque unité traitée au journal de provisionnement FICHIER (CSV ; créé avec une ligne d&apos;en-tête), enregistrée sur le disque avant l&apos;affichage du résultat de l&apos;unité.</translation>
+        <translation>Ajoute une ligne pour chaque unité traitée au journal de provisionnement FICHIER (CSV&#xa0;; créé avec une ligne d&apos;en-tête), enregistrée sur le disque avant l&apos;affichage du résultat de l&apos;unité.</translation>
     </message>
     <message>
         <source>Number the units from N (1-9999): a Dalen unit&apos;s ID becomes its number, and {n} in a message text stands for it ({{ for a literal {).</source>
-        <translation>Numérote les unités à partir de N (1-9999) : l&apos;ID d&apos;une unité Dalen devient son numéro, et {n} dans un texte de message le remplace ({{ pour une accolade { littérale).</translation>
+        <translation>Numérote les unités à partir de N (1-9999)&#xa0;: l&apos;ID d&apos;une unité Dalen devient son numéro, et {n} dans un texte de message le remplace ({{ pour une accolade { littérale).</translation>
     </message>
     <message>
         <source>Number the units from a list, such as 12,14,20-35.</source>
@@ -633,27 +633,27 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>Options of read, write and check:</source>
-        <translation>Options de read, write et check :</translation>
+        <translation>Options de read, write et check&#xa0;:</translation>
     </message>
     <message>
         <source>Every attached unit at once, one line each as it finishes, then a summary (read: -o names a folder, one file per unit named by serial number).</source>
-        <translation>Toutes les unités branchées à la fois, une ligne pour chacune dès qu&apos;elle a terminé, puis un récapitulatif (read : -o désigne un dossier, un fichier par unité nommé d&apos;après son numéro de série).</translation>
+        <translation>Toutes les unités branchées à la fois, une ligne pour chacune dès qu&apos;elle a terminé, puis un récapitulatif (read&#xa0;: -o désigne un dossier, un fichier par unité nommé d&apos;après son numéro de série).</translation>
     </message>
     <message>
         <source>With --all: leave the unit with this serial number alone (may be given more than once).</source>
-        <translation>Avec --all : exclut l&apos;unité ayant ce numéro de série (peut être indiqué plusieurs fois).</translation>
+        <translation>Avec --all&#xa0;: exclut l&apos;unité ayant ce numéro de série (peut être indiqué plusieurs fois).</translation>
     </message>
     <message>
         <source>Options of detect, show, diff, list and check, and of read and write with --all:</source>
-        <translation>Options de detect, show, diff, list et check, ainsi que de read et write avec --all :</translation>
+        <translation>Options de detect, show, diff, list et check, ainsi que de read et write avec --all&#xa0;:</translation>
     </message>
     <message>
         <source>Options of station:</source>
-        <translation>Options de station :</translation>
+        <translation>Options de station&#xa0;:</translation>
     </message>
     <message>
         <source>Required: the provisioning log, as with write. Units it shows verified with the same profile are left alone; one station per log.</source>
-        <translation>Obligatoire : le journal de provisionnement, comme pour write. Les unités qu&apos;il indique comme vérifiées avec le même profil sont laissées de côté ; un seul poste par journal.</translation>
+        <translation>Obligatoire&#xa0;: le journal de provisionnement, comme pour write. Les unités qu&apos;il indique comme vérifiées avec le même profil sont laissées de côté&#xa0;; un seul poste par journal.</translation>
     </message>
     <message>
         <source>Write units the log shows verified with this profile again.</source>
@@ -673,7 +673,7 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>As with write; a number is used up only by a verified unit.</source>
-        <translation>Comme pour write ; un numéro n&apos;est consommé que par une unité vérifiée.</translation>
+        <translation>Comme pour write&#xa0;; un numéro n&apos;est consommé que par une unité vérifiée.</translation>
     </message>
     <message>
         <source>As with write.</source>
@@ -685,11 +685,11 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>Without --number-from or --numbers, numbering continues after the highest number of the log, if it holds any. Stops on SIGINT or SIGTERM after the units in flight; a second signal stops at once. Exit status 0 when no unit failed.</source>
-        <translation>Sans --number-from ni --numbers, la numérotation reprend après le numéro le plus élevé du journal, s&apos;il en contient. S&apos;arrête sur SIGINT ou SIGTERM après les unités en cours ; un second signal arrête immédiatement. Code de sortie 0 si aucune unité n&apos;a échoué.</translation>
+        <translation>Sans --number-from ni --numbers, la numérotation reprend après le numéro le plus élevé du journal, s&apos;il en contient. S&apos;arrête sur SIGINT ou SIGTERM après les unités en cours&#xa0;; un second signal arrête immédiatement. Code de sortie 0 si aucune unité n&apos;a échoué.</translation>
     </message>
     <message>
         <source>Exit status: 0 on success, 1 when the unit or a file failed, 2 for a wrong command line or when several units are attached and none was chosen. diff: 0 when the files hold the same settings, 1 when they differ, 2 when a file cannot be read. check: 1 also when a unit differs. With --all: 1 when any unit failed or none is attached.</source>
-        <translation>Code de sortie : 0 en cas de succès, 1 si l&apos;unité ou un fichier a échoué, 2 pour une ligne de commande incorrecte ou si plusieurs unités sont branchées et qu&apos;aucune n&apos;a été choisie. diff : 0 si les fichiers contiennent les mêmes paramètres, 1 s&apos;ils diffèrent, 2 si un fichier ne peut pas être lu. check : 1 également si une unité diffère. Avec --all : 1 si une unité a échoué ou si aucune n&apos;est branchée.</translation>
+        <translation>Code de sortie&#xa0;: 0 en cas de succès, 1 si l&apos;unité ou un fichier a échoué, 2 pour une ligne de commande incorrecte ou si plusieurs unités sont branchées et qu&apos;aucune n&apos;a été choisie. diff&#xa0;: 0 si les fichiers contiennent les mêmes paramètres, 1 s&apos;ils diffèrent, 2 si un fichier ne peut pas être lu. check&#xa0;: 1 également si une unité diffère. Avec --all&#xa0;: 1 si une unité a échoué ou si aucune n&apos;est branchée.</translation>
     </message>
     <message>
         <source>Write every line the virtual unit received to FILE, one per line (a line break in a line as \n), also on failure.</source>
@@ -705,11 +705,11 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>With several units attached one of these is required: the command refuses and lists them.</source>
-        <translation>Si plusieurs unités sont branchées, l&apos;une de ces options est obligatoire : sinon la commande refuse et les liste.</translation>
+        <translation>Si plusieurs unités sont branchées, l&apos;une de ces options est obligatoire&#xa0;: sinon la commande refuse et les liste.</translation>
     </message>
     <message>
         <source>Options of read:</source>
-        <translation>Options de read :</translation>
+        <translation>Options de read&#xa0;:</translation>
     </message>
     <message>
         <source>Write the configuration file to FILE (replaced only when complete).</source>
@@ -717,15 +717,15 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>Print JSON for scripts (with --all: one object per unit, then a summary object; check of one unit: that unit&apos;s object, as with --all).</source>
-        <translation>Affiche du JSON pour les scripts (avec --all : un objet par unité, puis un objet récapitulatif ; check d&apos;une seule unité : l&apos;objet de cette unité, comme avec --all).</translation>
+        <translation>Affiche du JSON pour les scripts (avec --all&#xa0;: un objet par unité, puis un objet récapitulatif&#xa0;; check d&apos;une seule unité&#xa0;: l&apos;objet de cette unité, comme avec --all).</translation>
     </message>
     <message>
         <source>Print only each unit&apos;s end and the summary: no line when the station starts waiting or a unit&apos;s write begins.</source>
-        <translation>Affiche seulement la fin de chaque unité et le récapitulatif : aucune ligne quand le poste se met en attente ou que l&apos;écriture d&apos;une unité commence.</translation>
+        <translation>Affiche seulement la fin de chaque unité et le récapitulatif&#xa0;: aucune ligne quand le poste se met en attente ou que l&apos;écriture d&apos;une unité commence.</translation>
     </message>
     <message>
         <source>Options of program-alpha:</source>
-        <translation>Options de program-alpha :</translation>
+        <translation>Options de program-alpha&#xa0;:</translation>
     </message>
     <message>
         <source>Pager number, 1-9999 (100-9999 with group paging on). Required.</source>
@@ -741,7 +741,7 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>Welcome message: at most 3 lines and 48 characters, no comma; \n starts a new line, \\ is a backslash.</source>
-        <translation>Message d&apos;accueil : au plus 3 lignes et 48 caractères, sans virgule ; \n commence une nouvelle ligne, \\ est une barre oblique inverse.</translation>
+        <translation>Message d&apos;accueil&#xa0;: au plus 3 lignes et 48 caractères, sans virgule&#xa0;; \n commence une nouvelle ligne, \\ est une barre oblique inverse.</translation>
     </message>
     <message>
         <source>Group paging (default off).</source>
@@ -749,11 +749,11 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>Group %1: pager 0-98 (0 = not used), name of at most %2 characters without comma. Needs group paging on.</source>
-        <translation>Groupe %1 : récepteur 0-98 (0 = inutilisé), nom d&apos;au plus %2 caractères sans virgule. Exige l&apos;appel de groupe activé.</translation>
+        <translation>Groupe %1&#xa0;: récepteur 0-98 (0 = inutilisé), nom d&apos;au plus %2 caractères sans virgule. Exige l&apos;appel de groupe activé.</translation>
     </message>
     <message>
         <source>Options of program-zell:</source>
-        <translation>Options de program-zell :</translation>
+        <translation>Options de program-zell&#xa0;:</translation>
     </message>
     <message>
         <source>Pager or coaster number, 1-9999. Required.</source>
@@ -773,7 +773,7 @@ Veuillez le remplacer ; le fichier n&apos;a pas été enregistré.</translation
     </message>
     <message>
         <source>Usage: %1 [options] COMMAND [ARGUMENTS]</source>
-        <translation>Utilisation : %1 [options] COMMANDE [ARGUMENTS]</translation>
+        <translation>Utilisation&#xa0;: %1 [options] COMMANDE [ARGUMENTS]</translation>
     </message>
     <message>
         <source>Configures the attached Tavrin unit from the command line, for installers who set up many units,
@@ -786,7 +786,7 @@ et liste et compare les fichiers de configuration (.t2c) de la fenêtre et de ce
     <name>CliSimulation</name>
     <message>
         <source>Unknown model &quot;%1&quot; for --simulate: use tavrin2, dalen or dalen2.</source>
-        <translation>Modèle inconnu « %1 » pour --simulate : utilisez tavrin2, dalen ou dalen2.</translation>
+        <translation>Modèle inconnu «&#xa0;%1&#xa0;» pour --simulate&#xa0;: utilisez tavrin2, dalen ou dalen2.</translation>
     </message>
     <message>
         <source>%1 holds the settings of no model the virtual unit can be.</source>
@@ -799,7 +799,7 @@ et liste et compare les fichiers de configuration (.t2c) de la fenêtre et de ce
     <message>
         <source>The virtual unit cannot take the settings of %1:
 %2</source>
-        <translation>L&apos;unité virtuelle ne peut pas accepter les paramètres de %1 :
+        <translation>L&apos;unité virtuelle ne peut pas accepter les paramètres de %1&#xa0;:
 %2</translation>
     </message>
 </context>
@@ -811,11 +811,11 @@ et liste et compare les fichiers de configuration (.t2c) de la fenêtre et de ce
     </message>
     <message>
         <source>Stopping after the units in flight; a second signal stops at once.</source>
-        <translation>Arrêt après les unités en cours ; un second signal arrête immédiatement.</translation>
+        <translation>Arrêt après les unités en cours&#xa0;; un second signal arrête immédiatement.</translation>
     </message>
     <message>
         <source>Stopped at once; left unverified: %1</source>
-        <translation>Arrêt immédiat ; non vérifiées : %1</translation>
+        <translation>Arrêt immédiat&#xa0;; non vérifiées&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -831,14 +831,14 @@ NOTE: if &quot;New Hardware Wizard&quot; comes up, do following:
 3) request to search in the following directory:
 &quot;C:\Program Files\Atmel\Flip 3.3.1\usb&quot; then Next, then Finish
 4) Wait until popup says new hardware is ready to use, then press OK below</source>
-        <translation>Pour Dalen Tavrin : veuillez débrancher puis rebrancher le câble USB.
+        <translation>Pour Dalen Tavrin&#xa0;: veuillez débrancher puis rebrancher le câble USB.
 
-Pour Tavrin II : appuyez brièvement sur le bouton d&apos;acquittement situé sur le côté.
+Pour Tavrin II&#xa0;: appuyez brièvement sur le bouton d&apos;acquittement situé sur le côté.
 
-REMARQUE : si l&apos;« Assistant Ajout de nouveau matériel » apparaît, procédez ainsi :
-1) Sélectionnez l&apos;option « Non, pas pour cette fois », puis Suivant
-2) Sélectionnez « Installer à partir d&apos;une liste ou d&apos;un emplacement spécifié (utilisateurs expérimentés) », puis Suivant
-3) Demandez une recherche dans le dossier suivant :
+REMARQUE&#xa0;: si l&apos;«&#xa0;Assistant Ajout de nouveau matériel&#xa0;» apparaît, procédez ainsi&#xa0;:
+1) Sélectionnez l&apos;option «&#xa0;Non, pas pour cette fois&#xa0;», puis Suivant
+2) Sélectionnez «&#xa0;Installer à partir d&apos;une liste ou d&apos;un emplacement spécifié (utilisateurs expérimentés)&#xa0;», puis Suivant
+3) Demandez une recherche dans le dossier suivant&#xa0;:
 &quot;C:\Program Files\Atmel\Flip 3.3.1\usb&quot;, puis Suivant, puis Terminer
 4) Attendez que le message indique que le nouveau matériel est prêt à être utilisé, puis cliquez sur OK ci-dessous</translation>
     </message>
@@ -851,11 +851,11 @@ NOTE: the update is written with dfu-programmer, which must be installed.
 Without root, the udev rule 70-tavrin.rules (installed with this utility)
 lets your user reach the boot loader (USB device 03eb:2ff9).
 Wait a few seconds for the boot loader to attach, then press OK below</source>
-        <translation>Pour Dalen Tavrin : veuillez débrancher puis rebrancher le câble USB.
+        <translation>Pour Dalen Tavrin&#xa0;: veuillez débrancher puis rebrancher le câble USB.
 
-Pour Tavrin II : appuyez brièvement sur le bouton d&apos;acquittement situé sur le côté.
+Pour Tavrin II&#xa0;: appuyez brièvement sur le bouton d&apos;acquittement situé sur le côté.
 
-REMARQUE : la mise à jour est écrite avec dfu-programmer, qui doit être installé.
+REMARQUE&#xa0;: la mise à jour est écrite avec dfu-programmer, qui doit être installé.
 Sans droits root, la règle udev 70-tavrin.rules (installée avec cet utilitaire)
 permet à votre utilisateur d&apos;accéder au chargeur d&apos;amorçage (périphérique USB 03eb:2ff9).
 Attendez quelques secondes que le chargeur d&apos;amorçage se connecte, puis cliquez sur OK ci-dessous</translation>
@@ -874,7 +874,7 @@ Attendez quelques secondes que le chargeur d&apos;amorçage se connecte, puis cl
     </message>
     <message>
         <source>Waiting for the boot loader: %1 s (at most %2 s)...</source>
-        <translation>Attente du chargeur d&apos;amorçage : %1 s (au plus %2 s)...</translation>
+        <translation>Attente du chargeur d&apos;amorçage&#xa0;: %1 s (au plus %2 s)...</translation>
     </message>
     <message>
         <source>Writing the firmware...</source>
@@ -896,7 +896,7 @@ Attendez quelques secondes que le chargeur d&apos;amorçage se connecte, puis cl
         <source>File: %1, has wrong filename format.
 Do you want to load it anyway?</source>
         <translation>Le nom du fichier %1 n&apos;a pas le format attendu.
-Voulez-vous le charger quand même ?</translation>
+Voulez-vous le charger quand même&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
@@ -923,7 +923,7 @@ Veuillez débrancher puis rebrancher le câble USB.</translation>
     <message>
         <source>The flashing tool %1 could not be started:
 %2</source>
-        <translation>L&apos;outil de programmation %1 n&apos;a pas pu être lancé :
+        <translation>L&apos;outil de programmation %1 n&apos;a pas pu être lancé&#xa0;:
 %2</translation>
     </message>
 </context>
@@ -982,7 +982,7 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <source>The profile&apos;s messages hold {n}, which only numbered units can take: every unit would get it as it stands. Number the units, or take {n} out of the messages.</source>
-        <translation>Les messages du profil contiennent {n}, que seules des unités numérotées peuvent recevoir : chaque unité le recevrait tel quel. Numérotez les unités, ou retirez {n} des messages.</translation>
+        <translation>Les messages du profil contiennent {n}, que seules des unités numérotées peuvent recevoir&#xa0;: chaque unité le recevrait tel quel. Numérotez les unités, ou retirez {n} des messages.</translation>
     </message>
     <message>
         <source>Profile</source>
@@ -994,7 +994,7 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <source>A configuration f&amp;ile:</source>
-        <translation>Un fichier de &amp;configuration :</translation>
+        <translation>Un fichier de &amp;configuration&#xa0;:</translation>
     </message>
     <message>
         <source>Configuration file</source>
@@ -1026,7 +1026,7 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <source>&amp;Log file:</source>
-        <translation>Fichier &amp;journal :</translation>
+        <translation>Fichier &amp;journal&#xa0;:</translation>
     </message>
     <message>
         <source>Numbering</source>
@@ -1042,7 +1042,7 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <source>Each unit gets the next number: a Dalen unit&apos;s ID, and {n} in the profile&apos;s messages.</source>
-        <translation>Chaque unité reçoit le numéro suivant : l&apos;ID d&apos;une unité Dalen, et {n} dans les messages du profil.</translation>
+        <translation>Chaque unité reçoit le numéro suivant&#xa0;: l&apos;ID d&apos;une unité Dalen, et {n} dans les messages du profil.</translation>
     </message>
     <message>
         <source>Units left as they are</source>
@@ -1058,7 +1058,7 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <source>Le&amp;ave out:</source>
-        <translation>&amp;Exclure :</translation>
+        <translation>&amp;Exclure&#xa0;:</translation>
     </message>
     <message>
         <source>The reference unit stays attached without being written. A unit plugged in later can also be left out from its row while it waits.</source>
@@ -1138,7 +1138,7 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <source>A configuration f&amp;ile (%1):</source>
-        <translation>Un fichier de &amp;configuration (%1) :</translation>
+        <translation>Un fichier de &amp;configuration (%1)&#xa0;:</translation>
     </message>
     <message>
         <source>Log File</source>
@@ -1154,7 +1154,7 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <source>Profile: %1 (%2); log: %3</source>
-        <translation>Profil : %1 (%2) ; journal : %3</translation>
+        <translation>Profil&#xa0;: %1 (%2)&#xa0;; journal&#xa0;: %3</translation>
     </message>
     <message>
         <source>the form&apos;s settings</source>
@@ -1182,7 +1182,7 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <source>failed: %1</source>
-        <translation>échec : %1</translation>
+        <translation>échec&#xa0;: %1</translation>
     </message>
     <message>
         <source>already provisioned</source>
@@ -1202,11 +1202,11 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <source>Verified: %1    Failed: %2    Skipped: %3</source>
-        <translation>Vérifiées : %1    En échec : %2    Ignorées : %3</translation>
+        <translation>Vérifiées&#xa0;: %1    En échec&#xa0;: %2    Ignorées&#xa0;: %3</translation>
     </message>
     <message>
         <source>Elapsed: %1:%2:%3</source>
-        <translation>Écoulé : %1:%2:%3</translation>
+        <translation>Écoulé&#xa0;: %1:%2:%3</translation>
     </message>
 </context>
 <context>
@@ -1453,7 +1453,7 @@ Version %1
 Version Date: %2</source>
         <translation>Utilitaire de configuration USB Tavrin
 Version %1
-Date de version : %2</translation>
+Date de version&#xa0;: %2</translation>
     </message>
     <message>
         <source>Another Tavrin Device Found</source>
@@ -1463,7 +1463,7 @@ Date de version : %2</translation>
         <source>The Tavrin with serial number %1 is no longer attached.
 Please select the Tavrin to use:</source>
         <translation>Le Tavrin de numéro de série %1 n&apos;est plus branché.
-Veuillez sélectionner le Tavrin à utiliser :</translation>
+Veuillez sélectionner le Tavrin à utiliser&#xa0;:</translation>
     </message>
     <message>
         <source>The Tavrin with serial number %1 is no longer attached, and no other was chosen.
@@ -1473,7 +1473,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Please select the Tavrin to use:</source>
-        <translation>Veuillez sélectionner le Tavrin à utiliser :</translation>
+        <translation>Veuillez sélectionner le Tavrin à utiliser&#xa0;:</translation>
     </message>
     <message>
         <source>No Tavrin Device Found</source>
@@ -1481,7 +1481,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Please select your Tavrin type:</source>
-        <translation>Veuillez sélectionner votre type de Tavrin :</translation>
+        <translation>Veuillez sélectionner votre type de Tavrin&#xa0;:</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -1511,7 +1511,7 @@ Rien n&apos;a été envoyé.</translation>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
@@ -1535,7 +1535,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Loaded %1: settings of a %2</source>
-        <translation>%1 chargé : paramètres d&apos;un %2</translation>
+        <translation>%1 chargé&#xa0;: paramètres d&apos;un %2</translation>
     </message>
     <message>
         <source>Loaded %1</source>
@@ -1543,21 +1543,21 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>%1 was not loaded: a Tavrin operation is in progress.</source>
-        <translation>%1 n&apos;a pas été chargé : une opération Tavrin est en cours.</translation>
+        <translation>%1 n&apos;a pas été chargé&#xa0;: une opération Tavrin est en cours.</translation>
     </message>
     <message>
         <source>Not taken in the %1 field: %2.</source>
-        <translation>Refusé dans le champ %1 : %2.</translation>
+        <translation>Refusé dans le champ %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The configuration is incomplete: it holds %1 of %2 button settings
 and %3 of %4 auto on/off times.</source>
-        <translation>La configuration est incomplète : elle contient %1 réglages de bouton sur %2
+        <translation>La configuration est incomplète&#xa0;: elle contient %1 réglages de bouton sur %2
 et %3 heures de marche/arrêt auto sur %4.</translation>
     </message>
     <message>
         <source>Invalid Tavrin type detected!</source>
-        <translation>Type de Tavrin détecté non valide !</translation>
+        <translation>Type de Tavrin détecté non valide&#xa0;!</translation>
     </message>
     <message>
         <source>You are trying to update a type %2
@@ -1806,7 +1806,7 @@ avec un appareil branché de type %1.</translation>
     </message>
     <message>
         <source>Page setting for external input - page on open-to-close or close-to-open</source>
-        <translation>Déclenchement de l&apos;appel par l&apos;entrée externe : à la fermeture ou à l&apos;ouverture du contact</translation>
+        <translation>Déclenchement de l&apos;appel par l&apos;entrée externe&#xa0;: à la fermeture ou à l&apos;ouverture du contact</translation>
     </message>
     <message>
         <source>Normally Open</source>
@@ -2118,7 +2118,7 @@ Tavrin</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;right&quot;&gt;Serial Number:&lt;/p&gt;</source>
-        <translation>&lt;p align=&quot;right&quot;&gt;Numéro de série :&lt;/p&gt;</translation>
+        <translation>&lt;p align=&quot;right&quot;&gt;Numéro de série&#xa0;:&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Tavrin&apos;s serial number</source>
@@ -2126,7 +2126,7 @@ Tavrin</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;right&quot;&gt;Firmware:&lt;/p&gt;</source>
-        <translation>&lt;p align=&quot;right&quot;&gt;Micrologiciel :&lt;/p&gt;</translation>
+        <translation>&lt;p align=&quot;right&quot;&gt;Micrologiciel&#xa0;:&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Tavrin&apos;s firmware version</source>
@@ -2249,7 +2249,7 @@ Tavrin</translation>
     <name>HubStation</name>
     <message>
         <source>The log %1 cannot be written (%2); no more units are started.</source>
-        <translation>Le journal %1 ne peut pas être écrit (%2) ; aucune autre unité n&apos;est démarrée.</translation>
+        <translation>Le journal %1 ne peut pas être écrit (%2)&#xa0;; aucune autre unité n&apos;est démarrée.</translation>
     </message>
     <message>
         <source>stopped before it was verified</source>
@@ -2275,7 +2275,7 @@ Tavrin</translation>
     <name>PagerOptions</name>
     <message>
         <source>A coaster is always a guest: --who manager needs --kind zell.</source>
-        <translation>Un sous-verre est toujours un client : --who manager exige --kind zell.</translation>
+        <translation>Un sous-verre est toujours un client&#xa0;: --who manager exige --kind zell.</translation>
     </message>
     <message>
         <source>Invalid Welcome Message text...
@@ -2342,46 +2342,46 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <source>Could not write to %1: the folder %2 does not exist.</source>
-        <translation>Impossible d&apos;écrire dans %1 : le dossier %2 n&apos;existe pas.</translation>
+        <translation>Impossible d&apos;écrire dans %1&#xa0;: le dossier %2 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Could not write to %1: %2.</source>
-        <translation>Impossible d&apos;écrire dans %1 : %2.</translation>
+        <translation>Impossible d&apos;écrire dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 is not a regular file; the log must be one.</source>
-        <translation>%1 n&apos;est pas un fichier ordinaire ; le journal doit en être un.</translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire&#xa0;; le journal doit en être un.</translation>
     </message>
     <message>
         <source>%1 is not a provisioning log of this program: its first line is not the log&apos;s header. Choose a new file, or a log this program wrote.</source>
-        <translation>%1 n&apos;est pas un journal de provisionnement de ce programme : sa première ligne n&apos;est pas l&apos;en-tête du journal. Choisissez un nouveau fichier, ou un journal écrit par ce programme.</translation>
+        <translation>%1 n&apos;est pas un journal de provisionnement de ce programme&#xa0;: sa première ligne n&apos;est pas l&apos;en-tête du journal. Choisissez un nouveau fichier, ou un journal écrit par ce programme.</translation>
     </message>
     <message>
         <source>%1 holds %2 MiB, more than a provisioning log may (%3 MiB); start a new log.</source>
-        <translation>%1 fait %2 Mio, plus que ce qu&apos;un journal de provisionnement peut contenir (%3 Mio) ; commencez un nouveau journal.</translation>
+        <translation>%1 fait %2 Mio, plus que ce qu&apos;un journal de provisionnement peut contenir (%3 Mio)&#xa0;; commencez un nouveau journal.</translation>
     </message>
     <message>
         <source>Could not read from %1: %2.</source>
-        <translation>Impossible de lire %1 : %2.</translation>
+        <translation>Impossible de lire %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>ProvisionPolicy</name>
     <message>
         <source>%1 holds values out of range; nothing was sent:</source>
-        <translation>%1 contient des valeurs hors limites ; rien n&apos;a été envoyé :</translation>
+        <translation>%1 contient des valeurs hors limites&#xa0;; rien n&apos;a été envoyé&#xa0;:</translation>
     </message>
     <message>
         <source>%1: %2 (allowed: %3)</source>
-        <translation>%1 : %2 (autorisé : %3)</translation>
+        <translation>%1&#xa0;: %2 (autorisé&#xa0;: %3)</translation>
     </message>
     <message>
         <source>%1: %2 characters (at most %3)</source>
-        <translation>%1 : %2 caractères (au plus %3)</translation>
+        <translation>%1&#xa0;: %2 caractères (au plus %3)</translation>
     </message>
     <message>
         <source>%1 holds messages longer than their fields take; nothing was sent:</source>
-        <translation>%1 contient des messages plus longs que leurs champs ne l&apos;acceptent ; rien n&apos;a été envoyé :</translation>
+        <translation>%1 contient des messages plus longs que leurs champs ne l&apos;acceptent&#xa0;; rien n&apos;a été envoyé&#xa0;:</translation>
     </message>
     <message>
         <source>already provisioned with this profile on %1</source>
@@ -2393,11 +2393,11 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <source>This unit reports no serial number; it cannot be told apart from others, so nothing was sent.</source>
-        <translation>Cette unité n&apos;indique aucun numéro de série ; elle ne peut pas être distinguée des autres, donc rien n&apos;a été envoyé.</translation>
+        <translation>Cette unité n&apos;indique aucun numéro de série&#xa0;; elle ne peut pas être distinguée des autres, donc rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Another unit in flight, at %1, reports the same serial number %2; nothing was sent.</source>
-        <translation>Une autre unité en cours, sur %1, indique le même numéro de série %2 ; rien n&apos;a été envoyé.</translation>
+        <translation>Une autre unité en cours, sur %1, indique le même numéro de série %2&#xa0;; rien n&apos;a été envoyé.</translation>
     </message>
 </context>
 <context>
@@ -2419,15 +2419,15 @@ up to 3 lines and 48 characters max
     <name>SettingsPrinter</name>
     <message>
         <source>(out of range; allowed: %1)</source>
-        <translation>(hors limites ; autorisé : %1)</translation>
+        <translation>(hors limites&#xa0;; autorisé&#xa0;: %1)</translation>
     </message>
     <message>
         <source>%1: %2, not answering (%3)</source>
-        <translation>%1 : %2, ne répond pas (%3)</translation>
+        <translation>%1&#xa0;: %2, ne répond pas (%3)</translation>
     </message>
     <message>
         <source>%1: %2, firmware %3, serial number %4</source>
-        <translation>%1 : %2, micrologiciel %3, numéro de série %4</translation>
+        <translation>%1&#xa0;: %2, micrologiciel %3, numéro de série %4</translation>
     </message>
     <message>
         <source>(none)</source>
@@ -2443,20 +2443,20 @@ up to 3 lines and 48 characters max
     <message>
         <source>Tavrin2QtCfg::freeze(): Got archive_exception (%1 = %2)
 </source>
-        <translation>Tavrin2QtCfg::freeze() : exception archive_exception reçue (%1 = %2)
+        <translation>Tavrin2QtCfg::freeze()&#xa0;: exception archive_exception reçue (%1 = %2)
 </translation>
     </message>
     <message>
         <source>Tavrin2QtCfg::thaw(): Got archive exception (%1 = %2)
 </source>
-        <translation>Tavrin2QtCfg::thaw() : exception d&apos;archive reçue (%1 = %2)
+        <translation>Tavrin2QtCfg::thaw()&#xa0;: exception d&apos;archive reçue (%1 = %2)
 </translation>
     </message>
     <message>
         <source>Tavrin2QtCfg::thaw(): Got another exception while reading:
 %1
 </source>
-        <translation>Tavrin2QtCfg::thaw() : autre exception reçue pendant la lecture :
+        <translation>Tavrin2QtCfg::thaw()&#xa0;: autre exception reçue pendant la lecture&#xa0;:
 %1
 </translation>
     </message>
@@ -2518,8 +2518,8 @@ Rien n&apos;a été envoyé.</translation>
     <message>
         <source>Tavrin refused %1 (%2), answering &quot;%3&quot;.
 The commands before it were applied; the ones after it were not sent.</source>
-        <translation>Tavrin a refusé %1 (%2) en répondant « %3 ».
-Les commandes précédentes ont été appliquées ; les suivantes n&apos;ont pas été envoyées.</translation>
+        <translation>Tavrin a refusé %1 (%2) en répondant «&#xa0;%3&#xa0;».
+Les commandes précédentes ont été appliquées&#xa0;; les suivantes n&apos;ont pas été envoyées.</translation>
     </message>
     <message>
         <source>You are trying to program a %1
@@ -2530,8 +2530,8 @@ avec l&apos;interface %2 sélectionnée.</translation>
     <message>
         <source>Repage is on but the Acknowledge page is off: Tavrin II switches both with one setting, so Repage would be off after the update.
 Please turn the Acknowledge page on, or Repage off; nothing was sent.</source>
-        <translation>La répétition d&apos;appel est activée mais l&apos;appel d&apos;acquittement est désactivé : Tavrin II active les deux avec un seul réglage, la répétition d&apos;appel serait donc désactivée après la mise à jour.
-Veuillez activer l&apos;appel d&apos;acquittement, ou désactiver la répétition d&apos;appel ; rien n&apos;a été envoyé.</translation>
+        <translation>La répétition d&apos;appel est activée mais l&apos;appel d&apos;acquittement est désactivé&#xa0;: Tavrin II active les deux avec un seul réglage, la répétition d&apos;appel serait donc désactivée après la mise à jour.
+Veuillez activer l&apos;appel d&apos;acquittement, ou désactiver la répétition d&apos;appel&#xa0;; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Updating Dalen Tavrin...</source>
@@ -2576,7 +2576,7 @@ Veuillez activer l&apos;appel d&apos;acquittement, ou désactiver la répétitio
     <message>
         <source>These settings hold %1 button entries and %2 automatic on/off times; Tavrin II needs %3 and %4.
 Nothing was sent.</source>
-        <translation>Ces paramètres contiennent %1 réglages de bouton et %2 heures de marche/arrêt auto ; Tavrin II en exige %3 et %4.
+        <translation>Ces paramètres contiennent %1 réglages de bouton et %2 heures de marche/arrêt auto&#xa0;; Tavrin II en exige %3 et %4.
 Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
@@ -2702,7 +2702,7 @@ Rien n&apos;a été envoyé.</translation>
     <message>
         <source>Tavrin&apos;s answer lacked these settings, which show their defaults instead of the unit&apos;s:
 %1</source>
-        <translation>La réponse de Tavrin ne contenait pas ces paramètres, qui affichent leurs valeurs par défaut au lieu de celles de l&apos;unité :
+        <translation>La réponse de Tavrin ne contenait pas ces paramètres, qui affichent leurs valeurs par défaut au lieu de celles de l&apos;unité&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -2711,22 +2711,22 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Model: sent %1, Tavrin holds %2</source>
-        <translation>Modèle : envoyé %1, Tavrin contient %2</translation>
+        <translation>Modèle&#xa0;: envoyé %1, Tavrin contient %2</translation>
     </message>
     <message>
         <source>%1: sent %2, Tavrin holds %3</source>
-        <translation>%1 : envoyé %2, Tavrin contient %3</translation>
+        <translation>%1&#xa0;: envoyé %2, Tavrin contient %3</translation>
     </message>
     <message>
         <source>Tavrin answered every command, but when read back it did not report these settings, so the update could not be checked:
 %1</source>
-        <translation>Tavrin a répondu à chaque commande, mais à la relecture il n&apos;a pas transmis ces paramètres, la mise à jour n&apos;a donc pas pu être vérifiée :
+        <translation>Tavrin a répondu à chaque commande, mais à la relecture il n&apos;a pas transmis ces paramètres, la mise à jour n&apos;a donc pas pu être vérifiée&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>Tavrin answered every command, but when read back it does not hold these settings:
 %1</source>
-        <translation>Tavrin a répondu à chaque commande, mais à la relecture il ne contient pas ces paramètres :
+        <translation>Tavrin a répondu à chaque commande, mais à la relecture il ne contient pas ces paramètres&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -2763,7 +2763,7 @@ Nothing was sent.</source>
     <name>UnitNumbering</name>
     <message>
         <source>&quot;%1&quot; is not a list of numbers such as 12,14,20-35.</source>
-        <translation>« %1 » n&apos;est pas une liste de numéros comme 12,14,20-35.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une liste de numéros comme 12,14,20-35.</translation>
     </message>
     <message>
         <source>The number %1 is outside %2 to %3.</source>
@@ -2775,7 +2775,7 @@ Nothing was sent.</source>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.</source>
-        <translation>« %1 » n&apos;est pas un nombre.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>no number left</source>
@@ -2786,22 +2786,22 @@ Nothing was sent.</source>
     <name>UnitTextValidator</name>
     <message>
         <source>%1: Tavrin cannot take characters beyond Latin-1</source>
-        <translation>%1 : Tavrin ne peut pas accepter de caractères hors Latin-1</translation>
+        <translation>%1&#xa0;: Tavrin ne peut pas accepter de caractères hors Latin-1</translation>
     </message>
     <message>
         <source>%1: Tavrin cannot show control characters</source>
-        <translation>%1 : Tavrin ne peut pas afficher de caractères de contrôle</translation>
+        <translation>%1&#xa0;: Tavrin ne peut pas afficher de caractères de contrôle</translation>
     </message>
     <message>
         <source>&quot;,&quot;: a comma would start another field of Tavrin&apos;s command</source>
-        <translation>« , » : une virgule commencerait un autre champ de la commande Tavrin</translation>
+        <translation>«&#xa0;,&#xa0;»&#xa0;: une virgule commencerait un autre champ de la commande Tavrin</translation>
     </message>
 </context>
 <context>
     <name>UnitWorker</name>
     <message>
         <source>With number %1: %2</source>
-        <translation>Avec le numéro %1 : %2</translation>
+        <translation>Avec le numéro %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Unexpected failure.</source>
@@ -2809,11 +2809,11 @@ Nothing was sent.</source>
     </message>
     <message>
         <source>This unit is a %1 and the profile is for a %2; nothing was sent.</source>
-        <translation>Cette unité est un %1 et le profil est prévu pour un %2 ; rien n&apos;a été envoyé.</translation>
+        <translation>Cette unité est un %1 et le profil est prévu pour un %2&#xa0;; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; its field takes at most %3. Nothing was sent.</source>
-        <translation>Le champ « %1 » compte %2 caractères ; il en accepte au plus %3. Rien n&apos;a été envoyé.</translation>
+        <translation>Le champ «&#xa0;%1&#xa0;» compte %2 caractères&#xa0;; il en accepte au plus %3. Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>unplugged</source>
@@ -2825,7 +2825,7 @@ Nothing was sent.</source>
     </message>
     <message>
         <source>It now holds number %1: plug it in again to finish it.</source>
-        <translation>Elle porte maintenant le numéro %1 : rebranchez-la pour la terminer.</translation>
+        <translation>Elle porte maintenant le numéro %1&#xa0;: rebranchez-la pour la terminer.</translation>
     </message>
 </context>
 <context>
@@ -2932,14 +2932,14 @@ Veuillez contacter Orvenna pour une mise à niveau.</translation>
     </message>
     <message>
         <source>WARNING: unknown exception</source>
-        <translation>AVERTISSEMENT : exception inconnue</translation>
+        <translation>AVERTISSEMENT&#xa0;: exception inconnue</translation>
     </message>
 </context>
 <context>
     <name>WorkerPool</name>
     <message>
         <source>its row could not be written to the log: %1</source>
-        <translation>sa ligne n&apos;a pas pu être écrite dans le journal : %1</translation>
+        <translation>sa ligne n&apos;a pas pu être écrite dans le journal&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -3038,7 +3038,7 @@ Veuillez contacter Orvenna pour une mise à niveau.</translation>
     </message>
     <message>
         <source>PAGER:</source>
-        <translation>RÉCEPTEUR :</translation>
+        <translation>RÉCEPTEUR&#xa0;:</translation>
     </message>
     <message>
         <source>Alpha pager # to program</source>
@@ -3046,7 +3046,7 @@ Veuillez contacter Orvenna pour une mise à niveau.</translation>
     </message>
     <message>
         <source>ALL PAGE:</source>
-        <translation>APPEL GÉNÉRAL :</translation>
+        <translation>APPEL GÉNÉRAL&#xa0;:</translation>
     </message>
     <message>
         <source>ID to program for all page</source>
@@ -3082,7 +3082,7 @@ Veuillez contacter Orvenna pour une mise à niveau.</translation>
     </message>
     <message>
         <source>Group 1:</source>
-        <translation>Groupe 1 :</translation>
+        <translation>Groupe 1&#xa0;:</translation>
     </message>
     <message>
         <source>Group 1 pager #</source>
@@ -3098,7 +3098,7 @@ Veuillez contacter Orvenna pour une mise à niveau.</translation>
     </message>
     <message>
         <source>Group 2:</source>
-        <translation>Groupe 2 :</translation>
+        <translation>Groupe 2&#xa0;:</translation>
     </message>
     <message>
         <source>Group 2 pager #</source>
@@ -3110,7 +3110,7 @@ Veuillez contacter Orvenna pour une mise à niveau.</translation>
     </message>
     <message>
         <source>Group 3:</source>
-        <translation>Groupe 3 :</translation>
+        <translation>Groupe 3&#xa0;:</translation>
     </message>
     <message>
         <source>Group 3 pager #</source>
@@ -3122,7 +3122,7 @@ Veuillez contacter Orvenna pour une mise à niveau.</translation>
     </message>
     <message>
         <source>Group 4:</source>
-        <translation>Groupe 4 :</translation>
+        <translation>Groupe 4&#xa0;:</translation>
     </message>
     <message>
         <source>Group 4 pager #</source>
@@ -3134,7 +3134,7 @@ Veuillez contacter Orvenna pour une mise à niveau.</translation>
     </message>
     <message>
         <source>Group 5:</source>
-        <translation>Groupe 5 :</translation>
+        <translation>Groupe 5&#xa0;:</translation>
     </message>
     <message>
         <source>Group 5 pager #</source>
