@@ -31,7 +31,7 @@ namespace {
 FrmProvisionUnits::StationFactory stationFactory;
 
 const QString logFileKey = QStringLiteral("provision/logFile");
-const QString lastFolderKey = QStringLiteral("files/lastFolder");
+const QString profileFileKey = QStringLiteral("provision/profileFile");
 
 } // namespace
 
@@ -58,6 +58,7 @@ FrmProvisionUnits::FrmProvisionUnits(const Tavrin2QtCfg& formSettings, QWidget* 
     m_close = new QPushButton(tr("&Close"), this);
     m_close->setObjectName(QStringLiteral("pushButtonClose"));
     auto* buttons = new QHBoxLayout;
+    buttons->addLayout(logButtons());
     buttons->addStretch();
     buttons->addWidget(m_start);
     buttons->addWidget(m_stop);
@@ -75,7 +76,10 @@ FrmProvisionUnits::FrmProvisionUnits(const Tavrin2QtCfg& formSettings, QWidget* 
     m_clock->setInterval(1000);
     connect(m_clock, &QTimer::timeout, this, &FrmProvisionUnits::refreshElapsed);
 
-    refreshStartButton();
+    // Its log path is elided to the width there is: the dialog never grows with it.
+    m_stationProfile->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_stationProfile->setMinimumWidth(0);
+    refreshLogNote();
     // At logout the session manager asks first: the units in flight are finished and logged before it goes on.
 #ifndef QT_NO_SESSIONMANAGER
     if (qGuiApp)
@@ -136,19 +140,12 @@ void FrmProvisionUnits::start()
         settings.profile = m_formSettings;
         settings.profileName = ProvisionLog::formProfile();
     }
-    settings.logPath = QDir::fromNativeSeparators(m_logEdit->text().trimmed());
     // A name without its folder is in the folder last used, and shown in full.
-    if (QDir::isRelativePath(settings.logPath)) {
-        QString folder = QSettings().value(lastFolderKey).toString();
-        if (folder.isEmpty())
-            folder = QDir::homePath();
-        settings.logPath = QDir::cleanPath(QDir(folder).absoluteFilePath(settings.logPath));
-        m_logEdit->setText(QDir::toNativeSeparators(settings.logPath));
-    }
+    settings.logPath = resolvedLogPath();
+    m_logEdit->setText(QDir::toNativeSeparators(settings.logPath));
     if (m_numberUnits->isChecked())
         settings.numberFrom = m_numberFrom->value();
-    static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
-    settings.leaveOutSerials = m_leaveOutEdit->text().split(separators, Qt::SkipEmptyParts);
+    settings.leaveOutSerials = leaveOutEntries();
 
     std::unique_ptr<Station> station
         = stationFactory ? stationFactory(settings) : std::make_unique<HubStation>(settings);
@@ -180,10 +177,14 @@ void FrmProvisionUnits::start()
         return;
     }
     QSettings().setValue(logFileKey, settings.logPath);
-    m_stationProfile->setText(
-        tr("Profile: %1 (%2); log: %3")
-            .arg(settings.profileName == ProvisionLog::formProfile() ? tr("the form's settings") : settings.profileName,
-                 profileSummary(settings.profile), QDir::toNativeSeparators(settings.logPath)));
+    // The next set-up opens on this profile.
+    QSettings().setValue(profileFileKey, m_useFile->isChecked() ? m_profileFile : QString());
+    m_stationLogPath = settings.logPath;
+    m_stationHeader
+        = { settings.profileName == ProvisionLog::formProfile() ? tr("the form's settings") : settings.profileName,
+            profileSummary(settings.profile) };
+    refreshStationHeader();
+    refreshLogButtons();
     m_elapsed.start();
     m_clock->start();
     refreshElapsed();
@@ -220,6 +221,7 @@ void FrmProvisionUnits::stationStopped()
     m_close->setEnabled(true);
     m_close->setFocus();
     refreshRowButtons();
+    refreshLogButtons();
     emit runningChanged(false);
 }
 
@@ -229,6 +231,12 @@ void FrmProvisionUnits::reject()
     if (m_station)
         return;
     QDialog::reject();
+}
+
+void FrmProvisionUnits::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    refreshStationHeader();
 }
 
 void FrmProvisionUnits::closeEvent(QCloseEvent* event)

@@ -177,6 +177,11 @@ void TestProvisionStation::theWindowLetsGoOfItsUnitWhileTheStationRuns()
         QVERIFY(dialog->findChild<QLabel*>(QStringLiteral("labelFormProfile"))
                     ->text()
                     .contains(QRegularExpression(QStringLiteral("^Dalen Tavrin, profile [0-9a-f]{8}$"))));
+        // Nothing was read or loaded: the window says so, and Start would write the defaults.
+        QVERIFY(dialog->findChild<QLabel*>(QStringLiteral("labelFormDetails"))
+                    ->text()
+                    .startsWith(QStringLiteral("The form's default settings.")));
+        QVERIFY(dialog->findChild<QLabel*>(QStringLiteral("labelFormWarning"))->isVisible());
         dialog->findChild<QLineEdit*>(QStringLiteral("lineEditLogFile"))->setText(logPath);
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("pushButtonStart")), Qt::LeftButton);
         // The station has every unit: the window's session holds none, and the form keeps still.
