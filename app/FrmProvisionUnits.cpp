@@ -19,8 +19,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
-#include <QSettings>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -29,9 +27,6 @@
 
 namespace {
 FrmProvisionUnits::StationFactory stationFactory;
-
-const QString logFileKey = QStringLiteral("provision/logFile");
-const QString profileFileKey = QStringLiteral("provision/profileFile");
 
 } // namespace
 
@@ -176,9 +171,7 @@ void FrmProvisionUnits::start()
         refreshStartButton();
         return;
     }
-    QSettings().setValue(logFileKey, settings.logPath);
-    // The next set-up opens on this profile.
-    QSettings().setValue(profileFileKey, m_useFile->isChecked() ? m_profileFile : QString());
+    rememberChoices(settings.logPath);
     m_stationLogPath = settings.logPath;
     m_stationHeader
         = { settings.profileName == ProvisionLog::formProfile() ? tr("the form's settings") : settings.profileName,

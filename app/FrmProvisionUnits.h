@@ -116,6 +116,8 @@ private:
     QString logShown() const;
     void refreshFormDetails();
     static QLabel* plainLabel(const QString& objectName, QWidget* parent);
+    // What the next set-up opens on: this log, and the profile file or the form.
+    void rememberChoices(const QString& logPath);
 
     Tavrin2QtCfg m_formSettings;
     std::unique_ptr<Tavrin2QtCfg> m_fileProfile;

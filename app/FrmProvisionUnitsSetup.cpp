@@ -453,6 +453,14 @@ void FrmProvisionUnits::refreshStationHeader()
     m_stationProfile->setToolTip(header(shownPath));
 }
 
+void FrmProvisionUnits::rememberChoices(const QString& logPath)
+{
+    QSettings settings;
+    settings.setValue(logFileKey, logPath);
+    // The next set-up opens on this profile.
+    settings.setValue(profileFileKey, m_useFile->isChecked() ? m_profileFile : QString());
+}
+
 void FrmProvisionUnits::refreshStartButton()
 {
     if (!m_start)
