@@ -3,6 +3,7 @@
 #include "config/CfgFile.h"
 #include "provisioning/ProvisionHistory.h"
 #include "provisioning/ProvisionLog.h"
+#include "provisioning/UnitNumbering.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "uisupport/Prompter.h"
 
@@ -167,7 +168,10 @@ void FrmProvisionUnits::buildSetupPage()
     setTabOrder(m_numberUnits, m_numberFrom);
     setTabOrder(m_numberFrom, m_leaveOutEdit);
 
-    connect(m_useForm, &QRadioButton::toggled, this, &FrmProvisionUnits::refreshStartButton);
+    connect(m_useForm, &QRadioButton::toggled, this, [this] {
+        refreshFormDetails();
+        refreshStartButton();
+    });
     connect(m_chooseProfile, &QPushButton::clicked, this, &FrmProvisionUnits::chooseProfileFile);
     connect(m_chooseLog, &QPushButton::clicked, this, &FrmProvisionUnits::chooseLogFile);
     connect(m_logEdit, &QLineEdit::textChanged, this, &FrmProvisionUnits::refreshLogNote);
@@ -263,7 +267,7 @@ void FrmProvisionUnits::refreshFormDetails()
 {
     m_formDetails->setText(profileDetails(m_formSettings, formSourceText()));
     m_formDetails->show();
-    m_formWarning->setVisible(m_formSource.kind == FormSource::Kind::Defaults);
+    m_formWarning->setVisible(m_formSource.kind == FormSource::Kind::Defaults && m_useForm->isChecked());
 }
 
 bool FrmProvisionUnits::loadProfileFile(const QString& fileName, QString& error)
@@ -323,8 +327,10 @@ void FrmProvisionUnits::chooseLogFile()
 QString FrmProvisionUnits::resolvedLogPath() const
 {
     const QString typed = QDir::fromNativeSeparators(m_logEdit->text().trimmed());
-    if (typed.isEmpty() || !QDir::isRelativePath(typed))
-        return typed.isEmpty() ? typed : QDir::cleanPath(typed);
+    if (typed.isEmpty())
+        return typed;
+    if (!QDir::isRelativePath(typed))
+        return QDir::cleanPath(typed);
     QString folder = QSettings().value(lastFolderKey).toString();
     if (folder.isEmpty())
         folder = QDir::homePath();
@@ -345,6 +351,9 @@ void FrmProvisionUnits::refreshLogNote()
     } else {
         m_logUsable = true;
         m_logHighestNumber = ProvisionHistory(rows).highestNumber();
+        // Ticked later, the box starts where the station would have gone on.
+        if (m_logHighestNumber > 0 && !m_numberUnits->isChecked())
+            m_numberFrom->setValue(m_logHighestNumber + 1);
         const QString where = QDir::isRelativePath(QDir::fromNativeSeparators(m_logEdit->text().trimmed()))
             ? QLatin1Char(' ') + tr("It is %1.").arg(QDir::toNativeSeparators(path))
             : QString();
@@ -362,6 +371,10 @@ void FrmProvisionUnits::refreshNumberNote()
     // Without the box the station goes on from the log's highest number; with it, from the number chosen.
     if (m_logHighestNumber == 0)
         m_numberNote->clear();
+    else if (!m_numberUnits->isChecked() && m_logHighestNumber >= UnitNumbering::LastNumber)
+        m_numberNote->setText(tr("This log numbered its units up to %1: no number is left for the next unit. Tick "
+                                 "the box to number from a number its units do not hold.")
+                                  .arg(m_logHighestNumber));
     else if (m_numberUnits->isChecked())
         m_numberNote->setText(tr("This log numbered its units up to %1; the numbers its units hold are passed over.")
                                   .arg(m_logHighestNumber));
