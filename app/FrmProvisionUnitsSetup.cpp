@@ -55,6 +55,11 @@ QString defaultLogFile()
         folder = QDir::homePath();
     return QDir(folder).filePath(QStringLiteral("provisioning-log.csv"));
 }
+// A note that keeps Start from starting stands out.
+void showAsRefusal(QLabel* note, bool refusal)
+{
+    note->setStyleSheet(refusal ? QStringLiteral("QLabel { color: #b00000; }") : QString());
+}
 } // namespace
 
 void FrmProvisionUnits::buildSetupPage()
@@ -361,6 +366,7 @@ void FrmProvisionUnits::refreshLogNote()
                            + where);
     }
     m_logNote->setVisible(!m_logNote->text().isEmpty());
+    showAsRefusal(m_logNote, !path.isEmpty() && !m_logUsable);
     refreshNumberNote();
     refreshLogButtons();
     refreshStartButton();
@@ -412,6 +418,7 @@ void FrmProvisionUnits::refreshLeaveOutNote()
             ? tr("Leaves out 1 unit: %1").arg(entries.constFirst())
             : tr("Leaves out %1 units: %2").arg(entries.size()).arg(entries.join(QStringLiteral(", ")));
     m_leaveOutNote->setText(note);
+    showAsRefusal(m_leaveOutNote, !m_leaveOutUsable);
     m_leaveOutNote->setVisible(!note.isEmpty());
     refreshStartButton();
 }
