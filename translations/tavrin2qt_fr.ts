@@ -1258,6 +1258,10 @@ up to 3 lines and 48 characters max
         <source>No program opens %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>This log numbered its units up to %1: no number is left for the next unit. Tick the box to number from a number its units do not hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FrmTavrin2Qt</name>
