@@ -48,7 +48,8 @@ QString defaultLogFile()
 {
     QSettings settings;
     const QString remembered = settings.value(logFileKey).toString();
-    if (!remembered.isEmpty())
+    // A log whose folder has gone (a removed stick) gives way to a new name in the folder last used.
+    if (!remembered.isEmpty() && QFileInfo(QFileInfo(remembered).absolutePath()).isDir())
         return remembered;
     QString folder = settings.value(lastFolderKey).toString();
     if (folder.isEmpty())
