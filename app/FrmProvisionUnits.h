@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FormSource.h"
 #include "config/Tavrin2QtCfg.h"
 #include "provisioning/ProvisionTally.h"
 #include "provisioning/Station.h"
@@ -8,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -15,6 +17,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -22,6 +25,7 @@ class QSpinBox;
 class QStackedWidget;
 class QTableWidget;
 class QTimer;
+class QUrl;
 
 // Tools > Provision Units: chooses the profile (the form's settings or a configuration file), the log
 // and the numbering, then runs a station and shows one row per unit until the station stops. While it
@@ -37,6 +41,13 @@ public:
     using StationFactory = std::function<std::unique_ptr<Station>(const ProvisionSettings&)>;
     // The stations Start creates; tests give their own. Empty: the product's.
     static void setStationFactory(StationFactory factory);
+
+    // The form's settings were read, loaded, edited or never touched; a new dialog assumes the last.
+    void setFormSource(const FormSource& source);
+
+    using UrlOpener = std::function<bool(const QUrl&)>;
+    // Open Log and Open Folder hand their address here; tests observe it. Empty: the desktop's handler.
+    static void setUrlOpener(UrlOpener opener);
 
     bool isRunning() const { return m_station != nullptr; }
     // Stops the station and waits for the units in flight to end, their rows written (the session ending).
@@ -65,6 +76,7 @@ signals:
 protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildSetupPage();
@@ -86,6 +98,26 @@ private:
     void leaveOutSelected();
     void retrySelected();
     QString profileSummary(const Tavrin2QtCfg& profile) const;
+    QString formSourceText() const;
+    // The profile's model, source and key values, the hash as a detail.
+    QString profileDetails(const Tavrin2QtCfg& profile, const QString& source) const;
+    bool loadProfileFile(const QString& fileName, QString& error);
+    void openLastProfile();
+    // The log's name as typed, a relative one in the folder last used.
+    QString resolvedLogPath() const;
+    void refreshLogNote();
+    void refreshNumberNote();
+    QStringList leaveOutEntries() const;
+    void refreshLeaveOutNote();
+    void refreshLogButtons();
+    void refreshStationHeader();
+    QLayout* logButtons();
+    // The log of the station that ran, else the one chosen.
+    QString logShown() const;
+    void refreshFormDetails();
+    static QLabel* plainLabel(const QString& objectName, QWidget* parent);
+    // What the next set-up opens on: this log, and the profile file or the form.
+    void rememberChoices(const QString& logPath);
 
     Tavrin2QtCfg m_formSettings;
     std::unique_ptr<Tavrin2QtCfg> m_fileProfile;
@@ -117,4 +149,20 @@ private:
     QPushButton* m_start = nullptr;
     QPushButton* m_stop = nullptr;
     QPushButton* m_close = nullptr;
+    FormSource m_formSource;
+    QLabel* m_formDetails = nullptr;
+    QLabel* m_formWarning = nullptr;
+    QLabel* m_fileDetails = nullptr;
+    QLabel* m_logNote = nullptr;
+    QLabel* m_numberNote = nullptr;
+    QLabel* m_leaveOutNote = nullptr;
+    QPushButton* m_openLog = nullptr;
+    QPushButton* m_openFolder = nullptr;
+    // Whether the log chosen can take the station's rows, and the highest number its units hold.
+    bool m_logUsable = false;
+    int m_logHighestNumber = 0;
+    bool m_leaveOutUsable = true;
+    QString m_stationLogPath;
+    // The running station's profile name and summary, its log beside them.
+    QStringList m_stationHeader;
 };

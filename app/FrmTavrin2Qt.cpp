@@ -5,6 +5,7 @@
 #include "app/FrmProvisionUnits.h"
 #include "pagers/FrmProgramPagers.h"
 #include "protocol/Tavrin2QtComm.h"
+#include "provisioning/ProvisionLog.h"
 #include "uisupport/InputDiscarder.h"
 #include "uisupport/ProgressDialog.h"
 #include "uisupport/Prompter.h"
@@ -50,6 +51,7 @@ FrmTavrin2Qt::FrmTavrin2Qt(QWidget* parent, const char* name, Qt::WindowFlags fl
     widenMessageFields();
     detectTavrin();
     refreshForm();
+    m_formAtStart = uiSettings();
 
     connect(tools_ProvisionUnits_Action, &QAction::triggered, this, &FrmTavrin2Qt::provisionUnits);
 
@@ -321,7 +323,9 @@ void FrmTavrin2Qt::provisionUnits()
         return;
     // The window's detection stays away from the units while the dialog is open.
     const auto action = beginAction();
-    m_provisionDialog = new FrmProvisionUnits(uiSettings(), this);
+    const Tavrin2QtCfg form = uiSettings();
+    m_provisionDialog = new FrmProvisionUnits(form, this);
+    m_provisionDialog->setFormSource(currentFormSource(form));
     connect(m_provisionDialog, &FrmProvisionUnits::runningChanged, this, &FrmTavrin2Qt::stationRunning);
     const QPointer<FrmTavrin2Qt> self(this);
     m_provisionDialog->exec();
@@ -329,6 +333,27 @@ void FrmTavrin2Qt::provisionUnits()
         return;
     delete m_provisionDialog.data();
     takeBackKeyboardFocus();
+}
+
+void FrmTavrin2Qt::noteFormSource(const FormSource& source)
+{
+    m_formSource = source;
+    QString error;
+    m_formSourceSha = ProvisionLog::profileSha256(uiSettings(), error);
+}
+
+FormSource FrmTavrin2Qt::currentFormSource(const Tavrin2QtCfg& form) const
+{
+    QString error;
+    const QString sha = ProvisionLog::profileSha256(form, error);
+    if (!m_formSourceSha.isEmpty())
+        return sha == m_formSourceSha ? m_formSource : FormSource { FormSource::Kind::Edited, QString() };
+    // Never read nor loaded: the defaults unless typed over, on whichever model's page.
+    Tavrin2QtCfg defaults = m_formAtStart;
+    defaults.setTavrinType(form.tavrinType());
+    if (!sha.isNull() && sha == ProvisionLog::profileSha256(defaults, error))
+        return {};
+    return { FormSource::Kind::Edited, QString() };
 }
 
 void FrmTavrin2Qt::stationRunning(bool running)

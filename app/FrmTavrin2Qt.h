@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FormSource.h"
 #include "app/FrmTavrin2QtBase.h"
 #include "app/TavrinIIBtnWidgets.h"
 #include "config/Tavrin2QtCfg.h"
@@ -217,4 +218,11 @@ private:
     QString m_droppedDuringAction;
     // While a record fills the form: its texts are not the operator's typing.
     bool m_showingRecord = false;
+    // Where the form's settings came from, and their hash then: another hash now means edited since.
+    FormSource m_formSource;
+    QString m_formSourceSha;
+    // The form as it opened: its defaults.
+    Tavrin2QtCfg m_formAtStart;
+    void noteFormSource(const FormSource& source);
+    FormSource currentFormSource(const Tavrin2QtCfg& form) const;
 };

@@ -34,6 +34,7 @@ void FrmTavrin2Qt::pushButtonRead_clicked()
         const Tavrin2QtCfg cfg
             = underBusyCursor([&unreported] { return Tavrin2QtComm::instance()->readTavrin(&unreported); });
         setUISettings(cfg);
+        noteFormSource({ FormSource::Kind::ReadFromUnit, m_unitSerial });
         // What was read is shown, but defaults must not pass for the unit's settings.
         if (!unreported.isEmpty())
             Prompter::instance().warning(this, tr("Warning"), Tavrin2QtComm::unreportedText(unreported));
@@ -206,6 +207,7 @@ void FrmTavrin2Qt::loadConfigurationFile(const QString& fileName)
     const TavrinType shownBefore = selectedTavrinType;
     setUISettings(*cfg);
     const QString name = QFileInfo(fileName).fileName();
+    noteFormSource({ FormSource::Kind::LoadedFromFile, name });
     // The form has moved to another model's page: said, so it is not taken for this unit's settings.
     if (cfg->tavrinType() != shownBefore)
         showConfirmation(tr("Loaded %1: settings of a %2").arg(name, Tavrin2QtComm::tavrinTypeName(cfg->tavrinType())));

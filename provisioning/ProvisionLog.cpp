@@ -288,7 +288,7 @@ QString ProvisionLog::cannotWriteText(const QString& path, int error)
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (error == ENOENT && !QFileInfo(folder).isDir())
-        return tr("Could not write to %1: the folder %2 does not exist.").arg(path, folder);
+        return missingFolderText(path);
     if (error == EISDIR)
         return notAFileText(path);
     return tr("Could not write to %1: %2.").arg(path, QString::fromLocal8Bit(strerror(error)));
@@ -325,6 +325,25 @@ QString ProvisionLog::notOursText(const QString& path)
     return tr("%1 is not a provisioning log of this program: its first line is not the log's header. Choose a new "
               "file, or a log this program wrote.")
         .arg(path);
+}
+
+QString ProvisionLog::missingFolderText(const QString& path)
+{
+    return tr("Could not write to %1: the folder %2 does not exist.").arg(path, QFileInfo(path).absolutePath());
+}
+
+bool ProvisionLog::readForAppending(const QString& path, QList<ProvisionRow>& rows, QString& error)
+{
+    const QFileInfo info(path);
+    // A dangling symbolic link exists for open, which would follow it.
+    if (!info.exists() && !info.isSymLink()) {
+        rows.clear();
+        if (QFileInfo(info.absolutePath()).isDir())
+            return true;
+        error = missingFolderText(path);
+        return false;
+    }
+    return read(path, rows, error);
 }
 
 bool ProvisionLog::isHeader(QByteArray line)

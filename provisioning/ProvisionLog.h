@@ -47,6 +47,9 @@ public:
     // breaks, tabs and other controls are stored as \\, \n, \r, \t and \xNN (an apostrophe in front as
     // \x27), and a cell starting with = + - @ (or tab, CR) gets a leading ' that reading removes.
     static bool read(const QString& path, QList<ProvisionRow>& rows, QString& error);
+    // What a station appending to the file would find, told before it starts: read's rows and refusals for a
+    // file that exists; for a new one no rows, or false and why when its folder does not exist.
+    static bool readForAppending(const QString& path, QList<ProvisionRow>& rows, QString& error);
 
     // The profile of the window's own settings.
     static QString formProfile() { return QStringLiteral("form"); }
@@ -65,6 +68,7 @@ public:
 private:
     static QString notAFileText(const QString& path);
     static QString notOursText(const QString& path);
+    static QString missingFolderText(const QString& path);
     static QString cannotWriteText(const QString& path, int error);
     // Why a row could not be written: the disk full, the file system read-only, the file too large.
     static QString writeFailureText(int error);

@@ -1208,6 +1208,86 @@ up to 3 lines and 48 characters max
         <source>Elapsed: %1:%2:%3</source>
         <translation>Écoulé&#xa0;: %1:%2:%3</translation>
     </message>
+    <message>
+        <source>Warning: these are the form&apos;s default settings, never read from a unit nor loaded from a file. Start would write factory defaults to every unit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read from unit %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loaded from %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The form&apos;s settings (edited).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The form&apos;s default settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>number %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System ID %1; button 1: pager %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System ID %1; button 1: pager %2, message “%3”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New rows are added to this log.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new log is made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This log numbered its units up to %1; the numbers its units hold are passed over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This log numbered its units; the next unit gets %1. Ticking the box numbers from the number chosen instead, passing over the numbers the log&apos;s units hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1…” cannot be left out: a serial number has at most %2 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leaves out 1 unit: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leaves out %1 units: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Lo&amp;g</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Fol&amp;der</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program opens %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This log numbered its units up to %1: no number is left for the next unit. Tick the box to number from a number its units do not hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FrmTavrin2Qt</name>

@@ -16,13 +16,18 @@ const QString lastFolderKey = QStringLiteral("files/lastFolder");
 
 // Every file dialog starts where the previous one, of this run or an earlier one, ended.
 QString runFileDialog(QWidget* parent, const QString& objectName, const QString& caption, const QString& filter,
-                      QFileDialog::AcceptMode mode)
+                      QFileDialog::AcceptMode mode, bool append = false, const QString& suggestedName = QString())
 {
     QSettings settings;
     QFileDialog dialog(parent, caption, settings.value(lastFolderKey).toString(), filter);
     dialog.setObjectName(objectName);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // A file appended to is not replaced: no question about it.
+    if (append)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!suggestedName.isEmpty())
+        dialog.selectFile(suggestedName);
     // Symbolic links are resolved: DontResolveSymlinks stays off.
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
@@ -127,4 +132,10 @@ QString QtPrompter::getSaveFileName(QWidget* parent, const QString& objectName, 
                                     const QString& filter)
 {
     return runFileDialog(parent, objectName, caption, filter, QFileDialog::AcceptSave);
+}
+
+QString QtPrompter::getAppendFileName(QWidget* parent, const QString& objectName, const QString& caption,
+                                      const QString& filter, const QString& suggestedName)
+{
+    return runFileDialog(parent, objectName, caption, filter, QFileDialog::AcceptSave, true, suggestedName);
 }

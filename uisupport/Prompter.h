@@ -31,6 +31,13 @@ public:
     virtual QString getSaveFileName(QWidget* parent, const QString& objectName, const QString& caption,
                                     const QString& filter)
         = 0;
+    // A file to append to: an existing one is chosen without a "replace?" question; suggestedName is offered in
+    // the folder last used. Unless a prompter answers it apart, it is the save question.
+    virtual QString getAppendFileName(QWidget* parent, const QString& objectName, const QString& caption,
+                                      const QString& filter, const QString& /*suggestedName*/)
+    {
+        return getSaveFileName(parent, objectName, caption, filter);
+    }
 
     // The prompter in use: the installed one, else the Qt dialogs.
     static Prompter& instance();
@@ -53,4 +60,6 @@ public:
                             const QString& filter) override;
     QString getSaveFileName(QWidget* parent, const QString& objectName, const QString& caption,
                             const QString& filter) override;
+    QString getAppendFileName(QWidget* parent, const QString& objectName, const QString& caption, const QString& filter,
+                              const QString& suggestedName) override;
 };

@@ -1,5 +1,6 @@
 // The Provision Units dialog running a station on virtual units: what each row shows, numbering,
-// the reference unit left out, a unit unplugged mid-write, a failed unit tried again, Stop.
+// the reference unit left out, a unit unplugged mid-write, a failed unit tried again, Stop; and what its
+// set-up tells before Start.
 
 #include "app/FrmProvisionUnits.h"
 #include "app/FrmTavrin2Qt.h"
@@ -12,10 +13,17 @@
 #include "usb/UsbHid.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QSpinBox>
+#include <QUrl>
 #include <QElapsedTimer>
 #include <QMenuBar>
 #include <QTimer>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -53,6 +61,7 @@ private slots:
 
     void unitsOfAStationEachShowTheirOwnEnd();
     void theWindowLetsGoOfItsUnitWhileTheStationRuns();
+    void theSetUpTellsWhatStartWouldDo();
 
 private:
     ScriptedPrompter m_prompter;
@@ -103,8 +112,9 @@ void TestProvisionStation::unitsOfAStationEachShowTheirOwnEnd()
     QCOMPARE(table->item(firstRow, FrmProvisionUnits::ModelColumn)->text(), QStringLiteral("Dalen Tavrin"));
     QCOMPARE(resultOf(table, reference), QStringLiteral("left out"));
     // A failed unit its number reached keeps it.
-    QCOMPARE(resultOf(table, unplugged),
-             QStringLiteral("unplugged before it was verified. It now holds number 14: plug it in again to finish it."));
+    QCOMPARE(
+        resultOf(table, unplugged),
+        QStringLiteral("unplugged before it was verified. It now holds number 14: plug it in again to finish it."));
     QVERIFY2(resultOf(table, failsOnce).startsWith(QStringLiteral("failed: ")), qPrintable(resultOf(table, failsOnce)));
     QVERIFY2(
         resultOf(table, failsOnce).endsWith(QStringLiteral(" It now holds number 13: plug it in again to finish it.")),
@@ -177,6 +187,11 @@ void TestProvisionStation::theWindowLetsGoOfItsUnitWhileTheStationRuns()
         QVERIFY(dialog->findChild<QLabel*>(QStringLiteral("labelFormProfile"))
                     ->text()
                     .contains(QRegularExpression(QStringLiteral("^Dalen Tavrin, profile [0-9a-f]{8}$"))));
+        // Nothing was read or loaded: the window says so, and Start would write the defaults.
+        QVERIFY(dialog->findChild<QLabel*>(QStringLiteral("labelFormDetails"))
+                    ->text()
+                    .startsWith(QStringLiteral("The form's default settings.")));
+        QVERIFY(dialog->findChild<QLabel*>(QStringLiteral("labelFormWarning"))->isVisible());
         dialog->findChild<QLineEdit*>(QStringLiteral("lineEditLogFile"))->setText(logPath);
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("pushButtonStart")), Qt::LeftButton);
         // The station has every unit: the window's session holds none, and the form keeps still.
@@ -199,6 +214,123 @@ void TestProvisionStation::theWindowLetsGoOfItsUnitWhileTheStationRuns()
     // The window's detection takes its unit back.
     window.detectTavrin();
     QVERIFY(Tavrin2QtComm::instance()->connectionStatus() != NotFound);
+}
+
+void TestProvisionStation::theSetUpTellsWhatStartWouldDo()
+{
+    VirtualTavrinBus::install({});
+    QTemporaryDir dir;
+    // A log of this program whose units were numbered up to 14, and a CSV file of another program.
+    const QString ours = dir.filePath(QStringLiteral("site.csv"));
+    ProvisionRow numbered;
+    numbered.serial = QStringLiteral("00012340");
+    numbered.result = ProvisionRow::Result::Verified;
+    numbered.number = 14;
+    QFile oursFile(ours);
+    QVERIFY(oursFile.open(QIODevice::WriteOnly));
+    oursFile.write(ProvisionLog::headerLine() + ProvisionLog::rowLine(numbered));
+    oursFile.close();
+    const QString foreign = dir.filePath(QStringLiteral("prices.csv"));
+    QFile foreignFile(foreign);
+    QVERIFY(foreignFile.open(QIODevice::WriteOnly));
+    foreignFile.write("item,price\n");
+    foreignFile.close();
+    QList<QUrl> opened;
+    FrmProvisionUnits::setUrlOpener([&opened](const QUrl& url) {
+        opened.append(url);
+        return true;
+    });
+
+    Tavrin2QtCfg profile;
+    profile.setTavrinType(DalenTavrin);
+    profile.setDtBtn1SettingMsg(QStringLiteral("Table 7"));
+    FrmProvisionUnits dialog(profile);
+    dialog.setFormSource({ FormSource::Kind::ReadFromUnit, QStringLiteral("00012345") });
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("labelFormDetails"))->text(),
+             QStringLiteral("Read from unit 00012345. System ID 0; button 1: pager 1, message \u201cTable 7\u201d."));
+    QVERIFY(!dialog.findChild<QLabel*>(QStringLiteral("labelFormWarning"))->isVisible());
+    auto* logEdit = dialog.findChild<QLineEdit*>(QStringLiteral("lineEditLogFile"));
+    auto* logNote = dialog.findChild<QLabel*>(QStringLiteral("labelLogNote"));
+    auto* numberNote = dialog.findChild<QLabel*>(QStringLiteral("labelNumberNote"));
+    auto* start = dialog.findChild<QPushButton*>(QStringLiteral("pushButtonStart"));
+    auto* chooseLog = dialog.findChild<QPushButton*>(QStringLiteral("pushButtonChooseLog"));
+
+    // Another program's file is refused as it is chosen, naming it and why; ours is taken without a question.
+    logEdit->setText(dir.filePath(QStringLiteral("new.csv")));
+    m_prompter.expectSaveFile(QStringLiteral("Log the units to"), foreign);
+    m_prompter.expectCritical(
+        QStringLiteral("Log File"),
+        QStringLiteral("%1 is not a provisioning log of this program: its first line is not the log's header. Choose "
+                       "a new file, or a log this program wrote.")
+            .arg(foreign));
+    QTest::mouseClick(chooseLog, Qt::LeftButton);
+    QCOMPARE(logEdit->text(), QDir::toNativeSeparators(dir.filePath(QStringLiteral("new.csv"))));
+    QCOMPARE(logNote->text(), QStringLiteral("A new log is made."));
+    QVERIFY(!numberNote->isVisible());
+    m_prompter.expectSaveFile(QStringLiteral("Log the units to"), ours);
+    QTest::mouseClick(chooseLog, Qt::LeftButton);
+    QVERIFY(m_prompter.verifyDone());
+    QCOMPARE(logEdit->text(), QDir::toNativeSeparators(ours));
+    QCOMPARE(logNote->text(), QStringLiteral("New rows are added to this log."));
+    QVERIFY(start->isEnabled());
+
+    // Without the box the station goes on from the log's numbers; ticked, Tab reaches the number at once.
+    QVERIFY(numberNote->text().startsWith(QStringLiteral("This log numbered its units; the next unit gets 15. ")));
+    auto* numberUnits = dialog.findChild<QCheckBox*>(QStringLiteral("checkBoxNumberUnits"));
+    numberUnits->setFocus();
+    QTest::keyClick(numberUnits, Qt::Key_Space);
+    QVERIFY(numberUnits->isChecked());
+    QTest::keyClick(numberUnits, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), dialog.findChild<QSpinBox*>(QStringLiteral("spinBoxNumberFrom")));
+    QCOMPARE(numberNote->text(),
+             QStringLiteral("This log numbered its units up to 14; the numbers its units hold are passed over."));
+
+    // Leave out shows the serial numbers it took; an entry no serial number can be is named, and stops Start.
+    auto* leaveOut = dialog.findChild<QLineEdit*>(QStringLiteral("lineEditLeaveOut"));
+    auto* leaveOutNote = dialog.findChild<QLabel*>(QStringLiteral("labelLeaveOutNote"));
+    leaveOut->setText(QStringLiteral(" 00012345,00012346; 00012345 "));
+    QCOMPARE(leaveOutNote->text(), QStringLiteral("Leaves out 2 units: 00012345, 00012346"));
+    leaveOut->setText(QStringLiteral("00012345 ") + QString(200, u'9'));
+    QVERIFY2(leaveOutNote->text().startsWith(QStringLiteral("\u201c9999")), qPrintable(leaveOutNote->text()));
+    QVERIFY(!start->isEnabled());
+    leaveOut->setText(QStringLiteral("00012345"));
+    QVERIFY(start->isEnabled());
+
+    // A folder that is not there is said before Start, which waits for another name.
+    logEdit->setText(dir.filePath(QStringLiteral("gone/site.csv")));
+    QCOMPARE(logNote->text(),
+             QStringLiteral("Could not write to %1: the folder %2 does not exist.")
+                 .arg(dir.filePath(QStringLiteral("gone/site.csv")), dir.filePath(QStringLiteral("gone"))));
+    QVERIFY(!start->isEnabled());
+
+    // A long path keeps the dialog on a 1024-pixel screen, on either page; Open Log and Open Folder find it.
+    QString deep = dir.path();
+    for (int level = 0; level < 6; ++level)
+        deep += QStringLiteral("/a-folder-with-a-long-name-for-the-site-of-the-station-%1").arg(level);
+    QVERIFY(QDir().mkpath(deep));
+    const QString longLog = deep + QStringLiteral("/site.csv");
+    logEdit->setText(longLog);
+    QVERIFY(start->isEnabled());
+    auto* openLog = dialog.findChild<QPushButton*>(QStringLiteral("pushButtonOpenLog"));
+    QVERIFY(!openLog->isEnabled());
+    QVERIFY(dialog.minimumSizeHint().width() <= 1024);
+    QTest::mouseClick(start, Qt::LeftButton);
+    QVERIFY(dialog.isRunning());
+    QCoreApplication::processEvents();
+    auto* header = dialog.findChild<QLabel*>(QStringLiteral("labelStationProfile"));
+    dialog.layout()->activate();
+    QVERIFY2(dialog.minimumSizeHint().width() <= 1024 && dialog.width() <= 1024,
+             qPrintable(QString::number(dialog.minimumSizeHint().width())));
+    QVERIFY2(header->text().contains(QChar(0x2026)), qPrintable(header->text()));
+    QVERIFY(header->toolTip().endsWith(QDir::toNativeSeparators(longLog)));
+    QVERIFY(openLog->isEnabled());
+    QTest::mouseClick(openLog, Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("pushButtonOpenFolder")), Qt::LeftButton);
+    QCOMPARE(opened, QList<QUrl>({ QUrl::fromLocalFile(longLog), QUrl::fromLocalFile(deep) }));
+    dialog.finishUnitsInFlight();
+    FrmProvisionUnits::setUrlOpener(nullptr);
 }
 
 QTEST_MAIN(TestProvisionStation)
