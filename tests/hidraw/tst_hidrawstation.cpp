@@ -420,8 +420,7 @@ void TestHidrawStation::aSecondProgramOnANodeBeingWrittenIsTurnedAway()
                               qPrintable(station.lines().join(u'\n') + station.err()), DeadlineMs);
 
     QProcess second;
-    second.start(QStringLiteral(T2Q_CLI_BINARY),
-                 { QStringLiteral("write"), QStringLiteral("--device"), node, file });
+    second.start(QStringLiteral(T2Q_CLI_BINARY), { QStringLiteral("write"), QStringLiteral("--device"), node, file });
     const bool secondEnded = second.waitForFinished(DeadlineMs);
     hidraw::order(QStringLiteral("release busy"));
     QVERIFY(secondEnded);
