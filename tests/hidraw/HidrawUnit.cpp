@@ -151,8 +151,6 @@ HidrawUnit::~HidrawUnit()
     unplug();
     for (const StalledWrite& stalled : m_stalled)
         fuse_reply_err(stalled.request, ETIMEDOUT);
-    for (const HeldWrite& held : m_held)
-        fuse_reply_err(held.request, ENODEV);
     for (OpenFile* file : std::set<OpenFile*>(m_files))
         release(file);
     if (m_session)

@@ -413,11 +413,15 @@ void TestHidrawStation::aSecondProgramOnANodeBeingWrittenIsTurnedAway()
     const QString log = m_dir.filePath(QStringLiteral("shared.csv"));
     plugged(QStringLiteral("alone"), QStringLiteral("tavrin2"), serialOf(60));
     const QString node = plugged(QStringLiteral("busy"), QStringLiteral("tavrin2"), serialOf(61));
-    // Past identification and into the settings, the station's next command waits until released.
-    hidraw::fault(QStringLiteral("busy"), QStringLiteral("hold-after-commands"), 5);
+    // After identification (five READs), the clock and the System ID, the station's next command waits for release.
+    hidraw::fault(QStringLiteral("busy"), QStringLiteral("hold-after-commands"), 7);
     Station station({ file, QStringLiteral("--log"), log, QStringLiteral("--count"), QStringLiteral("2") });
+    // Before the station is waited for, whatever the test's end: its write cannot end while held.
+    const auto release = qScopeGuard([] { hidraw::order(QStringLiteral("release busy")); });
     QTRY_VERIFY2_WITH_TIMEOUT(hidraw::order(QStringLiteral("held busy")).toInt() > 0,
                               qPrintable(station.lines().join(u'\n') + station.err()), DeadlineMs);
+    QVERIFY2(setCommands(QStringLiteral("busy")).size() == 2,
+             qPrintable(hidraw::transcript(QStringLiteral("busy")).join(u' ')));
 
     QProcess second;
     second.start(QStringLiteral(T2Q_CLI_BINARY), { QStringLiteral("write"), QStringLiteral("--device"), node, file });
