@@ -1,10 +1,11 @@
 // The Provision Units dialog running a station on virtual units: what each row shows, numbering,
-// the reference unit left out, a unit unplugged mid-write, a failed unit tried again, Stop; and what its
-// set-up tells before Start.
+// the reference unit left out, a unit unplugged mid-write, a failed unit tried again, units plugged in one after
+// another at one node, Stop; and what its set-up tells before Start.
 
 #include "app/FrmProvisionUnits.h"
 #include "app/FrmTavrin2Qt.h"
 #include "protocol/Tavrin2QtComm.h"
+#include "provisioning/HubStation.h"
 #include "provisioning/ProvisionLog.h"
 #include "sim/VirtualTavrinBus.h"
 #include "support/ProgressRecorder.h"
@@ -21,6 +22,7 @@
 #include <QUrl>
 #include <QElapsedTimer>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTimer>
 #include <QLabel>
 #include <QLayout>
@@ -55,6 +57,7 @@ private slots:
         while (QWidget* modal = QApplication::activeModalWidget())
             modal->close();
         m_prompter.verifyDone();
+        FrmProvisionUnits::setStationFactory({});
         UsbHid::setBackend(nullptr);
     }
     void cleanupTestCase() { Prompter::setInstance(nullptr); }
@@ -62,10 +65,39 @@ private slots:
     void unitsOfAStationEachShowTheirOwnEnd();
     void theWindowLetsGoOfItsUnitWhileTheStationRuns();
     void theSetUpTellsWhatStartWouldDo();
+    void aUnitPluggedWhereAnotherEndedHasARowOfItsOwn();
+    void unitsPluggedOneAfterAnotherAtOneNodeEachGetTheirNumber();
 
 private:
+    // Starts the dialog's station and keeps a hold of it, so that a test can make it look at the bus now.
+    HubStation* start(FrmProvisionUnits& dialog);
+    // The unit at its node is pulled out and another, with serial, plugged in there; the station sees both.
+    static void plugAnotherAtItsNode(VirtualTavrin* unit, HubStation* station, const QString& serial);
+
     ScriptedPrompter m_prompter;
 };
+
+HubStation* TestProvisionStation::start(FrmProvisionUnits& dialog)
+{
+    QPointer<HubStation> station;
+    FrmProvisionUnits::setStationFactory([&station](const ProvisionSettings& settings) {
+        auto made = std::make_unique<HubStation>(settings);
+        station = made.get();
+        return made;
+    });
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("pushButtonStart")), Qt::LeftButton);
+    return station;
+}
+
+void TestProvisionStation::plugAnotherAtItsNode(VirtualTavrin* unit, HubStation* station, const QString& serial)
+{
+    unit->unplug();
+    station->lookForUnits();
+    QCOMPARE(station->nodeState(unit->path()), HubStation::NodeState::Idle);
+    unit->setSerialNumber(serial);
+    unit->replug();
+    station->lookForUnits();
+}
 
 void TestProvisionStation::unitsOfAStationEachShowTheirOwnEnd()
 {
@@ -331,6 +363,72 @@ void TestProvisionStation::theSetUpTellsWhatStartWouldDo()
     QCOMPARE(opened, QList<QUrl>({ QUrl::fromLocalFile(longLog), QUrl::fromLocalFile(deep) }));
     dialog.finishUnitsInFlight();
     FrmProvisionUnits::setUrlOpener(nullptr);
+}
+
+void TestProvisionStation::aUnitPluggedWhereAnotherEndedHasARowOfItsOwn()
+{
+    VirtualTavrin* unit = VirtualTavrinBus::install({ VirtualTavrin::Model::DalenTavrin }).constFirst();
+    const QString first = unit->firmware().serialNumber();
+    const QString second = QStringLiteral("00012377");
+    QTemporaryDir dir;
+    Tavrin2QtCfg profile;
+    profile.setTavrinType(DalenTavrin);
+    FrmProvisionUnits dialog(profile);
+    dialog.show();
+    dialog.findChild<QLineEdit*>(QStringLiteral("lineEditLogFile"))->setText(dir.filePath(QStringLiteral("site.csv")));
+    auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tableWidgetUnits"));
+    auto* counters = dialog.findChild<QLabel*>(QStringLiteral("labelCounters"));
+
+    HubStation* station = start(dialog);
+    QVERIFY(station);
+    QTRY_COMPARE_WITH_TIMEOUT(resultOf(table, first), QStringLiteral("verified"), deadlineMs);
+    plugAnotherAtItsNode(unit, station, second);
+    QTRY_COMPARE_WITH_TIMEOUT(resultOf(table, second), QStringLiteral("verified"), deadlineMs);
+
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(rowOfSerial(table, first), 0);
+    QCOMPARE(rowOfSerial(table, second), 1);
+    QCOMPARE(resultOf(table, first), QStringLiteral("verified"));
+    for (int row : { 0, 1 })
+        QCOMPARE(table->item(row, FrmProvisionUnits::DeviceColumn)->text(), unit->path());
+    QCOMPARE(counters->text(), QStringLiteral("Verified: 2    Failed: 0    Skipped: 0"));
+}
+
+void TestProvisionStation::unitsPluggedOneAfterAnotherAtOneNodeEachGetTheirNumber()
+{
+    VirtualTavrin* unit = VirtualTavrinBus::install({ VirtualTavrin::Model::DalenTavrin }).constFirst();
+    const QString first = unit->firmware().serialNumber();
+    const QString second = QStringLiteral("00012378");
+    QTemporaryDir dir;
+    const QString logPath = dir.filePath(QStringLiteral("tables.csv"));
+    Tavrin2QtCfg profile;
+    profile.setTavrinType(DalenTavrin);
+    profile.setDtBtn1SettingMsg(QStringLiteral("Table {n}"));
+    FrmProvisionUnits dialog(profile);
+    dialog.show();
+    stationdialog::setUp(dialog, logPath, 1, QString());
+    auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tableWidgetUnits"));
+
+    HubStation* station = start(dialog);
+    QVERIFY(station);
+    QTRY_COMPARE_WITH_TIMEOUT(resultOf(table, first), QStringLiteral("verified"), deadlineMs);
+    plugAnotherAtItsNode(unit, station, second);
+    QTRY_COMPARE_WITH_TIMEOUT(resultOf(table, second), QStringLiteral("verified"), deadlineMs);
+    QCOMPARE(unit->settingLine(QStringLiteral("UID")), QStringLiteral("UID,2"));
+    QCOMPARE(table->item(rowOfSerial(table, first), FrmProvisionUnits::NumberColumn)->text(), QStringLiteral("1"));
+    QCOMPARE(table->item(rowOfSerial(table, second), FrmProvisionUnits::NumberColumn)->text(), QStringLiteral("2"));
+
+    QList<ProvisionRow> rows;
+    QString error;
+    QVERIFY2(ProvisionLog::read(logPath, rows, error), qPrintable(error));
+    QStringList logged;
+    for (const ProvisionRow& row : std::as_const(rows))
+        logged << QStringLiteral("%1 %2 %3 %4")
+                      .arg(row.device, row.serial, ProvisionLog::resultName(row.result))
+                      .arg(row.number);
+    QCOMPARE(logged,
+             QStringList({ QStringLiteral("%1 %2 verified 1").arg(unit->path(), first),
+                           QStringLiteral("%1 %2 verified 2").arg(unit->path(), second) }));
 }
 
 QTEST_MAIN(TestProvisionStation)

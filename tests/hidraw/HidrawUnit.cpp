@@ -208,6 +208,9 @@ void HidrawUnit::unplug()
         answerPendingRead(*file);
         notify(*file);
     }
+    for (const HeldWrite& held : m_held)
+        fuse_reply_err(held.request, ENODEV);
+    m_held.clear();
     announce("remove");
 }
 
@@ -237,6 +240,15 @@ void HidrawUnit::serveRequest()
         return;
     }
     fuse_session_process_buf(m_session, &m_buffer);
+}
+
+void HidrawUnit::releaseWrites()
+{
+    m_faults.holdAfterCommands = -1;
+    std::deque<HeldWrite> held;
+    held.swap(m_held);
+    for (const HeldWrite& write : held)
+        this->write(write.request, write.data.constData(), size_t(write.data.size()));
 }
 
 void HidrawUnit::expireStalls(Clock::time_point now)
@@ -343,6 +355,10 @@ void HidrawUnit::write(fuse_req* request, const char* data, size_t size)
         m_stalled.push_back(StalledWrite { request, Clock::now() + StallTime });
         return;
     }
+    if (m_faults.holdAfterCommands == 0) {
+        m_held.push_back(HeldWrite { request, QByteArray(data, int(size)) });
+        return;
+    }
     if (m_faults.shortWrites) {
         fuse_reply_write(request, size > 1 ? size - 1 : 0);
         return;
@@ -358,8 +374,12 @@ void HidrawUnit::write(fuse_req* request, const char* data, size_t size)
         return;
     }
     fuse_reply_write(request, size);
-    if (m_faults.unplugAfterCommands > 0 && int(m_unit.transcript().size()) > commandsBefore)
-        --m_faults.unplugAfterCommands;
+    if (int(m_unit.transcript().size()) > commandsBefore) {
+        if (m_faults.unplugAfterCommands > 0)
+            --m_faults.unplugAfterCommands;
+        if (m_faults.holdAfterCommands > 0)
+            --m_faults.holdAfterCommands;
+    }
     QByteArray report;
     while (m_present && m_unit.readReport(m_unitRead, &report, 0) > 0)
         deliver(report);

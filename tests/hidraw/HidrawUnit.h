@@ -33,6 +33,7 @@ public:
         int muteAfterReports = -1; // input reports still sent before the unit falls silent
         int unplugAfterReports = -1; // input reports still sent before the unit is unplugged
         int unplugAfterCommands = -1; // commands still answered; the next output report unplugs it
+        int holdAfterCommands = -1; // commands still taken; every output report after them waits for releaseWrites
         int writeErrno = 0; // every write fails with this errno
         bool stallWrites = false; // every write blocks StallTime, then fails with ETIMEDOUT
         bool shortWrites = false; // every write takes one byte less than offered
@@ -66,6 +67,9 @@ public:
     int sessionFd() const;
     // Serves one request waiting on sessionFd().
     void serveRequest();
+    // The writes held by holdAfterCommands go through in the order they came, and no more are held.
+    void releaseWrites();
+    int heldWrites() const { return int(m_held.size()); }
     // Answers the stalled writes whose time is up; returns the next deadline, if any.
     void expireStalls(Clock::time_point now);
     std::optional<Clock::time_point> nextDeadline() const;
@@ -82,6 +86,11 @@ private:
     {
         fuse_req* request;
         Clock::time_point deadline;
+    };
+    struct HeldWrite
+    {
+        fuse_req* request;
+        QByteArray data;
     };
 
     friend struct HidrawUnitOps;
@@ -116,6 +125,7 @@ private:
     fuse_buf m_buffer {};
     std::set<OpenFile*> m_files;
     std::deque<StalledWrite> m_stalled;
+    std::deque<HeldWrite> m_held;
     Faults m_faults;
     bool m_present = false;
     bool m_mounted = false;

@@ -5,8 +5,11 @@
 //                                      with EACCES; answers its node
 //   unplug NAME
 //   fault NAME KIND [N]                mute-after, unplug-after-reports, unplug-after-commands,
-//                                      write-errno, stall-writes, short-writes, descriptor-errno,
-//                                      deny-opens, fail-command KEYWORD (answered "Err"), none
+//                                      hold-after-commands, write-errno, stall-writes, short-writes,
+//                                      descriptor-errno, deny-opens, fail-command KEYWORD (answered "Err"),
+//                                      none (also releases held writes)
+//   release NAME                       the writes held by hold-after-commands go through, in order
+//   held NAME                          how many writes are held
 //   execute NAME LINE                  a command straight to the firmware; answers its lines
 //   setting NAME KEYWORD               the unit's READ line of that keyword
 //   transcript NAME                    the command lines received over the node, tab-separated
@@ -152,6 +155,12 @@ QByteArray UnitServer::command(const QList<QByteArray>& words, const QByteArray&
         return "ok " + unit.unit().settingLine(rest).toLatin1();
     if (verb == "transcript")
         return "ok " + unit.unit().transcript().join(QLatin1Char('\t')).toLatin1();
+    if (verb == "release") {
+        unit.releaseWrites();
+        return "ok";
+    }
+    if (verb == "held")
+        return "ok " + QByteArray::number(unit.heldWrites());
     if (verb == "opens")
         return "ok " + QByteArray::number(unit.openCount());
     if (verb == "first-report")
@@ -200,8 +209,11 @@ QByteArray UnitServer::fault(HidrawUnit& unit, const QList<QByteArray>& words)
     const QByteArray kind = words.value(2);
     const int n = words.value(3).toInt();
     HidrawUnit::Faults& faults = unit.faults();
-    if (kind == "none")
+    if (kind == "none") {
         faults = HidrawUnit::Faults();
+        unit.releaseWrites();
+    } else if (kind == "hold-after-commands")
+        faults.holdAfterCommands = n;
     else if (kind == "mute-after")
         faults.muteAfterReports = n;
     else if (kind == "unplug-after-reports")

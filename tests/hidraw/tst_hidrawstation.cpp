@@ -123,6 +123,7 @@ private slots:
     void unitsProgrammedAsTheyArrive();
     void killedStationKeepsEveryReportedRow();
     void unitsNumbered();
+    void aSecondProgramOnANodeBeingWrittenIsTurnedAway();
 
 private:
     QString plugged(const QString& name, const QString& model, const QString& serial, int deniedOpens = 0)
@@ -402,6 +403,59 @@ void TestHidrawStation::unitsNumbered()
                  && refused.constFirst().contains(QStringLiteral(" long")),
              qPrintable(refused.constFirst()));
     QCOMPARE(setCommands(QStringLiteral("long")), QStringList());
+}
+
+// Another tavrin2qt-cli write on a node in the middle of the station's write: it is refused before it sends
+// anything, and the station's write goes on to be verified as if alone.
+void TestHidrawStation::aSecondProgramOnANodeBeingWrittenIsTurnedAway()
+{
+    const QString file = profile(QStringLiteral("shared.t2c"), TavrinII);
+    const QString log = m_dir.filePath(QStringLiteral("shared.csv"));
+    plugged(QStringLiteral("alone"), QStringLiteral("tavrin2"), serialOf(60));
+    const QString node = plugged(QStringLiteral("busy"), QStringLiteral("tavrin2"), serialOf(61));
+    // After identification (five READs), the clock and the System ID, the station's next command waits for release.
+    hidraw::fault(QStringLiteral("busy"), QStringLiteral("hold-after-commands"), 7);
+    Station station({ file, QStringLiteral("--log"), log, QStringLiteral("--count"), QStringLiteral("2") });
+    // Before the station is waited for, whatever the test's end: its write cannot end while held.
+    const auto release = qScopeGuard([] { hidraw::order(QStringLiteral("release busy")); });
+    QTRY_VERIFY2_WITH_TIMEOUT(hidraw::order(QStringLiteral("held busy")).toInt() > 0,
+                              qPrintable(station.lines().join(u'\n') + station.err()), DeadlineMs);
+    QVERIFY2(setCommands(QStringLiteral("busy")).size() == 2,
+             qPrintable(hidraw::transcript(QStringLiteral("busy")).join(u' ')));
+
+    QProcess second;
+    second.start(QStringLiteral(T2Q_CLI_BINARY), { QStringLiteral("write"), QStringLiteral("--device"), node, file });
+    const bool secondEnded = second.waitForFinished(DeadlineMs);
+    hidraw::order(QStringLiteral("release busy"));
+    QVERIFY(secondEnded);
+    QCOMPARE(second.exitCode(), 1);
+    QCOMPARE(QString::fromLocal8Bit(second.readAllStandardError()),
+             QStringLiteral("The Tavrin at %1 is in use by another program.\n").arg(node));
+    QCOMPARE(second.readAllStandardOutput(), QByteArray());
+
+    QCOMPARE(station.finished(), 0);
+    QVERIFY2(station.err().isEmpty(), qPrintable(station.err()));
+    const QRegularExpression unitLine(QStringLiteral("^/dev/hidraw\\d+ \\(port [\\d.-]+\\) Tavrin II \\d{8}: "
+                                                     "(writing\\.\\.\\.|written and verified \\(\\d+\\.\\d s\\))$"));
+    QStringList lines = station.lines();
+    QCOMPARE(lines.takeFirst(), QStringLiteral("Waiting for units; Ctrl+C to stop."));
+    QCOMPARE(lines.takeLast(), QStringLiteral("2 written and verified, 0 failed"));
+    QCOMPARE(lines.size(), 4);
+    for (const QString& line : std::as_const(lines))
+        QVERIFY2(unitLine.match(line).hasMatch(), qPrintable(line));
+    QCOMPARE(station.linesOf(serialOf(61)).filter(QStringLiteral(": written and verified (")).size(), 1);
+    QCOMPARE(serialsOf(logRows(log), ProvisionRow::Result::Verified), QStringList({ serialOf(60), serialOf(61) }));
+
+    // The unit heard the station alone: the same commands as the unit nobody else reached.
+    static const QRegularExpression clock(QStringLiteral("^SETT,\\d+,\\d+$"));
+    const auto commands = [](const QString& name) {
+        QStringList lines = hidraw::transcript(name);
+        lines.replaceInStrings(clock, QStringLiteral("SETT,hh,mm"));
+        return lines;
+    };
+    QVERIFY(commands(QStringLiteral("alone")).size() > 5);
+    QCOMPARE(commands(QStringLiteral("busy")), commands(QStringLiteral("alone")));
+    QCOMPARE(hidraw::setting(QStringLiteral("busy"), QStringLiteral("RID")), QStringLiteral("RID,7"));
 }
 
 QTEST_GUILESS_MAIN(TestHidrawStation)

@@ -9,6 +9,10 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
 #include <memory>
 
 // The window's Read and Update on the default hidapi backend, against units behind hidraw nodes.
@@ -25,6 +29,7 @@ private slots:
     void withoutADeviceReadAndUpdateSaySo_data();
     void withoutADeviceReadAndUpdateSaySo();
     void unplugDuringReadIsLostCommunication();
+    void anAnswerWaitingBeforeReadIsNotTakenForItsOwn();
 
 private:
     void openWindow();
@@ -125,6 +130,43 @@ void TestHidrawWindow::unplugDuringReadIsLostCommunication()
     m_prompter->expectCritical(errorCaption, UsbHid::errorText(LostCommunication));
     m_window->pushButtonRead->click();
     QCOMPARE(m_window->spinBoxSysID->value(), before);
+}
+
+// Every open file of a node receives every answer: another program's refused command leaves its answer waiting
+// on the window's open handle. Read drops it and takes its own.
+void TestHidrawWindow::anAnswerWaitingBeforeReadIsNotTakenForItsOwn()
+{
+    const QString unit = QStringLiteral("unit%1").arg(m_plugged);
+    const QString node = hidraw::plug(unit, QStringLiteral("tavrin2"));
+    QVERIFY(!node.isEmpty());
+    hidraw::order(QStringLiteral("execute %1 RID,4").arg(unit));
+    openWindow();
+    QCOMPARE(m_window->selectedType(), TavrinII);
+
+    const int other = ::open(QFile::encodeName(node).constData(), O_RDWR | O_CLOEXEC);
+    QVERIFY(other >= 0);
+    const auto closeOther = qScopeGuard([other] { ::close(other); });
+    const QByteArray report("\0XYZ\n\r\0\0\0", 9);
+    QCOMPARE(::write(other, report.constData(), size_t(report.size())), ssize_t(report.size()));
+    // Once the other program has the whole refusal, so has the window's handle: the unit sends to every file.
+    QByteArray answer;
+    while (!answer.contains('\r')) {
+        pollfd ready { other, POLLIN, 0 };
+        QCOMPARE(::poll(&ready, 1, 5000), 1);
+        char data[64];
+        const ssize_t count = ::read(other, data, sizeof data);
+        QVERIFY(count > 0);
+        answer.append(data, int(count));
+    }
+    QVERIFY2(answer.startsWith("Err"), answer.constData());
+
+    m_window->pushButtonRead->click();
+    QCOMPARE(m_window->spinBoxSysID->value(), 4);
+    QCOMPARE(m_window->lineEditFirmware->text(), QStringLiteral("5V1.07"));
+    const QStringList transcript = hidraw::transcript(unit);
+    const QStringList afterward = transcript.mid(transcript.lastIndexOf(QStringLiteral("XYZ")) + 1);
+    QVERIFY(!afterward.isEmpty());
+    QCOMPARE(afterward, QStringList(afterward.size(), QStringLiteral("READ")));
 }
 
 QTEST_MAIN(TestHidrawWindow)
