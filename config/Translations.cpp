@@ -1,4 +1,4 @@
-#include "uisupport/Translations.h"
+#include "config/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,7 +8,7 @@
 
 #include <memory>
 
-Q_LOGGING_CATEGORY(lcTranslations, "tavrin.uisupport.translations")
+Q_LOGGING_CATEGORY(lcTranslations, "tavrin.config.translations")
 
 namespace {
 
@@ -40,8 +40,15 @@ void installFirstFound(QCoreApplication& app, const QLocale& locale, const QStri
 QStringList translationFolders()
 {
     const QDir programDir(QCoreApplication::applicationDirPath());
-    return { programDir.filePath(QStringLiteral("translations")),
-             QDir::cleanPath(programDir.filePath(QStringLiteral("../share/tavrin2qt/translations"))) };
+    QStringList folders { programDir.filePath(QStringLiteral("translations")),
+                          QDir::cleanPath(programDir.filePath(QStringLiteral("../share/tavrin2qt/translations"))) };
+#ifdef T2Q_INSTALL_DATADIR
+    // A program started through a link from elsewhere still finds the installation's files.
+    const QString installed = QDir::cleanPath(QStringLiteral(T2Q_INSTALL_DATADIR "/tavrin2qt/translations"));
+    if (!folders.contains(installed))
+        folders << installed;
+#endif
+    return folders;
 }
 
 QStringList installTranslations(QCoreApplication& app)
