@@ -2401,6 +2401,29 @@ up to 3 lines and 48 characters max
     </message>
 </context>
 <context>
+    <name>SystemReason</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Tavrin2QtCfg</name>
     <message>
         <source>Tavrin2QtCfg::freeze(): Got archive_exception (%1 = %2)
