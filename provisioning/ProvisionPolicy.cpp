@@ -29,7 +29,9 @@ QString ProvisionPolicy::overLimitText(const Tavrin2QtCfg& profile, const QStrin
         if (numbered && NumberedProfile::holdsNumber(field.value))
             continue;
         lines += QStringLiteral("\n  ")
-            + tr("%1: %2 characters (at most %3)").arg(field.label).arg(field.value.size()).arg(field.maxLength);
+            + tr("%1: %n characters (at most %2)", nullptr, int(field.value.size()))
+                  .arg(field.label)
+                  .arg(field.maxLength);
     }
     if (lines.isEmpty())
         return QString();

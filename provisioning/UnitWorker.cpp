@@ -150,10 +150,10 @@ UnitOutcome UnitWorker::work()
             const CfgMessageField& text = overLimit.constFirst();
             return finish(UnitState::Failed,
                           numberedReason(m_job.number,
-                                         tr("The %1 is %2 characters long; its field takes at most %3. "
-                                            "Nothing was sent.")
+                                         tr("The %1 is %n characters long; its field takes at most %2. "
+                                            "Nothing was sent.",
+                                            nullptr, int(text.value.size()))
                                              .arg(text.label)
-                                             .arg(text.value.size())
                                              .arg(text.maxLength)));
         }
         try {

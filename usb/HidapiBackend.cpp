@@ -215,9 +215,9 @@ bool HidapiBackend::writeReport(Handle handle, const QByteArray& report)
     }
     if (written < report.size()) {
         transferFailed(open, false, EIO,
-                       QCoreApplication::translate("UsbHid", "The Tavrin device took %1 of %2 bytes of a report.\n")
-                           .arg(written)
-                           .arg(report.size()));
+                       QCoreApplication::translate("UsbHid", "The Tavrin device took %1 of %n bytes of a report.\n",
+                                                   nullptr, int(report.size()))
+                           .arg(written));
         return false;
     }
     return true;

@@ -190,7 +190,8 @@ void UsbHid::write(const QString& line)
     QByteArray buffer = line.toLatin1();
     if (buffer.size() > MaxLineLength)
         throw UsbHidException(
-            tr("Command line too long for Tavrin (%1 characters, at most %2)").arg(buffer.size()).arg(MaxLineLength));
+            tr("Command line too long for Tavrin (%n characters, at most %1)", nullptr, int(buffer.size()))
+                .arg(MaxLineLength));
     qCDebug(lcUsb, "write: out_str = %s", buffer.constData());
     buffer.append("\n\r");
     buffer.append('\0');
