@@ -15,13 +15,27 @@ namespace {
 // Marks the translators this file installs, so a later call can find and replace them.
 const char* const translatorObjectName = "tavrin2qtTranslator";
 
+thread_local bool untranslated = false;
+
+// Translates except on a thread that asked for the English sources.
+class SetAsideTranslator : public QTranslator
+{
+public:
+    using QTranslator::QTranslator;
+
+    QString translate(const char* context, const char* sourceText, const char* disambiguation, int n) const override
+    {
+        return untranslated ? QString() : QTranslator::translate(context, sourceText, disambiguation, n);
+    }
+};
+
 void installFirstFound(QCoreApplication& app, const QLocale& locale, const QString& baseName,
                        const QStringList& folders, QStringList& loaded)
 {
     for (const QString& folder : folders) {
         if (folder.isEmpty())
             continue;
-        auto translator = std::make_unique<QTranslator>(&app);
+        auto translator = std::make_unique<SetAsideTranslator>(&app);
         // Tries every language of the locale's list, each from the most to the least specific
         // name (tavrin2qt_de_AT, then tavrin2qt_de).
         if (!translator->load(locale, baseName, QStringLiteral("_"), folder))
@@ -72,4 +86,15 @@ QStringList installTranslations(QCoreApplication& app, const QLocale& locale, co
     installFirstFound(app, locale, QStringLiteral("qtbase"), qtFolders, loaded);
     installFirstFound(app, locale, QStringLiteral("tavrin2qt"), folders, loaded);
     return loaded;
+}
+
+UntranslatedScope::UntranslatedScope(bool active)
+    : m_outer(untranslated)
+{
+    untranslated = untranslated || active;
+}
+
+UntranslatedScope::~UntranslatedScope()
+{
+    untranslated = m_outer;
 }

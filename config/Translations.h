@@ -18,3 +18,26 @@ QStringList installTranslations(QCoreApplication& app, const QLocale& locale, co
 // tree), the share folder of the installation the program belongs to, then the share folder the build
 // was configured to install into.
 QStringList translationFolders();
+
+// Sets the translators installTranslations() installed aside on this thread while it lives, so that the texts
+// made meanwhile are the English sources: for what stays English in every language (the provisioning log,
+// JSON output), made beside the text the user reads.
+class UntranslatedScope
+{
+public:
+    // An inactive scope changes nothing: for texts that are English only in some outputs.
+    explicit UntranslatedScope(bool active = true);
+    ~UntranslatedScope();
+    UntranslatedScope(const UntranslatedScope&) = delete;
+    UntranslatedScope& operator=(const UntranslatedScope&) = delete;
+
+private:
+    bool m_outer;
+};
+
+// The text make() gives in English.
+template<typename Make> QString inEnglish(Make&& make)
+{
+    const UntranslatedScope english;
+    return make();
+}
