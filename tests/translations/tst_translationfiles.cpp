@@ -134,7 +134,9 @@ QString withoutAccelerator(QString text)
 // those the allow-list names for a language ("*" for all).
 bool mayEqualSource(const QString& language, const QString& source)
 {
-    const QString plain = withoutAccelerator(source);
+    // Rich text is judged by the words it shows.
+    QString plain = withoutAccelerator(source);
+    plain.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
     for (int type : { DalenTavrin, DalenTavrin2Button, TavrinII }) {
         if (plain == Tavrin2QtComm::tavrinTypeName(type))
             return true;
@@ -143,13 +145,18 @@ bool mayEqualSource(const QString& language, const QString& source)
         return true;
     if (QRegularExpression(QStringLiteral("^--?[a-z0-9][a-z0-9-]*$")).match(plain).hasMatch())
         return true;
+    // A key sequence names keys.
+    if (QRegularExpression(QStringLiteral("^((Ctrl|Alt|Shift|Meta)\\+)+\\S+$")).match(plain).hasMatch())
+        return true;
     static const QHash<QString, QSet<QString>> allowed = [] {
         QHash<QString, QSet<QString>> texts;
         QFile file(QStringLiteral(T2Q_TS_DIR "/same-as-source.txt"));
         if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
             return texts;
         while (!file.atEnd()) {
-            const QString line = QString::fromUtf8(file.readLine()).chopped(1);
+            QString line = QString::fromUtf8(file.readLine());
+            if (line.endsWith(QLatin1Char('\n')))
+                line.chop(1);
             if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
                 continue;
             const qsizetype tab = line.indexOf(QLatin1Char('\t'));
@@ -163,6 +170,102 @@ bool mayEqualSource(const QString& language, const QString& source)
         return texts;
     }();
     return allowed.value(QStringLiteral("*")).contains(source) || allowed.value(language).contains(source);
+}
+
+// The menus of a form, from its .ui file: each menu's items are shown together; the form's other texts (the menu
+// bar's titles among them) are shown together in its window.
+struct FormMenus
+{
+    QList<QSet<QString>> menus;
+    QSet<QString> inMenus;
+};
+
+// Keyed by the form's class, the context of its texts.
+QHash<QString, FormMenus> formMenus()
+{
+    QHash<QString, FormMenus> forms;
+    for (const QString& folder : { QStringLiteral("app"), QStringLiteral("pagers") }) {
+        const QDir dir(QStringLiteral(T2Q_SOURCE_DIR "/") + folder);
+        for (const QString& name : dir.entryList({ QStringLiteral("*.ui") }, QDir::Files)) {
+            QFile file(dir.filePath(name));
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            QXmlStreamReader xml(&file);
+            QString context;
+            QHash<QString, QString> texts; // action or menu name: its text or title
+            QHash<QString, QStringList> menus; // menu name: its items' names
+            QStringList menuBar;
+            QStringList widgets; // open widget elements: a menu's name, else empty
+            QString action;
+            QString property;
+            while (!xml.atEnd()) {
+                xml.readNext();
+                const auto element = xml.name();
+                if (xml.isEndElement()) {
+                    if (element == u"widget" && !widgets.isEmpty())
+                        widgets.removeLast();
+                    else if (element == u"action")
+                        action.clear();
+                    continue;
+                }
+                if (!xml.isStartElement())
+                    continue;
+                const QString nameAttribute = xml.attributes().value(QLatin1String("name")).toString();
+                const QString widgetClass = xml.attributes().value(QLatin1String("class")).toString();
+                if (element == u"class" && context.isEmpty()) {
+                    context = xml.readElementText();
+                } else if (element == u"widget") {
+                    widgets << (widgetClass == QLatin1String("QMenu") || widgetClass == QLatin1String("QMenuBar")
+                                    ? nameAttribute
+                                    : QString());
+                    if (widgetClass == QLatin1String("QMenuBar"))
+                        menuBar = { nameAttribute };
+                } else if (element == u"action") {
+                    action = nameAttribute;
+                } else if (element == u"property") {
+                    property = nameAttribute;
+                } else if (element == u"string") {
+                    const QString text = xml.readElementText();
+                    if (!action.isEmpty() && property == QLatin1String("text"))
+                        texts.insert(action, text);
+                    else if (action.isEmpty() && property == QLatin1String("title") && !widgets.isEmpty()
+                             && !widgets.constLast().isEmpty())
+                        texts.insert(widgets.constLast(), text);
+                } else if (element == u"addaction" && !widgets.isEmpty() && !widgets.constLast().isEmpty()) {
+                    menus[widgets.constLast()] << nameAttribute;
+                }
+            }
+            FormMenus& form = forms[context];
+            for (auto menu = menus.cbegin(); menu != menus.cend(); ++menu) {
+                if (menuBar.contains(menu.key()))
+                    continue;
+                QSet<QString> items;
+                for (const QString& item : menu.value())
+                    items.insert(texts.value(item));
+                items.remove(QString());
+                form.inMenus += items;
+                form.menus << items;
+            }
+        }
+    }
+    return forms;
+}
+
+// Texts shown together whose English accelerators differ must not share one in translation.
+QStringList sharedAccelerators(const QString& language, const QList<const Message*>& messages)
+{
+    QStringList faults;
+    for (qsizetype i = 0; i < messages.size(); ++i) {
+        for (qsizetype j = i + 1; j < messages.size(); ++j) {
+            const Message& a = *messages.at(i);
+            const Message& b = *messages.at(j);
+            if (accelerator(a.source) != accelerator(b.source)
+                && accelerator(a.translations.value(0)) == accelerator(b.translations.value(0)))
+                faults << language + QLatin1String(" ") + where(a) + QLatin1String(" and \"") + b.source
+                        + QLatin1String("\" share the accelerator ") + accelerator(a.translations.value(0));
+        }
+    }
+    return faults;
 }
 
 void failWith(const QStringList& faults, const QString& what)
@@ -229,6 +332,8 @@ private slots:
     void translationsKeepDistinctAccelerators()
     {
         QStringList faults;
+        const QHash<QString, FormMenus> forms = formMenus();
+        QVERIFY(forms.contains(QStringLiteral("FrmTavrin2QtBase")));
         for (const TsFile& ts : translatedFiles()) {
             QHash<QString, QList<const Message*>> byContext;
             for (const Message& message : ts.messages) {
@@ -242,17 +347,29 @@ private slots:
                 else if (sourceHasOne)
                     byContext[message.context] << &message;
             }
-            for (const QList<const Message*>& messages : std::as_const(byContext)) {
-                for (qsizetype i = 0; i < messages.size(); ++i) {
-                    for (qsizetype j = i + 1; j < messages.size(); ++j) {
-                        const Message& a = *messages.at(i);
-                        const Message& b = *messages.at(j);
-                        if (accelerator(a.source) != accelerator(b.source)
-                            && accelerator(a.translations.value(0)) == accelerator(b.translations.value(0)))
-                            faults << ts.language + QLatin1String(" ") + where(a) + QLatin1String(" and \"") + b.source
-                                    + QLatin1String("\" share the accelerator ") + accelerator(a.translations.value(0));
+            for (auto context = byContext.cbegin(); context != byContext.cend(); ++context) {
+                // The texts shown together: a form's window and each of its menus, else the whole context.
+                QList<QList<const Message*>> groups;
+                const auto form = forms.constFind(context.key());
+                if (form == forms.cend()) {
+                    groups << context.value();
+                } else {
+                    groups << QList<const Message*>();
+                    for (const Message* message : context.value()) {
+                        if (!form->inMenus.contains(message->source))
+                            groups.first() << message;
+                    }
+                    for (const QSet<QString>& menu : form->menus) {
+                        QList<const Message*> items;
+                        for (const Message* message : context.value()) {
+                            if (menu.contains(message->source))
+                                items << message;
+                        }
+                        groups << items;
                     }
                 }
+                for (const QList<const Message*>& messages : std::as_const(groups))
+                    faults += sharedAccelerators(ts.language, messages);
             }
         }
         failWith(faults, "Accelerators");
