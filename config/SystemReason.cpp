@@ -10,7 +10,6 @@ QString ownText(int errorNumber)
     case ENOENT:
         return SystemReason::tr("No such file or directory");
     case EACCES:
-    case EPERM:
         return SystemReason::tr("Permission denied");
     case ENOSPC:
         return SystemReason::tr("No space left on device");

@@ -1,5 +1,6 @@
 #include "usb/HidapiBackend.h"
 
+#include "config/SystemReason.h"
 #include "usb/UsbLogging.h"
 
 #include <QCoreApplication>
@@ -302,15 +303,13 @@ QString HidapiBackend::describeOpenFailure(const QString& path, int errorNumber,
     if (!libraryText.isEmpty())
         return endingInLineBreak(libraryText);
     if (errorNumber != 0)
-        return endingInLineBreak(QString::fromLocal8Bit(std::strerror(errorNumber)));
+        return endingInLineBreak(SystemReason::text(errorNumber));
     return QStringLiteral("Cannot open %1.\n").arg(path);
 }
 
 void HidapiBackend::transferFailed(OpenHandle* open, bool reading, int errorNumber, const QString& reason)
 {
-    open->lastError = reason.isEmpty() && errorNumber
-        ? endingInLineBreak(QString::fromLocal8Bit(std::strerror(errorNumber)))
-        : reason;
+    open->lastError = reason.isEmpty() && errorNumber ? endingInLineBreak(SystemReason::text(errorNumber)) : reason;
     open->deviceGone = leftTheSystem(reading, errorNumber, open->path);
 }
 
