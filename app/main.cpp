@@ -1,7 +1,7 @@
 #include "app/AppStart.h"
 #include "provisioning/StopSignals.h"
 #include "sim/VirtualTavrinBus.h"
-#include "uisupport/Translations.h"
+#include "config/Translations.h"
 
 #include <QApplication>
 #include <QCommandLineOption>

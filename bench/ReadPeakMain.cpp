@@ -6,7 +6,7 @@
 #include "app/FrmTavrin2Qt.h"
 #include "sim/VirtualTavrin.h"
 #include "uisupport/FitAndCentre.h"
-#include "uisupport/Translations.h"
+#include "config/Translations.h"
 #include "usb/UsbHid.h"
 
 #include <QApplication>

@@ -131,7 +131,10 @@ QString CliAllUnits::unitLine(const UnitOutcome& outcome, bool json, const QStri
     QString text;
     QString result;
     // The command line leaves units out by its option.
-    const QString message = outcome.state == UnitState::LeftOut ? tr("left out (--exclude-serial)") : outcome.message;
+    const auto leftOut = [] { return tr("left out (--exclude-serial)"); };
+    const QString message = outcome.state == UnitState::LeftOut ? leftOut() : outcome.message;
+    // JSON reads the same in every language.
+    const QString englishMessage = outcome.state == UnitState::LeftOut ? inEnglish(leftOut) : outcome.englishMessage;
     if (outcome.isSkip()) {
         text = tr("skipped: %1").arg(SettingsPrinter::displayText(message));
         result = QStringLiteral("skipped");
@@ -147,7 +150,7 @@ QString CliAllUnits::unitLine(const UnitOutcome& outcome, bool json, const QStri
         result = ProvisionLog::resultName(verified ? ProvisionRow::Result::Verified
                                                    : ProvisionRow::Result::WrittenUnverified);
     }
-    return unitLine(json, namesOf(outcome), result, message,
+    return unitLine(json, namesOf(outcome), result, englishMessage,
                     event.isEmpty() ? QJsonObject { { QStringLiteral("seconds"), outcome.seconds },
                                                     { QStringLiteral("number"), numberValue(outcome.number) } }
                                     : QJsonObject { { QStringLiteral("seconds"), outcome.seconds },
@@ -321,8 +324,10 @@ CliExitStatus CliAllUnits::readAll(const QString& folder)
     QSet<QString> names;
     const std::unique_ptr<ProvisionPolicy> policy = readPolicy();
     runUnits(units, UnitJob::Kind::Read, policy.get(), nullptr, [&](const UnitOutcome& entry) {
+        // JSON reads the same in every language.
+        const UntranslatedScope english(json());
         const bool read = entry.state == UnitState::Read;
-        QString failure = entry.isFailure() ? entry.message : QString();
+        QString failure = entry.isFailure() ? (json() ? entry.englishMessage : entry.message) : QString();
         QString file;
         if (read && !entry.unreported.isEmpty() && !allowIncomplete) {
             failure = ProvisionLog::oneLine(Tavrin2QtComm::unreportedText(entry.unreported))
@@ -375,8 +380,10 @@ CliExitStatus CliAllUnits::checkAll(const Tavrin2QtCfg& profile)
     int skipped = 0;
     const std::unique_ptr<ProvisionPolicy> policy = readPolicy();
     runUnits(units, UnitJob::Kind::Read, policy.get(), nullptr, [&](const UnitOutcome& entry) {
+        // JSON reads the same in every language.
+        const UntranslatedScope english(json());
         const bool read = entry.state == UnitState::Read;
-        QString failure = entry.isFailure() ? entry.message : QString();
+        QString failure = entry.isFailure() ? (json() ? entry.englishMessage : entry.message) : QString();
         QStringList found;
         if (read && !entry.unreported.isEmpty()) {
             // Defaults in place of what the unit holds would be compared as though it held them.

@@ -192,6 +192,7 @@ void CliApp::detect()
     Tavrin2QtComm* comm = Tavrin2QtComm::instance();
     const TavrinType type = comm->connectTavrin();
     const Tavrin2QtCfg reported = comm->readTavrinNoGui();
+    const UntranslatedScope english(json());
     SettingsPrinter(json()).printSettings(*m_out, Tavrin2QtComm::tavrinTypeName(type),
                                           CfgFieldList::identityFields(reported));
 }
@@ -290,6 +291,7 @@ void CliApp::checkAsJson(const QString& path, const Tavrin2QtCfg& profile)
 {
     // No unit, or several and none chosen, fail as check does; a unit that fails is an object of its own.
     const UsbHid::Unit unit = theUnit();
+    const UntranslatedScope english;
     CliAllUnits::UnitNames names { unit.path, unit.port, QString(), QString(), QString() };
     QString failure;
     QStringList found;
@@ -382,6 +384,7 @@ void CliApp::station()
 void CliApp::show()
 {
     const std::unique_ptr<Tavrin2QtCfg> cfg = load(m_commandLine.commandArguments().at(0));
+    const UntranslatedScope english(json());
     SettingsPrinter(json()).printSettings(*m_out, Tavrin2QtComm::tavrinTypeName(cfg->tavrinType()),
                                           CfgFieldList::fields(*cfg), CfgFieldList::outOfRangeFields(*cfg));
 }
@@ -399,6 +402,7 @@ void CliApp::diff()
     };
     const std::unique_ptr<Tavrin2QtCfg> first = loadCompared(m_commandLine.commandArguments().at(0));
     const std::unique_ptr<Tavrin2QtCfg> second = loadCompared(m_commandLine.commandArguments().at(1));
+    const UntranslatedScope english(json());
     QList<CfgFieldDifference> differences;
     if (first->tavrinType() != second->tavrinType())
         differences.append(CfgFieldDifference { SettingsPrinter::modelLabel(),

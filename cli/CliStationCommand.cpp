@@ -87,11 +87,17 @@ void CliStationCommand::unitEnded(const StationUnit& unit, const UnitOutcome& ou
     m_tally.add(outcome.state);
     UnitOutcome shown = outcome;
     shown.number = unit.number;
-    if (outcome.state == UnitState::AlreadyProvisioned)
-        shown.message = tr("%1 was already provisioned with this profile on %2")
-                            .arg(displayText(outcome.serial), unit.provisionedOn.toUTC().toString(Qt::ISODate));
-    else if (outcome.state == UnitState::Unplugged)
+    if (outcome.state == UnitState::AlreadyProvisioned) {
+        const auto already = [&] {
+            return tr("%1 was already provisioned with this profile on %2")
+                .arg(displayText(outcome.serial), unit.provisionedOn.toUTC().toString(Qt::ISODate));
+        };
+        shown.message = already();
+        shown.englishMessage = inEnglish(already);
+    } else if (outcome.state == UnitState::Unplugged) {
         shown.message = UnitWorker::unpluggedText();
+        shown.englishMessage = inEnglish([] { return UnitWorker::unpluggedText(); });
+    }
     if (!outcome.isSkip())
         shown.number = outcome.number;
     m_out << CliAllUnits::unitLine(shown, m_options.json, QStringLiteral("done")) << Qt::endl;

@@ -75,11 +75,12 @@ void SettingsPrinter::printUnits(QTextStream& out, const QList<TavrinUnit>& unit
     QJsonArray list;
     for (const TavrinUnit& unit : units) {
         QJsonObject entry { { QStringLiteral("path"), unit.path },
-                            { QStringLiteral("model"), Tavrin2QtComm::tavrinTypeName(unit.model) },
+                            { QStringLiteral("model"),
+                              inEnglish([&unit] { return Tavrin2QtComm::tavrinTypeName(unit.model); }) },
                             { QStringLiteral("firmware"), unit.firmware },
                             { QStringLiteral("serialNumber"), unit.serialNumber } };
         if (!unit.failure.isEmpty())
-            entry.insert(QStringLiteral("error"), unit.failure);
+            entry.insert(QStringLiteral("error"), unit.englishFailure);
         list.append(entry);
     }
     printJson(out, QJsonObject { { QStringLiteral("units"), list } });

@@ -1,4 +1,5 @@
 #include "cli/CliApp.h"
+#include "config/Translations.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
@@ -18,6 +19,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(T2Q_VERSION));
     // Traces are for developers; QT_LOGGING_RULES still turns them on.
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\ntavrin.*.warning=false"));
+    // Before the command line is made: its help and messages are translated texts.
+    installTranslations(app);
 
 #ifdef Q_OS_WIN
     // A configuration document goes to standard output byte for byte, line feeds included.

@@ -167,10 +167,10 @@ bool CfgFile::checkLengths(const Tavrin2QtCfg& cfg, QString& error)
         return true;
     const CfgMessageField& text = over.constFirst();
     qCWarning(lcConfig) << "not loading:" << text.label << "is longer than its field takes";
-    error = tr("The %1 is %2 characters long; its field takes at most %3.\nPlease shorten it; the file was not "
-               "loaded.")
+    error = tr("The %1 is %n characters long; its field takes at most %2.\nPlease shorten it; the file was not "
+               "loaded.",
+               nullptr, int(text.value.size()))
                 .arg(text.label)
-                .arg(text.value.size())
                 .arg(text.maxLength);
     return false;
 }

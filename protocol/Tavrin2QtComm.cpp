@@ -27,7 +27,7 @@ QTime localTime()
 
 [[noreturn]] void fail(int code)
 {
-    throw UsbHidException(UsbHid::errorText(code));
+    throw UsbHidException([&]() -> QString { return UsbHid::errorText(code); });
 }
 
 } // namespace
@@ -218,7 +218,7 @@ void Tavrin2QtComm::refuseWhileBusy() const
     if (!isBusy())
         return;
     qCWarning(lcProtocol, "A device operation was started while another one waits for the device; refused");
-    throw UsbHidException(tr("Tavrin is busy with another operation."));
+    throw UsbHidException([&]() -> QString { return tr("Tavrin is busy with another operation."); });
 }
 
 Tavrin2QtCfg Tavrin2QtComm::readTavrin(QStringList* unreported)
@@ -262,7 +262,9 @@ void Tavrin2QtComm::collectSettings(QStringList& lines)
 {
     collectResponse(ReadWindowMs, lines);
     if (!lines.isEmpty() && isErrorAnswer(lines.constFirst()))
-        throw UsbHidException(refusalMessage(QStringLiteral("READ"), tr("Settings report"), lines.constFirst()));
+        throw UsbHidException([&]() -> QString {
+            return refusalMessage(QStringLiteral("READ"), tr("Settings report"), lines.constFirst());
+        });
     // The unit stopped in the middle of a line: what follows the cut would show as defaults.
     if (link()->lineCutOff()) {
         qCWarning(lcProtocol, "Tavrin's answer to READ stopped in the middle of a line after %d lines",

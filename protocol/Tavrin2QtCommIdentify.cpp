@@ -11,7 +11,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcProtocol)
 namespace {
 [[noreturn]] void fail(int code)
 {
-    throw UsbHidException(UsbHid::errorText(code));
+    throw UsbHidException([&]() -> QString { return UsbHid::errorText(code); });
 }
 } // namespace
 
@@ -70,6 +70,7 @@ QList<TavrinUnit> Tavrin2QtComm::describeUnits()
                 entry.model = DalenTavrin2Button;
         } catch (const UsbHidException& e) {
             entry.failure = e.message();
+            entry.englishFailure = e.english();
         }
         described.append(entry);
     }

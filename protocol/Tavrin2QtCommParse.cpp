@@ -362,9 +362,9 @@ QList<std::pair<QString, QString>> neededLines(int variant)
 int Tavrin2QtComm::parseReadTavrinOutput(Tavrin2QtCfg& cfg, const QStringList& lines, QStringList* reported)
 {
     if (lines.isEmpty())
-        throw UsbHidException(UsbHid::errorText(LostCommunication));
+        throw UsbHidException([&]() -> QString { return UsbHid::errorText(LostCommunication); });
     if (isErrorAnswer(lines.constFirst()))
-        throw UsbHidException(UsbHid::errorText(DeviceReportedError));
+        throw UsbHidException([&]() -> QString { return UsbHid::errorText(DeviceReportedError); });
     int known = 0;
     for (const QString& line : lines) {
         qCDebug(lcProtocol, "(*it).ascii(): %s", qUtf8Printable(line));

@@ -49,7 +49,7 @@ QString clockFields(const QTime& now)
 
 [[noreturn]] void fail(int code)
 {
-    throw UsbHidException(UsbHid::errorText(code));
+    throw UsbHidException([&]() -> QString { return UsbHid::errorText(code); });
 }
 
 // The message field of a Tavrin II button: by its pager type, a Zell message number, the Alpha text or nothing.
@@ -125,9 +125,11 @@ void Tavrin2QtComm::updateTavrin(const Tavrin2QtCfg& cfg, bool verify)
         fail(UnsupportedVersion);
     const TavrinType detected = detectedTavrinType();
     if (cfg.tavrinType() != detected) {
-        const QString message = tr("You are trying to program a %1\ndevice with the %2 UI selected.")
-                                    .arg(tavrinTypeName(detected), tavrinTypeName(cfg.tavrinType()));
-        qCDebug(lcProtocol, "exception_str: %s", qUtf8Printable(message));
+        const auto message = [&]() -> QString {
+            return tr("You are trying to program a %1\ndevice with the %2 UI selected.")
+                .arg(tavrinTypeName(detected), tavrinTypeName(cfg.tavrinType()));
+        };
+        qCDebug(lcProtocol, "exception_str: %s", qUtf8Printable(message()));
         throw UsbHidException(message);
     }
     switch (cfg.tavrinType()) {
@@ -154,9 +156,11 @@ void Tavrin2QtComm::checkUpdateSendable(const Tavrin2QtCfg& cfg) const
     // Tavrin II keeps one switch for both, set by the acknowledge page's command, which comes last: the
     // update would pass its check and leave Repage off.
     if (cfg.tavrinType() == TavrinII && cfg.repageEnabled() && !cfg.ackPageEnabled()) {
-        throw UsbHidException(tr("Repage is on but the Acknowledge page is off: Tavrin II switches both with one "
-                                 "setting, so Repage would be off after the update.\nPlease turn the Acknowledge "
-                                 "page on, or Repage off; nothing was sent."));
+        throw UsbHidException([&]() -> QString {
+            return tr("Repage is on but the Acknowledge page is off: Tavrin II switches both with one "
+                      "setting, so Repage would be off after the update.\nPlease turn the Acknowledge "
+                      "page on, or Repage off; nothing was sent.");
+        });
     }
 }
 
@@ -232,8 +236,9 @@ void Tavrin2QtComm::runPlan(const QString& label, const CommandPlan& plan, QStri
         // A refusal stops the sequence: the commands after it would change a unit in an unknown state.
         for (const QString& line : response.mid(answered)) {
             if (isErrorAnswer(line))
-                throw UsbHidException(
-                    refusalMessage(entry.command.section(QLatin1Char(','), 0, 0), entry.setting, line));
+                throw UsbHidException([&]() -> QString {
+                    return refusalMessage(entry.command.section(QLatin1Char(','), 0, 0), entry.setting, line);
+                });
         }
     }
 }
@@ -315,12 +320,14 @@ CommandPlan Tavrin2QtComm::tavrinIICommands(const Tavrin2QtCfg& cfg, const QTime
     const int autoOnOffTimes = cfg.tavrinIIAutoOnOffTimeCount();
     // A record from an edited file may lack entries: refuse it whole rather than send part of it.
     if (buttons < TavrinIIButtonEntries || autoOnOffTimes < TavrinIIAutoOnOffEntries) {
-        throw UsbHidException(tr("These settings hold %1 button entries and %2 automatic on/off times; Tavrin II "
-                                 "needs %3 and %4.\nNothing was sent.")
-                                  .arg(buttons)
-                                  .arg(autoOnOffTimes)
-                                  .arg(TavrinIIButtonEntries)
-                                  .arg(TavrinIIAutoOnOffEntries));
+        throw UsbHidException([&]() -> QString {
+            return tr("These settings hold %1 button entries and %2 automatic on/off times; Tavrin II "
+                      "needs %3 and %4.\nNothing was sent.")
+                .arg(buttons)
+                .arg(autoOnOffTimes)
+                .arg(TavrinIIButtonEntries)
+                .arg(TavrinIIAutoOnOffEntries);
+        });
     }
 
     CommandPlan plan(7 + buttons + autoOnOffTimes, 0);

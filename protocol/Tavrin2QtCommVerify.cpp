@@ -96,15 +96,19 @@ void Tavrin2QtComm::verifyUpdate(const Tavrin2QtCfg& sent)
     QStringList unreported;
     const Tavrin2QtCfg held = readTavrinNoGui(&unreported);
     if (!unreported.isEmpty()) {
-        throw UsbHidException(tr("Tavrin answered every command, but when read back it did not report these "
-                                 "settings, so the update could not be checked:\n%1")
-                                  .arg(unreported.join(QLatin1Char('\n'))));
+        throw UsbHidException([&]() -> QString {
+            return tr("Tavrin answered every command, but when read back it did not report these "
+                      "settings, so the update could not be checked:\n%1")
+                .arg(unreported.join(QLatin1Char('\n')));
+        });
     }
     const QStringList notTaken = settingsNotTaken(sent, held);
     if (!notTaken.isEmpty()) {
         qCWarning(lcProtocol, "Tavrin did not take %d settings", int(notTaken.size()));
-        throw UsbHidException(tr("Tavrin answered every command, but when read back it does not hold these "
-                                 "settings:\n%1")
-                                  .arg(notTaken.join(QLatin1Char('\n'))));
+        throw UsbHidException([&]() -> QString {
+            return tr("Tavrin answered every command, but when read back it does not hold these "
+                      "settings:\n%1")
+                .arg(notTaken.join(QLatin1Char('\n')));
+        });
     }
 }

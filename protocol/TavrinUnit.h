@@ -17,6 +17,7 @@ struct TavrinUnit
     QString serialNumber;
     // Why the unit could not be asked; empty when it answered.
     QString failure;
+    QString englishFailure; // the same in English, for JSON output
 };
 
 // Several units are attached and none was chosen: no device command may pick one of them silently.

@@ -379,6 +379,7 @@ QList<StationUnit> HubStation::abandonUnitsInFlight()
         abandoned.profileName = m_settings.profileName;
         abandoned.profileSha256 = m_policy ? m_policy->profileSha256() : QString();
         abandoned.message = abandonedText();
+        abandoned.englishMessage = inEnglish([] { return abandonedText(); });
         // Its number reached it once its write began.
         abandoned.number = unit.number;
         abandoned.setCommandsSent = unit.number > 0;

@@ -3,6 +3,7 @@
 #include "config/CfgFile.h"
 #include "config/ConfigLog.h"
 #include "config/DisplayText.h"
+#include "config/SystemReason.h"
 #include "provisioning/LogCell.h"
 
 #include <QCryptographicHash>
@@ -280,7 +281,7 @@ QString ProvisionLog::writeFailureText(int error)
     case EFBIG:
         return tr("the file is as large as the system lets it grow");
     default:
-        return QString::fromLocal8Bit(strerror(error));
+        return SystemReason::text(error);
     }
 }
 
@@ -291,7 +292,7 @@ QString ProvisionLog::cannotWriteText(const QString& path, int error)
         return missingFolderText(path);
     if (error == EISDIR)
         return notAFileText(path);
-    return tr("Could not write to %1: %2.").arg(path, QString::fromLocal8Bit(strerror(error)));
+    return tr("Could not write to %1: %2.").arg(path, SystemReason::text(error));
 }
 
 #else
@@ -374,9 +375,11 @@ bool ProvisionLog::read(const QString& path, QList<ProvisionRow>& rows, QString&
         return false;
     }
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
+        const int openErrno = errno;
         qCWarning(lcConfig) << "cannot read the log" << path << file.errorString();
-        error = tr("Could not read from %1: %2.").arg(path, file.errorString());
+        error = tr("Could not read from %1: %2.").arg(path, SystemReason::text(file, openErrno));
         return false;
     }
     bool first = true;
@@ -408,8 +411,9 @@ bool ProvisionLog::read(const QString& path, QList<ProvisionRow>& rows, QString&
             rows.append(row);
     }
     if (file.error() != QFileDevice::NoError) {
+        const int readErrno = errno;
         qCWarning(lcConfig) << "cannot read the log" << path << file.errorString();
-        error = tr("Could not read from %1: %2.").arg(path, file.errorString());
+        error = tr("Could not read from %1: %2.").arg(path, SystemReason::text(file, readErrno));
         return false;
     }
     return true;

@@ -29,7 +29,9 @@ QString ProvisionPolicy::overLimitText(const Tavrin2QtCfg& profile, const QStrin
         if (numbered && NumberedProfile::holdsNumber(field.value))
             continue;
         lines += QStringLiteral("\n  ")
-            + tr("%1: %2 characters (at most %3)").arg(field.label).arg(field.value.size()).arg(field.maxLength);
+            + tr("%1: %n characters (at most %2)", nullptr, int(field.value.size()))
+                  .arg(field.label)
+                  .arg(field.maxLength);
     }
     if (lines.isEmpty())
         return QString();
@@ -129,19 +131,22 @@ UnitDecision ProvisionPolicy::decide(UnitJob& job, const UnitOutcome& unit)
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         if (isLeftOutLocked(job.device, unit.serial))
-            return UnitDecision::leftOut(leftOutText());
+            return UnitDecision::leftOut([] { return leftOutText(); });
         if (job.kind == UnitJob::Kind::Read)
             return UnitDecision::proceed();
         const QString refusal = identityRefusalLocked(job.device, unit.serial);
         if (!refusal.isNull())
-            return UnitDecision::fail(refusal);
+            return UnitDecision::fail([&] { return identityRefusalLocked(job.device, unit.serial); });
         m_serialInFlight.insert(job.device, unit.serial);
         if (m_settings.station && !m_settings.again) {
             if (const ProvisionRow* row = m_history.verifiedWith(unit.serial, m_profileSha256)) {
                 // The number it carries stays its own.
                 job.number = row->number;
                 return UnitDecision::alreadyProvisioned(
-                    tr("already provisioned with this profile on %1").arg(row->time.toString(Qt::ISODate)), row->time);
+                    [row] {
+                        return tr("already provisioned with this profile on %1").arg(row->time.toString(Qt::ISODate));
+                    },
+                    row->time);
             }
         }
     }
@@ -149,7 +154,7 @@ UnitDecision ProvisionPolicy::decide(UnitJob& job, const UnitOutcome& unit)
         QString error;
         const int number = m_numbering->acquire(unit.serial, error);
         if (number <= 0)
-            return UnitDecision::fail(error);
+            return UnitDecision::fail([&] { return error; });
         job.number = number;
         job.profile = NumberedProfile::forUnit(job.profile, number);
     }

@@ -65,7 +65,9 @@ void UnitWorker::run()
         outcome.profileName = m_job.profileName;
         outcome.profileSha256 = m_job.profileSha256;
         outcome.state = UnitState::Failed;
-        outcome.message = QCoreApplication::translate("UnitWorker", "Unexpected failure.");
+        const auto reason = [] { return QCoreApplication::translate("UnitWorker", "Unexpected failure."); };
+        outcome.message = reason();
+        outcome.englishMessage = inEnglish(reason);
     }
     emit finished(outcome);
 }
@@ -87,11 +89,13 @@ UnitOutcome UnitWorker::work()
     elapsed.start();
     qint64 openedMs = -1;
     qint64 openedUnitMs = 0;
-    const auto finish = [&](UnitState end, const QString& message) {
+    // message in the user's language, english for the log and JSON output.
+    const auto finish = [&](UnitState end, const QString& message, const QString& english) {
         // A unit found gone stays Unplugged.
         if (outcome.state != UnitState::Unplugged)
             outcome.state = end;
         outcome.message = reasonOf(message);
+        outcome.englishMessage = reasonOf(english);
         outcome.number = m_job.number;
         qint64 ms = elapsed.elapsed();
         if (openedMs >= 0)
@@ -109,7 +113,8 @@ UnitOutcome UnitWorker::work()
         openedUnitMs = link->nowMs();
         const bool readOnly = m_job.kind == UnitJob::Kind::Read;
         const Tavrin2QtCfg reported = comm.readTavrinNoGui(readOnly ? &outcome.unreported : nullptr);
-        outcome.model = Tavrin2QtComm::tavrinTypeName(model);
+        // Names stay English in every language, in the log and JSON output too.
+        outcome.model = inEnglish([&] { return Tavrin2QtComm::tavrinTypeName(model); });
         outcome.firmware = reported.firmware();
         outcome.serial = reported.serNum();
         emit identified(outcome.device, outcome.serial, outcome.model, outcome.firmware);
@@ -118,48 +123,51 @@ UnitOutcome UnitWorker::work()
             if (m_decide) {
                 const UnitDecision decision = m_decide(m_job, outcome);
                 if (decision.end)
-                    return finish(*decision.end, decision.reason);
+                    return finish(*decision.end, decision.reason, decision.englishReason);
             }
-            return finish(UnitState::Read, QString());
+            return finish(UnitState::Read, QString(), QString());
         }
 
         const auto otherModel = [&]() -> QString {
             if (m_job.profile.tavrinType() == model)
                 return QString();
             return tr("This unit is a %1 and the profile is for a %2; nothing was sent.")
-                .arg(outcome.model, Tavrin2QtComm::tavrinTypeName(m_job.profile.tavrinType()));
+                .arg(Tavrin2QtComm::tavrinTypeName(model), Tavrin2QtComm::tavrinTypeName(m_job.profile.tavrinType()));
         };
         // Before the caller's word: a unit of another model uses up no number.
         QString refusal = otherModel();
         if (!refusal.isEmpty())
-            return finish(UnitState::Failed, refusal);
+            return finish(UnitState::Failed, refusal, inEnglish(otherModel));
         if (m_decide) {
             const UnitDecision decision = m_decide(m_job, outcome);
             if (decision.end) {
                 outcome.provisionedOn = decision.provisionedOn;
-                return finish(*decision.end, decision.reason);
+                return finish(*decision.end, decision.reason, decision.englishReason);
             }
             refusal = otherModel();
             if (!refusal.isEmpty())
-                return finish(UnitState::Failed, refusal);
+                return finish(UnitState::Failed, refusal, inEnglish(otherModel));
         }
         // The unit's own texts (its number put in) must fit before anything is sent to it: in their fields, and
         // on the unit's command line.
         const QList<CfgMessageField> overLimit = CfgFieldList::overLimitFields(m_job.profile);
         if (!overLimit.isEmpty()) {
             const CfgMessageField& text = overLimit.constFirst();
-            return finish(UnitState::Failed,
-                          numberedReason(m_job.number,
-                                         tr("The %1 is %2 characters long; its field takes at most %3. "
-                                            "Nothing was sent.")
-                                             .arg(text.label)
-                                             .arg(text.value.size())
-                                             .arg(text.maxLength)));
+            const auto tooLong = [&] {
+                return numberedReason(m_job.number,
+                                      tr("The %1 is %n characters long; its field takes at most %2. "
+                                         "Nothing was sent.",
+                                         nullptr, int(text.value.size()))
+                                          .arg(text.label)
+                                          .arg(text.maxLength));
+            };
+            return finish(UnitState::Failed, tooLong(), inEnglish(tooLong));
         }
         try {
             comm.checkUpdateSendable(m_job.profile);
         } catch (const UsbHidException& e) {
-            return finish(UnitState::Failed, numberedReason(m_job.number, e.message()));
+            return finish(UnitState::Failed, numberedReason(m_job.number, e.message()),
+                          inEnglish([&] { return numberedReason(m_job.number, e.english()); }));
         }
 
         emit stage(m_job.device, UnitState::Writing, m_job.number);
@@ -167,18 +175,23 @@ UnitOutcome UnitWorker::work()
         connect(&comm, &Tavrin2QtComm::verifyStarted, this,
                 [this] { emit stage(m_job.device, UnitState::Verifying, m_job.number); });
         comm.updateTavrin(m_job.profile, m_job.verify);
-        return finish(m_job.verify ? UnitState::Verified : UnitState::WrittenUnverified, QString());
+        return finish(m_job.verify ? UnitState::Verified : UnitState::WrittenUnverified, QString(), QString());
     } catch (const UsbHidException& e) {
         qCDebug(lcProvision, "%s failed: %s", qUtf8Printable(m_job.device), qUtf8Printable(e.message()));
-        return finish(UnitState::Failed, failureReason(outcome, e.message()));
+        const bool gone = nodeGone();
+        return finish(UnitState::Failed, failureReason(outcome, gone, e.message()),
+                      inEnglish([&] { return failureReason(outcome, gone, e.english()); }));
     } catch (const std::exception& e) {
-        return finish(UnitState::Failed, failureReason(outcome, QString::fromUtf8(e.what())));
+        const bool gone = nodeGone();
+        const QString reason = QString::fromUtf8(e.what());
+        return finish(UnitState::Failed, failureReason(outcome, gone, reason),
+                      inEnglish([&] { return failureReason(outcome, gone, reason); }));
     }
 }
 
-QString UnitWorker::failureReason(UnitOutcome& outcome, const QString& reason) const
+QString UnitWorker::failureReason(UnitOutcome& outcome, bool gone, const QString& reason)
 {
-    if (!nodeGone())
+    if (!gone)
         return reason;
     outcome.state = UnitState::Unplugged;
     // What the link says of a vanished handle is the same as for a unit that stopped answering.

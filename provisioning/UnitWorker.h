@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/Tavrin2QtCfg.h"
+#include "config/Translations.h"
 #include "provisioning/ProvisionRow.h"
 
 #include <QCoreApplication>
@@ -84,6 +85,7 @@ struct UnitOutcome
     UnitState state = UnitState::Failed;
     double seconds = 0;
     QString message; // the reason of a failure or a skip, on one line ("a / b")
+    QString englishMessage; // the same in English, for the log and JSON output
     int number = 0;
     // The job's, for the log row.
     QString profileName;
@@ -112,14 +114,22 @@ struct UnitDecision
     std::optional<UnitState> end;
     QString reason;
     QDateTime provisionedOn;
+    QString englishReason;
 
     static UnitDecision proceed() { return {}; }
-    static UnitDecision leftOut(const QString& reason) { return { UnitState::LeftOut, reason, {} }; }
-    static UnitDecision alreadyProvisioned(const QString& reason, const QDateTime& on)
+    // Each reason as the text reason() makes, and in English.
+    template<typename Reason> static UnitDecision leftOut(Reason reason)
     {
-        return { UnitState::AlreadyProvisioned, reason, on };
+        return { UnitState::LeftOut, reason(), {}, inEnglish(reason) };
     }
-    static UnitDecision fail(const QString& reason) { return { UnitState::Failed, reason, {} }; }
+    template<typename Reason> static UnitDecision alreadyProvisioned(Reason reason, const QDateTime& on)
+    {
+        return { UnitState::AlreadyProvisioned, reason(), on, inEnglish(reason) };
+    }
+    template<typename Reason> static UnitDecision fail(Reason reason)
+    {
+        return { UnitState::Failed, reason(), {}, inEnglish(reason) };
+    }
 };
 
 // One unit's worker: identifies the unit, refuses one of another model than the profile, writes the profile
@@ -169,7 +179,7 @@ private:
     UnitOutcome work();
     bool nodeGone() const;
     // The reason of a failure, saying so when the unit's node is gone (the outcome is then Unplugged).
-    QString failureReason(UnitOutcome& outcome, const QString& reason) const;
+    static QString failureReason(UnitOutcome& outcome, bool gone, const QString& reason);
 
     UnitJob m_job;
     std::shared_ptr<HidBackend> m_backend;

@@ -67,7 +67,8 @@ ProvisionRow WorkerPool::rowOf(const UnitOutcome& outcome)
     row.profileSha256 = outcome.profileSha256;
     row.result = outcome.logResult().value_or(ProvisionRow::Result::Failed);
     row.seconds = outcome.seconds;
-    row.message = outcome.message;
+    // The log reads the same in every language.
+    row.message = outcome.englishMessage;
     // A number that never reached its unit went back: the row must not claim it for the unit.
     row.number = outcome.isFailure() && !outcome.setCommandsSent ? 0 : outcome.number;
     return row;
@@ -189,6 +190,7 @@ void WorkerPool::unitFinished(UnitOutcome outcome, QThread* thread)
             // A unit missing from the log is not done: the log is what the next run and the installer go by.
             outcome.state = UnitState::Failed;
             outcome.message = logFailedText(error);
+            outcome.englishMessage = inEnglish([&] { return logFailedText(error); });
             const QPointer<WorkerPool> alive(this);
             emit logFailed(error);
             if (!alive)

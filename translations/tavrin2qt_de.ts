@@ -291,12 +291,6 @@ Please replace it; the file was not loaded.</source>
 Bitte ersetzen Sie es; die Datei wurde nicht geladen.</translation>
     </message>
     <message>
-        <source>The %1 is %2 characters long; its field takes at most %3.
-Please shorten it; the file was not loaded.</source>
-        <translation>Das Feld „%1“ ist %2 Zeichen lang; es fasst höchstens %3.
-Bitte kürzen Sie den Text; die Datei wurde nicht geladen.</translation>
-    </message>
-    <message>
         <source>The %1 holds the character &quot;%2&quot;, which Tavrin cannot take.
 Please replace it; the file was not saved.</source>
         <translation>Das Feld „%1“ enthält das Zeichen „%2“, das Tavrin nicht verarbeiten kann.
@@ -309,6 +303,14 @@ Bitte ersetzen Sie es; die Datei wurde nicht gespeichert.</translation>
     <message>
         <source>Unable to save config file</source>
         <translation>Konfigurationsdatei kann nicht gespeichert werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %1 is %n characters long; its field takes at most %2.
+Please shorten it; the file was not loaded.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2456,10 +2458,6 @@ höchstens 3 Zeilen und 48 Zeichen
         <translation>%1: %2 (zulässig: %3)</translation>
     </message>
     <message>
-        <source>%1: %2 characters (at most %3)</source>
-        <translation>%1: %2 Zeichen (höchstens %3)</translation>
-    </message>
-    <message>
         <source>%1 holds messages longer than their fields take; nothing was sent:</source>
         <translation>%1 enthält Nachrichten, die länger sind, als ihre Felder fassen; es wurde nichts gesendet:</translation>
     </message>
@@ -2478,6 +2476,13 @@ höchstens 3 Zeilen und 48 Zeichen
     <message>
         <source>Another unit in flight, at %1, reports the same serial number %2; nothing was sent.</source>
         <translation>Ein anderes Gerät in Arbeit, an %1, meldet dieselbe Seriennummer %2; es wurde nichts gesendet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n characters (at most %2)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2516,6 +2521,29 @@ höchstens 3 Zeilen und 48 Zeichen
     <message>
         <source>Model</source>
         <translation>Modell</translation>
+    </message>
+</context>
+<context>
+    <name>SystemReason</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2892,10 +2920,6 @@ Nothing was sent.</source>
         <translation>Dieses Gerät ist ein %1, das Profil aber für ein %2; es wurde nichts gesendet.</translation>
     </message>
     <message>
-        <source>The %1 is %2 characters long; its field takes at most %3. Nothing was sent.</source>
-        <translation>Das Feld „%1“ ist %2 Zeichen lang; es fasst höchstens %3. Es wurde nichts gesendet.</translation>
-    </message>
-    <message>
         <source>unplugged</source>
         <translation>abgezogen</translation>
     </message>
@@ -2907,15 +2931,16 @@ Nothing was sent.</source>
         <source>It now holds number %1: plug it in again to finish it.</source>
         <translation>Es hat jetzt die Nummer %1: Stecken Sie es erneut ein, um es fertig einzurichten.</translation>
     </message>
+    <message numerus="yes">
+        <source>The %1 is %n characters long; its field takes at most %2. Nothing was sent.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UsbHid</name>
-    <message>
-        <source>The Tavrin device took %1 of %2 bytes of a report.
-</source>
-        <translation>Das Tavrin-Gerät hat %1 von %2 Bytes eines Reports angenommen.
-</translation>
-    </message>
     <message>
         <source>Permission denied opening the Tavrin device. Install the udev rule 70-tavrin.rules (see README) and re-plug the device.
 </source>
@@ -3003,16 +3028,27 @@ Please contact Orvenna to upgrade.</source>
 Bitte wenden Sie sich für ein Upgrade an Orvenna.</translation>
     </message>
     <message>
-        <source>Command line too long for Tavrin (%1 characters, at most %2)</source>
-        <translation>Befehlszeile zu lang für Tavrin (%1 Zeichen, höchstens %2)</translation>
-    </message>
-    <message>
         <source>The Tavrin at %1 is in use by another program.</source>
         <translation>Das Tavrin an %1 wird von einem anderen Programm verwendet.</translation>
     </message>
     <message>
         <source>WARNING: unknown exception</source>
         <translation>WARNUNG: unbekannte Ausnahme</translation>
+    </message>
+    <message numerus="yes">
+        <source>The Tavrin device took %1 of %n bytes of a report.
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Command line too long for Tavrin (%n characters, at most %1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -290,11 +290,6 @@ Please replace it; the file was not loaded.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The %1 is %2 characters long; its field takes at most %3.
-Please shorten it; the file was not loaded.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The %1 holds the character &quot;%2&quot;, which Tavrin cannot take.
 Please replace it; the file was not saved.</source>
         <translation type="unfinished"></translation>
@@ -306,6 +301,16 @@ Please replace it; the file was not saved.</source>
     <message>
         <source>Unable to save config file</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The %1 is %n characters long; its field takes at most %2.
+Please shorten it; the file was not loaded.</source>
+        <translation>
+            <numerusform>The %1 is %n character long; its field takes at most %2.
+Please shorten it; the file was not loaded.</numerusform>
+            <numerusform>The %1 is %n characters long; its field takes at most %2.
+Please shorten it; the file was not loaded.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2418,10 +2423,6 @@ up to 3 lines and 48 characters max
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: %2 characters (at most %3)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 holds messages longer than their fields take; nothing was sent:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2440,6 +2441,13 @@ up to 3 lines and 48 characters max
     <message>
         <source>Another unit in flight, at %1, reports the same serial number %2; nothing was sent.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n characters (at most %2)</source>
+        <translation>
+            <numerusform>%1: %n character (at most %2)</numerusform>
+            <numerusform>%1: %n characters (at most %2)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2477,6 +2485,29 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <source>Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SystemReason</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2841,10 +2872,6 @@ Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The %1 is %2 characters long; its field takes at most %3. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>unplugged</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2856,14 +2883,16 @@ Nothing was sent.</source>
         <source>It now holds number %1: plug it in again to finish it.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>The %1 is %n characters long; its field takes at most %2. Nothing was sent.</source>
+        <translation>
+            <numerusform>The %1 is %n character long; its field takes at most %2. Nothing was sent.</numerusform>
+            <numerusform>The %1 is %n characters long; its field takes at most %2. Nothing was sent.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UsbHid</name>
-    <message>
-        <source>The Tavrin device took %1 of %2 bytes of a report.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Permission denied opening the Tavrin device. Install the udev rule 70-tavrin.rules (see README) and re-plug the device.
 </source>
@@ -2946,16 +2975,29 @@ Please contact Orvenna to upgrade.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Command line too long for Tavrin (%1 characters, at most %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The Tavrin at %1 is in use by another program.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>WARNING: unknown exception</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The Tavrin device took %1 of %n bytes of a report.
+</source>
+        <translation>
+            <numerusform>The Tavrin device took %1 of %n byte of a report.
+</numerusform>
+            <numerusform>The Tavrin device took %1 of %n bytes of a report.
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Command line too long for Tavrin (%n characters, at most %1)</source>
+        <translation>
+            <numerusform>Command line too long for Tavrin (%n character, at most %1)</numerusform>
+            <numerusform>Command line too long for Tavrin (%n characters, at most %1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

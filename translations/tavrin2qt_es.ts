@@ -291,12 +291,6 @@ Please replace it; the file was not loaded.</source>
 Sustitúyalo; no se ha cargado el archivo.</translation>
     </message>
     <message>
-        <source>The %1 is %2 characters long; its field takes at most %3.
-Please shorten it; the file was not loaded.</source>
-        <translation>El campo &quot;%1&quot; tiene %2 caracteres; admite como máximo %3.
-Acórtelo; no se ha cargado el archivo.</translation>
-    </message>
-    <message>
         <source>The %1 holds the character &quot;%2&quot;, which Tavrin cannot take.
 Please replace it; the file was not saved.</source>
         <translation>El campo &quot;%1&quot; contiene el carácter &quot;%2&quot;, que Tavrin no admite.
@@ -309,6 +303,14 @@ Sustitúyalo; no se ha guardado el archivo.</translation>
     <message>
         <source>Unable to save config file</source>
         <translation>No se puede guardar el archivo de configuración</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %1 is %n characters long; its field takes at most %2.
+Please shorten it; the file was not loaded.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2456,10 +2458,6 @@ como máximo 3 líneas y 48 caracteres
         <translation>%1: %2 (permitido: %3)</translation>
     </message>
     <message>
-        <source>%1: %2 characters (at most %3)</source>
-        <translation>%1: %2 caracteres (como máximo %3)</translation>
-    </message>
-    <message>
         <source>%1 holds messages longer than their fields take; nothing was sent:</source>
         <translation>%1 contiene mensajes más largos de lo que admiten sus campos; no se ha enviado nada:</translation>
     </message>
@@ -2478,6 +2476,13 @@ como máximo 3 líneas y 48 caracteres
     <message>
         <source>Another unit in flight, at %1, reports the same serial number %2; nothing was sent.</source>
         <translation>Otra unidad en curso, en %1, indica el mismo número de serie %2; no se ha enviado nada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n characters (at most %2)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2516,6 +2521,29 @@ como máximo 3 líneas y 48 caracteres
     <message>
         <source>Model</source>
         <translation>Modelo</translation>
+    </message>
+</context>
+<context>
+    <name>SystemReason</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2892,10 +2920,6 @@ Nothing was sent.</source>
         <translation>Esta unidad es un %1 y el perfil es para un %2; no se ha enviado nada.</translation>
     </message>
     <message>
-        <source>The %1 is %2 characters long; its field takes at most %3. Nothing was sent.</source>
-        <translation>El campo &quot;%1&quot; tiene %2 caracteres; admite como máximo %3. No se ha enviado nada.</translation>
-    </message>
-    <message>
         <source>unplugged</source>
         <translation>desconectada</translation>
     </message>
@@ -2907,15 +2931,16 @@ Nothing was sent.</source>
         <source>It now holds number %1: plug it in again to finish it.</source>
         <translation>Ahora tiene el número %1: vuelva a conectarla para terminarla.</translation>
     </message>
+    <message numerus="yes">
+        <source>The %1 is %n characters long; its field takes at most %2. Nothing was sent.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UsbHid</name>
-    <message>
-        <source>The Tavrin device took %1 of %2 bytes of a report.
-</source>
-        <translation>El dispositivo Tavrin ha aceptado %1 de %2 bytes de un informe.
-</translation>
-    </message>
     <message>
         <source>Permission denied opening the Tavrin device. Install the udev rule 70-tavrin.rules (see README) and re-plug the device.
 </source>
@@ -3003,16 +3028,27 @@ Please contact Orvenna to upgrade.</source>
 Póngase en contacto con Orvenna para actualizarla.</translation>
     </message>
     <message>
-        <source>Command line too long for Tavrin (%1 characters, at most %2)</source>
-        <translation>Línea de comando demasiado larga para Tavrin (%1 caracteres, como máximo %2)</translation>
-    </message>
-    <message>
         <source>The Tavrin at %1 is in use by another program.</source>
         <translation>Otro programa está usando el Tavrin de %1.</translation>
     </message>
     <message>
         <source>WARNING: unknown exception</source>
         <translation>ADVERTENCIA: excepción desconocida</translation>
+    </message>
+    <message numerus="yes">
+        <source>The Tavrin device took %1 of %n bytes of a report.
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Command line too long for Tavrin (%n characters, at most %1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -291,12 +291,6 @@ Please replace it; the file was not loaded.</source>
 Veuillez le remplacer&#xa0;; le fichier n&apos;a pas été chargé.</translation>
     </message>
     <message>
-        <source>The %1 is %2 characters long; its field takes at most %3.
-Please shorten it; the file was not loaded.</source>
-        <translation>Le champ «&#xa0;%1&#xa0;» compte %2 caractères&#xa0;; il en accepte au plus %3.
-Veuillez le raccourcir&#xa0;; le fichier n&apos;a pas été chargé.</translation>
-    </message>
-    <message>
         <source>The %1 holds the character &quot;%2&quot;, which Tavrin cannot take.
 Please replace it; the file was not saved.</source>
         <translation>Le champ «&#xa0;%1&#xa0;» contient le caractère «&#xa0;%2&#xa0;», que Tavrin ne peut pas accepter.
@@ -309,6 +303,14 @@ Veuillez le remplacer&#xa0;; le fichier n&apos;a pas été enregistré.</transla
     <message>
         <source>Unable to save config file</source>
         <translation>Impossible d&apos;enregistrer le fichier de configuration</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %1 is %n characters long; its field takes at most %2.
+Please shorten it; the file was not loaded.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2456,10 +2458,6 @@ up to 3 lines and 48 characters max
         <translation>%1&#xa0;: %2 (autorisé&#xa0;: %3)</translation>
     </message>
     <message>
-        <source>%1: %2 characters (at most %3)</source>
-        <translation>%1&#xa0;: %2 caractères (au plus %3)</translation>
-    </message>
-    <message>
         <source>%1 holds messages longer than their fields take; nothing was sent:</source>
         <translation>%1 contient des messages plus longs que leurs champs ne l&apos;acceptent&#xa0;; rien n&apos;a été envoyé&#xa0;:</translation>
     </message>
@@ -2478,6 +2476,13 @@ up to 3 lines and 48 characters max
     <message>
         <source>Another unit in flight, at %1, reports the same serial number %2; nothing was sent.</source>
         <translation>Une autre unité en cours, sur %1, indique le même numéro de série %2&#xa0;; rien n&apos;a été envoyé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n characters (at most %2)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2516,6 +2521,29 @@ up to 3 lines and 48 characters max
     <message>
         <source>Model</source>
         <translation>Modèle</translation>
+    </message>
+</context>
+<context>
+    <name>SystemReason</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2892,10 +2920,6 @@ Nothing was sent.</source>
         <translation>Cette unité est un %1 et le profil est prévu pour un %2&#xa0;; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
-        <source>The %1 is %2 characters long; its field takes at most %3. Nothing was sent.</source>
-        <translation>Le champ «&#xa0;%1&#xa0;» compte %2 caractères&#xa0;; il en accepte au plus %3. Rien n&apos;a été envoyé.</translation>
-    </message>
-    <message>
         <source>unplugged</source>
         <translation>débranchée</translation>
     </message>
@@ -2907,15 +2931,16 @@ Nothing was sent.</source>
         <source>It now holds number %1: plug it in again to finish it.</source>
         <translation>Elle porte maintenant le numéro %1&#xa0;: rebranchez-la pour la terminer.</translation>
     </message>
+    <message numerus="yes">
+        <source>The %1 is %n characters long; its field takes at most %2. Nothing was sent.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UsbHid</name>
-    <message>
-        <source>The Tavrin device took %1 of %2 bytes of a report.
-</source>
-        <translation>L&apos;appareil Tavrin a accepté %1 octets sur %2 d&apos;un rapport.
-</translation>
-    </message>
     <message>
         <source>Permission denied opening the Tavrin device. Install the udev rule 70-tavrin.rules (see README) and re-plug the device.
 </source>
@@ -3003,16 +3028,27 @@ Please contact Orvenna to upgrade.</source>
 Veuillez contacter Orvenna pour une mise à niveau.</translation>
     </message>
     <message>
-        <source>Command line too long for Tavrin (%1 characters, at most %2)</source>
-        <translation>Ligne de commande trop longue pour Tavrin (%1 caractères, au plus %2)</translation>
-    </message>
-    <message>
         <source>The Tavrin at %1 is in use by another program.</source>
         <translation>Le Tavrin sur %1 est utilisé par un autre programme.</translation>
     </message>
     <message>
         <source>WARNING: unknown exception</source>
         <translation>AVERTISSEMENT&#xa0;: exception inconnue</translation>
+    </message>
+    <message numerus="yes">
+        <source>The Tavrin device took %1 of %n bytes of a report.
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Command line too long for Tavrin (%n characters, at most %1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "usb/HidapiBackend.h"
 
+#include "config/SystemReason.h"
 #include "usb/UsbLogging.h"
 
 #include <QCoreApplication>
@@ -215,9 +216,9 @@ bool HidapiBackend::writeReport(Handle handle, const QByteArray& report)
     }
     if (written < report.size()) {
         transferFailed(open, false, EIO,
-                       QCoreApplication::translate("UsbHid", "The Tavrin device took %1 of %2 bytes of a report.\n")
-                           .arg(written)
-                           .arg(report.size()));
+                       QCoreApplication::translate("UsbHid", "The Tavrin device took %1 of %n bytes of a report.\n",
+                                                   nullptr, int(report.size()))
+                           .arg(written));
         return false;
     }
     return true;
@@ -302,15 +303,13 @@ QString HidapiBackend::describeOpenFailure(const QString& path, int errorNumber,
     if (!libraryText.isEmpty())
         return endingInLineBreak(libraryText);
     if (errorNumber != 0)
-        return endingInLineBreak(QString::fromLocal8Bit(std::strerror(errorNumber)));
+        return endingInLineBreak(SystemReason::text(errorNumber));
     return QStringLiteral("Cannot open %1.\n").arg(path);
 }
 
 void HidapiBackend::transferFailed(OpenHandle* open, bool reading, int errorNumber, const QString& reason)
 {
-    open->lastError = reason.isEmpty() && errorNumber
-        ? endingInLineBreak(QString::fromLocal8Bit(std::strerror(errorNumber)))
-        : reason;
+    open->lastError = reason.isEmpty() && errorNumber ? endingInLineBreak(SystemReason::text(errorNumber)) : reason;
     open->deviceGone = leftTheSystem(reading, errorNumber, open->path);
 }
 

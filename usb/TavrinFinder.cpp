@@ -8,8 +8,10 @@ TavrinFinder::TavrinFinder(std::shared_ptr<HidBackend> backend)
 std::vector<UsbHid::Unit> TavrinFinder::attachedUnits()
 {
     if (!m_backend->init())
-        throw UsbHidException(UsbHid::errorText(HidDllNotLoaded) + QLatin1Char('\n')
-                              + m_backend->lastErrorText(HidBackend::NoHandle));
+        throw UsbHidException([&]() -> QString {
+            return UsbHid::errorText(HidDllNotLoaded) + QLatin1Char('\n')
+                + m_backend->lastErrorText(HidBackend::NoHandle);
+        });
     std::vector<UsbHid::Unit> units;
     for (const QString& path : m_backend->enumerate(UsbHid::VendorId)) {
         quint16 productId = 0;

@@ -64,6 +64,13 @@ UsbHidException::UsbHidException(const QString& message)
 {
 }
 
+UsbHidException::UsbHidException(const QString& message, const QString& english)
+    : m_message(message)
+    , m_english(english)
+    , m_what(message.toUtf8())
+{
+}
+
 const char* UsbHidException::what() const noexcept
 {
     return m_what.constData();
@@ -189,8 +196,10 @@ void UsbHid::write(const QString& line)
 {
     QByteArray buffer = line.toLatin1();
     if (buffer.size() > MaxLineLength)
-        throw UsbHidException(
-            tr("Command line too long for Tavrin (%1 characters, at most %2)").arg(buffer.size()).arg(MaxLineLength));
+        throw UsbHidException([&]() -> QString {
+            return tr("Command line too long for Tavrin (%n characters, at most %1)", nullptr, int(buffer.size()))
+                .arg(MaxLineLength);
+        });
     qCDebug(lcUsb, "write: out_str = %s", buffer.constData());
     buffer.append("\n\r");
     buffer.append('\0');
@@ -261,7 +270,8 @@ void UsbHid::lockNode()
         return;
     const int token = m_backend->lockNode(_device_path);
     if (token == HidBackend::NodeInUse)
-        throw UsbHidException(tr("The Tavrin at %1 is in use by another program.").arg(_device_path));
+        throw UsbHidException(
+            [&]() -> QString { return tr("The Tavrin at %1 is in use by another program.").arg(_device_path); });
     m_lockToken = token;
 }
 
@@ -315,12 +325,13 @@ void UsbHid::failAndRelease(int code, HidBackend::Handle handle, const QString& 
     if (m_lastFailure.isEmpty())
         m_lastFailure = QStringLiteral("The Tavrin device is not open.\n");
     const QString message = errorMessage(code);
+    const QString english = inEnglish([&] { return errorMessage(code); });
     closeAll();
     m_partialLine.clear();
-    throw UsbHidException(message);
+    throw UsbHidException(message, english);
 }
 
 void UsbHid::raise(int code) const
 {
-    throw UsbHidException(errorMessage(code));
+    throw UsbHidException([&]() -> QString { return errorMessage(code); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/Translations.h"
 #include "usb/HidBackend.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 
 #include <exception>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 enum UsbHidError
@@ -46,11 +48,21 @@ class UsbHidException : public std::exception
 {
 public:
     explicit UsbHidException(const QString& message);
+    // The message make() gives, and the same in English for the provisioning log and JSON output.
+    template<typename Make, typename = std::enable_if_t<std::is_invocable_r_v<QString, Make>>>
+    explicit UsbHidException(Make make)
+        : UsbHidException(make(), inEnglish(make))
+    {
+    }
+    UsbHidException(const QString& message, const QString& english);
     const char* what() const noexcept override;
     QString message() const { return m_message; }
+    // The message in English where the thrower gave it, else the message.
+    QString english() const { return m_english.isNull() ? m_message : m_english; }
 
 private:
     QString m_message;
+    QString m_english;
     QByteArray m_what;
 };
 

@@ -1,6 +1,7 @@
 #include "MainWindowKit.h"
 
 #include "app/FrmProvisionUnits.h"
+#include "config/Translations.h"
 #include "pagers/FrmProgramPagers.h"
 #include "sim/VirtualTavrinBus.h"
 
@@ -10,10 +11,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTextDocument>
 #include <QTemporaryDir>
 #include <QPixmap>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -52,6 +58,53 @@ QString firstClipped(QWidget* top)
     return QString();
 }
 
+// The first button, check box or plain label whose text is wider than the widget shows it; empty when none is.
+QString firstElided(QWidget* top)
+{
+    const auto widgets = top->findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        if (widget->isWindow() || !widget->isVisibleTo(top) || widget->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        QString text;
+        int room = 0;
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            if (!qobject_cast<QPushButton*>(button) && !qobject_cast<QCheckBox*>(button)
+                && !qobject_cast<QRadioButton*>(button))
+                continue;
+            text = button->text().remove(QRegularExpression(QStringLiteral("&(?=[^&])")));
+            // A check box's or radio button's indicator comes before its text.
+            const QStyle* style = button->style();
+            if (qobject_cast<QCheckBox*>(button))
+                room = button->width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, button)
+                    - style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, button);
+            else if (qobject_cast<QRadioButton*>(button))
+                room = button->width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button)
+                    - style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button);
+            else
+                room = button->width();
+        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+            if (label->wordWrap() || label->text().isEmpty() || Qt::mightBeRichText(label->text()))
+                continue;
+            text = label->text().remove(QRegularExpression(QStringLiteral("&(?=[^&])")));
+            room = label->contentsRect().width() - 2 * label->margin() - 2 * label->indent();
+        } else {
+            continue;
+        }
+        int needed = 0;
+        for (const QString& line : text.split(QLatin1Char('\n')))
+            needed = std::max(needed, widget->fontMetrics().horizontalAdvance(line));
+        if (needed > room)
+            return QStringLiteral("%1 (%2): \"%3\" needs %4 pixels, has %5")
+                .arg(widget->objectName(), QString::fromLatin1(widget->metaObject()->className()), text)
+                .arg(needed)
+                .arg(room);
+    }
+    return QString();
+}
+
+// The languages every form is checked in: English and each language the utility is translated into.
+const QStringList languages { QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es") };
+
 // Draws the view as the screen would, letting the layouts settle on what drawing polished, and saves the picture
 // to T2Q_SCREENSHOT_DIR when that names a folder (scripts/screenshots sets it). Drawn in every run, so the checks
 // that follow see the same form with or without pictures.
@@ -68,20 +121,46 @@ void drawAndSave(QWidget* view, const QString& name)
 }
 } // namespace
 
-// The main window and the program pagers dialog at their opening size and at their smallest: no widget of any
-// page or tab may be cut off or squeezed below what it needs. With T2Q_SCREENSHOT_DIR set, each view is also
-// saved as a picture.
+// The main window, the program pagers dialog and the Provision Units dialog in every language, at their opening
+// size and at their smallest: no widget of any page or tab may be cut off, squeezed below what it needs or show
+// its text cut short, and each fits a 1024x768 screen. With T2Q_SCREENSHOT_DIR set, each view is also saved as a
+// picture.
 class TestFormScreenshots : public QObject
 {
     Q_OBJECT
 
 private:
+    // Each row of a test function once per language, its tag ending in the language.
+    static void addLanguageRows(const QString& tag, const std::function<void(QTestData&)>& values)
+    {
+        for (const QString& language : languages) {
+            QTestData& row = QTest::newRow(qPrintable(tag + QLatin1Char('-') + language));
+            row << language;
+            values(row);
+        }
+    }
+
+    static void useLanguage()
+    {
+        QFETCH(QString, language);
+        installTranslations(*qApp, QLocale(language), { QStringLiteral(T2Q_QM_DIR) });
+    }
+
+    static void checkTexts(QWidget* view, const QString& name)
+    {
+        const QString elided = firstElided(view);
+        QVERIFY2(elided.isEmpty(), qPrintable(name + QStringLiteral(": ") + elided));
+        QVERIFY2(view->width() <= 1024 && view->height() <= 768,
+                 qPrintable(name + QStringLiteral(": %1x%2").arg(view->width()).arg(view->height())));
+    }
+
     static void showAndCheck(QWidget* view, const QString& name)
     {
         QCoreApplication::processEvents();
         drawAndSave(view, name);
         QString clipped = firstClipped(view);
         QVERIFY2(clipped.isEmpty(), qPrintable(name + QStringLiteral(": ") + clipped));
+        checkTexts(view, name);
 
         view->resize(view->minimumSizeHint());
         QCoreApplication::processEvents();
@@ -89,22 +168,27 @@ private:
         drawAndSave(view, name + QStringLiteral("-minimum"));
         clipped = firstClipped(view);
         QVERIFY2(clipped.isEmpty(), qPrintable(name + QStringLiteral(" at its minimum: ") + clipped));
+        checkTexts(view, name + QStringLiteral(" at its minimum"));
     }
 
 private slots:
+    void cleanup() { installTranslations(*qApp, QLocale::c(), {}); }
+
     void mainWindow_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<Model>("model");
         QTest::addColumn<bool>("advancedTab");
         QTest::addColumn<bool>("groupPaging");
-        QTest::newRow("tavrin2-buttons-and-inputs") << Model::TavrinII << false << false;
-        QTest::newRow("tavrin2-advanced-features") << Model::TavrinII << true << true;
-        QTest::newRow("dalen-one-button") << Model::DalenTavrin << false << false;
-        QTest::newRow("dalen-two-buttons") << Model::DalenTavrin2Button << false << true;
+        addLanguageRows("tavrin2-buttons-and-inputs", [](QTestData& row) { row << Model::TavrinII << false << false; });
+        addLanguageRows("tavrin2-advanced-features", [](QTestData& row) { row << Model::TavrinII << true << true; });
+        addLanguageRows("dalen-one-button", [](QTestData& row) { row << Model::DalenTavrin << false << false; });
+        addLanguageRows("dalen-two-buttons", [](QTestData& row) { row << Model::DalenTavrin2Button << false << true; });
     }
 
     void mainWindow()
     {
+        useLanguage();
         QFETCH(Model, model);
         QFETCH(bool, advancedTab);
         QFETCH(bool, groupPaging);
@@ -129,16 +213,18 @@ private slots:
 
     void programPagers_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<bool>("dalen");
         QTest::addColumn<bool>("alphaTab");
         QTest::addColumn<bool>("groupPaging");
-        QTest::newRow("pagers-zell-coaster") << false << false << false;
-        QTest::newRow("pagers-alpha") << false << true << true;
-        QTest::newRow("pagers-alpha-dalen") << true << true << false;
+        addLanguageRows("pagers-zell-coaster", [](QTestData& row) { row << false << false << false; });
+        addLanguageRows("pagers-alpha", [](QTestData& row) { row << false << true << true; });
+        addLanguageRows("pagers-alpha-dalen", [](QTestData& row) { row << true << true << false; });
     }
 
     void programPagers()
     {
+        useLanguage();
         QFETCH(bool, dalen);
         QFETCH(bool, alphaTab);
         QFETCH(bool, groupPaging);
@@ -155,14 +241,16 @@ private slots:
 
     void provisionUnits_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<bool>("running");
-        QTest::newRow("provision-setup") << false;
-        QTest::newRow("provision-station") << true;
+        addLanguageRows("provision-setup", [](QTestData& row) { row << false; });
+        addLanguageRows("provision-station", [](QTestData& row) { row << true; });
     }
 
     // Set up, and as a station with a row per unit, within a 1024x768 screen.
     void provisionUnits()
     {
+        useLanguage();
         QFETCH(bool, running);
         const QList<VirtualTavrin*> units = VirtualTavrinBus::install(
             { Model::DalenTavrin, Model::DalenTavrin, Model::DalenTavrin2Button, Model::DalenTavrin });
@@ -181,13 +269,18 @@ private slots:
         if (running) {
             QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("pushButtonStart")), Qt::LeftButton);
             auto* counters = dialog.findChild<QLabel*>(QStringLiteral("labelCounters"));
-            QTRY_COMPARE_WITH_TIMEOUT(counters->text(), QStringLiteral("Verified: 2    Failed: 2    Skipped: 0"),
-                                      20000);
+            const QString done
+                = QCoreApplication::translate("FrmProvisionUnits", "Verified: %1    Failed: %2    Skipped: %3")
+                      .arg(2)
+                      .arg(2)
+                      .arg(0);
+            QTRY_COMPARE_WITH_TIMEOUT(counters->text(), done, 20000);
         }
         QCoreApplication::processEvents();
         drawAndSave(&dialog, QString::fromLatin1(QTest::currentDataTag()));
         const QString clipped = firstClipped(&dialog);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped));
+        checkTexts(&dialog, QString::fromLatin1(QTest::currentDataTag()));
         if (running) {
             QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("pushButtonStop")), Qt::LeftButton);
             QTRY_VERIFY_WITH_TIMEOUT(!dialog.isRunning(), 20000);

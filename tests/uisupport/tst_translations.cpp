@@ -1,4 +1,4 @@
-#include "uisupport/Translations.h"
+#include "config/Translations.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,4 +1,4 @@
-#include "uisupport/Translations.h"
+#include "config/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,12 +8,26 @@
 
 #include <memory>
 
-Q_LOGGING_CATEGORY(lcTranslations, "tavrin.uisupport.translations")
+Q_LOGGING_CATEGORY(lcTranslations, "tavrin.config.translations")
 
 namespace {
 
 // Marks the translators this file installs, so a later call can find and replace them.
 const char* const translatorObjectName = "tavrin2qtTranslator";
+
+thread_local bool untranslated = false;
+
+// Translates except on a thread that asked for the English sources.
+class SetAsideTranslator : public QTranslator
+{
+public:
+    using QTranslator::QTranslator;
+
+    QString translate(const char* context, const char* sourceText, const char* disambiguation, int n) const override
+    {
+        return untranslated ? QString() : QTranslator::translate(context, sourceText, disambiguation, n);
+    }
+};
 
 void installFirstFound(QCoreApplication& app, const QLocale& locale, const QString& baseName,
                        const QStringList& folders, QStringList& loaded)
@@ -21,7 +35,7 @@ void installFirstFound(QCoreApplication& app, const QLocale& locale, const QStri
     for (const QString& folder : folders) {
         if (folder.isEmpty())
             continue;
-        auto translator = std::make_unique<QTranslator>(&app);
+        auto translator = std::make_unique<SetAsideTranslator>(&app);
         // Tries every language of the locale's list, each from the most to the least specific
         // name (tavrin2qt_de_AT, then tavrin2qt_de).
         if (!translator->load(locale, baseName, QStringLiteral("_"), folder))
@@ -40,8 +54,15 @@ void installFirstFound(QCoreApplication& app, const QLocale& locale, const QStri
 QStringList translationFolders()
 {
     const QDir programDir(QCoreApplication::applicationDirPath());
-    return { programDir.filePath(QStringLiteral("translations")),
-             QDir::cleanPath(programDir.filePath(QStringLiteral("../share/tavrin2qt/translations"))) };
+    QStringList folders { programDir.filePath(QStringLiteral("translations")),
+                          QDir::cleanPath(programDir.filePath(QStringLiteral("../share/tavrin2qt/translations"))) };
+#ifdef T2Q_INSTALL_DATADIR
+    // A program started through a link from elsewhere still finds the installation's files.
+    const QString installed = QDir::cleanPath(QStringLiteral(T2Q_INSTALL_DATADIR "/tavrin2qt/translations"));
+    if (!folders.contains(installed))
+        folders << installed;
+#endif
+    return folders;
 }
 
 QStringList installTranslations(QCoreApplication& app)
@@ -65,4 +86,15 @@ QStringList installTranslations(QCoreApplication& app, const QLocale& locale, co
     installFirstFound(app, locale, QStringLiteral("qtbase"), qtFolders, loaded);
     installFirstFound(app, locale, QStringLiteral("tavrin2qt"), folders, loaded);
     return loaded;
+}
+
+UntranslatedScope::UntranslatedScope(bool active)
+    : m_outer(untranslated)
+{
+    untranslated = untranslated || active;
+}
+
+UntranslatedScope::~UntranslatedScope()
+{
+    untranslated = m_outer;
 }
