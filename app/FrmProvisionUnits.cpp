@@ -148,7 +148,7 @@ void FrmProvisionUnits::start()
     connect(station.get(), &Station::stopped, this, &FrmProvisionUnits::stationStopped, Qt::QueuedConnection);
     // The station has stopped starting units by itself; the operator must know why before plugging in more.
     connect(
-        station.get(), &Station::logUnwritable, this,
+        station.get(), &Station::stoppedTakingUnits, this,
         [this](const QString& reason) {
             m_stopping = true;
             m_stop->setEnabled(false);

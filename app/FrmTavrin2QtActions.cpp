@@ -184,12 +184,12 @@ void FrmTavrin2Qt::loadConfigurationFile(const QString& fileName)
     error.clear();
     const std::unique_ptr<Tavrin2QtCfg> cfg = Tavrin2QtCfg::thaw(text, error);
     qCDebug(lcApp, "loadConfigurationFile() %d characters read", int(text.size()));
-    // The file layer's text is technical; the first line says in plain words what went wrong.
-    const QString notAConfiguration = tr("This file is not a Tavrin configuration, or it is damaged.");
+    // As the command line and the Provision Units dialog say it; the archive's own words went to the trace.
     if (!cfg) {
-        showError(notAConfiguration + QLatin1Char('\n') + CfgFile::failureText(error, m_unableToLoad));
+        showError(CfgFile::unreadableText(fileName, error));
         return;
     }
+    const QString notAConfiguration = tr("This file is not a Tavrin configuration, or it is damaged.");
     const QString incomplete = incompleteRecordReason(*cfg);
     if (!incomplete.isEmpty()) {
         showError(notAConfiguration + QLatin1Char('\n') + CfgFile::failureText(incomplete, m_unableToLoad));

@@ -3,6 +3,7 @@
 #include "cli/CliCommandLine.h"
 #include "cli/SettingsPrinter.h"
 #include "config/CfgFile.h"
+#include "provisioning/NumberedProfile.h"
 #include "provisioning/ProvisionLog.h"
 #include "provisioning/ProvisionTally.h"
 #include "provisioning/UnitNumbering.h"
@@ -119,10 +120,16 @@ QString CliAllUnits::writingLine(const UnitNames& unit, int number, bool json)
                       { QStringLiteral("number"), numberValue(number) } });
 }
 
-QString CliAllUnits::waitingLine(bool json)
+QString CliAllUnits::waitingLine(bool json, int toDo)
 {
-    if (json)
-        return jsonLine({ { QStringLiteral("event"), QStringLiteral("waiting") } });
+    if (json) {
+        QJsonObject waiting { { QStringLiteral("event"), QStringLiteral("waiting") } };
+        if (toDo >= 0)
+            waiting.insert(QStringLiteral("toDo"), toDo);
+        return jsonLine(waiting);
+    }
+    if (toDo >= 0)
+        return tr("Waiting for units (%1 to do); Ctrl+C to stop.").arg(toDo);
     return tr("Waiting for units; Ctrl+C to stop.");
 }
 
@@ -159,17 +166,22 @@ QString CliAllUnits::unitLine(const UnitOutcome& outcome, bool json, const QStri
                     outcome.number, text);
 }
 
-QString CliAllUnits::summaryLine(bool json, bool verify, const ProvisionTally& tally)
+QString CliAllUnits::summaryLine(bool json, bool verify, const ProvisionTally& tally, int toDo)
 {
     const ProvisionRow::Result doneResult
         = verify ? ProvisionRow::Result::Verified : ProvisionRow::Result::WrittenUnverified;
-    return summaryLine(
-        json,
-        { { ProvisionLog::resultName(doneResult), tally.written() }, { QStringLiteral("failed"), tally.failed() } },
-        tally.skipped(),
-        (verify ? tr("%1 written and verified, %2 failed") : tr("%1 written (not verified), %2 failed"))
-            .arg(tally.written())
-            .arg(tally.failed()));
+    QJsonObject counts { { ProvisionLog::resultName(doneResult), tally.written() },
+                         { QStringLiteral("failed"), tally.failed() } };
+    if (toDo >= 0)
+        counts.insert(QStringLiteral("toDo"), toDo);
+    QString line
+        = summaryLine(json, counts, tally.skipped(),
+                      (verify ? tr("%1 written and verified, %2 failed") : tr("%1 written (not verified), %2 failed"))
+                          .arg(tally.written())
+                          .arg(tally.failed()));
+    if (!json && toDo >= 0)
+        line += tr(", %1 to do").arg(toDo);
+    return line;
 }
 
 CliAllUnits::UnitNames CliAllUnits::namesOf(const UnitOutcome& unit)
@@ -267,8 +279,9 @@ CliExitStatus CliAllUnits::provision(const QString& path, const Tavrin2QtCfg& pr
                  tally.add(outcome.state);
                  printLine(unitLine(outcome, json()));
              });
+    // With a list of numbers, how many of them are left for the next units.
     if (summary)
-        printLine(summaryLine(json(), settings.verify, tally));
+        printLine(summaryLine(json(), settings.verify, tally, policy->numbersLeft()));
     return tally.failed() > 0 ? ExitFailure : ExitSuccess;
 }
 
@@ -330,8 +343,8 @@ CliExitStatus CliAllUnits::readAll(const QString& folder)
         QString failure = entry.isFailure() ? (json() ? entry.englishMessage : entry.message) : QString();
         QString file;
         if (read && !entry.unreported.isEmpty() && !allowIncomplete) {
-            failure = ProvisionLog::oneLine(Tavrin2QtComm::unreportedText(entry.unreported))
-                + tr(" / Nothing was saved; --allow-incomplete saves them with their defaults.");
+            failure = ProvisionLog::sentencesOnOneLine(Tavrin2QtComm::unreportedText(entry.unreported))
+                + QLatin1Char(' ') + tr("Nothing was saved; --allow-incomplete saves them with their defaults.");
         } else if (read && !fitsFileName(entry.serial)) {
             failure = tr("its serial number \"%1\" cannot name a file; nothing was saved.")
                           .arg(SettingsPrinter::displayText(entry.serial));
@@ -345,7 +358,7 @@ CliExitStatus CliAllUnits::readAll(const QString& folder)
             if (names.contains(name))
                 failure = tr("another unit has the same serial number; nothing was saved.");
             else if (!CfgFile::save(entry.held, file, error))
-                failure = ProvisionLog::oneLine(error);
+                failure = ProvisionLog::sentencesOnOneLine(error);
             names.insert(name);
         }
         QString result;
@@ -365,32 +378,48 @@ CliExitStatus CliAllUnits::readAll(const QString& folder)
 QStringList CliAllUnits::differences(const Tavrin2QtCfg& profile, const Tavrin2QtCfg& held)
 {
     if (profile.tavrinType() != held.tavrinType())
-        return { tr("%1: file %2, Tavrin %3")
+        return { tr("%1: file holds %2, Tavrin holds %3")
                      .arg(SettingsPrinter::modelLabel(), Tavrin2QtComm::tavrinTypeName(profile.tavrinType()),
                           Tavrin2QtComm::tavrinTypeName(held.tavrinType())) };
-    return Tavrin2QtComm::settingsNotTaken(profile, held);
+    return Tavrin2QtComm::settingsNotHeld(profile, held);
 }
 
-CliExitStatus CliAllUnits::checkAll(const Tavrin2QtCfg& profile)
+CliExitStatus CliAllUnits::checkAll(const QString& path, const Tavrin2QtCfg& profile)
 {
+    // A numbered batch: each unit against the profile with the number the log gave it.
+    const bool numbered
+        = m_commandLine.isSet(QStringLiteral("number-from")) || m_commandLine.isSet(QStringLiteral("numbers"));
+    std::unique_ptr<ProvisionPolicy> policy;
+    if (numbered) {
+        ProfileRefusal refusal;
+        policy = ProvisionPolicy::forCheckingNumbers(settingsFor(m_commandLine, path, profile), refusal);
+        if (!policy)
+            refuse(refusal, path);
+    } else {
+        policy = readPolicy();
+    }
     const std::vector<UsbHid::Unit> units = attachedOrFail();
     int matching = 0;
     int differing = 0;
     int failed = 0;
     int skipped = 0;
-    const std::unique_ptr<ProvisionPolicy> policy = readPolicy();
     runUnits(units, UnitJob::Kind::Read, policy.get(), nullptr, [&](const UnitOutcome& entry) {
         // JSON reads the same in every language.
         const UntranslatedScope english(json());
         const bool read = entry.state == UnitState::Read;
         QString failure = entry.isFailure() ? (json() ? entry.englishMessage : entry.message) : QString();
         QStringList found;
-        if (read && !entry.unreported.isEmpty()) {
+        int number = 0;
+        if (read && numbered)
+            number = policy->numberToCheck(entry.serial, failure);
+        if (!failure.isEmpty()) {
+            // Failed as it is.
+        } else if (read && !entry.unreported.isEmpty()) {
             // Defaults in place of what the unit holds would be compared as though it held them.
-            failure
-                = tr("cannot be compared: ") + ProvisionLog::oneLine(Tavrin2QtComm::unreportedText(entry.unreported));
+            failure = tr("cannot be compared: ")
+                + ProvisionLog::sentencesOnOneLine(Tavrin2QtComm::unreportedText(entry.unreported));
         } else if (read) {
-            found = differences(profile, entry.held);
+            found = differences(number > 0 ? NumberedProfile::forUnit(profile, number) : profile, entry.held);
         }
         QString result;
         QString text;
@@ -405,8 +434,10 @@ CliExitStatus CliAllUnits::checkAll(const Tavrin2QtCfg& profile)
             result = QStringLiteral("differs");
             text = tr("differs: %1").arg(SettingsPrinter::displayText(found.join(QStringLiteral(" / "))));
         }
-        printLine(unitLine(json(), namesOf(entry), result, failure,
-                           { { QStringLiteral("differences"), QJsonArray::fromStringList(found) } }, 0, text));
+        QJsonObject fields { { QStringLiteral("differences"), QJsonArray::fromStringList(found) } };
+        if (numbered)
+            fields.insert(QStringLiteral("number"), numberValue(number));
+        printLine(unitLine(json(), namesOf(entry), result, failure, fields, number, text));
     });
     printLine(summaryLine(json(),
                           { { QStringLiteral("matches"), matching },

@@ -36,7 +36,8 @@ public:
     CliExitStatus writeAll(const QString& path, const Tavrin2QtCfg& profile);
     CliExitStatus writeOne(const QString& path, const Tavrin2QtCfg& profile, const UsbHid::Unit& unit);
     CliExitStatus readAll(const QString& folder);
-    CliExitStatus checkAll(const Tavrin2QtCfg& profile);
+    // Numbered (--number-from, --numbers, with --log): each unit against the profile with its number in.
+    CliExitStatus checkAll(const QString& path, const Tavrin2QtCfg& profile);
 
     // What names a unit in its line and in its JSON object.
     struct UnitNames
@@ -48,7 +49,7 @@ public:
         QString firmware;
     };
 
-    // The differences between a profile and a unit's settings, "label: sent ..., Tavrin holds ...".
+    // The differences between a profile and a unit's settings, "label: file holds ..., Tavrin holds ...".
     static QStringList differences(const Tavrin2QtCfg& profile, const Tavrin2QtCfg& held);
     // A unit written, or left alone (skipped), as it is printed when it ends: "#12 /dev/hidraw3 (port 1-1.3)
     // Tavrin II 00012345: written and verified (2.9 s)", or its JSON object.
@@ -58,9 +59,11 @@ public:
     // writing...", or its JSON object (event "writing").
     static QString writingLine(const UnitNames& unit, int number, bool json);
     // The station waits for units: "Waiting for units; Ctrl+C to stop.", or its JSON object (event "waiting").
-    static QString waitingLine(bool json);
-    // "8 written and verified, 0 failed, 1 skipped", or the summary object.
-    static QString summaryLine(bool json, bool verify, const ProvisionTally& tally);
+    // toDo: how many units remain, when known ("Waiting for units (3 to do); ...", field "toDo"); else -1.
+    static QString waitingLine(bool json, int toDo = -1);
+    // "8 written and verified, 0 failed, 1 skipped", or the summary object; ", 2 to do" (field "toDo") when
+    // toDo is known.
+    static QString summaryLine(bool json, bool verify, const ProvisionTally& tally, int toDo = -1);
 
     // What a run of the command line is started with: the profile and its file, the log, the numbering, the
     // units left out and the check. Throws CliFailure (usage) for numbering options that are not numbers.

@@ -260,7 +260,7 @@ void CliApp::check()
     // As the file would be written: the other model's settings are never sent.
     profile->replaceOutOfRangeValues();
     if (m_commandLine.isSet(QStringLiteral("all"))) {
-        m_status = CliAllUnits(m_commandLine, *m_out, *m_err).checkAll(*profile);
+        m_status = CliAllUnits(m_commandLine, *m_out, *m_err).checkAll(path, *profile);
         return;
     }
     if (json()) {
@@ -305,11 +305,11 @@ void CliApp::checkAsJson(const QString& path, const Tavrin2QtCfg& profile)
         if (unreported.isEmpty())
             found = CliAllUnits::differences(profile, held);
         else
-            failure = ProvisionLog::oneLine(notComparableText(path, unreported));
+            failure = ProvisionLog::sentencesOnOneLine(notComparableText(path, unreported));
     } catch (const SeveralTavrinsAttached&) {
         throw;
     } catch (const UsbHidException& e) {
-        failure = ProvisionLog::oneLine(e.message());
+        failure = ProvisionLog::sentencesOnOneLine(e.message());
     }
     QString result = QStringLiteral("matches");
     if (!failure.isEmpty())

@@ -90,9 +90,9 @@ CliCommandLine::CliCommandLine()
     addOption({ QStringLiteral("json") }, QString(), { Detect, Show, Diff, List, Read, Write, Check, Station });
     addOption({ QStringLiteral("all") }, QString(), { Read, Write, Check });
     addOption({ QStringLiteral("exclude-serial") }, QStringLiteral("SERIAL"), { Read, Write, Check, Station });
-    addOption({ QStringLiteral("log") }, QStringLiteral("FILE"), { Write, Station });
-    addOption({ QStringLiteral("number-from") }, QStringLiteral("N"), { Write, Station });
-    addOption({ QStringLiteral("numbers") }, QStringLiteral("LIST"), { Write, Station });
+    addOption({ QStringLiteral("log") }, QStringLiteral("FILE"), { Write, Check, Station });
+    addOption({ QStringLiteral("number-from") }, QStringLiteral("N"), { Write, Check, Station });
+    addOption({ QStringLiteral("numbers") }, QStringLiteral("LIST"), { Write, Check, Station });
     addOption({ QStringLiteral("again") }, QString(), { Station });
     addOption({ QStringLiteral("count") }, QStringLiteral("N"), { Station });
     addOption({ QStringLiteral("idle-exit") }, QStringLiteral("SECONDS"), { Station });
@@ -177,6 +177,17 @@ void CliCommandLine::checkOptions() const
     if (isSet(QStringLiteral("number-from")) && isSet(QStringLiteral("numbers")))
         throw CliFailure::usage(tr("--number-from and --numbers both number the units: give one of them.")
                                 + usageHint());
+    if (m_command == Check && (isSet(QStringLiteral("number-from")) || isSet(QStringLiteral("numbers")))) {
+        // The numbers units were given are in the log, nowhere else.
+        if (!all || value(QStringLiteral("log")).isEmpty())
+            throw CliFailure::usage(tr("A numbered check takes the numbers from the log: check --all --log LOG with "
+                                       "--number-from N or --numbers LIST.")
+                                    + usageHint());
+    } else if (m_command == Check && isSet(QStringLiteral("log"))) {
+        throw CliFailure::usage(tr("check takes --log only for a numbered check, with --number-from N or --numbers "
+                                   "LIST.")
+                                + usageHint());
+    }
     for (const QString& serial : m_parser.values(QStringLiteral("exclude-serial"))) {
         if (serial.isEmpty())
             throw CliFailure::usage(tr("--exclude-serial is empty: give the unit's serial number (see list).")
@@ -262,16 +273,22 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
             tr("Write the file also when the unit did not report some settings (they keep their defaults); "
                "without it such a read fails and writes nothing.") } }
     };
-    const HelpSection write {
-        tr("Options of write:"),
-        { { QStringLiteral("--no-verify"), tr("Do not read the unit back to check that it holds what was written.") },
-          { QStringLiteral("--log FILE"),
+    const HelpSection write { tr("Options of write:"),
+                              { { QStringLiteral("--no-verify"),
+                                  tr("Do not read the unit back to check that it holds what was written.") } } };
+    const HelpSection numbering {
+        tr("Options of write, and of check with --all:"),
+        { { QStringLiteral("--log FILE"),
             tr("Append a row for each unit tried to the provisioning log FILE (CSV; created with a header row), "
                "on disk before the unit's result is printed.") },
           { QStringLiteral("--number-from N"),
             tr("Number the units from N (1-9999): a Dalen unit's ID becomes its number, and {n} in a message "
                "text stands for it ({{ for a literal {).") },
-          { QStringLiteral("--numbers LIST"), tr("Number the units from a list, such as 12,14,20-35.") } }
+          { QStringLiteral("--numbers LIST"),
+            tr("Number the units from a list, such as 12,14,20-35; the summary says how many of them are left.") },
+          { QString(),
+            tr("check --all with --log and --number-from or --numbers checks a numbered batch: each unit against "
+               "FILE with the number the log gave it; a unit the log did not number with FILE fails.") } }
     };
     const HelpSection all {
         tr("Options of read, write and check:"),
@@ -294,14 +311,17 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
             { QStringLiteral("--again"), tr("Write units the log shows verified with this profile again.") },
             { QStringLiteral("--exclude-serial SERIAL"),
               tr("Leave the unit with this serial number alone (may be given more than once).") },
-            { QStringLiteral("--count N"), tr("Stop after N units were verified.") },
+            { QStringLiteral("--count N"),
+              tr("Stop after N units were verified; the first line and the summary say how many remain.") },
             { QStringLiteral("--idle-exit SECONDS"),
               tr("Stop after SECONDS in which no unit was in flight and none was plugged in.") },
             { QStringLiteral("--quiet"),
               tr("Print only each unit's end and the summary: no line when the station starts waiting or a "
                  "unit's write begins.") },
             { QStringLiteral("--number-from N"), tr("As with write; a number is used up only by a verified unit.") },
-            { QStringLiteral("--numbers LIST"), tr("As with write.") },
+            { QStringLiteral("--numbers LIST"),
+              tr("As with write; when they run out the station takes no more units, finishes those in flight and "
+                 "exits with status 1.") },
             { QStringLiteral("--json"), tr("One object per unit, then a summary object.") },
             { QString(),
               tr("Without --number-from or --numbers, numbering continues after the highest number of the log, if "
@@ -339,7 +359,7 @@ QList<CliCommandLine::HelpSection> CliCommandLine::helpSections() const
             { QStringLiteral("--vibe on|off"), tr("Vibration (default on).") },
         }
     };
-    return { commands, global, unit, read, write, all, json, station, alpha, zell };
+    return { commands, global, unit, read, write, numbering, all, json, station, alpha, zell };
 }
 
 QString CliCommandLine::helpText() const

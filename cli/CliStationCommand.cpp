@@ -39,8 +39,8 @@ int CliStationCommand::run()
     });
     connect(m_station, &HubStation::unitEnded, this, &CliStationCommand::unitEnded);
     // The station stops starting units by itself; those in flight end first.
-    connect(m_station, &Station::logUnwritable, this, [this](const QString& reason) {
-        m_logUnwritable = true;
+    connect(m_station, &Station::stoppedTakingUnits, this, [this](const QString& reason) {
+        m_stoppedTakingUnits = true;
         m_stopping = true;
         m_err << reason << Qt::endl;
     });
@@ -71,7 +71,7 @@ int CliStationCommand::run()
         CliAllUnits::refuse(refusal, m_options.profilePath);
     // The units there now are reported from the event loop: this line comes first.
     if (!m_options.quiet)
-        m_out << CliAllUnits::waitingLine(m_options.json) << Qt::endl;
+        m_out << CliAllUnits::waitingLine(m_options.json, toDo()) << Qt::endl;
     // The units there now are all there will be.
     if (m_options.presentOnly)
         stop();
@@ -79,7 +79,7 @@ int CliStationCommand::run()
         loop.exec();
 
     printSummary();
-    return m_tally.failed() == 0 && !m_logUnwritable ? ExitSuccess : ExitFailure;
+    return m_tally.failed() == 0 && !m_stoppedTakingUnits ? ExitSuccess : ExitFailure;
 }
 
 void CliStationCommand::unitEnded(const StationUnit& unit, const UnitOutcome& outcome)
@@ -152,5 +152,15 @@ void CliStationCommand::idleCheck()
 
 void CliStationCommand::printSummary()
 {
-    m_out << CliAllUnits::summaryLine(m_options.json, true, m_tally) << Qt::endl;
+    m_out << CliAllUnits::summaryLine(m_options.json, true, m_tally, toDo()) << Qt::endl;
+}
+
+int CliStationCommand::toDo() const
+{
+    int toDo = m_station->numbersLeft();
+    if (m_options.count > 0) {
+        const int counted = qMax(0, m_options.count - m_tally.written());
+        toDo = toDo < 0 ? counted : qMin(toDo, counted);
+    }
+    return toDo;
 }

@@ -54,6 +54,8 @@ private:
     void stop();
     void stopAtOnce();
     void printSummary();
+    // How many units remain, by --count and --numbers; -1 when neither says.
+    int toDo() const;
 
     Options m_options;
     std::shared_ptr<HidBackend> m_backend;
@@ -62,6 +64,6 @@ private:
     HubStation* m_station = nullptr;
     QTimer* m_idleTimer = nullptr;
     bool m_stopping = false;
-    bool m_logUnwritable = false;
+    bool m_stoppedTakingUnits = false;
     ProvisionTally m_tally;
 };

@@ -293,7 +293,8 @@ bool isXmlSpace(char c)
 
 // The archive reads the wrapper's end tag only in its destructor, where a failure would abort the
 // process; it is read here instead, so that a cut-off document is refused.
-void readWrapperEnd(std::istream& is)
+// cutOff: what is left is the beginning of that end tag at most.
+void readWrapperEnd(std::istream& is, bool& cutOff)
 {
     const std::string rest { std::istreambuf_iterator<char>(is), std::istreambuf_iterator<char>() };
     std::size_t at = 0;
@@ -305,8 +306,14 @@ void readWrapperEnd(std::istream& is)
     while (found && at < rest.size() && isXmlSpace(rest[at]))
         ++at;
     found = found && at < rest.size() && rest[at] == '>';
-    if (!found)
+    if (!found) {
+        std::size_t first = 0;
+        while (first < rest.size() && isXmlSpace(rest[first]))
+            ++first;
+        const std::size_t left = rest.size() - first;
+        cutOff = left < std::strlen(wrapperEndTag) && rest.compare(first, left, wrapperEndTag, left) == 0;
         throw archive_exception(archive_exception::input_stream_error);
+    }
 }
 } // namespace
 
@@ -444,27 +451,75 @@ std::unique_ptr<Tavrin2QtCfg> CfgArchive::thaw(const QString& text, QString& err
     std::istringstream is(utf8Bytes(text));
     is.imbue(std::locale::classic());
     auto cfg = std::make_unique<Tavrin2QtCfg>();
+    // The text ran out before the document did.
+    bool cutOff = false;
+    bool wrapperReached = false;
     try {
         TagCheckingArchive ar(is);
         ar >> make_nvp("Tavrin2QtCfg", *cfg);
-        readWrapperEnd(is);
+        // The rest is read whole: from here on its own check says whether it was cut off.
+        wrapperReached = true;
+        readWrapperEnd(is, cutOff);
         // The archive's destructor would look for the wrapper's end tag again; a failed stream stops it.
         is.setstate(std::ios::failbit);
     } catch (const archive_exception& e) {
-        qCWarning(lcConfig) << "Tavrin2QtCfg::thaw():" << e.what();
-        error = Tavrin2QtCfg::tr("Tavrin2QtCfg::thaw(): Got archive exception (%1 = %2)\n")
-                    .arg(e.code)
-                    .arg(archiveErrorText(e));
+        // The archive's own words are for the trace; the user gets a reason in plain words.
+        qCWarning(lcConfig).noquote() << "Tavrin2QtCfg::thaw(): archive exception" << e.code << "="
+                                      << archiveErrorText(e);
+        error = unreadableReason(text, &e, cutOff || (!wrapperReached && is.eof()));
         return nullptr;
     } catch (const std::exception& e) {
         qCWarning(lcConfig) << "Tavrin2QtCfg::thaw():" << e.what();
-        error = anotherExceptionText(text);
+        error = unreadableReason(text, nullptr, cutOff || (!wrapperReached && is.eof()));
         return nullptr;
     } catch (...) {
-        error = anotherExceptionText(text);
+        qCWarning(lcConfig) << "Tavrin2QtCfg::thaw(): an unknown exception";
+        error = unreadableReason(text, nullptr, cutOff || (!wrapperReached && is.eof()));
         return nullptr;
     }
     return cfg;
+}
+
+QString CfgArchive::unreadableReason(const QString& text, const std::exception* failure, bool cutOff)
+{
+    const QString start = text.trimmed();
+    if (start.isEmpty())
+        return Tavrin2QtCfg::tr("it is empty");
+    // Skipped by the reader as well.
+    const QString body = start.startsWith(QChar(0xFEFF)) ? start.mid(1).trimmed() : start;
+    // After the declarations comes an element, or nothing yet (cut off).
+    QString rest = body;
+    while (rest.startsWith(QLatin1String("<?")) || rest.startsWith(QLatin1String("<!"))) {
+        qsizetype end = rest.indexOf(QLatin1Char('>'));
+        // A document type with declarations of its own ends after them.
+        const qsizetype subset = rest.indexOf(QLatin1Char('['));
+        if (rest.startsWith(QLatin1String("<!")) && subset >= 0 && subset < end)
+            end = rest.indexOf(QLatin1String("]>"), subset) + 1;
+        rest = end <= 0 ? QString() : rest.mid(end + 1).trimmed();
+    }
+    if (!body.startsWith(QLatin1Char('<')) || (!rest.isEmpty() && !rest.startsWith(QLatin1Char('<'))))
+        return Tavrin2QtCfg::tr("it is not an XML document");
+    for (const QChar c : body) {
+        if (c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+            return Tavrin2QtCfg::tr("it holds bytes that are not text");
+    }
+    if (cutOff)
+        return Tavrin2QtCfg::tr("it ends too early");
+    if (const auto* xml = dynamic_cast<const xml_archive_exception*>(failure)) {
+        // Its code tells the kinds apart no better than its text.
+        static const char tagMismatch[] = "XML start/end tag mismatch";
+        if (std::strncmp(xml->what(), tagMismatch, std::strlen(tagMismatch)) == 0)
+            return Tavrin2QtCfg::tr("an element is missing or out of place");
+        return Tavrin2QtCfg::tr("it is not well-formed XML");
+    }
+    if (const auto* archive = dynamic_cast<const archive_exception*>(failure)) {
+        if (archive->code == archive_exception::invalid_signature)
+            return Tavrin2QtCfg::tr("it is an XML document of another kind");
+        if (archive->code == archive_exception::unsupported_version
+            || archive->code == archive_exception::unsupported_class_version)
+            return Tavrin2QtCfg::tr("it was written by a newer version");
+    }
+    return Tavrin2QtCfg::tr("a value in it cannot be read");
 }
 
 QString CfgArchive::anotherExceptionText(const QString& text)

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <exception>
 #include <memory>
 
 // Moves a Tavrin2QtCfg to and from the text of a configuration file, an XML document of the Boost
@@ -16,7 +17,12 @@ class CfgArchive
 {
 public:
     static QString freeze(const Tavrin2QtCfg& cfg, QString& error);
+    // error: why the text is no configuration, in a few plain words ("it ends too early"); the archive's
+    // own words go to the trace.
     static std::unique_ptr<Tavrin2QtCfg> thaw(const QString& text, QString& error);
+    // Why thaw could not read the text, from the text itself, the archive's exception (may be null) and
+    // whether the text ran out before the document did.
+    static QString unreadableReason(const QString& text, const std::exception* failure, bool cutOff);
 
     // The message of thaw for a failure other than the archive's; it echoes the document, cut short
     // after MaxEchoedLength characters so that a large file cannot fill the screen.

@@ -137,7 +137,7 @@ std::unique_ptr<Tavrin2QtCfg> CfgFile::load(const QString& path, QString& error)
     QString thawError;
     std::unique_ptr<Tavrin2QtCfg> cfg = Tavrin2QtCfg::thaw(text, thawError);
     if (!cfg) {
-        error = failureText(thawError, unableToLoadText());
+        error = unreadableText(path, thawError);
         return nullptr;
     }
     if (!checkLoadable(*cfg, error))
@@ -208,6 +208,11 @@ bool CfgFile::save(const Tavrin2QtCfg& cfg, const QString& path, QString& error)
 {
     const QString text = freezeForSave(cfg, error);
     return !text.isNull() && writeDocument(path, text, error);
+}
+
+QString CfgFile::unreadableText(const QString& fileName, const QString& reason)
+{
+    return tr("%1 is not a Tavrin configuration file (it could not be read as one: %2)").arg(fileName, reason);
 }
 
 QString CfgFile::failureText(const QString& layerError, const QString& fallback)

@@ -58,6 +58,9 @@ public:
     // freezeForSave, then writeDocument.
     static bool save(const Tavrin2QtCfg& cfg, const QString& path, QString& error);
 
+    // "FILE is not a Tavrin configuration file (it could not be read as one: REASON)", REASON being thaw's;
+    // every front end says it so, naming the file as its user gave it.
+    static QString unreadableText(const QString& fileName, const QString& reason);
     // The file layer's message, a line break and the fallback; the fallback alone when there is no message.
     static QString failureText(const QString& layerError, const QString& fallback);
     static QString unableToLoadText() { return tr("Unable to load config file"); }

@@ -169,7 +169,7 @@ public:
     // error; error is left alone on success.
     QString freeze(QString& error) const;
     // A new record from such a text (characters above U+00FF cannot occur in it); nullptr and error set
-    // when the text cannot be read.
+    // when the text cannot be read: a short reason in words, for CfgFile::unreadableText.
     static std::unique_ptr<Tavrin2QtCfg> thaw(const QString& text, QString& error);
 
     // A loaded record may hold values out of the setters' ranges: each is replaced by its setter's

@@ -109,6 +109,8 @@ public:
     // the model cannot hold as sent (repaging apart from the acknowledge page, the rest of a button
     // switched off, seconds) are compared as the unit keeps them.
     static QStringList settingsNotTaken(const Tavrin2QtCfg& sent, const Tavrin2QtCfg& held);
+    // The same comparison for a check, where nothing was sent: "label: file holds ..., Tavrin holds ...".
+    static QStringList settingsNotHeld(const Tavrin2QtCfg& profile, const Tavrin2QtCfg& held);
     // Throws, naming the field, when a text of the record cannot be sent whole (too long for one
     // command, holding the field separator, a control character or a character beyond Latin-1), and
     // naming the settings when the model cannot hold them together (Tavrin II's Repage without its
@@ -141,6 +143,7 @@ signals:
     void verifyStarted();
 
 private:
+    static QStringList settingsDiffering(const Tavrin2QtCfg& sent, const Tavrin2QtCfg& held, bool wasSent);
     // The frame of one operation: the first command takes the node's lock and drops stale input; the
     // outermost frame's end releases the lock.
     class Operation

@@ -70,6 +70,16 @@ QString valueText(const std::optional<QString>& value)
 
 QStringList Tavrin2QtComm::settingsNotTaken(const Tavrin2QtCfg& sent, const Tavrin2QtCfg& held)
 {
+    return settingsDiffering(sent, held, true);
+}
+
+QStringList Tavrin2QtComm::settingsNotHeld(const Tavrin2QtCfg& profile, const Tavrin2QtCfg& held)
+{
+    return settingsDiffering(profile, held, false);
+}
+
+QStringList Tavrin2QtComm::settingsDiffering(const Tavrin2QtCfg& sent, const Tavrin2QtCfg& held, bool wasSent)
+{
     Tavrin2QtCfg expected = sent;
     // Not settings: what the unit says about itself.
     expected.setFirmware(held.firmware());
@@ -81,11 +91,12 @@ QStringList Tavrin2QtComm::settingsNotTaken(const Tavrin2QtCfg& sent, const Tavr
         expected.setDtCancelMsgEnabled(sent.dtSecondaryPageEnabled() && sent.dtCancelMsgEnabled());
 
     QStringList notTaken;
+    // Nothing is sent in a check: there the profile holds a value, as the unit does.
     if (held.tavrinType() != expected.tavrinType())
-        notTaken << tr("Model: sent %1, Tavrin holds %2")
+        notTaken << (wasSent ? tr("Model: sent %1, Tavrin holds %2") : tr("Model: file holds %1, Tavrin holds %2"))
                         .arg(tavrinTypeName(expected.tavrinType()), tavrinTypeName(held.tavrinType()));
     for (const CfgFieldDifference& difference : CfgFieldList::differences(expected, held))
-        notTaken << tr("%1: sent %2, Tavrin holds %3")
+        notTaken << (wasSent ? tr("%1: sent %2, Tavrin holds %3") : tr("%1: file holds %2, Tavrin holds %3"))
                         .arg(difference.label, valueText(difference.first), valueText(difference.second));
     return notTaken;
 }

@@ -315,6 +315,8 @@ void HubStation::unitDone(const UnitOutcome& outcome)
     }
     report(unit);
     emit unitEnded(unit, outcome);
+    if (outcome.isFailure())
+        stopTakingUnitsIfUsedUp();
     Node& now = m_nodes[outcome.device];
     if (now.pluggedAgain && now.present) {
         now.pluggedAgain = false;
@@ -330,8 +332,19 @@ void HubStation::logFailed(const QString& error)
     if (m_logFailed)
         return;
     m_logFailed = true;
-    emit logUnwritable(
+    emit stoppedTakingUnits(
         tr("The log %1 cannot be written (%2); no more units are started.").arg(m_settings.logPath, error));
+    stop();
+}
+
+void HubStation::stopTakingUnitsIfUsedUp()
+{
+    // A unit plugged in after it could only fail the same way.
+    const QString reason = m_policy->noMoreUnitsReason();
+    if (reason.isNull() || m_numbersUsedUp)
+        return;
+    m_numbersUsedUp = true;
+    emit stoppedTakingUnits(tr("The station takes no more units: %1.").arg(reason));
     stop();
 }
 

@@ -54,6 +54,9 @@ public:
     // it, and starts when one of them fails. 0: no limit. Before start().
     void setLimit(int units) { m_limit = units; }
 
+    // With a list of numbers: how many of them are left for units; -1 without a list or before start().
+    int numbersLeft() const { return m_policy ? m_policy->numbersLeft() : -1; }
+
     // Tests: looks at the backend's units now instead of at the next tick (virtual units only).
     void lookForUnits();
 
@@ -98,6 +101,8 @@ private:
     void unitDone(const UnitOutcome& outcome);
     void allDone();
     void logFailed(const QString& error);
+    // Every number of the run is taken: says so once and stops.
+    void stopTakingUnitsIfUsedUp();
     void report(const StationUnit& unit);
     bool anyInFlight() const;
     bool atLimit() const;
@@ -117,4 +122,5 @@ private:
     bool m_running = false;
     bool m_stopping = false;
     bool m_logFailed = false;
+    bool m_numbersUsedUp = false;
 };

@@ -1,5 +1,12 @@
 #include "provisioning/ProvisionHistory.h"
 
+namespace {
+QString numberedKey(const QString& serial, const QString& profileSha256, int number)
+{
+    return serial + QLatin1Char('\n') + profileSha256 + QLatin1Char('\n') + QString::number(number);
+}
+} // namespace
+
 ProvisionHistory::ProvisionHistory(const QList<ProvisionRow>& rows)
 {
     for (const ProvisionRow& row : rows)
@@ -13,6 +20,7 @@ void ProvisionHistory::add(const ProvisionRow& row)
     if (row.number <= 0)
         return;
     m_highestNumber = qMax(m_highestNumber, row.number);
+    m_numberedWith.insert(numberedKey(row.serial, row.profileSha256, row.number));
     // A unit that failed after its number was written keeps it; an older log's failed row may name a number
     // another unit was given afterwards, and that unit holds it.
     if (row.result == ProvisionRow::Result::Failed) {
@@ -52,6 +60,12 @@ int ProvisionHistory::numberOf(const QString& serial) const
     const int failed = m_failedNumberOfSerial.value(serial);
     const QString* holder = failed > 0 ? failedHolderOf(failed) : nullptr;
     return holder && *holder == serial ? failed : 0;
+}
+
+int ProvisionHistory::numberWith(const QString& serial, const QString& profileSha256) const
+{
+    const int number = numberOf(serial);
+    return number > 0 && m_numberedWith.contains(numberedKey(serial, profileSha256, number)) ? number : 0;
 }
 
 QString ProvisionHistory::holderOf(int number) const

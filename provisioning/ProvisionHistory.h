@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 // What a log says about units already provisioned, for skipping them and for numbering. Serial numbers are
@@ -21,6 +22,8 @@ public:
     // The number the serial holds: the one it last carried in a row that was not failed, else that of its last
     // failed row while no other unit holds that number; 0 when none.
     int numberOf(const QString& serial) const;
+    // The number the serial holds (numberOf) when a row with this profile gave it that number; 0 otherwise.
+    int numberWith(const QString& serial, const QString& profileSha256) const;
     // The serial holding a number; empty when none.
     QString holderOf(int number) const;
     // Whether a unit holds the number (a unit of an older log may hold one without a serial).
@@ -39,5 +42,7 @@ private:
     // The last failed row of each serial and of each number: the number reached the unit before it failed.
     QHash<QString, int> m_failedNumberOfSerial;
     QHash<int, QString> m_failedSerialOfNumber;
+    // "serial\nsha\nnumber" of every numbered row: which profile gave a serial which number.
+    QSet<QString> m_numberedWith;
     int m_highestNumber = 0;
 };

@@ -435,6 +435,34 @@ QString ProvisionLog::oneLine(const QString& text)
     return lines.join(QStringLiteral(" / "));
 }
 
+QString ProvisionLog::sentencesOnOneLine(const QString& text)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
+    QString joined;
+    // The lines after one ending in a colon are the items of a list, to the end of the text.
+    bool inList = false;
+    for (const QString& line : text.split(lineBreak, Qt::SkipEmptyParts)) {
+        if (!joined.isEmpty()) {
+            const QChar last = joined.back();
+            const bool sentenceEnds = last == QLatin1Char('.') || last == QLatin1Char('!') || last == QLatin1Char('?');
+            if (last == QLatin1Char(':') && !inList) {
+                inList = true;
+                joined += QLatin1Char(' ');
+            } else if (inList) {
+                joined += QStringLiteral(" / ");
+            } else if (sentenceEnds || line.front().isLower()) {
+                // A line broken within a sentence goes on in lower case.
+                joined += QLatin1Char(' ');
+            } else {
+                // A line that ends without a full stop is a sentence of its own.
+                joined += QStringLiteral(". ");
+            }
+        }
+        joined += line;
+    }
+    return joined;
+}
+
 QString ProvisionLog::resultName(ProvisionRow::Result result)
 {
     switch (result) {

@@ -58,6 +58,9 @@ public:
     static QString profileSha256(const Tavrin2QtCfg& profile, QString& error);
     // A text on one line: its lines joined with " / ", empty lines left out.
     static QString oneLine(const QString& text);
+    // A message on one line as it is read out: its sentences joined with a space (a line that ends without a
+    // full stop gets one), the items of a list (the lines after one that ends in a colon) with " / ".
+    static QString sentencesOnOneLine(const QString& text);
     static QString resultName(ProvisionRow::Result result);
 
     static QByteArray headerLine();

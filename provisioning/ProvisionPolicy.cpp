@@ -74,19 +74,8 @@ std::unique_ptr<ProvisionPolicy> ProvisionPolicy::prepare(const ProvisionSetting
     for (const QString& serial : settings.leaveOutSerials)
         policy->m_leftOutSerials.insert(serial);
 
-    QString error;
-    // The hash both front ends log, so that each recognises the other's units.
-    policy->m_profileSha256 = ProvisionLog::profileSha256(settings.profile, error);
-    if (policy->m_profileSha256.isNull() && !settings.logPath.isEmpty()) {
-        refusal = { ProfileRefusal::Kind::Unusable, error };
+    if (!policy->readLog(refusal))
         return nullptr;
-    }
-    QList<ProvisionRow> rows;
-    if (!settings.logPath.isEmpty() && !ProvisionLog::read(settings.logPath, rows, error)) {
-        refusal = { ProfileRefusal::Kind::Unusable, error };
-        return nullptr;
-    }
-    policy->m_history = ProvisionHistory(rows);
     // The log's numbers stay with their units: no other unit is given one of them. Only the station goes on
     // numbering from the log unasked.
     if (settings.station || settings.numberFrom || settings.numbers)
@@ -98,6 +87,63 @@ std::unique_ptr<ProvisionPolicy> ProvisionPolicy::prepare(const ProvisionSetting
     // Sent as it is written: the other model's settings never reach a unit.
     policy->m_settings.profile.replaceOutOfRangeValues();
     return policy;
+}
+
+bool ProvisionPolicy::readLog(ProfileRefusal& refusal)
+{
+    QString error;
+    // The hash both front ends log, so that each recognises the other's units.
+    m_profileSha256 = ProvisionLog::profileSha256(m_settings.profile, error);
+    if (m_profileSha256.isNull() && !m_settings.logPath.isEmpty()) {
+        refusal = { ProfileRefusal::Kind::Unusable, error };
+        return false;
+    }
+    QList<ProvisionRow> rows;
+    if (!m_settings.logPath.isEmpty() && !ProvisionLog::read(m_settings.logPath, rows, error)) {
+        refusal = { ProfileRefusal::Kind::Unusable, error };
+        return false;
+    }
+    m_history = ProvisionHistory(rows);
+    return true;
+}
+
+std::unique_ptr<ProvisionPolicy> ProvisionPolicy::forCheckingNumbers(const ProvisionSettings& settings,
+                                                                     ProfileRefusal& refusal)
+{
+    std::unique_ptr<ProvisionPolicy> policy(new ProvisionPolicy);
+    policy->m_settings = settings;
+    for (const QString& serial : settings.leaveOutSerials)
+        policy->m_leftOutSerials.insert(serial);
+    if (!policy->readLog(refusal))
+        return nullptr;
+    return policy;
+}
+
+int ProvisionPolicy::numbersLeft() const
+{
+    return m_numbering && m_settings.numbers ? m_numbering->left() : -1;
+}
+
+QString ProvisionPolicy::noMoreUnitsReason() const
+{
+    return m_numbering && m_numbering->usedUp() ? m_numbering->noNumberLeftText() : QString();
+}
+
+int ProvisionPolicy::numberToCheck(const QString& serial, QString& why)
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    const int number = m_history.numberWith(serial, m_profileSha256);
+    if (number <= 0) {
+        why = tr("not provisioned with this profile");
+        return 0;
+    }
+    const bool inRun = m_settings.numbers ? m_settings.numbers->contains(number)
+                                          : number >= m_settings.numberFrom.value_or(UnitNumbering::FirstNumber);
+    if (!inRun) {
+        why = tr("numbered %1, which is not one of the numbers checked").arg(number);
+        return 0;
+    }
+    return number;
 }
 
 std::unique_ptr<ProvisionPolicy> ProvisionPolicy::forReading(const QStringList& leaveOutSerials)

@@ -91,6 +91,10 @@ public:
     static std::unique_ptr<ProvisionPolicy> prepare(const ProvisionSettings& settings, ProfileRefusal& refusal);
     // The policy of a read-only run: only the units left out are decided.
     static std::unique_ptr<ProvisionPolicy> forReading(const QStringList& leaveOutSerials);
+    // The policy of a numbered check: the log's history read, as for a write of the same profile, to tell
+    // each unit's number. Null and why when the log cannot be read.
+    static std::unique_ptr<ProvisionPolicy> forCheckingNumbers(const ProvisionSettings& settings,
+                                                               ProfileRefusal& refusal);
 
     const ProvisionSettings& settings() const { return m_settings; }
     const QString& profileSha256() const { return m_profileSha256; }
@@ -113,6 +117,13 @@ public:
     bool isLeftOut(const QString& device, const QString& serial);
     // The number the log or this run gave the serial; 0 when none.
     int numberOf(const QString& serial);
+    // With a list of numbers (--numbers): how many of them no unit holds yet; -1 without a list.
+    int numbersLeft() const;
+    // Why the run takes no more units (every number taken); null while it does.
+    QString noMoreUnitsReason() const;
+    // A numbered check: the number the log gave the serial with this profile, when it is one of the run's
+    // numbers; 0 and why the unit cannot be checked otherwise.
+    int numberToCheck(const QString& serial, QString& why);
 
     // "left out", as a unit's message says it.
     static QString leftOutText() { return tr("left out"); }
@@ -128,6 +139,8 @@ public:
 
 private:
     ProvisionPolicy() = default;
+    // The profile's hash and the log's history; false and why when they cannot be had.
+    bool readLog(ProfileRefusal& refusal);
     bool isLeftOutLocked(const QString& device, const QString& serial) const;
     // Why a unit cannot be written as the one it says it is; null when it can.
     QString identityRefusalLocked(const QString& device, const QString& serial) const;

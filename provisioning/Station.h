@@ -51,8 +51,8 @@ public:
 
 signals:
     void unitChanged(const StationUnit& unit);
-    // A row could not be written: no unit is started any more, those in flight end, then stopped() comes.
-    // reason is the sentence to show.
-    void logUnwritable(const QString& reason);
+    // The station takes no more units (a row could not be written, no number is left): no unit is started any
+    // more, those in flight end, then stopped() comes. reason is the sentence to show.
+    void stoppedTakingUnits(const QString& reason);
     void stopped();
 };

@@ -104,8 +104,48 @@ int UnitNumbering::acquire(const QString& serial, QString& error)
         m_given.insert(serial, number);
         return number;
     }
-    error = noNumberLeftText();
+    m_usedUp = true;
+    error = tr("no number left in %1").arg(listText(m_numbers));
     return 0;
+}
+
+QString UnitNumbering::noNumberLeftText() const
+{
+    return tr("no number left in %1").arg(listText(m_numbers));
+}
+
+int UnitNumbering::left() const
+{
+    const std::lock_guard<std::mutex> locker(m_mutex);
+    QSet<int> taken;
+    for (int number : std::as_const(m_given))
+        taken.insert(number);
+    int left = 0;
+    for (int number : std::as_const(m_numbers)) {
+        if (!taken.contains(number) && !m_history.isHeld(number))
+            ++left;
+    }
+    return left;
+}
+
+bool UnitNumbering::usedUp() const
+{
+    const std::lock_guard<std::mutex> locker(m_mutex);
+    return m_usedUp;
+}
+
+QString UnitNumbering::listText(const QList<int>& numbers)
+{
+    QStringList ranges;
+    for (qsizetype first = 0; first < numbers.size();) {
+        qsizetype last = first;
+        while (last + 1 < numbers.size() && numbers.at(last + 1) == numbers.at(last) + 1)
+            ++last;
+        ranges << (last == first ? QString::number(numbers.at(first))
+                                 : QStringLiteral("%1-%2").arg(numbers.at(first)).arg(numbers.at(last)));
+        first = last + 1;
+    }
+    return ranges.join(QLatin1Char(','));
 }
 
 void UnitNumbering::confirm(const QString& serial)

@@ -39,7 +39,7 @@ public:
 
     UnitNumbering(QList<int> numbers, const ProvisionHistory& history);
 
-    // The unit's number: the one it holds already, else the first free one; 0 and "no number left" when
+    // The unit's number: the one it holds already, else the first free one; 0 and noNumberLeftText() when
     // every number is taken.
     int acquire(const QString& serial, QString& error);
     // The number reached the unit: it is the unit's, verified or not.
@@ -48,12 +48,20 @@ public:
     // (the log's, or an earlier try's in this run).
     void release(const QString& serial);
 
-    static QString noNumberLeftText() { return tr("no number left"); }
+    // "no number left in 5,9-10": the unit's failure once every number of the run is taken.
+    QString noNumberLeftText() const;
+    // How many numbers no unit holds or was given yet.
+    int left() const;
+    // Whether a unit found no number left: the run takes no more units.
+    bool usedUp() const;
+    // "5,9-10": the numbers in ranges, as the installer gave them.
+    static QString listText(const QList<int>& numbers);
 
 private:
     QList<int> m_numbers;
     ProvisionHistory m_history;
     QHash<QString, int> m_given;
     QSet<QString> m_confirmed;
-    std::mutex m_mutex;
+    bool m_usedUp = false;
+    mutable std::mutex m_mutex;
 };

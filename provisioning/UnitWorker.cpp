@@ -12,10 +12,10 @@
 Q_LOGGING_CATEGORY(lcProvision, "tavrin.provision")
 
 namespace {
-// A failure's text on one line.
+// A failure's text on one line, its sentences kept.
 QString reasonOf(const QString& text)
 {
-    return ProvisionLog::oneLine(text);
+    return ProvisionLog::sentencesOnOneLine(text);
 }
 } // namespace
 

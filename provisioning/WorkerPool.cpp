@@ -76,7 +76,7 @@ ProvisionRow WorkerPool::rowOf(const UnitOutcome& outcome)
 
 QString WorkerPool::logFailedText(const QString& reason)
 {
-    return tr("its row could not be written to the log: %1").arg(ProvisionLog::oneLine(reason));
+    return tr("its row could not be written to the log: %1").arg(ProvisionLog::sentencesOnOneLine(reason));
 }
 
 void WorkerPool::start(const UnitJob& job)

@@ -171,6 +171,7 @@ private slots:
     void severalUnitsNeedAChoice();
     void listShowsEveryUnit();
     void listWithoutAUnitFails();
+    void unreadableFilesAreRefusedInWords();
     void checkAsJsonIsTheObjectOfCheckAll();
     void stationRehearsesOnTheUnitsPresentAtStart();
     void readAllAndCheckAllGoUnitByUnit();
@@ -348,12 +349,10 @@ void TestCliCommands::writeRefusesBeforeAnySetting_data()
         << false << false;
 
     const QString broken = "<?xml version=\"1.0\"?>\nnot a configuration";
-    QString thawError;
-    QVERIFY(!Tavrin2QtCfg::thaw(broken, thawError));
-    QVERIFY(!thawError.isEmpty());
-    const QString layerError = thawError.endsWith('\n') ? thawError : thawError + '\n';
-    QTest::newRow("broken file") << "tavrin2" << broken.toLatin1() << layerError + "Unable to load config file" << false
-                                 << true;
+    QTest::newRow("broken file") << "tavrin2" << broken.toLatin1()
+                                 << "%1 is not a Tavrin configuration file (it could not be read as one: it is not an "
+                                    "XML document)"
+                                 << false << true;
     // No file contents: the file is not there.
     QTest::newRow("missing file") << "tavrin2" << QByteArray() << "Could not read from %1" << false << true;
 }
@@ -803,6 +802,33 @@ void TestCliCommands::checkAsJsonIsTheObjectOfCheckAll()
     }
 }
 
+// A file that is no configuration is named as given, with a plain reason, whatever the command.
+void TestCliCommands::unreadableFilesAreRefusedInWords()
+{
+    QString error;
+    const QString golden = tavrinIIDocument().freeze(error);
+    const QList<std::tuple<QString, QByteArray, QString>> files {
+        { "empty.t2c", QByteArray(), "it is empty" },
+        { "garbage.t2c", QByteArray("PK\x03\x04 not a configuration"), "it is not an XML document" },
+        { "cut.t2c", golden.left(golden.size() / 2).toLatin1(), "it ends too early" },
+    };
+    const QString current = QDir::currentPath();
+    QDir::setCurrent(m_dir->path());
+    const auto restore = qScopeGuard([&] { QDir::setCurrent(current); });
+    for (const auto& [name, bytes, reason] : files) {
+        writeFile(name, bytes);
+        const QString expected
+            = name + " is not a Tavrin configuration file (it could not be read as one: " + reason + ")\n";
+        for (const QStringList& command :
+             { QStringList { "show", name }, QStringList { "--simulate", "tavrin2", "check", "--all", name },
+               QStringList { "--simulate", "tavrin2", "write", name } }) {
+            const CliRun run = runCli(command);
+            QCOMPARE(run.err, expected);
+            QCOMPARE(run.status, 1);
+        }
+    }
+}
+
 void TestCliCommands::listWithoutAUnitFails()
 {
     UsbHid::setBackend(std::make_unique<VirtualTavrinBus>());
@@ -917,7 +943,8 @@ void TestCliCommands::stationEndsAndLeavesOutAsItsOptionsSay()
     const CliRun counted
         = runCli({ "--simulate", "tavrin2,tavrin2,tavrin2", "station", profile, "--log", log, "--count", "2" });
     QCOMPARE(counted.status, 0);
-    QVERIFY2(counted.out.endsWith("\n2 written and verified, 0 failed\n"), qPrintable(counted.out));
+    QVERIFY2(counted.out.startsWith("Waiting for units (2 to do); Ctrl+C to stop.\n"), qPrintable(counted.out));
+    QVERIFY2(counted.out.endsWith("\n2 written and verified, 0 failed, 0 to do\n"), qPrintable(counted.out));
     QList<ProvisionRow> rows;
     QString error;
     QVERIFY2(ProvisionLog::read(log, rows, error), qPrintable(error));
@@ -1269,6 +1296,15 @@ void TestCliCommands::manualPageOffersTheParsersOptions()
     const QString help = runCli({ "--help" }).out;
     for (const QRegularExpressionMatch& match : option.globalMatch(help))
         QVERIFY2(offered.contains(match.captured(1)), qPrintable(match.captured(1)));
+    // The options are grouped by the commands they apply to alike in both.
+    QStringList helpGroups;
+    for (const QRegularExpressionMatch& match : QRegularExpression("\n(Options of [^\n]*):\n").globalMatch(help))
+        helpGroups << match.captured(1);
+    QStringList manualGroups;
+    for (const QRegularExpressionMatch& match : QRegularExpression("\n\\.SS (Options of [^\n]*)\n").globalMatch(manual))
+        manualGroups << match.captured(1);
+    QVERIFY(helpGroups.contains("Options of detect, read, write, check, program-alpha and program-zell"));
+    QCOMPARE(manualGroups, helpGroups);
 }
 
 QTEST_MAIN(TestCliCommands)

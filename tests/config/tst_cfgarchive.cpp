@@ -12,13 +12,6 @@
 #include <stdexcept>
 
 namespace {
-const char archiveError[] = "Tavrin2QtCfg::thaw(): Got archive exception (%1)\n";
-
-QString archiveErrorText(const char* codeAndText)
-{
-    return QString::fromLatin1(archiveError).arg(QLatin1String(codeAndText));
-}
-
 QString dataFile(const char* name)
 {
     QFile file(QStringLiteral(T2Q_TEST_DATA_DIR "/") + QLatin1String(name));
@@ -462,44 +455,46 @@ void TestCfgArchive::refused_data()
     QTest::addColumn<QString>("expectedError");
 
     const QString g = golden();
-    QTest::newRow("empty text") << QString() << archiveErrorText("8 = stream error");
-    QTest::newRow("not XML") << QStringLiteral("hello") << archiveErrorText("8 = stream error");
+    // A short reason in words; the archive's own text goes to the trace only.
+    const QString unreadableValue = QStringLiteral("a value in it cannot be read");
+    QTest::newRow("empty text") << QString() << QStringLiteral("it is empty");
+    QTest::newRow("not XML") << QStringLiteral("hello") << QStringLiteral("it is not an XML document");
     QTest::newRow("wrong signature") << edited(g, QStringLiteral("serialization::archive"),
                                                QStringLiteral("serialization::archivf"))
-                                     << archiveErrorText("3 = invalid signature");
+                                     << QStringLiteral("it is an XML document of another kind");
     QTest::newRow("bad declaration") << edited(g, QStringLiteral("<?xml version"), QStringLiteral("<?xml versio"))
-                                     << archiveErrorText("1 = unrecognized XML syntax");
+                                     << QStringLiteral("it is not well-formed XML");
     QTest::newRow("swapped elements") << edited(
         g,
         QStringLiteral("<_checkBoxRepageEnabled>0</_checkBoxRepageEnabled>\n"
                        "\t<_spinBoxRepageInterval>300</_spinBoxRepageInterval>"),
         QStringLiteral("<_spinBoxRepageInterval>300</_spinBoxRepageInterval>\n"
                        "\t<_checkBoxRepageEnabled>0</_checkBoxRepageEnabled>"))
-                                      << archiveErrorText("8 = stream error");
+                                      << unreadableValue;
     QTest::newRow("end tag mismatch") << edited(g, QStringLiteral("0</_spinBoxSysID>"),
                                                 QStringLiteral("0</_spinBoxSysId>"))
-                                      << archiveErrorText("1 = XML start/end tag mismatch");
+                                      << QStringLiteral("an element is missing or out of place");
     // Boost's own check of this tag reads as far past the expected name as the tag is long.
     QTest::newRow("huge end tag") << edited(g, QStringLiteral("0</_spinBoxSysID>"),
                                             QStringLiteral("0</_spinBoxSysID") + QString(1 << 22, QLatin1Char('D'))
                                                 + QLatin1Char('>'))
-                                  << archiveErrorText("1 = XML start/end tag mismatch");
+                                  << QStringLiteral("an element is missing or out of place");
     QTest::newRow("bool of 2") << edited(g, QStringLiteral("<_checkBoxDTBeepEnabled>0<"),
                                          QStringLiteral("<_checkBoxDTBeepEnabled>2<"))
-                               << archiveErrorText("8 = stream error");
+                               << unreadableValue;
     QTest::newRow("int beyond 32 bits") << edited(g, QStringLiteral("<_spinBoxAckPager>1<"),
                                                   QStringLiteral("<_spinBoxAckPager>4294967296<"))
-                                        << archiveErrorText("8 = stream error");
+                                        << unreadableValue;
     QTest::newRow("bad entity") << edited(g, QStringLiteral("<_lineEditFirmware>\n\t\t<isNull>1</isNull>\n\t\t<ascii>"),
                                           QStringLiteral("<_lineEditFirmware>\n\t\t<isNull>0</isNull>\n\t\t<ascii>&x;"))
-                                << archiveErrorText("1 = unrecognized XML syntax");
+                                << QStringLiteral("it is not well-formed XML");
     QTest::newRow("no root end tag") << edited(g, QStringLiteral("</Tavrin2QtCfg>\n"), QString())
-                                     << archiveErrorText("8 = stream error");
+                                     << QStringLiteral("it ends too early");
     QTest::newRow("no wrapper end tag") << edited(g, QStringLiteral("</boost_serialization>\n"), QString())
-                                        << archiveErrorText("8 = stream error");
+                                        << QStringLiteral("it ends too early");
     QTest::newRow("other wrapper end tag")
         << edited(g, QStringLiteral("</boost_serialization>"), QStringLiteral("</boost_serializations>"))
-        << archiveErrorText("8 = stream error");
+        << unreadableValue;
 }
 
 void TestCfgArchive::refused()
@@ -531,7 +526,7 @@ void TestCfgArchive::hostileCountRefusedQuickly()
         QString error;
         QVERIFY(!Tavrin2QtCfg::thaw(document, error));
         QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
-        QCOMPARE(error, archiveErrorText("8 = stream error"));
+        QCOMPARE(error, QStringLiteral("a value in it cannot be read"));
     }
 }
 
@@ -565,7 +560,7 @@ void TestCfgArchive::vectorBoundCountsRealItems()
     if (read)
         QCOMPARE(cfg->tavrinIIButtonCount(), items);
     else
-        QCOMPARE(error, archiveErrorText("8 = stream error"));
+        QCOMPARE(error, QStringLiteral("a value in it cannot be read"));
 }
 
 void TestCfgArchive::cutOffDocumentRefused()
@@ -578,7 +573,7 @@ void TestCfgArchive::cutOffDocumentRefused()
         QString error;
         const auto cfg = Tavrin2QtCfg::thaw(document.left(length), error);
         QVERIFY2(!cfg, qPrintable(QStringLiteral("read when cut after %1 characters").arg(length)));
-        QVERIFY2(error.startsWith(QLatin1String("Tavrin2QtCfg::thaw(): Got archive exception (")), qPrintable(error));
+        QCOMPARE(error, length == 0 ? QStringLiteral("it is empty") : QStringLiteral("it ends too early"));
     }
     qInfo("%lld cut-off documents refused in %lld ms", static_cast<long long>(document.size() - 1), timer.elapsed());
     QString error;

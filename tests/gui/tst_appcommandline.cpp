@@ -249,7 +249,10 @@ void TestAppCommandLine::fileAtStartLoadsAsLoadDoes()
         KIT_VERIFY_SAME(m_window->uiSettings(), kit::shownPart(cfg));
     } else {
         QVERIFY(m_prompter->verifyDone());
-        QVERIFY2(m_prompter->calls().constLast().text.contains(QStringLiteral("Unable to load config file"))
+        QVERIFY2(m_prompter->calls().constLast().text
+                         == path
+                             + QStringLiteral(" is not a Tavrin configuration file (it could not be read as one: it "
+                                              "is not an XML document)")
                      || damage == "missing",
                  qPrintable(m_prompter->calls().constLast().text));
         QCOMPARE(int(m_window->selectedType()), int(TavrinII));

@@ -2,6 +2,7 @@
 
 #include "config/CfgFieldList.h"
 #include "config/CfgFile.h"
+#include "provisioning/NumberedProfile.h"
 #include "provisioning/ProvisionLog.h"
 #include "protocol/Tavrin2QtComm.h"
 
@@ -184,7 +185,8 @@ void TestHidrawWriteAll::eachFailureStaysWithItsUnitAndIsLogged()
         QVERIFY2(lineOf(serial).startsWith(QLatin1String("written and verified (")), qPrintable(all.out));
     QVERIFY2(lineOf(QStringLiteral("00030001"))
                  .startsWith(QLatin1String(
-                     "FAILED: Tavrin response indicates an error was / encountered performing current operation")),
+                     "FAILED: Tavrin response indicates an error was encountered performing current operation. "
+                     "Tavrin refused RID (System ID)")),
              qPrintable(all.out));
     QVERIFY2(lineOf(QStringLiteral("00030002")).startsWith(QLatin1String("FAILED: unplugged before it was verified: ")),
              qPrintable(all.out));
@@ -265,7 +267,7 @@ void TestHidrawWriteAll::eachUnitGetsItsOwnNumber()
     QCOMPARE(all.status, 1);
     QStringList lines = all.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 5);
-    QCOMPARE(lines.takeLast(), QStringLiteral("3 written and verified, 1 failed"));
+    QCOMPARE(lines.takeLast(), QStringLiteral("3 written and verified, 1 failed, 0 to do"));
     QList<ProvisionRow> rows;
     QVERIFY2(ProvisionLog::read(log, rows, error), qPrintable(error));
     QCOMPARE(rows.size(), 4);
@@ -273,7 +275,7 @@ void TestHidrawWriteAll::eachUnitGetsItsOwnNumber()
     for (const ProvisionRow& row : rows) {
         const QString unit = QStringLiteral("dalen%1").arg(row.serial.right(1));
         if (row.result == ProvisionRow::Result::Failed) {
-            QCOMPARE(row.message, QStringLiteral("no number left"));
+            QCOMPARE(row.message, QStringLiteral("no number left in 12-14"));
             QCOMPARE(row.number, 0);
             for (const QString& command : hidraw::transcript(unit))
                 QCOMPARE(command, QStringLiteral("READ"));
@@ -290,6 +292,45 @@ void TestHidrawWriteAll::eachUnitGetsItsOwnNumber()
                  qPrintable(hidraw::transcript(unit).join(QLatin1Char('\n'))));
     }
     QCOMPARE(numbers, (QSet<int> { 12, 13, 14 }));
+
+    // Checked as the batch it was: each unit against the profile with its own number in; the unit the log did
+    // not number fails, and one changed since says what the file holds for it.
+    const ProvisionRow* changed = nullptr;
+    for (const ProvisionRow& row : rows) {
+        if (row.number == 13)
+            changed = &row;
+    }
+    QVERIFY(changed);
+    Tavrin2QtCfg other = NumberedProfile::forUnit(*cfg, 13);
+    other.setDtBtn1SettingMsg(QStringLiteral("Table 99"));
+    const QString otherPath = m_dir.filePath(QStringLiteral("other.t2c"));
+    QVERIFY2(CfgFile::save(other, otherPath, error), qPrintable(error));
+    QCOMPARE(run({ QStringLiteral("write"), QStringLiteral("--device"), changed->device, otherPath }).status, 0);
+    const Result checked = run({ QStringLiteral("check"), QStringLiteral("--all"), QStringLiteral("--numbers"),
+                                 QStringLiteral("12-14"), QStringLiteral("--log"), log, profile });
+    QCOMPARE(checked.status, 1);
+    lines = checked.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.takeLast(), QStringLiteral("2 match, 1 differ, 1 failed"));
+    lines.sort();
+    QCOMPARE(lines.size(), 4);
+    for (const ProvisionRow& row : rows) {
+        const QString label = (row.number > 0 ? QStringLiteral("#%1 ").arg(row.number) : QString()) + row.device
+            + QStringLiteral(" (port ") + row.port + QStringLiteral(") Dalen Tavrin ") + row.serial
+            + QStringLiteral(": ");
+        QString expected = label + QStringLiteral("matches");
+        if (row.number == 0)
+            expected = label + QStringLiteral("FAILED: not provisioned with this profile");
+        else if (row.number == 13)
+            expected
+                = label + QStringLiteral("differs: Button message: file holds \"Table 13\", Tavrin holds \"Table 99\"");
+        QVERIFY2(lines.contains(expected), qPrintable(checked.out));
+    }
+    // The numbers come from the log only.
+    const Result unlogged = run({ QStringLiteral("check"), QStringLiteral("--all"), QStringLiteral("--numbers"),
+                                  QStringLiteral("12-14"), profile });
+    QCOMPARE(unlogged.status, 2);
+    QVERIFY2(unlogged.err.startsWith(QLatin1String("A numbered check takes the numbers from the log")),
+             qPrintable(unlogged.err));
 }
 
 void TestHidrawWriteAll::aNumberThatMakesATextTooLongIsRefusedBeforeSending()
