@@ -312,6 +312,10 @@ Please shorten it; the file was not loaded.</source>
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 is not a Tavrin configuration file (it could not be read as one: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CliAllUnits</name>
@@ -372,10 +376,6 @@ Please shorten it; the file was not loaded.</source>
         <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
-        <source> / Nothing was saved; --allow-incomplete saves them with their defaults.</source>
-        <translation> / Es wurde nichts gespeichert; mit --allow-incomplete werden fehlende Einstellungen mit ihren Standardwerten gespeichert.</translation>
-    </message>
-    <message>
         <source>its serial number &quot;%1&quot; cannot name a file; nothing was saved.</source>
         <translation>die Seriennummer „%1“ taugt nicht als Dateiname; es wurde nichts gespeichert.</translation>
     </message>
@@ -392,10 +392,6 @@ Please shorten it; the file was not loaded.</source>
         <translation>%1 gespeichert, %2 fehlgeschlagen</translation>
     </message>
     <message>
-        <source>%1: file %2, Tavrin %3</source>
-        <translation>%1: Datei %2, Tavrin %3</translation>
-    </message>
-    <message>
         <source>cannot be compared: </source>
         <translation>nicht vergleichbar: </translation>
     </message>
@@ -410,6 +406,22 @@ Please shorten it; the file was not loaded.</source>
     <message>
         <source>%1 match, %2 differ, %3 failed</source>
         <translation>%1 stimmen überein, %2 weichen ab, %3 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Waiting for units (%1 to do); Ctrl+C to stop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 to do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was saved; --allow-incomplete saves them with their defaults.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: file holds %2, Tavrin holds %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -630,10 +642,6 @@ Please shorten it; the file was not loaded.</source>
         <translation>Die Geräte ab N nummerieren (1-9999): Die ID eines Dalen-Geräts wird seine Nummer, und {n} in einem Nachrichtentext steht für sie ({{ für ein wörtliches {).</translation>
     </message>
     <message>
-        <source>Number the units from a list, such as 12,14,20-35.</source>
-        <translation>Die Geräte nach einer Liste nummerieren, etwa 12,14,20-35.</translation>
-    </message>
-    <message>
         <source>Options of read, write and check:</source>
         <translation>Optionen von read, write und check:</translation>
     </message>
@@ -666,20 +674,12 @@ Please shorten it; the file was not loaded.</source>
         <translation>Das Gerät mit dieser Seriennummer auslassen (mehrfach angebbar).</translation>
     </message>
     <message>
-        <source>Stop after N units were verified.</source>
-        <translation>Nach N verifizierten Geräten anhalten.</translation>
-    </message>
-    <message>
         <source>Stop after SECONDS in which no unit was in flight and none was plugged in.</source>
         <translation>Nach SECONDS Sekunden anhalten, in denen kein Gerät in Arbeit war und keines eingesteckt wurde.</translation>
     </message>
     <message>
         <source>As with write; a number is used up only by a verified unit.</source>
         <translation>Wie bei write; eine Nummer wird nur von einem verifizierten Gerät verbraucht.</translation>
-    </message>
-    <message>
-        <source>As with write.</source>
-        <translation>Wie bei write.</translation>
     </message>
     <message>
         <source>One object per unit, then a summary object.</source>
@@ -782,6 +782,34 @@ Please shorten it; the file was not loaded.</source>
 and lists and compares configuration files (.t2c) of the window and of this command.</source>
         <translation>Konfiguriert das angeschlossene Tavrin-Gerät über die Befehlszeile, für Installateure, die viele Geräte einrichten,
 und listet und vergleicht Konfigurationsdateien (.t2c) des Fensters und dieses Befehls.</translation>
+    </message>
+    <message>
+        <source>A numbered check takes the numbers from the log: check --all --log LOG with --number-from N or --numbers LIST.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check takes --log only for a numbered check, with --number-from N or --numbers LIST.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options of write, and of check with --all:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number the units from a list, such as 12,14,20-35; the summary says how many of them are left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check --all with --log and --number-from or --numbers checks a numbered batch: each unit against FILE with the number the log gave it; a unit the log did not number with FILE fails.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop after N units were verified; the first line and the summary say how many remain.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As with write; when they run out the station takes no more units, finishes those in flight and exits with status 1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2337,6 +2365,10 @@ Tavrin</source>
         <source>stopped before it was verified</source>
         <translation>angehalten, bevor es verifiziert war</translation>
     </message>
+    <message>
+        <source>The station takes no more units: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Latin1Text</name>
@@ -2484,6 +2516,14 @@ höchstens 3 Zeilen und 48 Zeichen
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>not provisioned with this profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>numbered %1, which is not one of the numbers checked</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2555,18 +2595,48 @@ höchstens 3 Zeilen und 48 Zeichen
 </translation>
     </message>
     <message>
-        <source>Tavrin2QtCfg::thaw(): Got archive exception (%1 = %2)
-</source>
-        <translation>Tavrin2QtCfg::thaw(): Archiv-Ausnahme erhalten (%1 = %2)
-</translation>
-    </message>
-    <message>
         <source>Tavrin2QtCfg::thaw(): Got another exception while reading:
 %1
 </source>
         <translation>Tavrin2QtCfg::thaw(): Weitere Ausnahme beim Lesen:
 %1
 </translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not an XML document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds bytes that are not text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends too early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an element is missing or out of place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is an XML document of another kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was written by a newer version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value in it cannot be read</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2866,6 +2936,14 @@ Please remove it; nothing was sent.</source>
 Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Model: file holds %1, Tavrin holds %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: file holds %2, Tavrin holds %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UnitNumbering</name>
@@ -2886,8 +2964,8 @@ Nothing was sent.</source>
         <translation>„%1“ ist keine Zahl.</translation>
     </message>
     <message>
-        <source>no number left</source>
-        <translation>keine Nummer mehr frei</translation>
+        <source>no number left in %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -312,6 +312,10 @@ Please shorten it; the file was not loaded.</numerusform>
 Please shorten it; the file was not loaded.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 is not a Tavrin configuration file (it could not be read as one: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CliAllUnits</name>
@@ -372,10 +376,6 @@ Please shorten it; the file was not loaded.</numerusform>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> / Nothing was saved; --allow-incomplete saves them with their defaults.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>its serial number &quot;%1&quot; cannot name a file; nothing was saved.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -392,10 +392,6 @@ Please shorten it; the file was not loaded.</numerusform>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: file %2, Tavrin %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>cannot be compared: </source>
         <translation type="unfinished"></translation>
     </message>
@@ -409,6 +405,22 @@ Please shorten it; the file was not loaded.</numerusform>
     </message>
     <message>
         <source>%1 match, %2 differ, %3 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for units (%1 to do); Ctrl+C to stop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 to do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was saved; --allow-incomplete saves them with their defaults.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: file holds %2, Tavrin holds %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -630,10 +642,6 @@ Please shorten it; the file was not loaded.</numerusform>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Number the units from a list, such as 12,14,20-35.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Options of read, write and check:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -666,19 +674,11 @@ Please shorten it; the file was not loaded.</numerusform>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Stop after N units were verified.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Stop after SECONDS in which no unit was in flight and none was plugged in.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>As with write; a number is used up only by a verified unit.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>As with write.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -780,6 +780,34 @@ Please shorten it; the file was not loaded.</numerusform>
     <message>
         <source>Configures the attached Tavrin unit from the command line, for installers who set up many units,
 and lists and compares configuration files (.t2c) of the window and of this command.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A numbered check takes the numbers from the log: check --all --log LOG with --number-from N or --numbers LIST.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check takes --log only for a numbered check, with --number-from N or --numbers LIST.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options of write, and of check with --all:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number the units from a list, such as 12,14,20-35; the summary says how many of them are left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check --all with --log and --number-from or --numbers checks a numbered batch: each unit against FILE with the number the log gave it; a unit the log did not number with FILE fails.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop after N units were verified; the first line and the summary say how many remain.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As with write; when they run out the station takes no more units, finishes those in flight and exits with status 1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2304,6 +2332,10 @@ Tavrin</source>
         <source>stopped before it was verified</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The station takes no more units: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Latin1Text</name>
@@ -2449,6 +2481,14 @@ up to 3 lines and 48 characters max
             <numerusform>%1: %n characters (at most %2)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>not provisioned with this profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>numbered %1, which is not one of the numbers checked</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2519,14 +2559,45 @@ up to 3 lines and 48 characters max
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tavrin2QtCfg::thaw(): Got archive exception (%1 = %2)
+        <source>Tavrin2QtCfg::thaw(): Got another exception while reading:
+%1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tavrin2QtCfg::thaw(): Got another exception while reading:
-%1
-</source>
+        <source>it is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not an XML document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds bytes that are not text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends too early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an element is missing or out of place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is an XML document of another kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was written by a newer version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value in it cannot be read</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2818,6 +2889,14 @@ Please remove it; nothing was sent.</source>
 Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Model: file holds %1, Tavrin holds %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: file holds %2, Tavrin holds %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UnitNumbering</name>
@@ -2838,7 +2917,7 @@ Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>no number left</source>
+        <source>no number left in %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

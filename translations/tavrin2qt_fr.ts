@@ -312,6 +312,10 @@ Please shorten it; the file was not loaded.</source>
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 is not a Tavrin configuration file (it could not be read as one: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CliAllUnits</name>
@@ -372,10 +376,6 @@ Please shorten it; the file was not loaded.</source>
         <translation>Impossible de créer le dossier %1.</translation>
     </message>
     <message>
-        <source> / Nothing was saved; --allow-incomplete saves them with their defaults.</source>
-        <translation> / Rien n&apos;a été enregistré&#xa0;; --allow-incomplete les enregistre avec leurs valeurs par défaut.</translation>
-    </message>
-    <message>
         <source>its serial number &quot;%1&quot; cannot name a file; nothing was saved.</source>
         <translation>son numéro de série «&#xa0;%1&#xa0;» ne peut pas servir de nom de fichier&#xa0;; rien n&apos;a été enregistré.</translation>
     </message>
@@ -392,10 +392,6 @@ Please shorten it; the file was not loaded.</source>
         <translation>%1 enregistrée(s), %2 en échec</translation>
     </message>
     <message>
-        <source>%1: file %2, Tavrin %3</source>
-        <translation>%1&#xa0;: fichier %2, Tavrin %3</translation>
-    </message>
-    <message>
         <source>cannot be compared: </source>
         <translation>comparaison impossible&#xa0;: </translation>
     </message>
@@ -410,6 +406,22 @@ Please shorten it; the file was not loaded.</source>
     <message>
         <source>%1 match, %2 differ, %3 failed</source>
         <translation>%1 identique(s), %2 différente(s), %3 en échec</translation>
+    </message>
+    <message>
+        <source>Waiting for units (%1 to do); Ctrl+C to stop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 to do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was saved; --allow-incomplete saves them with their defaults.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: file holds %2, Tavrin holds %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -630,10 +642,6 @@ Please shorten it; the file was not loaded.</source>
         <translation>Numérote les unités à partir de N (1-9999)&#xa0;: l&apos;ID d&apos;une unité Dalen devient son numéro, et {n} dans un texte de message le remplace ({{ pour une accolade { littérale).</translation>
     </message>
     <message>
-        <source>Number the units from a list, such as 12,14,20-35.</source>
-        <translation>Numérote les unités d&apos;après une liste, par exemple 12,14,20-35.</translation>
-    </message>
-    <message>
         <source>Options of read, write and check:</source>
         <translation>Options de read, write et check&#xa0;:</translation>
     </message>
@@ -666,20 +674,12 @@ Please shorten it; the file was not loaded.</source>
         <translation>Exclut l&apos;unité ayant ce numéro de série (peut être indiqué plusieurs fois).</translation>
     </message>
     <message>
-        <source>Stop after N units were verified.</source>
-        <translation>S&apos;arrête après la vérification de N unités.</translation>
-    </message>
-    <message>
         <source>Stop after SECONDS in which no unit was in flight and none was plugged in.</source>
         <translation>S&apos;arrête après SECONDES sans aucune unité en cours ni aucun branchement.</translation>
     </message>
     <message>
         <source>As with write; a number is used up only by a verified unit.</source>
         <translation>Comme pour write&#xa0;; un numéro n&apos;est consommé que par une unité vérifiée.</translation>
-    </message>
-    <message>
-        <source>As with write.</source>
-        <translation>Comme pour write.</translation>
     </message>
     <message>
         <source>One object per unit, then a summary object.</source>
@@ -782,6 +782,34 @@ Please shorten it; the file was not loaded.</source>
 and lists and compares configuration files (.t2c) of the window and of this command.</source>
         <translation>Configure l&apos;unité Tavrin branchée depuis la ligne de commande, pour les installateurs qui préparent de nombreuses unités,
 et liste et compare les fichiers de configuration (.t2c) de la fenêtre et de cette commande.</translation>
+    </message>
+    <message>
+        <source>A numbered check takes the numbers from the log: check --all --log LOG with --number-from N or --numbers LIST.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check takes --log only for a numbered check, with --number-from N or --numbers LIST.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options of write, and of check with --all:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number the units from a list, such as 12,14,20-35; the summary says how many of them are left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check --all with --log and --number-from or --numbers checks a numbered batch: each unit against FILE with the number the log gave it; a unit the log did not number with FILE fails.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop after N units were verified; the first line and the summary say how many remain.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As with write; when they run out the station takes no more units, finishes those in flight and exits with status 1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2337,6 +2365,10 @@ Tavrin</translation>
         <source>stopped before it was verified</source>
         <translation>arrêtée avant d&apos;être vérifiée</translation>
     </message>
+    <message>
+        <source>The station takes no more units: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Latin1Text</name>
@@ -2484,6 +2516,14 @@ up to 3 lines and 48 characters max
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>not provisioned with this profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>numbered %1, which is not one of the numbers checked</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2555,18 +2595,48 @@ up to 3 lines and 48 characters max
 </translation>
     </message>
     <message>
-        <source>Tavrin2QtCfg::thaw(): Got archive exception (%1 = %2)
-</source>
-        <translation>Tavrin2QtCfg::thaw()&#xa0;: exception d&apos;archive reçue (%1 = %2)
-</translation>
-    </message>
-    <message>
         <source>Tavrin2QtCfg::thaw(): Got another exception while reading:
 %1
 </source>
         <translation>Tavrin2QtCfg::thaw()&#xa0;: autre exception reçue pendant la lecture&#xa0;:
 %1
 </translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not an XML document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds bytes that are not text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends too early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an element is missing or out of place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is an XML document of another kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was written by a newer version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value in it cannot be read</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2866,6 +2936,14 @@ Please remove it; nothing was sent.</source>
 Nothing was sent.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Model: file holds %1, Tavrin holds %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: file holds %2, Tavrin holds %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UnitNumbering</name>
@@ -2886,8 +2964,8 @@ Nothing was sent.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre.</translation>
     </message>
     <message>
-        <source>no number left</source>
-        <translation>plus aucun numéro disponible</translation>
+        <source>no number left in %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
