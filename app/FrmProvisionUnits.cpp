@@ -1,6 +1,7 @@
 #include "app/FrmProvisionUnits.h"
 
 #include "config/CfgFile.h"
+#include "config/DisplayText.h"
 #include "provisioning/ProvisionLog.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "provisioning/HubStation.h"
@@ -24,12 +25,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QResizeEvent>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 FrmProvisionUnits::StationFactory stationFactory;
@@ -315,6 +319,7 @@ void FrmProvisionUnits::start()
     connect(
         station.get(), &Station::logUnwritable, this,
         [this](const QString& reason) {
+            m_stopReason = reason;
             m_stopping = true;
             m_stop->setEnabled(false);
             m_stop->setText(tr("Stopping..."));
@@ -323,6 +328,12 @@ void FrmProvisionUnits::start()
         },
         Qt::QueuedConnection);
     m_station = std::move(station);
+    // Started again after Stop: a run of its own, counted afresh.
+    m_table->setRowCount(0);
+    m_units.clear();
+    m_tally = ProvisionTally();
+    m_stopReason.clear();
+    m_closeWhenStopped = false;
     // The window lets go of its unit before the station looks for units.
     emit runningChanged(true);
     m_pages->setCurrentIndex(1);
@@ -345,6 +356,7 @@ void FrmProvisionUnits::start()
     m_clock->start();
     refreshElapsed();
     refreshCounters();
+    refreshStateLine();
     m_start->setEnabled(false);
     m_stop->setEnabled(true);
     m_close->setEnabled(false);
@@ -360,6 +372,7 @@ void FrmProvisionUnits::stop()
     m_stop->setEnabled(false);
     m_stop->setText(tr("Stopping..."));
     m_station->stop();
+    refreshStateLine();
     refreshRowButtons();
 }
 
@@ -376,23 +389,70 @@ void FrmProvisionUnits::stationStopped()
     m_stop->setEnabled(false);
     m_close->setEnabled(true);
     m_close->setFocus();
+    refreshStateLine();
     refreshRowButtons();
+    // The same set-up starts again.
+    refreshStartButton();
     emit runningChanged(false);
+    if (std::exchange(m_closeWhenStopped, false))
+        QDialog::reject();
+}
+
+bool FrmProvisionUnits::mayClose()
+{
+    if (!m_station)
+        return true;
+    // Escape or the window's close button must not abandon units being written.
+    const int units = unitsInFlight();
+    if (units > 0 && !m_stopping) {
+        Prompter::instance().information(this, tr("Provision Units"),
+                                         units == 1 ? tr("Press Stop first: 1 unit is being written")
+                                                    : tr("Press Stop first: %1 units are being written").arg(units));
+        return false;
+    }
+    // Nothing being written (or Stop pressed already): the station stops and the dialog closes when it has.
+    m_closeWhenStopped = true;
+    stop();
+    return false;
 }
 
 void FrmProvisionUnits::reject()
 {
-    // Escape or the window's close button must not abandon units being written: Stop first.
-    if (m_station)
-        return;
-    QDialog::reject();
+    if (mayClose())
+        QDialog::reject();
 }
 
 void FrmProvisionUnits::closeEvent(QCloseEvent* event)
 {
-    if (m_station) {
+    if (!mayClose()) {
         event->ignore();
         return;
     }
     QDialog::closeEvent(event);
+}
+
+void FrmProvisionUnits::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    // The number grows with the window, to be read from further off on a larger screen.
+    const QFont large = numberFont();
+    for (int row = 0; row < m_table->rowCount(); ++row)
+        m_table->item(row, NumberColumn)->setFont(large);
+}
+
+QStringList FrmProvisionUnits::stopAtOnce()
+{
+    QStringList left;
+    auto* station = qobject_cast<HubStation*>(m_station.get());
+    if (!station)
+        return left;
+    // Logged failed by the station, and shown so, with the number each holds once its write began.
+    for (StationUnit unit : station->abandonUnitsInFlight()) {
+        left << displayText(unit.serialNumber.isEmpty() ? unit.device
+                                                        : QStringLiteral("%1 %2").arg(unit.device, unit.serialNumber));
+        unit.state = UnitState::Failed;
+        unit.detail = HubStation::abandonedText();
+        showUnit(unit);
+    }
+    return left;
 }
