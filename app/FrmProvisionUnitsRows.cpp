@@ -209,10 +209,6 @@ void FrmProvisionUnits::showUnit(const StationUnit& unit)
         m_table->item(row, DeviceColumn)->setData(Qt::UserRole, unit.device);
         m_table->item(row, NumberColumn)->setFont(numberFont());
         m_table->item(row, NumberColumn)->setTextAlignment(Qt::AlignCenter);
-        auto* bar = new QProgressBar(m_table);
-        bar->setRange(0, 100);
-        bar->setAccessibleName(tr("Progress of %1").arg(unit.device));
-        m_table->setCellWidget(row, ProgressColumn, bar);
         m_table->scrollToItem(m_table->item(row, DeviceColumn));
     }
     m_units.insert(unit.device, unit);
@@ -228,11 +224,25 @@ void FrmProvisionUnits::showUnit(const StationUnit& unit)
     m_table->item(row, SerialColumn)->setData(Qt::UserRole, unit.serialNumber);
     m_table->item(row, ModelColumn)->setText(displayText(unit.model));
     m_table->item(row, FirmwareColumn)->setText(displayText(unit.firmware));
-    auto* bar = static_cast<QProgressBar*>(m_table->cellWidget(row, ProgressColumn));
     // A unit that ended without being written has no progress to show: a bar left part-way would look stuck.
     const bool written = isWritten(unit.state);
-    bar->setVisible(!unit.notStarted && (!unit.isFinished() || written));
-    bar->setValue(written ? 100 : unit.percent);
+    QWidget* cell = m_table->cellWidget(row, ProgressColumn);
+    if (unit.notStarted || (unit.isFinished() && !written)) {
+        m_table->removeCellWidget(row, ProgressColumn);
+    } else {
+        if (!cell) {
+            // Centred at its own height in a row as tall as the number.
+            cell = new QWidget(m_table);
+            auto* bar = new QProgressBar(cell);
+            bar->setRange(0, 100);
+            bar->setAccessibleName(tr("Progress of %1").arg(unit.device));
+            auto* centred = new QVBoxLayout(cell);
+            centred->setContentsMargins(2, 0, 2, 0);
+            centred->addWidget(bar, 0, Qt::AlignVCenter);
+            m_table->setCellWidget(row, ProgressColumn, cell);
+        }
+        cell->findChild<QProgressBar*>()->setValue(written ? 100 : unit.percent);
+    }
     QTableWidgetItem* result = m_table->item(row, ResultColumn);
     if (!result->data(SupersededRole).toBool())
         result->setText(resultText(unit));
@@ -275,9 +285,10 @@ void FrmProvisionUnits::paintRow(int row)
             item->setData(Qt::BackgroundRole, background);
         }
     }
-    if (!gone && isWritten(state))
+    // The result keeps its colour on a unit taken away: a failed one still needs doing.
+    if (!superseded && isWritten(state))
         m_table->item(row, ResultColumn)->setForeground(verifiedText);
-    else if (!gone && unitstate::isFailure(state))
+    else if (!superseded && unitstate::isFailure(state))
         m_table->item(row, ResultColumn)->setForeground(failedText);
 }
 
