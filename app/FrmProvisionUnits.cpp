@@ -452,6 +452,7 @@ QStringList FrmProvisionUnits::stopAtOnce()
                                                         : QStringLiteral("%1 %2").arg(unit.device, unit.serialNumber));
         unit.state = UnitState::Failed;
         unit.detail = HubStation::abandonedText();
+        unit.setCommandsSent = unit.number > 0;
         showUnit(unit);
     }
     return left;

@@ -25,6 +25,8 @@ const QString soundsKey = QStringLiteral("provision/sounds");
 constexpr int StateRole = Qt::UserRole;
 constexpr int PresentRole = Qt::UserRole + 1;
 constexpr int SupersededRole = Qt::UserRole + 2;
+// A failure that may have reached the unit: only such a one is the serial's own (see ProvisionTally).
+constexpr int ReachedRole = Qt::UserRole + 3;
 
 // Legible from a metre away: at least this many times the body text, more on a taller window.
 constexpr double numberScale = 4.0;
@@ -248,6 +250,7 @@ void FrmProvisionUnits::showUnit(const StationUnit& unit)
         result->setText(resultText(unit));
     result->setData(StateRole, int(unit.state));
     result->setData(PresentRole, unit.present);
+    result->setData(ReachedRole, unit.setCommandsSent);
     if (unit.state == UnitState::AlreadyProvisioned || unit.detail.isEmpty()) {
         result->setToolTip(QString());
     } else {
@@ -299,7 +302,7 @@ void FrmProvisionUnits::markSuperseded(const QString& serial, int currentRow)
     for (int row = 0; row < m_table->rowCount(); ++row) {
         QTableWidgetItem* result = m_table->item(row, ResultColumn);
         if (row == currentRow || m_table->item(row, SerialColumn)->data(Qt::UserRole).toString() != serial
-            || !unitstate::isFailure(UnitState(result->data(StateRole).toInt()))
+            || !unitstate::isFailure(UnitState(result->data(StateRole).toInt())) || !result->data(ReachedRole).toBool()
             || result->data(SupersededRole).toBool())
             continue;
         result->setData(SupersededRole, true);
@@ -312,11 +315,15 @@ void FrmProvisionUnits::countResult(const StationUnit& before, const StationUnit
 {
     if (before.state == after.state)
         return;
-    // Tried again before it said who it is: that end no longer counts. One that did is counted by its serial.
-    if (before.isFinished() && before.serialNumber.isEmpty())
+    // Tried again after an end counted by itself: that end no longer counts. One counted by its serial is replaced
+    // by the serial's next result.
+    const auto countedAlone = [](const StationUnit& unit) {
+        return unit.serialNumber.isEmpty() || (unitstate::isFailure(unit.state) && !unit.setCommandsSent);
+    };
+    if (before.isFinished() && countedAlone(before))
         m_tally.remove(before.state);
     if (after.isFinished())
-        m_tally.add(after.serialNumber, after.state);
+        m_tally.add(after.serialNumber, after.state, after.setCommandsSent);
     refreshCounters();
 }
 

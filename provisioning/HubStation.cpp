@@ -315,6 +315,7 @@ void HubStation::unitDone(const UnitOutcome& outcome)
     unit.detail = outcome.message;
     unit.number = 0;
     unit.provisionedOn = outcome.provisionedOn;
+    unit.setCommandsSent = outcome.setCommandsSent;
     if (outcome.isSkip()) {
         // A unit left alone keeps the number the log gave it.
         unit.number = outcome.number > 0 ? outcome.number : m_policy->numberOf(outcome.serial);

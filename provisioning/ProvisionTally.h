@@ -12,11 +12,13 @@
 class ProvisionTally
 {
 public:
-    // A unit known by its serial; an empty serial (a unit that failed before it said who it is) counts alone.
-    // True when the serial had counted by another result, which this one replaces.
-    bool add(const QString& serial, UnitState end)
+    // A unit known by its serial; an empty serial (a unit that failed before it said who it is) counts alone, and
+    // so does a failure that sent the unit nothing (refused as another unit in flight with the same serial, say:
+    // it may not be that unit at all). True when the serial had counted by another result, which this one
+    // replaces.
+    bool add(const QString& serial, UnitState end, bool reachedUnit = true)
     {
-        if (serial.isEmpty()) {
+        if (serial.isEmpty() || (unitstate::isFailure(end) && !reachedUnit)) {
             add(end);
             return false;
         }

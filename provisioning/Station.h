@@ -25,6 +25,8 @@ struct StationUnit
     QString detail;
     // AlreadyProvisioned: when it was verified with this profile, as logged.
     QDateTime provisionedOn;
+    // An end: whether any set command may have reached the unit.
+    bool setCommandsSent = false;
     // False once the unit left its node after its end (or without being started).
     bool present = true;
     // Plugged in or waiting its turn while the station was stopping: never started, nothing sent to it.
