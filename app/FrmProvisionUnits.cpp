@@ -1,5 +1,7 @@
 #include "app/FrmProvisionUnits.h"
 
+#include "config/CfgFile.h"
+#include "config/DisplayText.h"
 #include "provisioning/ProvisionLog.h"
 #include "provisioning/HubStation.h"
 #include "uisupport/FitAndCentre.h"
@@ -19,11 +21,16 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QResizeEvent>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 FrmProvisionUnits::StationFactory stationFactory;
@@ -150,6 +157,7 @@ void FrmProvisionUnits::start()
     connect(
         station.get(), &Station::stoppedTakingUnits, this,
         [this](const QString& reason) {
+            m_stopReason = reason;
             m_stopping = true;
             m_stop->setEnabled(false);
             m_stop->setText(tr("Stopping..."));
@@ -158,6 +166,12 @@ void FrmProvisionUnits::start()
         },
         Qt::QueuedConnection);
     m_station = std::move(station);
+    // Started again after Stop: a run of its own, counted afresh.
+    m_table->setRowCount(0);
+    m_units.clear();
+    m_tally = ProvisionTally();
+    m_stopReason.clear();
+    m_closeWhenStopped = false;
     // The window lets go of its unit before the station looks for units.
     emit runningChanged(true);
     m_pages->setCurrentIndex(1);
@@ -182,6 +196,7 @@ void FrmProvisionUnits::start()
     m_clock->start();
     refreshElapsed();
     refreshCounters();
+    refreshStateLine();
     m_start->setEnabled(false);
     m_stop->setEnabled(true);
     m_close->setEnabled(false);
@@ -197,6 +212,7 @@ void FrmProvisionUnits::stop()
     m_stop->setEnabled(false);
     m_stop->setText(tr("Stopping..."));
     m_station->stop();
+    refreshStateLine();
     refreshRowButtons();
 }
 
@@ -213,30 +229,73 @@ void FrmProvisionUnits::stationStopped()
     m_stop->setEnabled(false);
     m_close->setEnabled(true);
     m_close->setFocus();
+    refreshStateLine();
     refreshRowButtons();
     refreshLogButtons();
+    // The same set-up starts again.
+    refreshStartButton();
     emit runningChanged(false);
+    if (std::exchange(m_closeWhenStopped, false))
+        QDialog::reject();
+}
+
+bool FrmProvisionUnits::mayClose()
+{
+    if (!m_station)
+        return true;
+    // Escape or the window's close button must not abandon units being written.
+    const int units = unitsInFlight();
+    if (units > 0 && !m_stopping) {
+        Prompter::instance().information(this, tr("Provision Units"),
+                                         units == 1 ? tr("Press Stop first: 1 unit is being written")
+                                                    : tr("Press Stop first: %1 units are being written").arg(units));
+        return false;
+    }
+    // Nothing being written (or Stop pressed already): the station stops and the dialog closes when it has.
+    m_closeWhenStopped = true;
+    stop();
+    return false;
 }
 
 void FrmProvisionUnits::reject()
 {
-    // Escape or the window's close button must not abandon units being written: Stop first.
-    if (m_station)
+    if (mayClose())
+        QDialog::reject();
+}
+
+void FrmProvisionUnits::closeEvent(QCloseEvent* event)
+{
+    if (!mayClose()) {
+        event->ignore();
         return;
-    QDialog::reject();
+    }
+    QDialog::closeEvent(event);
 }
 
 void FrmProvisionUnits::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
     refreshStationHeader();
+    // The number grows with the window, to be read from further off on a larger screen.
+    const QFont large = numberFont();
+    for (int row = 0; row < m_table->rowCount(); ++row)
+        m_table->item(row, NumberColumn)->setFont(large);
 }
 
-void FrmProvisionUnits::closeEvent(QCloseEvent* event)
+QStringList FrmProvisionUnits::stopAtOnce()
 {
-    if (m_station) {
-        event->ignore();
-        return;
+    QStringList left;
+    auto* station = qobject_cast<HubStation*>(m_station.get());
+    if (!station)
+        return left;
+    // Logged failed by the station, and shown so, with the number each holds once its write began.
+    for (StationUnit unit : station->abandonUnitsInFlight()) {
+        left << displayText(unit.serialNumber.isEmpty() ? unit.device
+                                                        : QStringLiteral("%1 %2").arg(unit.device, unit.serialNumber));
+        unit.state = UnitState::Failed;
+        unit.detail = HubStation::abandonedText();
+        unit.setCommandsSent = unit.number > 0;
+        showUnit(unit);
     }
-    QDialog::closeEvent(event);
+    return left;
 }

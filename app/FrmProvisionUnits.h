@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+class BenchSounds;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
@@ -70,6 +71,12 @@ public:
     // The row texts of a unit's state, as the dialog shows them.
     static QString resultText(const StationUnit& unit);
 
+    // The units being written now (none while the station only waits).
+    int unitsInFlight() const;
+    // Stopping at once (a second stop signal): the units in flight are logged failed, their rows say so, the
+    // station is gone. Returns the units left unverified, each as "node serial".
+    QStringList stopAtOnce();
+
 signals:
     void runningChanged(bool running);
 
@@ -95,7 +102,6 @@ private:
     void refreshElapsed();
     void refreshRowButtons();
     QString selectedDevice() const;
-    void leaveOutSelected();
     void retrySelected();
     QString profileSummary(const Tavrin2QtCfg& profile) const;
     QString formSourceText() const;
@@ -144,7 +150,6 @@ private:
     QLabel* m_counters = nullptr;
     QLabel* m_elapsedLabel = nullptr;
     QTableWidget* m_table = nullptr;
-    QPushButton* m_leaveOut = nullptr;
     QPushButton* m_retry = nullptr;
     QPushButton* m_start = nullptr;
     QPushButton* m_stop = nullptr;
@@ -165,4 +170,20 @@ private:
     QString m_stationLogPath;
     // The running station's profile name and summary, its log beside them.
     QStringList m_stationHeader;
+
+    // The running page's bench view.
+    void refreshStateLine();
+    // Whether the window may close now: while units are in flight the installer is told to press Stop first;
+    // otherwise the station is stopped and the dialog closes once it has.
+    bool mayClose();
+    void markSuperseded(const QString& serial, int currentRow);
+    void paintRow(int row);
+    void sound(const StationUnit& before, const StationUnit& after);
+    QFont numberFont() const;
+    QLabel* m_stateLine = nullptr;
+    QCheckBox* m_sounds = nullptr;
+    BenchSounds* m_bench = nullptr;
+    // Why the station stopped by itself; empty after Stop.
+    QString m_stopReason;
+    bool m_closeWhenStopped = false;
 };

@@ -100,6 +100,14 @@ void FrmTavrin2Qt::showBusyNote(const QString& text)
 void FrmTavrin2Qt::closeEvent(QCloseEvent* event)
 {
     const bool pagersBusy = programPagersDialog && Tavrin2QtComm::instance()->isBusy();
+    const int stationUnits = m_provisionDialog ? m_provisionDialog->unitsInFlight() : 0;
+    if (stationUnits > 0) {
+        event->ignore();
+        showBusyNote(stationUnits == 1
+                         ? FrmProvisionUnits::tr("Press Stop first: 1 unit is being written")
+                         : FrmProvisionUnits::tr("Press Stop first: %1 units are being written").arg(stationUnits));
+        return;
+    }
     if (operationInProgress() || pagersBusy) {
         event->ignore();
         showBusyNote(tr("The window stays open until the Tavrin operation has ended."));

@@ -1,5 +1,5 @@
 #include "app/AppStart.h"
-#include "provisioning/StopSignals.h"
+#include "app/WindowStopSignals.h"
 #include "sim/VirtualTavrinBus.h"
 #include "config/Translations.h"
 
@@ -89,10 +89,9 @@ int main(int argc, char* argv[])
     }
     options.file = files.value(0);
     options.quitAfterFirstPaint = qEnvironmentVariableIntValue("T2Q_EXIT_AFTER_PAINT") == 1;
-    // SIGTERM (a logout, a service manager) ends the event loops as Quit would; a station running then
-    // finishes the units in flight and writes their rows before the window goes.
-    StopSignals stopSignals;
-    QObject::connect(&stopSignals, &StopSignals::received, &app, [] { QCoreApplication::quit(); });
+    // SIGTERM (a logout, a service manager) ends the event loops as Quit would, once a station running has
+    // finished the units in flight and written their rows; a second one ends the program at once.
+    WindowStopSignals stopSignals;
     openMainWindow(options);
     return app.exec();
 }

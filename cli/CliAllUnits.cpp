@@ -276,7 +276,7 @@ CliExitStatus CliAllUnits::provision(const QString& path, const Tavrin2QtCfg& pr
     ProvisionTally tally;
     runUnits(std::vector<UsbHid::Unit>(units.cbegin(), units.cend()), UnitJob::Kind::Write, policy.get(), log.get(),
              [&](const UnitOutcome& outcome) {
-                 tally.add(outcome.state);
+                 tally.add(outcome.serial, outcome.state, outcome.setCommandsSent);
                  printLine(unitLine(outcome, json()));
              });
     // With a list of numbers, how many of them are left for the next units.

@@ -84,7 +84,7 @@ int CliStationCommand::run()
 
 void CliStationCommand::unitEnded(const StationUnit& unit, const UnitOutcome& outcome)
 {
-    m_tally.add(outcome.state);
+    m_tally.add(outcome.serial, outcome.state, outcome.setCommandsSent);
     UnitOutcome shown = outcome;
     shown.number = unit.number;
     if (outcome.state == UnitState::AlreadyProvisioned) {
@@ -130,7 +130,7 @@ void CliStationCommand::stopAtOnce()
     QStringList units;
     // Logged and counted as failed: the next run and the installer see what is left to do.
     for (const StationUnit& unit : m_station->abandonUnitsInFlight()) {
-        m_tally.add(UnitState::Failed);
+        m_tally.add(unit.serialNumber, UnitState::Failed, unit.number > 0);
         units << displayText(unit.serialNumber.isEmpty() ? unit.device
                                                          : QStringLiteral("%1 %2").arg(unit.device, unit.serialNumber));
     }

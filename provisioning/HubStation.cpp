@@ -112,7 +112,7 @@ bool HubStation::start(ProfileRefusal& refusal)
 
 void HubStation::lookForUnits()
 {
-    if (!m_running || m_stopping)
+    if (!m_running)
         return;
     // In the order the system lists them: units attached together are numbered as they sit on the hub.
     QStringList now;
@@ -140,10 +140,7 @@ void HubStation::stop()
     if (!m_running || m_stopping)
         return;
     m_stopping = true;
-    if (m_monitor)
-        m_monitor->stop();
-    if (m_poll)
-        m_poll->stop();
+    // Units are still heard until the station has stopped: one plugged in now gets a row saying it was not started.
     // Units waiting for their turn are never started.
     startWaitingUnits();
     if (!anyInFlight())
@@ -168,8 +165,14 @@ void HubStation::unitArrived(const QString& device)
 {
     Node& node = m_nodes[device];
     node.present = true;
-    if (m_stopping)
+    if (m_stopping && node.state == NodeState::Idle) {
+        StationUnit unit;
+        unit.device = device;
+        unit.port = m_backend->portPath(device);
+        unit.notStarted = true;
+        report(unit);
         return;
+    }
     // The unit that left this node is still finishing: the new one starts after it.
     if (node.state != NodeState::Idle) {
         node.pluggedAgain = true;
@@ -213,9 +216,12 @@ void HubStation::startWaitingUnits()
         if (first.isNull() || m_nodes.value(first).state != NodeState::Ready)
             break;
         // Stopped meanwhile: never started, so no longer in flight.
-        if (m_stopping)
+        if (m_stopping) {
             m_nodes[first].state = NodeState::Idle;
-        else if (atLimit())
+            StationUnit unit = m_nodes.value(first).unit;
+            unit.notStarted = true;
+            report(unit);
+        } else if (atLimit())
             break;
         else
             startUnit(first);
@@ -243,8 +249,13 @@ void HubStation::unitLeft(const QString& device)
     if (node.state != NodeState::Idle)
         return;
     StationUnit unit = node.unit;
-    if (unit.state == UnitState::Waiting && !unit.device.isEmpty()) {
+    if (unit.device.isEmpty())
+        return;
+    if (unit.state == UnitState::Waiting && !unit.notStarted) {
         unit.state = UnitState::Unplugged;
+        report(unit);
+    } else if (unit.present) {
+        unit.present = false;
         report(unit);
     }
 }
@@ -304,6 +315,7 @@ void HubStation::unitDone(const UnitOutcome& outcome)
     unit.detail = outcome.message;
     unit.number = 0;
     unit.provisionedOn = outcome.provisionedOn;
+    unit.setCommandsSent = outcome.setCommandsSent;
     if (outcome.isSkip()) {
         // A unit left alone keeps the number the log gave it.
         unit.number = outcome.number > 0 ? outcome.number : m_policy->numberOf(outcome.serial);
@@ -361,6 +373,10 @@ void HubStation::allDone()
 {
     if (m_stopping && !anyInFlight() && m_running) {
         m_running = false;
+        if (m_monitor)
+            m_monitor->stop();
+        if (m_poll)
+            m_poll->stop();
         emit stopped();
     }
 }

@@ -25,6 +25,12 @@ struct StationUnit
     QString detail;
     // AlreadyProvisioned: when it was verified with this profile, as logged.
     QDateTime provisionedOn;
+    // An end: whether any set command may have reached the unit.
+    bool setCommandsSent = false;
+    // False once the unit left its node after its end (or without being started).
+    bool present = true;
+    // Plugged in or waiting its turn while the station was stopping: never started, nothing sent to it.
+    bool notStarted = false;
 
     bool isFinished() const { return unitstate::isEnd(state); }
 };
@@ -42,7 +48,8 @@ public:
     // The units attached now are reported before it returns; false and why when the station cannot run
     // (the profile cannot be sent, the log cannot be held, no unit can be watched).
     virtual bool start(ProfileRefusal& refusal) = 0;
-    // No unit is started any more; those in flight are finished, then stopped() comes.
+    // No unit is started any more (those plugged in meanwhile are reported notStarted); those in flight are
+    // finished, then stopped() comes.
     virtual void stop() = 0;
     // The unit at the node is left as it is (the reference unit), unless its write has begun.
     virtual void leaveOut(const QString& device) = 0;

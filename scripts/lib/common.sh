@@ -4,7 +4,7 @@
 T2Q_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 T2Q_PACKAGES=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
-    qt6-l10n-tools qt6-translations-l10n desktop-file-utils appstream
+    qt6-multimedia-dev qt6-l10n-tools qt6-translations-l10n desktop-file-utils appstream
     libgl-dev libboost-serialization-dev libhidapi-dev
     libfuse3-dev fuse3 util-linux libudev-dev)
 

@@ -1,11 +1,16 @@
 #include "MainWindowKit.h"
 
+#include "app/BenchSounds.h"
 #include "app/FrmProvisionUnits.h"
 #include "config/Translations.h"
 #include "pagers/FrmProgramPagers.h"
 #include "sim/VirtualTavrinBus.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QTableWidget>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -15,8 +20,10 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTextDocument>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QPixmap>
+#include <QScreen>
 #include <QTest>
 
 #include <algorithm>
@@ -282,6 +289,98 @@ private slots:
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped));
         checkTexts(&dialog, QString::fromLatin1(QTest::currentDataTag()));
         if (running) {
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("pushButtonStop")), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(!dialog.isRunning(), 20000);
+        }
+        UsbHid::setBackend(nullptr);
+    }
+
+    void provisionBench_data()
+    {
+        QTest::addColumn<QString>("state");
+        for (const char* state : { "waiting", "in-flight", "ended", "stopped" })
+            QTest::newRow(state) << QString::fromLatin1(state);
+    }
+
+    // The running page in each of its states, filling the screen as on a bench (scripts/screenshots runs it on
+    // a 1024x768 and a 1920x1080 screen): it fits a 1024x768 screen, nothing is cut off or outside the dialog, no
+    // button text is elided, and the units' numbers are legible from a distance (at least four times the body
+    // text).
+    void provisionBench()
+    {
+        QFETCH(QString, state);
+        const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+        // Less the panels of a desktop.
+        const QSize size(screen.width(), screen.height() - 40);
+        using Model = VirtualTavrin::Model;
+        BenchSounds::setHook([](const QString&) {});
+        // Ended: two verified (one then taken away), one of another model, one unplugged mid-write.
+        QList<Model> models { Model::DalenTavrin, Model::DalenTavrin, Model::DalenTavrin2Button, Model::DalenTavrin };
+        if (state == QLatin1String("waiting"))
+            models.clear();
+        else if (state == QLatin1String("in-flight"))
+            models.fill(Model::DalenTavrin);
+        const QList<VirtualTavrin*> units = VirtualTavrinBus::install(models);
+        if (state == QLatin1String("in-flight")) {
+            for (VirtualTavrin* unit : units) {
+                unit->setRealTime(true);
+                unit->setReplyDelayMs(60);
+            }
+        } else if (!units.isEmpty()) {
+            units.at(3)->unplugAfterCommands(4);
+        }
+        QTemporaryDir dir;
+        Tavrin2QtCfg profile;
+        profile.setTavrinType(DalenTavrin);
+        FrmProvisionUnits dialog(profile);
+        dialog.findChild<QLineEdit*>(QStringLiteral("lineEditLogFile"))
+            ->setText(dir.filePath(QStringLiteral("site.csv")));
+        dialog.findChild<QCheckBox*>(QStringLiteral("checkBoxNumberUnits"))->setChecked(true);
+        dialog.findChild<QSpinBox*>(QStringLiteral("spinBoxNumberFrom"))->setValue(1204);
+        QVERIFY(dialog.minimumSizeHint().width() <= 1024 && dialog.minimumSizeHint().height() <= 768 - 40);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.resize(size);
+        auto* stateLine = dialog.findChild<QLabel*>(QStringLiteral("labelState"));
+        auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tableWidgetUnits"));
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("pushButtonStart")), Qt::LeftButton);
+        if (state == QLatin1String("in-flight")) {
+            // Each one's write begun: its number is shown.
+            QTRY_VERIFY_WITH_TIMEOUT(
+                table->rowCount() == 4 && !table->item(3, FrmProvisionUnits::NumberColumn)->text().isEmpty(), 20000);
+            QCOMPARE(stateLine->text(), QStringLiteral("4 units being written"));
+        } else if (state != QLatin1String("waiting")) {
+            QTRY_COMPARE_WITH_TIMEOUT(dialog.findChild<QLabel*>(QStringLiteral("labelCounters"))->text(),
+                                      QStringLiteral("Verified: 2    Failed: 2    Skipped: 0"), 20000);
+            // A verified unit taken away.
+            units.at(0)->unplug();
+            QTRY_VERIFY_WITH_TIMEOUT(
+                table->item(0, FrmProvisionUnits::SerialColumn)->foreground().style() != Qt::NoBrush, 20000);
+            if (state == QLatin1String("stopped")) {
+                QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("pushButtonStop")), Qt::LeftButton);
+                QTRY_VERIFY_WITH_TIMEOUT(!dialog.isRunning(), 20000);
+                QCOMPARE(stateLine->text(), QStringLiteral("Stopped"));
+            }
+        }
+        QCoreApplication::processEvents();
+        drawAndSave(&dialog, QStringLiteral("bench-%1-%2x%3").arg(state).arg(screen.width()).arg(screen.height()));
+        QCOMPARE(dialog.size(), size);
+        const QString clipped = firstClipped(&dialog);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped));
+        const auto buttons = dialog.findChildren<QAbstractButton*>();
+        for (const QAbstractButton* button : buttons) {
+            if (button->isVisibleTo(&dialog) && !button->text().isEmpty())
+                QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+        }
+        const double body = QFontInfo(dialog.font()).pointSizeF();
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const QTableWidgetItem* number = table->item(row, FrmProvisionUnits::NumberColumn);
+            QVERIFY(QFontInfo(number->font()).pointSizeF() >= 4 * body);
+            if (!number->text().isEmpty())
+                QVERIFY(table->columnWidth(FrmProvisionUnits::NumberColumn)
+                        >= QFontMetrics(number->font()).horizontalAdvance(number->text()));
+        }
+        if (dialog.isRunning()) {
             QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("pushButtonStop")), Qt::LeftButton);
             QTRY_VERIFY_WITH_TIMEOUT(!dialog.isRunning(), 20000);
         }

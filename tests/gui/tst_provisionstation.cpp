@@ -1,8 +1,11 @@
 // The Provision Units dialog running a station on virtual units: what each row shows, numbering,
 // the reference unit left out, a unit unplugged mid-write, a failed unit tried again, units plugged in one after
-// another at one node, Stop; and what its set-up tells before Start.
+// another at one node, Stop; the bench's state line, counts, colours and sounds; leaving while units are
+// written; stop signals; and what its set-up tells before Start.
 
+#include "app/BenchSounds.h"
 #include "app/FrmProvisionUnits.h"
+#include "app/WindowStopSignals.h"
 #include "app/FrmTavrin2Qt.h"
 #include "protocol/Tavrin2QtComm.h"
 #include "provisioning/HubStation.h"
@@ -17,15 +20,16 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLayout>
+#include <QPointer>
 #include <QSettings>
 #include <QSpinBox>
 #include <QUrl>
+#include <QFontInfo>
 #include <QElapsedTimer>
 #include <QMenuBar>
-#include <QPointer>
 #include <QTimer>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -33,6 +37,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
 
 namespace {
 // Units work in virtual time; only the station's polling and the queued signals take real time.
@@ -60,10 +66,16 @@ private slots:
         FrmProvisionUnits::setStationFactory({});
         UsbHid::setBackend(nullptr);
     }
-    void cleanupTestCase() { Prompter::setInstance(nullptr); }
+    void cleanupTestCase()
+    {
+        Prompter::setInstance(nullptr);
+        BenchSounds::setHook({});
+    }
 
     void unitsOfAStationEachShowTheirOwnEnd();
     void theWindowLetsGoOfItsUnitWhileTheStationRuns();
+    void theBenchShowsHearsAndReconcilesItsUnits();
+    void stopSignalsFinishTheUnitsInFlightThenStopAtOnce();
     void theSetUpTellsWhatStartWouldDo();
     void aUnitPluggedWhereAnotherEndedHasARowOfItsOwn();
     void unitsPluggedOneAfterAnotherAtOneNodeEachGetTheirNumber();
@@ -132,9 +144,8 @@ void TestProvisionStation::unitsOfAStationEachShowTheirOwnEnd()
     QCOMPARE(table->rowCount(), 4);
     QTRY_COMPARE_WITH_TIMEOUT(counters->text(), QStringLiteral("Verified: 1    Failed: 2    Skipped: 1"), deadlineMs);
 
-    // Escape does not abandon the station.
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("labelState"))->text(),
+             QStringLiteral("Waiting for units — plug them in"));
 
     const int firstRow = rowOfSerial(table, first);
     QCOMPARE(table->item(firstRow, FrmProvisionUnits::ResultColumn)->text(), QStringLiteral("verified"));
@@ -246,6 +257,179 @@ void TestProvisionStation::theWindowLetsGoOfItsUnitWhileTheStationRuns()
     // The window's detection takes its unit back.
     window.detectTavrin();
     QVERIFY(Tavrin2QtComm::instance()->connectionStatus() != NotFound);
+}
+
+namespace {
+// Slow enough to be seen in flight: a unit takes a few seconds.
+QList<VirtualTavrin*> slowUnits(const QList<VirtualTavrin*>& units)
+{
+    for (VirtualTavrin* unit : units) {
+        unit->setRealTime(true);
+        unit->setReplyDelayMs(100);
+    }
+    return units;
+}
+
+VirtualTavrin* plugSlowUnit(int index)
+{
+    auto* bus = static_cast<VirtualTavrinBus*>(UsbHid::sharedBackend().get());
+    VirtualTavrin* unit = bus->addUnit(std::make_unique<VirtualTavrin>(
+        VirtualTavrin::Model::DalenTavrin, QStringLiteral("/dev/virtual-tavrin-%1").arg(index)));
+    unit->setSerialNumber(QStringLiteral("0009000%1").arg(index));
+    return slowUnits({ unit }).constFirst();
+}
+
+QStringList loggedRows(const QString& logPath)
+{
+    QList<ProvisionRow> rows;
+    QString error;
+    if (!ProvisionLog::read(logPath, rows, error))
+        return { error };
+    QStringList logged;
+    for (const ProvisionRow& row : rows)
+        logged << QStringLiteral("%1 %2 %3").arg(row.serial, ProvisionLog::resultName(row.result)).arg(row.number);
+    return logged;
+}
+} // namespace
+
+void TestProvisionStation::theBenchShowsHearsAndReconcilesItsUnits()
+{
+    const QList<VirtualTavrin*> units = slowUnits(
+        VirtualTavrinBus::install({ VirtualTavrin::Model::DalenTavrin, VirtualTavrin::Model::DalenTavrin }));
+    const QString good = units.at(0)->firmware().serialNumber();
+    const QString failsOnce = units.at(1)->firmware().serialNumber();
+    units.at(1)->failNthCommand(4);
+    QStringList heard;
+    BenchSounds::setHook([&heard](const QString& sound) { heard << sound; });
+
+    QTemporaryDir dir;
+    const QString logPath = dir.filePath(QStringLiteral("site.csv"));
+    Tavrin2QtCfg profile;
+    profile.setTavrinType(DalenTavrin);
+    FrmProvisionUnits dialog(profile);
+    dialog.show();
+    stationdialog::setUp(dialog, logPath, 1, QString());
+    dialog.findChild<QCheckBox*>(QStringLiteral("checkBoxSounds"))->setChecked(true);
+    auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tableWidgetUnits"));
+    auto* counters = dialog.findChild<QLabel*>(QStringLiteral("labelCounters"));
+    auto* state = dialog.findChild<QLabel*>(QStringLiteral("labelState"));
+    auto* start = dialog.findChild<QPushButton*>(QStringLiteral("pushButtonStart"));
+    QTest::mouseClick(start, Qt::LeftButton);
+    QCOMPARE(state->text(), QStringLiteral("2 units being written"));
+
+    // Escape and the window's close button while units are written: the installer is told, nothing stops.
+    const QString stopFirst = QStringLiteral("Press Stop first: 2 units are being written");
+    m_prompter.expectInformation(QStringLiteral("Provision Units"), stopFirst);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    m_prompter.expectInformation(QStringLiteral("Provision Units"), stopFirst);
+    dialog.close();
+    QVERIFY(m_prompter.verifyDone());
+    QVERIFY(dialog.isVisible());
+    QVERIFY(dialog.isRunning());
+
+    QTRY_COMPARE_WITH_TIMEOUT(counters->text(), QStringLiteral("Verified: 1    Failed: 1    Skipped: 0"), deadlineMs);
+    QCOMPARE(state->text(), QStringLiteral("Waiting for units — plug them in"));
+    heard.sort();
+    QCOMPARE(heard, QStringList({ QStringLiteral("failed"), QStringLiteral("verified") }));
+    QVERIFY(QFontInfo(table->item(rowOfSerial(table, good), FrmProvisionUnits::NumberColumn)->font()).pointSizeF()
+            >= 4 * QFontInfo(dialog.font()).pointSizeF());
+
+    // The failed unit taken away greys; verified on its next plug-in, it no longer counts as failed.
+    const int failedRow = rowOfSerial(table, failsOnce);
+    const auto greyed = [table, failedRow] {
+        const QBrush text = table->item(failedRow, FrmProvisionUnits::SerialColumn)->foreground();
+        return text.style() != Qt::NoBrush && text.color().hsvSaturation() == 0;
+    };
+    const QColor failedColour = table->item(failedRow, FrmProvisionUnits::ResultColumn)->foreground().color();
+    QVERIFY(failedColour.red() > 2 * failedColour.green());
+    QVERIFY(!greyed());
+    units.at(1)->clearFaults();
+    units.at(1)->unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(greyed(), deadlineMs);
+    units.at(1)->replug();
+    QTRY_COMPARE_WITH_TIMEOUT(resultOf(table, failsOnce), QStringLiteral("verified"), deadlineMs);
+    QCOMPARE(counters->text(), QStringLiteral("Verified: 2    Failed: 0    Skipped: 0"));
+    const QString superseded = table->item(failedRow, FrmProvisionUnits::ResultColumn)->text();
+    QVERIFY2(superseded.startsWith(QStringLiteral("superseded: verified on a later plug-in (here: failed: ")),
+             qPrintable(superseded));
+    QCOMPARE(heard.size(), 3);
+    QCOMPARE(heard.constLast(), QStringLiteral("verified"));
+
+    // Stopped while a unit is written: one plugged in meanwhile is not started, and says so.
+    const VirtualTavrin* third = plugSlowUnit(3);
+    QTRY_COMPARE_WITH_TIMEOUT(state->text(), QStringLiteral("1 unit being written"), deadlineMs);
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("pushButtonStop")), Qt::LeftButton);
+    const VirtualTavrin* fourth = plugSlowUnit(4);
+    QTRY_COMPARE_WITH_TIMEOUT(resultOf(table, QString()), QStringLiteral("not started: the station was stopping"),
+                              deadlineMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isRunning(), deadlineMs);
+    QCOMPARE(state->text(), QStringLiteral("Stopped"));
+    QCOMPARE(resultOf(table, third->firmware().serialNumber()), QStringLiteral("verified"));
+
+    // Started again as it was set up: the units written are left alone, the one not started is written.
+    QVERIFY(start->isEnabled());
+    QTest::mouseClick(start, Qt::LeftButton);
+    QVERIFY(dialog.isRunning());
+    QTRY_COMPARE_WITH_TIMEOUT(counters->text(), QStringLiteral("Verified: 1    Failed: 0    Skipped: 3"), deadlineMs);
+    QCOMPARE(resultOf(table, fourth->firmware().serialNumber()), QStringLiteral("verified"));
+    // Nothing in flight: Escape stops the station and closes.
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), deadlineMs);
+    QVERIFY(!dialog.isRunning());
+
+    QStringList logged = loggedRows(logPath);
+    logged.sort();
+    QCOMPARE(logged,
+             QStringList({ QStringLiteral("%1 verified 1").arg(good), QStringLiteral("%1 failed 2").arg(failsOnce),
+                           QStringLiteral("%1 verified 2").arg(failsOnce),
+                           QStringLiteral("%1 verified 3").arg(third->firmware().serialNumber()),
+                           QStringLiteral("%1 verified 4").arg(fourth->firmware().serialNumber()) }));
+}
+
+void TestProvisionStation::stopSignalsFinishTheUnitsInFlightThenStopAtOnce()
+{
+    const QList<VirtualTavrin*> units = slowUnits(
+        VirtualTavrinBus::install({ VirtualTavrin::Model::DalenTavrin, VirtualTavrin::Model::DalenTavrin }));
+    BenchSounds::setHook([](const QString&) {});
+    QTemporaryDir dir;
+    const QString logPath = dir.filePath(QStringLiteral("site.csv"));
+    Tavrin2QtCfg profile;
+    profile.setTavrinType(DalenTavrin);
+    FrmProvisionUnits dialog(profile);
+    dialog.show();
+    stationdialog::setUp(dialog, logPath, 1, QString());
+    auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tableWidgetUnits"));
+
+    bool quit = false;
+    int exitStatus = -1;
+    QStringList errors;
+    WindowStopSignals stopSignals({ [&quit] { quit = true; }, [&exitStatus](int status) { exitStatus = status; },
+                                    [&errors](const QString& line) { errors << line; } });
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("pushButtonStart")), Qt::LeftButton);
+    QCOMPARE(dialog.unitsInFlight(), 2);
+
+    // The first: the units in flight are finished and logged before the window quits.
+    std::raise(SIGTERM);
+    QTRY_VERIFY_WITH_TIMEOUT(quit, deadlineMs);
+    QVERIFY(!dialog.isRunning());
+    QCOMPARE(loggedRows(logPath).size(), 2);
+    QVERIFY(loggedRows(logPath).constFirst().endsWith(QStringLiteral(" verified 1")));
+    QCOMPARE(exitStatus, -1);
+
+    // The second, with a unit being written: it is logged failed with its number and named, at once.
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("pushButtonStart")), Qt::LeftButton);
+    const QString serial = plugSlowUnit(3)->firmware().serialNumber();
+    QTRY_COMPARE_WITH_TIMEOUT(resultOf(table, serial), QStringLiteral("writing"), deadlineMs);
+    stopSignals.handle(2);
+    QCOMPARE(exitStatus, 1);
+    QCOMPARE(errors,
+             QStringList({ QStringLiteral("Stopped at once; left unverified: /dev/virtual-tavrin-3 %1").arg(serial) }));
+    QCOMPARE(resultOf(table, serial),
+             QStringLiteral("failed: stopped before it was verified. It now holds number 3: plug it in again to finish "
+                            "it."));
+    QVERIFY2(loggedRows(logPath).contains(QStringLiteral("%1 failed 3").arg(serial)),
+             qPrintable(loggedRows(logPath).join(u'\n')));
+    Q_UNUSED(units);
 }
 
 void TestProvisionStation::theSetUpTellsWhatStartWouldDo()

@@ -238,7 +238,8 @@ void TestHidrawStation::unitsProgrammedAsTheyArrive()
              qPrintable(picked.constFirst()));
     QVERIFY(station.lines().indexOf(picked.constFirst())
             < station.lines().indexOf(station.linesOf(serialOf(9)).constLast()));
-    QCOMPARE(station.lines().constLast(), QStringLiteral("7 written and verified, 2 failed, 1 skipped"));
+    // The unit plugged in again and left alone is one unit, counted by its write.
+    QCOMPARE(station.lines().constLast(), QStringLiteral("7 written and verified, 2 failed"));
 
     // Each unit programmed once (one System ID command each); a row per unit tried, none for the skipped one.
     for (const QString& name : { QStringLiteral("b"), QStringLiteral("burst3"), QStringLiteral("burst4"),
