@@ -150,10 +150,10 @@ void FrmProvisionUnits::buildSetupPage()
     auto* leaveOutLabel = new QLabel(tr("Le&ave out:"), leaveOutBox);
     leaveOutLabel->setBuddy(m_leaveOutEdit);
     m_leaveOutNote = plainLabel(QStringLiteral("labelLeaveOutNote"), leaveOutBox);
-    auto* leaveOutNote = new QLabel(
-        tr("The reference unit stays attached without being written. A unit plugged in later can also be left "
-           "out from its row while it waits."),
-        leaveOutBox);
+    auto* leaveOutNote
+        = new QLabel(tr("The units with these serial numbers (the reference unit, for one) stay attached without being "
+                        "written."),
+                     leaveOutBox);
     leaveOutNote->setWordWrap(true);
     auto* leaveOutRow = new QHBoxLayout;
     leaveOutRow->addWidget(leaveOutLabel);

@@ -1091,10 +1091,6 @@ höchstens 3 Zeilen und 48 Zeichen
         <translation>Aus&amp;lassen:</translation>
     </message>
     <message>
-        <source>The reference unit stays attached without being written. A unit plugged in later can also be left out from its row while it waits.</source>
-        <translation>Das Referenzgerät bleibt angeschlossen, ohne beschrieben zu werden. Ein später eingestecktes Gerät kann auch über seine Zeile ausgelassen werden, solange es wartet.</translation>
-    </message>
-    <message>
         <source>Units</source>
         <translation>Geräte</translation>
     </message>
@@ -1129,14 +1125,6 @@ höchstens 3 Zeilen und 48 Zeichen
     <message>
         <source>Result</source>
         <translation>Ergebnis</translation>
-    </message>
-    <message>
-        <source>Leave &amp;Out</source>
-        <translation>&amp;Auslassen</translation>
-    </message>
-    <message>
-        <source>The selected unit is not written (the reference unit)</source>
-        <translation>Das ausgewählte Gerät wird nicht beschrieben (das Referenzgerät)</translation>
     </message>
     <message>
         <source>Try &amp;Again</source>
@@ -1316,6 +1304,66 @@ höchstens 3 Zeilen und 48 Zeichen
     </message>
     <message>
         <source>This log numbered its units up to %1: no number is left for the next unit. Tick the box to number from a number its units do not hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Stop first: 1 unit is being written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Stop first: %1 units are being written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A short sound when a unit is verified and when one fails</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not started: the station was stopping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>already provisioned on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>superseded: verified on a later plug-in (here: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 unit being written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 units being written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for units — plug them in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The units with these serial numbers (the reference unit, for one) stay attached without being written.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3127,6 +3175,13 @@ Bitte wenden Sie sich für ein Upgrade an Orvenna.</translation>
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WindowStopSignals</name>
+    <message>
+        <source>Stopped at once; left unverified: %1</source>
+        <translation type="unfinished">Sofort angehalten; nicht verifiziert: %1</translation>
     </message>
 </context>
 <context>

@@ -1068,10 +1068,6 @@ up to 3 lines and 48 characters max
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The reference unit stays attached without being written. A unit plugged in later can also be left out from its row while it waits.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Units</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1105,14 +1101,6 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Leave &amp;Out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The selected unit is not written (the reference unit)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1293,6 +1281,66 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <source>This log numbered its units up to %1: no number is left for the next unit. Tick the box to number from a number its units do not hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Stop first: 1 unit is being written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Stop first: %1 units are being written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A short sound when a unit is verified and when one fails</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not started: the station was stopping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>already provisioned on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>superseded: verified on a later plug-in (here: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 unit being written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 units being written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for units — plug them in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The units with these serial numbers (the reference unit, for one) stay attached without being written.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3077,6 +3125,13 @@ Please contact Orvenna to upgrade.</source>
             <numerusform>Command line too long for Tavrin (%n character, at most %1)</numerusform>
             <numerusform>Command line too long for Tavrin (%n characters, at most %1)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WindowStopSignals</name>
+    <message>
+        <source>Stopped at once; left unverified: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1091,10 +1091,6 @@ como máximo 3 líneas y 48 caracteres
         <translation>E&amp;xcluir:</translation>
     </message>
     <message>
-        <source>The reference unit stays attached without being written. A unit plugged in later can also be left out from its row while it waits.</source>
-        <translation>La unidad de referencia permanece conectada sin que se escriba. Una unidad conectada más tarde también se puede excluir desde su fila mientras espera.</translation>
-    </message>
-    <message>
         <source>Units</source>
         <translation>Unidades</translation>
     </message>
@@ -1129,14 +1125,6 @@ como máximo 3 líneas y 48 caracteres
     <message>
         <source>Result</source>
         <translation>Resultado</translation>
-    </message>
-    <message>
-        <source>Leave &amp;Out</source>
-        <translation>Exc&amp;luir</translation>
-    </message>
-    <message>
-        <source>The selected unit is not written (the reference unit)</source>
-        <translation>La unidad seleccionada no se escribe (la unidad de referencia)</translation>
     </message>
     <message>
         <source>Try &amp;Again</source>
@@ -1316,6 +1304,66 @@ como máximo 3 líneas y 48 caracteres
     </message>
     <message>
         <source>This log numbered its units up to %1: no number is left for the next unit. Tick the box to number from a number its units do not hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Stop first: 1 unit is being written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Stop first: %1 units are being written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A short sound when a unit is verified and when one fails</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not started: the station was stopping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>already provisioned on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>superseded: verified on a later plug-in (here: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 unit being written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 units being written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for units — plug them in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The units with these serial numbers (the reference unit, for one) stay attached without being written.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3127,6 +3175,13 @@ Póngase en contacto con Orvenna para actualizarla.</translation>
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WindowStopSignals</name>
+    <message>
+        <source>Stopped at once; left unverified: %1</source>
+        <translation type="unfinished">Detenido al instante; quedan sin verificar: %1</translation>
     </message>
 </context>
 <context>
