@@ -67,14 +67,21 @@ ProfileRefusal ProvisionPolicy::checkProfile(const Tavrin2QtCfg& profile, const 
     return {};
 }
 
-std::unique_ptr<ProvisionPolicy> ProvisionPolicy::prepare(const ProvisionSettings& settings, ProfileRefusal& refusal)
+std::unique_ptr<ProvisionPolicy> ProvisionPolicy::withLog(const ProvisionSettings& settings, ProfileRefusal& refusal)
 {
     std::unique_ptr<ProvisionPolicy> policy(new ProvisionPolicy);
     policy->m_settings = settings;
     for (const QString& serial : settings.leaveOutSerials)
         policy->m_leftOutSerials.insert(serial);
-
     if (!policy->readLog(refusal))
+        return nullptr;
+    return policy;
+}
+
+std::unique_ptr<ProvisionPolicy> ProvisionPolicy::prepare(const ProvisionSettings& settings, ProfileRefusal& refusal)
+{
+    std::unique_ptr<ProvisionPolicy> policy = withLog(settings, refusal);
+    if (!policy)
         return nullptr;
     // The log's numbers stay with their units: no other unit is given one of them. Only the station goes on
     // numbering from the log unasked.
@@ -110,13 +117,7 @@ bool ProvisionPolicy::readLog(ProfileRefusal& refusal)
 std::unique_ptr<ProvisionPolicy> ProvisionPolicy::forCheckingNumbers(const ProvisionSettings& settings,
                                                                      ProfileRefusal& refusal)
 {
-    std::unique_ptr<ProvisionPolicy> policy(new ProvisionPolicy);
-    policy->m_settings = settings;
-    for (const QString& serial : settings.leaveOutSerials)
-        policy->m_leftOutSerials.insert(serial);
-    if (!policy->readLog(refusal))
-        return nullptr;
-    return policy;
+    return withLog(settings, refusal);
 }
 
 int ProvisionPolicy::numbersLeft() const

@@ -140,6 +140,9 @@ public:
 private:
     ProvisionPolicy() = default;
     // The profile's hash and the log's history; false and why when they cannot be had.
+    // A policy holding the settings, the units left out and the log's history; null and why when the log
+    // cannot be read.
+    static std::unique_ptr<ProvisionPolicy> withLog(const ProvisionSettings& settings, ProfileRefusal& refusal);
     bool readLog(ProfileRefusal& refusal);
     bool isLeftOutLocked(const QString& device, const QString& serial) const;
     // Why a unit cannot be written as the one it says it is; null when it can.
