@@ -1234,11 +1234,11 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <source>Read from unit %1.</source>
-        <translation>Lus depuis l&apos;unité %1.</translation>
+        <translation>Paramètres lus depuis l&apos;unité %1.</translation>
     </message>
     <message>
         <source>Loaded from %1.</source>
-        <translation>Chargés depuis %1.</translation>
+        <translation>Paramètres chargés depuis %1.</translation>
     </message>
     <message>
         <source>The form&apos;s settings (edited).</source>
@@ -1262,7 +1262,7 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <source>It is %1.</source>
-        <translation>Il se trouve à %1.</translation>
+        <translation>Il s&apos;agit de %1.</translation>
     </message>
     <message>
         <source>New rows are added to this log.</source>
@@ -1282,7 +1282,7 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <source>“%1…” cannot be left out: a serial number has at most %2 characters.</source>
-        <translation>«&#xa0;%1…&#xa0;» ne peut pas être exclu&#xa0;: un numéro de série a au plus %2 caractères.</translation>
+        <translation>Impossible d&apos;exclure «&#xa0;%1…&#xa0;»&#xa0;: un numéro de série a au plus %2 caractères.</translation>
     </message>
     <message>
         <source>Leaves out 1 unit: %1</source>
