@@ -307,14 +307,16 @@ Veuillez le remplacer&#xa0;; le fichier n&apos;a pas été enregistré.</transla
     <message numerus="yes">
         <source>The %1 is %n characters long; its field takes at most %2.
 Please shorten it; the file was not loaded.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le champ «&#xa0;%1&#xa0;» compte %n caractère&#xa0;; il en accepte au plus %2.
+Veuillez le raccourcir&#xa0;; le fichier n&apos;a pas été chargé.</numerusform>
+            <numerusform>Le champ «&#xa0;%1&#xa0;» compte %n caractères&#xa0;; il en accepte au plus %2.
+Veuillez le raccourcir&#xa0;; le fichier n&apos;a pas été chargé.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is not a Tavrin configuration file (it could not be read as one: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier de configuration Tavrin (il n&apos;a pas pu être lu comme tel&#xa0;: %2)</translation>
     </message>
 </context>
 <context>
@@ -409,19 +411,19 @@ Please shorten it; the file was not loaded.</source>
     </message>
     <message>
         <source>Waiting for units (%1 to do); Ctrl+C to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente d&apos;unités (%1 à faire)&#xa0;; Ctrl+C pour arrêter.</translation>
     </message>
     <message>
         <source>, %1 to do</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 à faire</translation>
     </message>
     <message>
         <source>Nothing was saved; --allow-incomplete saves them with their defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été enregistré&#xa0;; --allow-incomplete les enregistre avec leurs valeurs par défaut.</translation>
     </message>
     <message>
         <source>%1: file holds %2, Tavrin holds %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le fichier contient %2, Tavrin contient %3</translation>
     </message>
 </context>
 <context>
@@ -785,31 +787,31 @@ et liste et compare les fichiers de configuration (.t2c) de la fenêtre et de ce
     </message>
     <message>
         <source>A numbered check takes the numbers from the log: check --all --log LOG with --number-from N or --numbers LIST.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une vérification numérotée prend les numéros dans le journal&#xa0;: check --all --log LOG avec --number-from N ou --numbers LIST.</translation>
     </message>
     <message>
         <source>check takes --log only for a numbered check, with --number-from N or --numbers LIST.</source>
-        <translation type="unfinished"></translation>
+        <translation>check n&apos;accepte --log que pour une vérification numérotée, avec --number-from N ou --numbers LIST.</translation>
     </message>
     <message>
         <source>Options of write, and of check with --all:</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de write, et de check avec --all&#xa0;:</translation>
     </message>
     <message>
         <source>Number the units from a list, such as 12,14,20-35; the summary says how many of them are left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numérote les unités à partir d&apos;une liste, par exemple 12,14,20-35&#xa0;; le récapitulatif indique combien il en reste.</translation>
     </message>
     <message>
         <source>check --all with --log and --number-from or --numbers checks a numbered batch: each unit against FILE with the number the log gave it; a unit the log did not number with FILE fails.</source>
-        <translation type="unfinished"></translation>
+        <translation>check --all avec --log et --number-from ou --numbers vérifie un lot numéroté&#xa0;: chaque unité est comparée à FILE avec le numéro que le journal lui a donné&#xa0;; une unité que le journal n&apos;a pas numérotée avec FILE est en échec.</translation>
     </message>
     <message>
         <source>Stop after N units were verified; the first line and the summary say how many remain.</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;arrête après N unités vérifiées&#xa0;; la première ligne et le récapitulatif indiquent combien il en reste.</translation>
     </message>
     <message>
         <source>As with write; when they run out the station takes no more units, finishes those in flight and exits with status 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comme pour write&#xa0;; une fois les numéros épuisés, le poste ne prend plus d&apos;unités, termine celles en cours et se termine avec le code de sortie 1.</translation>
     </message>
 </context>
 <context>
@@ -1228,143 +1230,143 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <source>Warning: these are the form&apos;s default settings, never read from a unit nor loaded from a file. Start would write factory defaults to every unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention&#xa0;: ce sont les paramètres par défaut du formulaire, ni lus depuis une unité ni chargés depuis un fichier. Démarrer écrirait les paramètres d&apos;usine dans chaque unité.</translation>
     </message>
     <message>
         <source>Read from unit %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres lus depuis l&apos;unité %1.</translation>
     </message>
     <message>
         <source>Loaded from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres chargés depuis %1.</translation>
     </message>
     <message>
         <source>The form&apos;s settings (edited).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres du formulaire (modifiés).</translation>
     </message>
     <message>
         <source>The form&apos;s default settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres par défaut du formulaire.</translation>
     </message>
     <message>
         <source>number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>numéro %1</translation>
     </message>
     <message>
         <source>System ID %1; button 1: pager %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>ID système %1&#xa0;; bouton 1&#xa0;: récepteur %2.</translation>
     </message>
     <message>
         <source>System ID %1; button 1: pager %2, message “%3”.</source>
-        <translation type="unfinished"></translation>
+        <translation>ID système %1&#xa0;; bouton 1&#xa0;: récepteur %2, message «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
         <source>It is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il s&apos;agit de %1.</translation>
     </message>
     <message>
         <source>New rows are added to this log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nouvelles lignes sont ajoutées à ce journal.</translation>
     </message>
     <message>
         <source>A new log is made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nouveau journal est créé.</translation>
     </message>
     <message>
         <source>This log numbered its units up to %1; the numbers its units hold are passed over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce journal a numéroté ses unités jusqu&apos;à %1&#xa0;; les numéros que portent ses unités sont sautés.</translation>
     </message>
     <message>
         <source>This log numbered its units; the next unit gets %1. Ticking the box numbers from the number chosen instead, passing over the numbers the log&apos;s units hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce journal a numéroté ses unités&#xa0;; la prochaine unité reçoit %1. Cocher la case numérote plutôt à partir du numéro choisi, en sautant les numéros que portent les unités du journal.</translation>
     </message>
     <message>
         <source>“%1…” cannot be left out: a serial number has at most %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;exclure «&#xa0;%1…&#xa0;»&#xa0;: un numéro de série a au plus %2 caractères.</translation>
     </message>
     <message>
         <source>Leaves out 1 unit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclut 1 unité&#xa0;: %1</translation>
     </message>
     <message>
         <source>Leaves out %1 units: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclut %1 unités&#xa0;: %2</translation>
     </message>
     <message>
         <source>Open Lo&amp;g</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le journa&amp;l</translation>
     </message>
     <message>
         <source>Open Fol&amp;der</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le do&amp;ssier</translation>
     </message>
     <message>
         <source>No program opens %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme n&apos;ouvre %1.</translation>
     </message>
     <message>
         <source>This log numbered its units up to %1: no number is left for the next unit. Tick the box to number from a number its units do not hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce journal a numéroté ses unités jusqu&apos;à %1&#xa0;: il ne reste aucun numéro pour la prochaine unité. Cochez la case pour numéroter à partir d&apos;un numéro que ses unités ne portent pas.</translation>
     </message>
     <message>
         <source>Press Stop first: 1 unit is being written</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez d&apos;abord sur Arrêter&#xa0;: 1 unité est en cours d&apos;écriture</translation>
     </message>
     <message>
         <source>Press Stop first: %1 units are being written</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez d&apos;abord sur Arrêter&#xa0;: %1 unités sont en cours d&apos;écriture</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons</translation>
     </message>
     <message>
         <source>A short sound when a unit is verified and when one fails</source>
-        <translation type="unfinished"></translation>
+        <translation>Un son bref quand une unité est vérifiée et quand une unité échoue</translation>
     </message>
     <message>
         <source>not started: the station was stopping</source>
-        <translation type="unfinished"></translation>
+        <translation>non démarrée&#xa0;: le poste était en cours d&apos;arrêt</translation>
     </message>
     <message>
         <source>already provisioned on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>déjà provisionnée le %1</translation>
     </message>
     <message>
         <source>superseded: verified on a later plug-in (here: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>remplacée&#xa0;: vérifiée lors d&apos;un branchement ultérieur (ici&#xa0;: %1)</translation>
     </message>
     <message>
         <source>1 unit being written</source>
-        <translation type="unfinished"></translation>
+        <translation>1 unité en cours d&apos;écriture</translation>
     </message>
     <message>
         <source>%1 units being written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unités en cours d&apos;écriture</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté</translation>
     </message>
     <message>
         <source>Stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté&#xa0;: %1</translation>
     </message>
     <message>
         <source>Stopping</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt en cours</translation>
     </message>
     <message>
         <source>Stopping: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt en cours&#xa0;: %1</translation>
     </message>
     <message>
         <source>Waiting for units — plug them in</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente d&apos;unités — branchez-les</translation>
     </message>
     <message>
         <source>The units with these serial numbers (the reference unit, for one) stay attached without being written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les unités portant ces numéros de série (l&apos;unité de référence, par exemple) restent branchées sans être écrites.</translation>
     </message>
 </context>
 <context>
@@ -2415,7 +2417,7 @@ Tavrin</translation>
     </message>
     <message>
         <source>The station takes no more units: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le poste ne prend plus d&apos;unités&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -2559,18 +2561,18 @@ up to 3 lines and 48 characters max
     </message>
     <message numerus="yes">
         <source>%1: %n characters (at most %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %n caractère (au plus %2)</numerusform>
+            <numerusform>%1&#xa0;: %n caractères (au plus %2)</numerusform>
         </translation>
     </message>
     <message>
         <source>not provisioned with this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>non provisionnée avec ce profil</translation>
     </message>
     <message>
         <source>numbered %1, which is not one of the numbers checked</source>
-        <translation type="unfinished"></translation>
+        <translation>numérotée %1, qui ne fait pas partie des numéros vérifiés</translation>
     </message>
 </context>
 <context>
@@ -2615,23 +2617,23 @@ up to 3 lines and 48 characters max
     <name>SystemReason</name>
     <message>
         <source>No such file or directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier ou dossier de ce type</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Permission refusée</translation>
     </message>
     <message>
         <source>No space left on device</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun espace disponible sur le périphérique</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished"></translation>
+        <translation>Système de fichiers en lecture seule</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est un dossier</translation>
     </message>
 </context>
 <context>
@@ -2652,39 +2654,39 @@ up to 3 lines and 48 characters max
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>il est vide</translation>
     </message>
     <message>
         <source>it is not an XML document</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un document XML</translation>
     </message>
     <message>
         <source>it holds bytes that are not text</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient des octets qui ne sont pas du texte</translation>
     </message>
     <message>
         <source>it ends too early</source>
-        <translation type="unfinished"></translation>
+        <translation>il se termine trop tôt</translation>
     </message>
     <message>
         <source>an element is missing or out of place</source>
-        <translation type="unfinished"></translation>
+        <translation>un élément manque ou n&apos;est pas à sa place</translation>
     </message>
     <message>
         <source>it is not well-formed XML</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas du XML bien formé</translation>
     </message>
     <message>
         <source>it is an XML document of another kind</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un document XML d&apos;un autre type</translation>
     </message>
     <message>
         <source>it was written by a newer version</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été écrit par une version plus récente</translation>
     </message>
     <message>
         <source>a value in it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>une de ses valeurs ne peut pas être lue</translation>
     </message>
 </context>
 <context>
@@ -2958,39 +2960,44 @@ Rien n&apos;a été envoyé.</translation>
     <message>
         <source>%1 contains a comma, which Tavrin would take as the start of another field.
 Please remove it; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient une virgule, que Tavrin prendrait pour le début d&apos;un autre champ.
+Veuillez la retirer&#xa0;; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>%1 holds the character &quot;%2&quot;, which Tavrin cannot take.
 Please replace it; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient le caractère «&#xa0;%2&#xa0;», que Tavrin ne peut pas accepter.
+Veuillez le remplacer&#xa0;; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>%1 holds the control character %2, which Tavrin cannot show.
 Please remove it; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient le caractère de contrôle %2, que Tavrin ne peut pas afficher.
+Veuillez le retirer&#xa0;; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>%1 holds &quot;\f&quot;, which Tavrin takes as the start of the pager alert code: it would keep another message and alert.
 Please remove it; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient «&#xa0;\f&#xa0;», que Tavrin prend pour le début du code d&apos;alerte du récepteur&#xa0;: il conserverait un autre message et une autre alerte.
+Veuillez le retirer&#xa0;; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>The %1 command</source>
-        <translation type="unfinished"></translation>
+        <translation>La commande %1</translation>
     </message>
     <message>
         <source>%1 is too long to send to Tavrin (its command would have %2 characters; a command may hold at most %3).
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop long pour être envoyé à Tavrin (sa commande compterait %2 caractères&#xa0;; une commande peut en contenir au plus %3).
+Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Model: file holds %1, Tavrin holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle&#xa0;: le fichier contient %1, Tavrin contient %2</translation>
     </message>
     <message>
         <source>%1: file holds %2, Tavrin holds %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le fichier contient %2, Tavrin contient %3</translation>
     </message>
 </context>
 <context>
@@ -3013,7 +3020,7 @@ Nothing was sent.</source>
     </message>
     <message>
         <source>no number left in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun numéro restant dans %1</translation>
     </message>
 </context>
 <context>
@@ -3059,9 +3066,9 @@ Nothing was sent.</source>
     </message>
     <message numerus="yes">
         <source>The %1 is %n characters long; its field takes at most %2. Nothing was sent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le champ «&#xa0;%1&#xa0;» compte %n caractère&#xa0;; il en accepte au plus %2. Rien n&apos;a été envoyé.</numerusform>
+            <numerusform>Le champ «&#xa0;%1&#xa0;» compte %n caractères&#xa0;; il en accepte au plus %2. Rien n&apos;a été envoyé.</numerusform>
         </translation>
     </message>
 </context>
@@ -3164,16 +3171,18 @@ Veuillez contacter Orvenna pour une mise à niveau.</translation>
     <message numerus="yes">
         <source>The Tavrin device took %1 of %n bytes of a report.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L&apos;appareil Tavrin a accepté %1 octet sur %n d&apos;un rapport.
+</numerusform>
+            <numerusform>L&apos;appareil Tavrin a accepté %1 des %n octets d&apos;un rapport.
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Command line too long for Tavrin (%n characters, at most %1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ligne de commande trop longue pour Tavrin (%n caractère, au plus %1)</numerusform>
+            <numerusform>Ligne de commande trop longue pour Tavrin (%n caractères, au plus %1)</numerusform>
         </translation>
     </message>
 </context>
@@ -3181,7 +3190,7 @@ Veuillez contacter Orvenna pour une mise à niveau.</translation>
     <name>WindowStopSignals</name>
     <message>
         <source>Stopped at once; left unverified: %1</source>
-        <translation type="unfinished">Arrêt immédiat&#xa0;; non vérifiées&#xa0;: %1</translation>
+        <translation>Arrêt immédiat&#xa0;; unités non vérifiées&#xa0;: %1</translation>
     </message>
 </context>
 <context>
