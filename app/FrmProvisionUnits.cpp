@@ -239,6 +239,12 @@ void FrmProvisionUnits::stationStopped()
         QDialog::reject();
 }
 
+QString FrmProvisionUnits::pressStopFirstText(int units)
+{
+    return units == 1 ? tr("Press Stop first: 1 unit is being written")
+                      : tr("Press Stop first: %1 units are being written").arg(units);
+}
+
 bool FrmProvisionUnits::mayClose()
 {
     if (!m_station)
@@ -246,9 +252,7 @@ bool FrmProvisionUnits::mayClose()
     // Escape or the window's close button must not abandon units being written.
     const int units = unitsInFlight();
     if (units > 0 && !m_stopping) {
-        Prompter::instance().information(this, tr("Provision Units"),
-                                         units == 1 ? tr("Press Stop first: 1 unit is being written")
-                                                    : tr("Press Stop first: %1 units are being written").arg(units));
+        Prompter::instance().information(this, tr("Provision Units"), pressStopFirstText(units));
         return false;
     }
     // Nothing being written (or Stop pressed already): the station stops and the dialog closes when it has.

@@ -70,6 +70,8 @@ public:
 
     // The row texts of a unit's state, as the dialog shows them.
     static QString resultText(const StationUnit& unit);
+    // Why the dialog or the window stays open while units are written.
+    static QString pressStopFirstText(int units);
 
     // The units being written now (none while the station only waits).
     int unitsInFlight() const;

@@ -103,9 +103,7 @@ void FrmTavrin2Qt::closeEvent(QCloseEvent* event)
     const int stationUnits = m_provisionDialog ? m_provisionDialog->unitsInFlight() : 0;
     if (stationUnits > 0) {
         event->ignore();
-        showBusyNote(stationUnits == 1
-                         ? FrmProvisionUnits::tr("Press Stop first: 1 unit is being written")
-                         : FrmProvisionUnits::tr("Press Stop first: %1 units are being written").arg(stationUnits));
+        showBusyNote(FrmProvisionUnits::pressStopFirstText(stationUnits));
         return;
     }
     if (operationInProgress() || pagersBusy) {
