@@ -307,14 +307,16 @@ Bitte ersetzen Sie es; die Datei wurde nicht gespeichert.</translation>
     <message numerus="yes">
         <source>The %1 is %n characters long; its field takes at most %2.
 Please shorten it; the file was not loaded.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Der Text im Feld „%1“ ist %n Zeichen lang; das Feld fasst höchstens %2.
+Bitte kürzen Sie ihn; die Datei wurde nicht geladen.</numerusform>
+            <numerusform>Der Text im Feld „%1“ ist %n Zeichen lang; das Feld fasst höchstens %2.
+Bitte kürzen Sie ihn; die Datei wurde nicht geladen.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is not a Tavrin configuration file (it could not be read as one: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Tavrin-Konfigurationsdatei (sie konnte nicht als solche gelesen werden: %2)</translation>
     </message>
 </context>
 <context>
@@ -409,19 +411,19 @@ Please shorten it; the file was not loaded.</source>
     </message>
     <message>
         <source>Waiting for units (%1 to do); Ctrl+C to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf Geräte (%1 ausstehend); Beenden mit Strg+C.</translation>
     </message>
     <message>
         <source>, %1 to do</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 ausstehend</translation>
     </message>
     <message>
         <source>Nothing was saved; --allow-incomplete saves them with their defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gespeichert; --allow-incomplete speichert sie mit ihren Standardwerten.</translation>
     </message>
     <message>
         <source>%1: file holds %2, Tavrin holds %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Datei enthält %2, Tavrin enthält %3</translation>
     </message>
 </context>
 <context>
@@ -785,31 +787,31 @@ und listet und vergleicht Konfigurationsdateien (.t2c) des Fensters und dieses B
     </message>
     <message>
         <source>A numbered check takes the numbers from the log: check --all --log LOG with --number-from N or --numbers LIST.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine nummerierte Prüfung entnimmt die Nummern dem Protokoll: check --all --log LOG mit --number-from N oder --numbers LIST.</translation>
     </message>
     <message>
         <source>check takes --log only for a numbered check, with --number-from N or --numbers LIST.</source>
-        <translation type="unfinished"></translation>
+        <translation>check akzeptiert --log nur für eine nummerierte Prüfung, mit --number-from N oder --numbers LIST.</translation>
     </message>
     <message>
         <source>Options of write, and of check with --all:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen von write sowie von check mit --all:</translation>
     </message>
     <message>
         <source>Number the units from a list, such as 12,14,20-35; the summary says how many of them are left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräte nach einer Liste nummerieren, etwa 12,14,20-35; die Zusammenfassung nennt, wie viele davon noch übrig sind.</translation>
     </message>
     <message>
         <source>check --all with --log and --number-from or --numbers checks a numbered batch: each unit against FILE with the number the log gave it; a unit the log did not number with FILE fails.</source>
-        <translation type="unfinished"></translation>
+        <translation>check --all mit --log und --number-from oder --numbers prüft eine nummerierte Serie: jedes Gerät gegen FILE mit der Nummer, die ihm das Protokoll gegeben hat; ein Gerät, das laut Protokoll nicht mit FILE nummeriert wurde, schlägt fehl.</translation>
     </message>
     <message>
         <source>Stop after N units were verified; the first line and the summary say how many remain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhalten, nachdem N Geräte verifiziert wurden; die erste Zeile und die Zusammenfassung nennen, wie viele noch ausstehen.</translation>
     </message>
     <message>
         <source>As with write; when they run out the station takes no more units, finishes those in flight and exits with status 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie bei write; sind sie aufgebraucht, nimmt die Station keine weiteren Geräte an, schließt die Geräte in Arbeit ab und endet mit Exit-Status 1.</translation>
     </message>
 </context>
 <context>
@@ -1228,143 +1230,143 @@ höchstens 3 Zeilen und 48 Zeichen
     </message>
     <message>
         <source>Warning: these are the form&apos;s default settings, never read from a unit nor loaded from a file. Start would write factory defaults to every unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: Dies sind die Standardeinstellungen im Formular, weder aus einem Gerät ausgelesen noch aus einer Datei geladen. „Starten“ würde jedes Gerät mit den Werkseinstellungen beschreiben.</translation>
     </message>
     <message>
         <source>Read from unit %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Gerät %1 ausgelesen.</translation>
     </message>
     <message>
         <source>Loaded from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus %1 geladen.</translation>
     </message>
     <message>
         <source>The form&apos;s settings (edited).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen im Formular (bearbeitet).</translation>
     </message>
     <message>
         <source>The form&apos;s default settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Standardeinstellungen im Formular.</translation>
     </message>
     <message>
         <source>number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer %1</translation>
     </message>
     <message>
         <source>System ID %1; button 1: pager %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>System-ID %1; Taste 1: Pager %2.</translation>
     </message>
     <message>
         <source>System ID %1; button 1: pager %2, message “%3”.</source>
-        <translation type="unfinished"></translation>
+        <translation>System-ID %1; Taste 1: Pager %2, Nachricht „%3“.</translation>
     </message>
     <message>
         <source>It is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es liegt unter %1.</translation>
     </message>
     <message>
         <source>New rows are added to this log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Zeilen werden an dieses Protokoll angehängt.</translation>
     </message>
     <message>
         <source>A new log is made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Protokoll wird angelegt.</translation>
     </message>
     <message>
         <source>This log numbered its units up to %1; the numbers its units hold are passed over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Protokoll hat seine Geräte bis %1 nummeriert; die Nummern, die seine Geräte tragen, werden ausgespart.</translation>
     </message>
     <message>
         <source>This log numbered its units; the next unit gets %1. Ticking the box numbers from the number chosen instead, passing over the numbers the log&apos;s units hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Protokoll hat seine Geräte nummeriert; das nächste Gerät erhält %1. Wenn Sie das Kästchen ankreuzen, wird stattdessen ab der gewählten Nummer nummeriert, wobei die Nummern der Geräte im Protokoll ausgespart werden.</translation>
     </message>
     <message>
         <source>“%1…” cannot be left out: a serial number has at most %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1…“ kann nicht ausgelassen werden: Eine Seriennummer hat höchstens %2 Zeichen.</translation>
     </message>
     <message>
         <source>Leaves out 1 unit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lässt 1 Gerät aus: %1</translation>
     </message>
     <message>
         <source>Leaves out %1 units: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lässt %1 Geräte aus: %2</translation>
     </message>
     <message>
         <source>Open Lo&amp;g</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;tokoll öffnen</translation>
     </message>
     <message>
         <source>Open Fol&amp;der</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordner öffnen</translation>
     </message>
     <message>
         <source>No program opens %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Programm kann %1 öffnen.</translation>
     </message>
     <message>
         <source>This log numbered its units up to %1: no number is left for the next unit. Tick the box to number from a number its units do not hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Protokoll hat seine Geräte bis %1 nummeriert: Für das nächste Gerät ist keine Nummer mehr frei. Kreuzen Sie das Kästchen an, um ab einer Nummer zu nummerieren, die keines seiner Geräte trägt.</translation>
     </message>
     <message>
         <source>Press Stop first: 1 unit is being written</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie zuerst „Anhalten“: 1 Gerät wird geschrieben</translation>
     </message>
     <message>
         <source>Press Stop first: %1 units are being written</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie zuerst „Anhalten“: %1 Geräte werden geschrieben</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Töne</translation>
     </message>
     <message>
         <source>A short sound when a unit is verified and when one fails</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein kurzer Ton, wenn ein Gerät verifiziert ist und wenn eines fehlschlägt</translation>
     </message>
     <message>
         <source>not started: the station was stopping</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gestartet: die Station wurde gerade angehalten</translation>
     </message>
     <message>
         <source>already provisioned on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bereits am %1 eingerichtet</translation>
     </message>
     <message>
         <source>superseded: verified on a later plug-in (here: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>überholt: bei einem späteren Einstecken verifiziert (hier: %1)</translation>
     </message>
     <message>
         <source>1 unit being written</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Gerät wird geschrieben</translation>
     </message>
     <message>
         <source>%1 units being written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Geräte werden geschrieben</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Angehalten</translation>
     </message>
     <message>
         <source>Stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Angehalten: %1</translation>
     </message>
     <message>
         <source>Stopping</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird angehalten</translation>
     </message>
     <message>
         <source>Stopping: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird angehalten: %1</translation>
     </message>
     <message>
         <source>Waiting for units — plug them in</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf Geräte — bitte einstecken</translation>
     </message>
     <message>
         <source>The units with these serial numbers (the reference unit, for one) stay attached without being written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräte mit diesen Seriennummern (etwa das Referenzgerät) bleiben angeschlossen, ohne beschrieben zu werden.</translation>
     </message>
 </context>
 <context>
@@ -2415,7 +2417,7 @@ Tavrin</source>
     </message>
     <message>
         <source>The station takes no more units: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Station nimmt keine weiteren Geräte an: %1.</translation>
     </message>
 </context>
 <context>
@@ -2559,18 +2561,18 @@ höchstens 3 Zeilen und 48 Zeichen
     </message>
     <message numerus="yes">
         <source>%1: %n characters (at most %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Zeichen (höchstens %2)</numerusform>
+            <numerusform>%1: %n Zeichen (höchstens %2)</numerusform>
         </translation>
     </message>
     <message>
         <source>not provisioned with this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht mit diesem Profil eingerichtet</translation>
     </message>
     <message>
         <source>numbered %1, which is not one of the numbers checked</source>
-        <translation type="unfinished"></translation>
+        <translation>mit %1 nummeriert; diese Nummer gehört nicht zu den geprüften</translation>
     </message>
 </context>
 <context>
@@ -2615,23 +2617,23 @@ höchstens 3 Zeilen und 48 Zeichen
     <name>SystemReason</name>
     <message>
         <source>No such file or directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Berechtigung</translation>
     </message>
     <message>
         <source>No space left on device</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Speicherplatz mehr auf dem Datenträger</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dateisystem ist nur lesbar</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist ein Verzeichnis</translation>
     </message>
 </context>
 <context>
@@ -2652,39 +2654,39 @@ höchstens 3 Zeilen und 48 Zeichen
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist leer</translation>
     </message>
     <message>
         <source>it is not an XML document</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist kein XML-Dokument</translation>
     </message>
     <message>
         <source>it holds bytes that are not text</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält Bytes, die kein Text sind</translation>
     </message>
     <message>
         <source>it ends too early</source>
-        <translation type="unfinished"></translation>
+        <translation>sie endet zu früh</translation>
     </message>
     <message>
         <source>an element is missing or out of place</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Element fehlt oder steht an falscher Stelle</translation>
     </message>
     <message>
         <source>it is not well-formed XML</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist kein wohlgeformtes XML</translation>
     </message>
     <message>
         <source>it is an XML document of another kind</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist ein XML-Dokument anderer Art</translation>
     </message>
     <message>
         <source>it was written by a newer version</source>
-        <translation type="unfinished"></translation>
+        <translation>sie wurde von einer neueren Version geschrieben</translation>
     </message>
     <message>
         <source>a value in it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Wert darin kann nicht gelesen werden</translation>
     </message>
 </context>
 <context>
@@ -2958,39 +2960,44 @@ Es wurde nichts gesendet.</translation>
     <message>
         <source>%1 contains a comma, which Tavrin would take as the start of another field.
 Please remove it; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält ein Komma, das Tavrin als Beginn eines weiteren Felds auffassen würde.
+Bitte entfernen Sie es; es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>%1 holds the character &quot;%2&quot;, which Tavrin cannot take.
 Please replace it; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält das Zeichen „%2“, das Tavrin nicht verarbeiten kann.
+Bitte ersetzen Sie es; es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>%1 holds the control character %2, which Tavrin cannot show.
 Please remove it; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält das Steuerzeichen %2, das Tavrin nicht anzeigen kann.
+Bitte entfernen Sie es; es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>%1 holds &quot;\f&quot;, which Tavrin takes as the start of the pager alert code: it would keep another message and alert.
 Please remove it; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält „\f“, das Tavrin als Beginn des Pager-Alarmcodes auffasst: Es bliebe bei einer anderen Nachricht und einem anderen Alarm.
+Bitte entfernen Sie es; es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>The %1 command</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehl %1</translation>
     </message>
     <message>
         <source>%1 is too long to send to Tavrin (its command would have %2 characters; a command may hold at most %3).
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu lang, um an Tavrin gesendet zu werden (der zugehörige Befehl hätte %2 Zeichen; ein Befehl darf höchstens %3 enthalten).
+Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Model: file holds %1, Tavrin holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell: Datei enthält %1, Tavrin enthält %2</translation>
     </message>
     <message>
         <source>%1: file holds %2, Tavrin holds %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Datei enthält %2, Tavrin enthält %3</translation>
     </message>
 </context>
 <context>
@@ -3013,7 +3020,7 @@ Nothing was sent.</source>
     </message>
     <message>
         <source>no number left in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Nummer mehr frei in %1</translation>
     </message>
 </context>
 <context>
@@ -3059,9 +3066,9 @@ Nothing was sent.</source>
     </message>
     <message numerus="yes">
         <source>The %1 is %n characters long; its field takes at most %2. Nothing was sent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Der Text im Feld „%1“ ist %n Zeichen lang; das Feld fasst höchstens %2. Es wurde nichts gesendet.</numerusform>
+            <numerusform>Der Text im Feld „%1“ ist %n Zeichen lang; das Feld fasst höchstens %2. Es wurde nichts gesendet.</numerusform>
         </translation>
     </message>
 </context>
@@ -3164,16 +3171,18 @@ Bitte wenden Sie sich für ein Upgrade an Orvenna.</translation>
     <message numerus="yes">
         <source>The Tavrin device took %1 of %n bytes of a report.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das Tavrin-Gerät hat %1 von %n Byte eines Reports angenommen.
+</numerusform>
+            <numerusform>Das Tavrin-Gerät hat %1 von %n Bytes eines Reports angenommen.
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Command line too long for Tavrin (%n characters, at most %1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Befehlszeile zu lang für Tavrin (%n Zeichen, höchstens %1)</numerusform>
+            <numerusform>Befehlszeile zu lang für Tavrin (%n Zeichen, höchstens %1)</numerusform>
         </translation>
     </message>
 </context>
@@ -3181,7 +3190,7 @@ Bitte wenden Sie sich für ein Upgrade an Orvenna.</translation>
     <name>WindowStopSignals</name>
     <message>
         <source>Stopped at once; left unverified: %1</source>
-        <translation type="unfinished">Sofort angehalten; nicht verifiziert: %1</translation>
+        <translation>Sofort angehalten; nicht verifiziert: %1</translation>
     </message>
 </context>
 <context>
