@@ -307,14 +307,16 @@ Sustitúyalo; no se ha guardado el archivo.</translation>
     <message numerus="yes">
         <source>The %1 is %n characters long; its field takes at most %2.
 Please shorten it; the file was not loaded.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El campo &quot;%1&quot; tiene %n carácter; admite como máximo %2.
+Acórtelo; no se ha cargado el archivo.</numerusform>
+            <numerusform>El campo &quot;%1&quot; tiene %n caracteres; admite como máximo %2.
+Acórtelo; no se ha cargado el archivo.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is not a Tavrin configuration file (it could not be read as one: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo de configuración de Tavrin (no se ha podido leer como tal: %2)</translation>
     </message>
 </context>
 <context>
@@ -409,19 +411,19 @@ Please shorten it; the file was not loaded.</source>
     </message>
     <message>
         <source>Waiting for units (%1 to do); Ctrl+C to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando unidades (pendientes: %1); Ctrl+C para detener.</translation>
     </message>
     <message>
         <source>, %1 to do</source>
-        <translation type="unfinished"></translation>
+        <translation>, pendientes: %1</translation>
     </message>
     <message>
         <source>Nothing was saved; --allow-incomplete saves them with their defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha guardado nada; --allow-incomplete los guarda con sus valores predeterminados.</translation>
     </message>
     <message>
         <source>%1: file holds %2, Tavrin holds %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el archivo contiene %2, Tavrin contiene %3</translation>
     </message>
 </context>
 <context>
@@ -785,31 +787,31 @@ y muestra y compara archivos de configuración (.t2c) de la ventana y de este co
     </message>
     <message>
         <source>A numbered check takes the numbers from the log: check --all --log LOG with --number-from N or --numbers LIST.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una comprobación numerada toma los números del registro: check --all --log LOG con --number-from N o --numbers LIST.</translation>
     </message>
     <message>
         <source>check takes --log only for a numbered check, with --number-from N or --numbers LIST.</source>
-        <translation type="unfinished"></translation>
+        <translation>check solo admite --log en una comprobación numerada, con --number-from N o --numbers LIST.</translation>
     </message>
     <message>
         <source>Options of write, and of check with --all:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de write, y de check con --all:</translation>
     </message>
     <message>
         <source>Number the units from a list, such as 12,14,20-35; the summary says how many of them are left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numera las unidades a partir de una lista, como 12,14,20-35; el resumen indica cuántos de esos números quedan.</translation>
     </message>
     <message>
         <source>check --all with --log and --number-from or --numbers checks a numbered batch: each unit against FILE with the number the log gave it; a unit the log did not number with FILE fails.</source>
-        <translation type="unfinished"></translation>
+        <translation>check --all con --log y --number-from o --numbers comprueba un lote numerado: cada unidad con FILE y con el número que le ha dado el registro; una unidad que el registro no ha numerado con FILE falla.</translation>
     </message>
     <message>
         <source>Stop after N units were verified; the first line and the summary say how many remain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se detiene tras verificar N unidades; la primera línea y el resumen indican cuántas quedan.</translation>
     </message>
     <message>
         <source>As with write; when they run out the station takes no more units, finishes those in flight and exits with status 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Como en write; cuando se agotan, la estación no admite más unidades, termina las que están en curso y sale con el código de salida 1.</translation>
     </message>
 </context>
 <context>
@@ -1228,143 +1230,143 @@ como máximo 3 líneas y 48 caracteres
     </message>
     <message>
         <source>Warning: these are the form&apos;s default settings, never read from a unit nor loaded from a file. Start would write factory defaults to every unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia: estos son los ajustes predeterminados del formulario, que no se han leído de ninguna unidad ni cargado de ningún archivo. Iniciar escribiría los valores de fábrica en todas las unidades.</translation>
     </message>
     <message>
         <source>Read from unit %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leídos de la unidad %1.</translation>
     </message>
     <message>
         <source>Loaded from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargados desde %1.</translation>
     </message>
     <message>
         <source>The form&apos;s settings (edited).</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes del formulario (modificados).</translation>
     </message>
     <message>
         <source>The form&apos;s default settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes predeterminados del formulario.</translation>
     </message>
     <message>
         <source>number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>número %1</translation>
     </message>
     <message>
         <source>System ID %1; button 1: pager %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de sistema %1; botón 1: buscapersonas %2.</translation>
     </message>
     <message>
         <source>System ID %1; button 1: pager %2, message “%3”.</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de sistema %1; botón 1: buscapersonas %2, mensaje “%3”.</translation>
     </message>
     <message>
         <source>It is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Está en %1.</translation>
     </message>
     <message>
         <source>New rows are added to this log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las filas nuevas se añaden a este registro.</translation>
     </message>
     <message>
         <source>A new log is made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se crea un registro nuevo.</translation>
     </message>
     <message>
         <source>This log numbered its units up to %1; the numbers its units hold are passed over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este registro ha numerado sus unidades hasta el %1; se saltan los números que tienen sus unidades.</translation>
     </message>
     <message>
         <source>This log numbered its units; the next unit gets %1. Ticking the box numbers from the number chosen instead, passing over the numbers the log&apos;s units hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este registro ha numerado sus unidades; la siguiente unidad recibe el %1. Si marca la casilla, se numera a partir del número elegido, saltando los números que tienen las unidades del registro.</translation>
     </message>
     <message>
         <source>“%1…” cannot be left out: a serial number has at most %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1…” no se puede excluir: un número de serie tiene como máximo %2 caracteres.</translation>
     </message>
     <message>
         <source>Leaves out 1 unit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluye 1 unidad: %1</translation>
     </message>
     <message>
         <source>Leaves out %1 units: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluye %1 unidades: %2</translation>
     </message>
     <message>
         <source>Open Lo&amp;g</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir registr&amp;o</translation>
     </message>
     <message>
         <source>Open Fol&amp;der</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir car&amp;peta</translation>
     </message>
     <message>
         <source>No program opens %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún programa abre %1.</translation>
     </message>
     <message>
         <source>This log numbered its units up to %1: no number is left for the next unit. Tick the box to number from a number its units do not hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este registro ha numerado sus unidades hasta el %1: no queda ningún número para la siguiente unidad. Marque la casilla para numerar a partir de un número que no tengan sus unidades.</translation>
     </message>
     <message>
         <source>Press Stop first: 1 unit is being written</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse primero Detener: se está escribiendo 1 unidad</translation>
     </message>
     <message>
         <source>Press Stop first: %1 units are being written</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse primero Detener: se están escribiendo %1 unidades</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonidos</translation>
     </message>
     <message>
         <source>A short sound when a unit is verified and when one fails</source>
-        <translation type="unfinished"></translation>
+        <translation>Un sonido breve cuando se verifica una unidad y cuando falla una</translation>
     </message>
     <message>
         <source>not started: the station was stopping</source>
-        <translation type="unfinished"></translation>
+        <translation>sin iniciar: la estación se estaba deteniendo</translation>
     </message>
     <message>
         <source>already provisioned on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ya aprovisionada el %1</translation>
     </message>
     <message>
         <source>superseded: verified on a later plug-in (here: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>sustituida: verificada en una conexión posterior (aquí: %1)</translation>
     </message>
     <message>
         <source>1 unit being written</source>
-        <translation type="unfinished"></translation>
+        <translation>1 unidad en escritura</translation>
     </message>
     <message>
         <source>%1 units being written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unidades en escritura</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenida</translation>
     </message>
     <message>
         <source>Stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenida: %1</translation>
     </message>
     <message>
         <source>Stopping</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteniendo</translation>
     </message>
     <message>
         <source>Stopping: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteniendo: %1</translation>
     </message>
     <message>
         <source>Waiting for units — plug them in</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando unidades — conéctelas</translation>
     </message>
     <message>
         <source>The units with these serial numbers (the reference unit, for one) stay attached without being written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las unidades con estos números de serie (por ejemplo, la unidad de referencia) siguen conectadas sin que se escriban.</translation>
     </message>
 </context>
 <context>
@@ -2415,7 +2417,7 @@ Tavrin</translation>
     </message>
     <message>
         <source>The station takes no more units: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La estación no admite más unidades: %1.</translation>
     </message>
 </context>
 <context>
@@ -2559,18 +2561,18 @@ como máximo 3 líneas y 48 caracteres
     </message>
     <message numerus="yes">
         <source>%1: %n characters (at most %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n carácter (como máximo %2)</numerusform>
+            <numerusform>%1: %n caracteres (como máximo %2)</numerusform>
         </translation>
     </message>
     <message>
         <source>not provisioned with this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>no aprovisionada con este perfil</translation>
     </message>
     <message>
         <source>numbered %1, which is not one of the numbers checked</source>
-        <translation type="unfinished"></translation>
+        <translation>con el número %1, que no está entre los números comprobados</translation>
     </message>
 </context>
 <context>
@@ -2615,23 +2617,23 @@ como máximo 3 líneas y 48 caracteres
     <name>SystemReason</name>
     <message>
         <source>No such file or directory</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe el archivo o el directorio</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso denegado</translation>
     </message>
     <message>
         <source>No space left on device</source>
-        <translation type="unfinished"></translation>
+        <translation>No queda espacio en el dispositivo</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema de archivos de solo lectura</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Es un directorio</translation>
     </message>
 </context>
 <context>
@@ -2652,39 +2654,39 @@ como máximo 3 líneas y 48 caracteres
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>está vacío</translation>
     </message>
     <message>
         <source>it is not an XML document</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un documento XML</translation>
     </message>
     <message>
         <source>it holds bytes that are not text</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene bytes que no son texto</translation>
     </message>
     <message>
         <source>it ends too early</source>
-        <translation type="unfinished"></translation>
+        <translation>termina antes de tiempo</translation>
     </message>
     <message>
         <source>an element is missing or out of place</source>
-        <translation type="unfinished"></translation>
+        <translation>falta un elemento o está fuera de lugar</translation>
     </message>
     <message>
         <source>it is not well-formed XML</source>
-        <translation type="unfinished"></translation>
+        <translation>no es XML bien formado</translation>
     </message>
     <message>
         <source>it is an XML document of another kind</source>
-        <translation type="unfinished"></translation>
+        <translation>es un documento XML de otro tipo</translation>
     </message>
     <message>
         <source>it was written by a newer version</source>
-        <translation type="unfinished"></translation>
+        <translation>lo ha escrito una versión más reciente</translation>
     </message>
     <message>
         <source>a value in it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer uno de sus valores</translation>
     </message>
 </context>
 <context>
@@ -2958,39 +2960,44 @@ No se ha enviado nada.</translation>
     <message>
         <source>%1 contains a comma, which Tavrin would take as the start of another field.
 Please remove it; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene una coma, que Tavrin tomaría como el inicio de otro campo.
+Quítela; no se ha enviado nada.</translation>
     </message>
     <message>
         <source>%1 holds the character &quot;%2&quot;, which Tavrin cannot take.
 Please replace it; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene el carácter &quot;%2&quot;, que Tavrin no admite.
+Sustitúyalo; no se ha enviado nada.</translation>
     </message>
     <message>
         <source>%1 holds the control character %2, which Tavrin cannot show.
 Please remove it; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene el carácter de control %2, que Tavrin no puede mostrar.
+Quítelo; no se ha enviado nada.</translation>
     </message>
     <message>
         <source>%1 holds &quot;\f&quot;, which Tavrin takes as the start of the pager alert code: it would keep another message and alert.
 Please remove it; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene &quot;\f&quot;, que Tavrin toma como el inicio del código de alerta del buscapersonas: guardaría otro mensaje y otra alerta.
+Quítelo; no se ha enviado nada.</translation>
     </message>
     <message>
         <source>The %1 command</source>
-        <translation type="unfinished"></translation>
+        <translation>El comando %1</translation>
     </message>
     <message>
         <source>%1 is too long to send to Tavrin (its command would have %2 characters; a command may hold at most %3).
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es demasiado largo para enviarlo a Tavrin (su comando tendría %2 caracteres; un comando admite como máximo %3).
+No se ha enviado nada.</translation>
     </message>
     <message>
         <source>Model: file holds %1, Tavrin holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo: el archivo contiene %1, Tavrin contiene %2</translation>
     </message>
     <message>
         <source>%1: file holds %2, Tavrin holds %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el archivo contiene %2, Tavrin contiene %3</translation>
     </message>
 </context>
 <context>
@@ -3013,7 +3020,7 @@ Nothing was sent.</source>
     </message>
     <message>
         <source>no number left in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no queda ningún número en %1</translation>
     </message>
 </context>
 <context>
@@ -3059,9 +3066,9 @@ Nothing was sent.</source>
     </message>
     <message numerus="yes">
         <source>The %1 is %n characters long; its field takes at most %2. Nothing was sent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El campo &quot;%1&quot; tiene %n carácter; admite como máximo %2. No se ha enviado nada.</numerusform>
+            <numerusform>El campo &quot;%1&quot; tiene %n caracteres; admite como máximo %2. No se ha enviado nada.</numerusform>
         </translation>
     </message>
 </context>
@@ -3164,16 +3171,18 @@ Póngase en contacto con Orvenna para actualizarla.</translation>
     <message numerus="yes">
         <source>The Tavrin device took %1 of %n bytes of a report.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El dispositivo Tavrin ha aceptado %1 de %n byte de un informe.
+</numerusform>
+            <numerusform>El dispositivo Tavrin ha aceptado %1 de %n bytes de un informe.
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Command line too long for Tavrin (%n characters, at most %1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Línea de comando demasiado larga para Tavrin (%n carácter, como máximo %1)</numerusform>
+            <numerusform>Línea de comando demasiado larga para Tavrin (%n caracteres, como máximo %1)</numerusform>
         </translation>
     </message>
 </context>
@@ -3181,7 +3190,7 @@ Póngase en contacto con Orvenna para actualizarla.</translation>
     <name>WindowStopSignals</name>
     <message>
         <source>Stopped at once; left unverified: %1</source>
-        <translation type="unfinished">Detenido al instante; quedan sin verificar: %1</translation>
+        <translation>Detenido al instante; quedan sin verificar: %1</translation>
     </message>
 </context>
 <context>
