@@ -497,7 +497,7 @@ Acórtelo; no se ha cargado el archivo.</numerusform>
     </message>
     <message>
         <source>Write a configuration file into the unit, as Update does.</source>
-        <translation>Escribe un archivo de configuración en la unidad, como hace Actualizar en la ventana.</translation>
+        <translation>Escribe un archivo de configuración en la unidad, como hace &quot;Enviar a Tavrin&quot; en la ventana.</translation>
     </message>
     <message>
         <source>List the settings of a configuration file.</source>
@@ -2269,7 +2269,7 @@ Tavrin</translation>
     <message>
         <source>Update
 Tavrin</source>
-        <translation>Actualizar
+        <translation>Enviar a
 Tavrin</translation>
     </message>
     <message>
