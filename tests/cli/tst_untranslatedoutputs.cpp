@@ -91,7 +91,8 @@ private slots:
         QCOMPARE(withoutTimes(german.writtenJson.toUtf8()), withoutTimes(english.writtenJson.toUtf8()));
         QCOMPARE(german.listJson, english.listJson);
         QVERIFY2(english.checkJson.contains(QStringLiteral("Button 1")), qPrintable(english.checkJson));
-        QVERIFY2(english.checkJson.contains(QStringLiteral("Model: file holds Tavrin II")), qPrintable(english.checkJson));
+        QVERIFY2(english.checkJson.contains(QStringLiteral("Model: file holds Tavrin II")),
+                 qPrintable(english.checkJson));
         QCOMPARE(german.checkJson, english.checkJson);
 
         // Read back in either language: the reader does not go by translated words.
